@@ -1,0 +1,43 @@
+# The two entry points: `make run` and `make test`. Everything else is CMake.
+BUILD      ?= build
+BUILD_SAN  ?= build-asan
+JOBS       ?= $(shell nproc)
+CMAKE_GEN  := -G Ninja
+
+.PHONY: all deps build build-asan run test test-unit test-asan bench clean
+
+all: build
+
+deps:
+	@bash scripts/install-deps.sh
+
+$(BUILD)/build.ninja: | deps
+	@cmake -S . -B $(BUILD) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+
+$(BUILD_SAN)/build.ninja: | deps
+	@cmake -S . -B $(BUILD_SAN) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Debug -DORV_SANITIZE=ON \
+	  -DORV_WITH_QT=OFF -DORV_WITH_BENCH=OFF >/dev/null
+
+build: deps $(BUILD)/build.ninja
+	@cmake --build $(BUILD) -j $(JOBS)
+
+build-asan: deps $(BUILD_SAN)/build.ninja
+	@cmake --build $(BUILD_SAN) -j $(JOBS)
+
+run: build
+	@./scripts/run-main.sh $(BUILD)
+
+test-unit: build
+	@ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
+
+test-asan: build-asan
+	@ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+	  ctest --test-dir $(BUILD_SAN) --output-on-failure -j $(JOBS)
+
+test: test-unit test-asan
+
+bench: build
+	@./scripts/run-bench.sh $(BUILD)
+
+clean:
+	@rm -rf $(BUILD) $(BUILD_SAN)

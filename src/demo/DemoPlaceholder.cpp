@@ -1,0 +1,1 @@
+namespace orv::demo { int placeholder = 0; }

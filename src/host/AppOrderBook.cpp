@@ -1,0 +1,132 @@
+#include "host/AppOrderBook.h"
+
+#include "host/recordcache/RecordCacheTables.h"
+#include "host/recordcache/SqlText.h"
+
+#include <algorithm>
+#include <execution>
+
+namespace {
+
+struct BookStorage {
+  std::deque<OrderBookDetails> records;  // stable addresses, allocation order
+  ColumnComparer comparer;
+};
+
+BookStorage g_pending;
+BookStorage g_gtd;
+std::vector<OrvGridCtrl*> g_orderBookWnds;
+
+BookStorage& Storage(BookKind kind) { return kind == BookKind::Pending ? g_pending : g_gtd; }
+
+void SortDisplayed(BookKind kind, const std::vector<SortColState>& columns) {
+  auto& comparer = Storage(kind).comparer;
+  if (columns.empty() || !comparer) return;
+  auto& rows = AppOrderBook::Book(kind).vctDisplayed;
+  auto less = [&](const OrderBookDetails* a, const OrderBookDetails* b) {
+    for (const SortColState& c : columns) {
+      int r = comparer(*a, *b, c.nColumn);
+      if (r != 0) return c.bAscending ? r < 0 : r > 0;
+    }
+    return false;
+  };
+  std::stable_sort(std::execution::par, rows.begin(), rows.end(), less);
+}
+
+}  // namespace
+
+OrderBookRefs AppOrderBook::Book(BookKind kind) {
+  if (kind == BookKind::Pending)
+    return {vctAllOrderBook, vctDisplayedOrderBook, m_mapAllOrders, IsInsertPost, IsUpdatePost, IsSortData,
+            LastSelectedRefNo, map_LastSelectedRefNo, vctModification, vctCancellation};
+  return {vctAllGTDOrderBook, vctDisplayedGTDOrderBook, m_mapAllGTDOrders, IsInsertPost_GTD, IsUpdatePost_GTD,
+          IsSortData_GTD, LastSelectedRefNoGTD, map_LastSelectedRefNoGTD, vctModificationGTD, vctCancellationGTD};
+}
+
+void AppOrderBook::SetOrderBookWnd(OrvGridCtrl* grid) {
+  if (grid && std::find(g_orderBookWnds.begin(), g_orderBookWnds.end(), grid) == g_orderBookWnds.end())
+    g_orderBookWnds.push_back(grid);
+}
+
+void AppOrderBook::RemoveOrderBookWnd(OrvGridCtrl* grid) { std::erase(g_orderBookWnds, grid); }
+
+const std::vector<OrvGridCtrl*>& AppOrderBook::OrderBookWnds() { return g_orderBookWnds; }
+
+void AppOrderBook::SetAvgPrice_InOrderTrade(OrderBookDetails* record) {
+  if (!record) return;
+  CInMemTradeInfo* trades = CInMemTradeInfo::getClass();
+  if (!trades) return;
+  std::string sql = SqlText::Format("Select lFillQuantity,dFillPrice From TradeInfo Where lOurOrderNo=%u",
+                                    record->RefNo);
+  long rows = trades->ExecuteQuery(sql);
+  double quantity = 0, value = 0;
+  for (long r = 0; r < rows; ++r) {
+    double q = static_cast<double>(trades->GetInt64(r, 0));
+    quantity += q;
+    value += q * trades->GetDouble(r, 1);
+  }
+  trades->CloseQuery();
+  trades->Release();
+  if (quantity > 0) record->Avg_Price = value / quantity;
+}
+
+void AppOrderBook::MultiColSortData(std::vector<SortColState> columns) { SortDisplayed(BookKind::Pending, columns); }
+
+void AppOrderBook::MultiColSortDataForGTD(std::vector<SortColState> columns) {
+  SortDisplayed(BookKind::GTD, columns);
+}
+
+void AppOrderBook::SetColumnComparer(BookKind kind, ColumnComparer comparer) {
+  Storage(kind).comparer = std::move(comparer);
+}
+
+std::uint32_t AppOrderBook::KeyOf(BookKind kind, const OrderBookDetails& record) {
+  return kind == BookKind::Pending ? record.RefNo : static_cast<std::uint32_t>(record.GTDOrderNo & 0xFFFFFFFFu);
+}
+
+OrderBookDetails* AppOrderBook::AddOrder(BookKind kind, const OrderBookDetails& record) {
+  OrderBookDetails* stored = &Storage(kind).records.emplace_back(record);
+  OrderBookRefs book = Book(kind);
+  book.vctAll.push_back(stored);
+  book.vctDisplayed.push_back(stored);
+  book.mapAll.Lock();
+  book.mapAll[KeyOf(kind, *stored)].push_back(stored);
+  book.mapAll.Unlock();
+  book.IsInsertPost = 1;
+  return stored;
+}
+
+void AppOrderBook::MarkUpdated(BookKind kind) { Book(kind).IsUpdatePost = 1; }
+
+void AppOrderBook::RemoveOrder(BookKind kind, OrderBookDetails* record) {
+  if (!record) return;
+  OrderBookRefs book = Book(kind);
+  std::erase(book.vctAll, record);
+  std::erase(book.vctDisplayed, record);
+  book.mapAll.Lock();
+  std::uint32_t key = KeyOf(kind, *record);
+  if (auto* rows = book.mapAll.find(key)) {
+    std::erase(*rows, record);
+    if (rows->empty()) book.mapAll.erase(key);
+  }
+  book.mapAll.Unlock();
+  // The deque keeps the slot; a copy would dangle the views' pointers, so the record stays where
+  // it is and only stops being reachable from the store.
+  book.IsUpdatePost = 1;
+}
+
+void AppOrderBook::Clear() {
+  for (BookKind kind : {BookKind::Pending, BookKind::GTD}) {
+    OrderBookRefs book = Book(kind);
+    book.vctAll.clear();
+    book.vctDisplayed.clear();
+    book.mapAll.clear();
+    book.IsInsertPost = book.IsUpdatePost = book.IsSortData = 0;
+    book.LastSelected.clear();
+    book.mapLastSelected.clear();
+    book.vctModification.clear();
+    book.vctCancellation.clear();
+    Storage(kind).records.clear();
+  }
+  objOrderBook_IOBLinkOrder.clear();
+}

@@ -1,0 +1,111 @@
+#pragma once
+// The host's in-memory order store. It owns every record; the views hold pointers and read the
+// vectors and flags on the user-interface thread.
+#include "host/OrderBookTypes.h"
+#include "host/records/OrderBookDetails.h"
+
+#include <cstdint>
+#include <deque>
+#include <functional>
+#include <map>
+#include <mutex>
+#include <unordered_map>
+#include <vector>
+
+class OrvGridCtrl;
+
+// A map the store and the views lock around reads that must see one state (the cancel-all count).
+template <typename K, typename V>
+class OrvStdMap {
+ public:
+  void Lock() const { m_mutex.lock(); }
+  void Unlock() const { m_mutex.unlock(); }
+  std::size_t size() const { return m_items.size(); }
+  bool empty() const { return m_items.empty(); }
+  V* find(const K& key) {
+    auto it = m_items.find(key);
+    return it == m_items.end() ? nullptr : &it->second;
+  }
+  const V* find(const K& key) const {
+    auto it = m_items.find(key);
+    return it == m_items.end() ? nullptr : &it->second;
+  }
+  V& operator[](const K& key) { return m_items[key]; }
+  void erase(const K& key) { m_items.erase(key); }
+  void clear() { m_items.clear(); }
+  const std::map<K, V>& items() const { return m_items; }
+
+ private:
+  std::map<K, V> m_items;
+  mutable std::recursive_mutex m_mutex;
+};
+
+using OrderRowMap = OrvStdMap<std::uint32_t, std::vector<OrderBookDetails*>>;
+using SelectionMemoryMap = std::unordered_map<std::uint32_t, LastSelectedOrderData_map>;
+
+// Compares two records on one column: negative, zero or positive. The view's column catalogue
+// provides it, since the cell value of a column is the view's definition.
+using ColumnComparer = std::function<int(const OrderBookDetails&, const OrderBookDetails&, int column)>;
+
+// Every store member of one book, so code written once serves both books.
+struct OrderBookRefs {
+  std::vector<OrderBookDetails*>& vctAll;
+  std::vector<OrderBookDetails*>& vctDisplayed;
+  OrderRowMap& mapAll;
+  int& IsInsertPost;
+  int& IsUpdatePost;
+  int& IsSortData;
+  std::vector<LastSelectedOrderData_map>& LastSelected;
+  SelectionMemoryMap& mapLastSelected;
+  std::vector<std::uint32_t>& vctModification;
+  std::vector<std::uint32_t>& vctCancellation;
+};
+
+class AppOrderBook final {
+ public:
+  static inline std::vector<OrderBookDetails*> vctAllOrderBook;
+  static inline std::vector<OrderBookDetails*> vctDisplayedOrderBook;
+  static inline std::vector<OrderBookDetails*> vctAllGTDOrderBook;
+  static inline std::vector<OrderBookDetails*> vctDisplayedGTDOrderBook;
+  static inline OrderRowMap m_mapAllOrders;     // RefNo -> order row and leg rows
+  static inline OrderRowMap m_mapAllGTDOrders;  // low 32 bits of GTDOrderNo -> rows
+
+  static inline int IsInsertPost = 0, IsUpdatePost = 0, IsSortData = 0;
+  static inline int IsInsertPost_GTD = 0, IsUpdatePost_GTD = 0, IsSortData_GTD = 0;
+
+  static inline std::vector<LastSelectedOrderData_map> LastSelectedRefNo, LastSelectedRefNoGTD;
+  static inline SelectionMemoryMap map_LastSelectedRefNo, map_LastSelectedRefNoGTD;
+
+  static inline std::vector<std::uint32_t> vctModification, vctModificationGTD;
+  static inline std::vector<std::uint32_t> vctCancellation, vctCancellationGTD;
+  static inline std::vector<std::uint32_t> objOrderBook_IOBLinkOrder;
+
+  static OrderBookRefs Book(BookKind kind);
+
+  // Registers the grid that shows a book; once per grid.
+  static void SetOrderBookWnd(OrvGridCtrl* grid);
+  static void RemoveOrderBookWnd(OrvGridCtrl* grid);
+  static const std::vector<OrvGridCtrl*>& OrderBookWnds();
+
+  // Fills Avg_Price of a record from its trades in the trade table (left alone without trades).
+  static void SetAvgPrice_InOrderTrade(OrderBookDetails* record);
+
+  // Orders the displayed vector by the columns of the list: the first entry is the primary key,
+  // later entries break its ties, and rows equal on every column keep their previous order.
+  static void MultiColSortData(std::vector<SortColState> columns);
+  static void MultiColSortDataForGTD(std::vector<SortColState> columns);
+  static void SetColumnComparer(BookKind kind, ColumnComparer comparer);
+
+  // --- The host side: how orders enter, change and leave the store. ---
+  // Copies the record into the store, appends it to the all and displayed vectors, files it
+  // under its key and raises the insert request.
+  static OrderBookDetails* AddOrder(BookKind kind, const OrderBookDetails& record);
+  // Raises the update request after the host changed a record in place.
+  static void MarkUpdated(BookKind kind);
+  // Takes a record out of the vectors and the map and raises the update request. The record's
+  // memory stays valid until Clear(), because a view may still hold it until its next rebuild.
+  static void RemoveOrder(BookKind kind, OrderBookDetails* record);
+  static std::uint32_t KeyOf(BookKind kind, const OrderBookDetails& record);
+  // Empties both books and every list and flag.
+  static void Clear();
+};

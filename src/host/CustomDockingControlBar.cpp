@@ -1,0 +1,3 @@
+#include "host/CustomDockingControlBar.h"
+
+void CustomDockingControlBar::ShowControlBar(bool show, bool, bool) { ShowWindow(show); }

@@ -1,0 +1,22 @@
+#pragma once
+// The host's own implementations of the entry points the order book binds by name, and their
+// signatures.
+#include <cstdint>
+
+using RemoveItemFn = int (*)(long key);
+using ItemCountFn = long (*)();
+using RemovePendingAllFn = void (*)();
+using SetPendingOrderFlagFn = void (*)(int flag);
+using ConvertTimeFn = int (*)(long time, char* dateOut, int dateSize, int* hour, int* minute, int* second);
+using ExpiryConversionFn = int (*)(long expiry, char* out, int size);
+using ConvertTimeInTimeStampFn = long (*)(const char* text);
+using SendCOCOrderExeFn = int (*)(void* request, double exchangeOrderNo);
+using SendSpreadOrderExeFn = int (*)(void* request);
+
+namespace HostLibraries {
+// Registers TradeBridge and the shared utility library with their default functions.
+void RegisterDefaults();
+// The value most recently handed to TradeBridge's SetPendingOrderFlag (-1 before any call).
+int LastPendingOrderFlag();
+void ResetPendingOrderFlag();
+}  // namespace HostLibraries

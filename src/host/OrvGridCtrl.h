@@ -1,0 +1,72 @@
+#pragma once
+// The host's grid base: a virtual grid with an identity number, a store of per-column filters and
+// named column profiles. The module's grids derive from it.
+#include "host/MultipleFilterParam.h"
+#include "host/platform/GridCtrlModel.h"
+
+#include <map>
+#include <string>
+#include <string_view>
+#include <vector>
+
+class OrvGridCtrl : public orv::platform::GridCtrlModel {
+ public:
+  // Identity numbers the host gives its grids.
+  static constexpr int kPendingGridId = 2;
+  static constexpr int kGtdGridId = 168;
+
+  OrvGridCtrl();
+  ~OrvGridCtrl() override;
+
+  void SetGridId(int id) { m_gridId = id; }
+  int GetGridId() const { return m_gridId; }
+
+  // ---- Filter store: one entry per filtered column, visited in ascending column id ----------
+  // Sets or replaces a column's filter; the stored copy's nCol is the column. False (nothing stored)
+  // for a negative column.
+  bool AddFilter(int col, const MULTIPLEFILTER_PARAM& param);
+  // Takes a text out of a column's value list (every copy of it, so that the column no longer
+  // accepts it). When that leaves a text filter without values the whole entry goes: an empty list
+  // would hide every row, which is never what taking the last value out means. Returns whether the
+  // text was there.
+  bool RemoveFilter(int col, std::string_view text);
+  // Drops a column's filter; -1 drops them all.
+  void ClearFilter(int col);
+  // Whether the column has a stored filter (show-all ones included); -1: whether any filter exists.
+  bool IsFilterExist(int col) const;
+  // Whether the column's filter holds that text (exact match).
+  bool IsFilterExist(int col, std::string_view text) const;
+  // Copies the column's filter out; a column without filter gives cleared parameters with nCol set.
+  // Returns whether the column has a filter.
+  bool GetFilterDataByColumn(int col, MULTIPLEFILTER_PARAM& out) const;
+  // Number of texts in the column's filter (0 without filter).
+  int GetFilterCountByColumn(int col) const;
+  // Null when the column has no filter; valid until the store changes.
+  const MULTIPLEFILTER_PARAM* FindFilter(int col) const;
+  const std::map<int, MULTIPLEFILTER_PARAM>& Filters() const { return m_filters; }
+
+  // Fixed value lists offered by a column's header filter menu.
+  void SetRefFilterValues(int col, std::vector<std::string> values);
+  // Empty for a column without a list.
+  const std::vector<std::string>& GetRefFilterValues(int col) const;
+
+  // ---- Column profiles: visibility, display order and widths under a name (kept in memory) ---
+  void SaveColumnProfile(const std::string& name);
+  // Applies a saved profile; false when none is saved under the name. Columns the profile does not
+  // know keep their state.
+  bool LoadColumnProfile(const std::string& name);
+  bool LoadGridProfile(const std::string& name) { return LoadColumnProfile(name); }
+  bool HasColumnProfile(const std::string& name) const { return m_profiles.count(name) != 0; }
+
+ private:
+  struct ColumnProfile {
+    std::vector<int> order;
+    std::vector<bool> visible;  // by column id
+    std::vector<int> width;     // by column id
+  };
+
+  int m_gridId = 0;
+  std::map<int, MULTIPLEFILTER_PARAM> m_filters;
+  std::map<int, std::vector<std::string>> m_refFilterValues;
+  std::map<std::string, ColumnProfile, std::less<>> m_profiles;
+};

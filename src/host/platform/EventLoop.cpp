@@ -1,0 +1,161 @@
+#include "host/platform/EventLoop.h"
+
+#include "host/platform/Window.h"
+
+#include <algorithm>
+#include <atomic>
+#include <chrono>
+#include <limits>
+#include <map>
+#include <thread>
+#include <utility>
+
+namespace orv::platform {
+
+namespace {
+
+// Queue order: due time first, then the order work was armed or posted, so equal due times are
+// delivered first come, first served whatever their kind.
+using QueueKey = std::pair<std::int64_t, std::uint64_t>;
+using TimerKey = std::pair<const Window*, UINT_PTR>;
+
+struct Work {
+  Window* window = nullptr;
+  bool isTimer = false;
+  UINT_PTR timerId = 0;
+  unsigned msg = 0;
+  WPARAM wParam = 0;
+  LPARAM lParam = 0;
+};
+
+}  // namespace
+
+struct EventLoop::Impl {
+  std::int64_t now = 0;
+  std::uint64_t nextSeq = 0;
+  std::map<QueueKey, Work> queue;
+  std::map<TimerKey, QueueKey> timers;  // where each armed timer sits in `queue`
+  std::atomic<bool> stopRequested{false};
+
+  void enqueue(std::int64_t due, const Work& work) {
+    const QueueKey key{due, nextSeq++};
+    queue.emplace(key, work);
+    if (work.isTimer) timers[{work.window, work.timerId}] = key;
+  }
+
+  // Removes the first item due at or before `limit` and delivers it; false when none is due. The item
+  // leaves the queue before its handler runs, so a handler may arm, kill, post, forget or even
+  // destroy windows freely.
+  bool deliverNext(std::int64_t limit) {
+    if (queue.empty()) return false;
+    auto first = queue.begin();
+    if (first->first.first > limit) return false;
+    const Work work = first->second;
+    now = std::max(now, first->first.first);
+    queue.erase(first);
+    if (work.isTimer) {
+      timers.erase({work.window, work.timerId});
+      work.window->OnTimer(work.timerId);
+    } else {
+      work.window->OnMessage(work.msg, work.wParam, work.lParam);
+    }
+    return true;
+  }
+};
+
+EventLoop::EventLoop() : m_impl(std::make_unique<Impl>()) {}
+EventLoop::~EventLoop() = default;
+
+std::int64_t EventLoop::nowMs() const { return m_impl->now; }
+
+void EventLoop::setTimer(Window* window, UINT_PTR id, unsigned elapseMs) {
+  if (window == nullptr) return;
+  killTimer(window, id);
+  const unsigned wait = std::max(elapseMs, kMinimumTimerMs);
+  Work work;
+  work.window = window;
+  work.isTimer = true;
+  work.timerId = id;
+  m_impl->enqueue(m_impl->now + static_cast<std::int64_t>(wait), work);
+}
+
+bool EventLoop::killTimer(Window* window, UINT_PTR id) {
+  auto found = m_impl->timers.find({window, id});
+  if (found == m_impl->timers.end()) return false;
+  m_impl->queue.erase(found->second);
+  m_impl->timers.erase(found);
+  return true;
+}
+
+bool EventLoop::hasTimer(const Window* window, UINT_PTR id) const {
+  return m_impl->timers.count({window, id}) != 0;
+}
+
+void EventLoop::postMessage(Window* window, unsigned msg, WPARAM wParam, LPARAM lParam) {
+  if (window == nullptr) return;
+  Work work;
+  work.window = window;
+  work.msg = msg;
+  work.wParam = wParam;
+  work.lParam = lParam;
+  m_impl->enqueue(m_impl->now, work);
+}
+
+void EventLoop::forget(const Window* window) {
+  if (window == nullptr) return;
+  auto& timers = m_impl->timers;
+  timers.erase(timers.lower_bound({window, 0}),
+               timers.upper_bound({window, std::numeric_limits<UINT_PTR>::max()}));
+  std::erase_if(m_impl->queue, [window](const auto& item) { return item.second.window == window; });
+}
+
+void EventLoop::advance(std::int64_t ms) {
+  // The clock never runs backwards; a negative step only delivers what is already due.
+  const std::int64_t target = m_impl->now + std::max<std::int64_t>(ms, 0);
+  while (m_impl->deliverNext(target)) {
+  }
+  m_impl->now = std::max(m_impl->now, target);
+}
+
+void EventLoop::runPending() {
+  while (m_impl->deliverNext(m_impl->now)) {
+  }
+}
+
+void EventLoop::runRealTime(std::int64_t maxMs) {
+  using Clock = std::chrono::steady_clock;
+  m_impl->stopRequested = false;
+  const auto start = Clock::now();
+  const std::int64_t base = m_impl->now;
+  while (!m_impl->stopRequested) {
+    const std::int64_t elapsed =
+        std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - start).count();
+    const bool timeUp = maxMs >= 0 && elapsed >= maxMs;
+    const std::int64_t realNow = base + (timeUp ? maxMs : elapsed);
+    // The clock follows real time before delivering, so work posted by a handler is due at the real
+    // time and cannot starve a timer that fell due earlier.
+    m_impl->now = std::max(m_impl->now, realNow);
+    // One delivery at a time, so stop() and the time limit are honoured even when handlers keep
+    // posting new work.
+    if (m_impl->deliverNext(m_impl->now)) continue;
+    if (timeUp) break;
+    // Sleep in short slices so a stop() from another thread is noticed promptly.
+    std::int64_t wait = kMinimumTimerMs;
+    const std::int64_t next = msUntilNextTimer();
+    if (next >= 0) wait = std::min(wait, next);
+    if (maxMs >= 0) wait = std::min(wait, maxMs - elapsed);
+    std::this_thread::sleep_for(std::chrono::milliseconds(std::max<std::int64_t>(wait, 1)));
+  }
+  m_impl->stopRequested = false;
+}
+
+void EventLoop::stop() { m_impl->stopRequested = true; }
+
+std::int64_t EventLoop::msUntilNextTimer() const {
+  if (m_impl->queue.empty()) return -1;
+  return std::max<std::int64_t>(m_impl->queue.begin()->first.first - m_impl->now, 0);
+}
+
+std::size_t EventLoop::pendingCount() const { return m_impl->queue.size(); }
+
+}  // namespace orv::platform

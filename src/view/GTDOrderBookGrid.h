@@ -1,0 +1,4 @@
+#pragma once
+#include "view/OrderBookGrid.h"
+
+class GTDOrderBookGrid final : public OrderBookGridOf<ViewVariant::GTD> {};

@@ -1,0 +1,120 @@
+#include "host/AppOrderBook.h"
+
+#include "host/ContractMaster.h"
+#include "support/HostReset.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+namespace {
+
+class AppOrderBookTest : public ::testing::Test {
+ protected:
+  void SetUp() override { ResetHostForTest(); }
+  void TearDown() override { AppOrderBook::Clear(); }
+
+  static OrderBookDetails Order(std::uint32_t refNo, const char* side, double price) {
+    OrderBookDetails r;
+    r.RefNo = refNo;
+    CopyText(r.B_S, side);
+    r.Price = price;
+    return r;
+  }
+  static std::vector<std::uint32_t> DisplayedRefNos() {
+    std::vector<std::uint32_t> out;
+    for (auto* r : AppOrderBook::vctDisplayedOrderBook) out.push_back(r->RefNo);
+    return out;
+  }
+};
+
+TEST_F(AppOrderBookTest, added_orders_reach_both_vectors_the_map_and_raise_insert) {
+  OrderBookDetails* a = AppOrderBook::AddOrder(BookKind::Pending, Order(7, "BUY", 10));
+  OrderBookDetails leg = Order(7, "SELL", 11);
+  CopyText(leg.Order_Status, "Pending Leg");
+  AppOrderBook::AddOrder(BookKind::Pending, leg);
+  EXPECT_EQ(AppOrderBook::IsInsertPost, 1);
+  EXPECT_EQ(AppOrderBook::IsInsertPost_GTD, 0);
+  ASSERT_EQ(AppOrderBook::vctAllOrderBook.size(), 2u);
+  ASSERT_EQ(AppOrderBook::vctDisplayedOrderBook.size(), 2u);
+  const auto* rows = AppOrderBook::m_mapAllOrders.find(7);
+  ASSERT_NE(rows, nullptr);
+  EXPECT_EQ(rows->size(), 2u);
+  EXPECT_EQ(rows->front(), a);
+}
+
+TEST_F(AppOrderBookTest, gtd_orders_are_keyed_by_the_low_half_of_their_gtd_number) {
+  OrderBookDetails r = Order(1, "BUY", 1);
+  r.GTDOrderNo = 0x0000000500000009ull;
+  AppOrderBook::AddOrder(BookKind::GTD, r);
+  EXPECT_NE(AppOrderBook::m_mapAllGTDOrders.find(9), nullptr);
+  EXPECT_EQ(AppOrderBook::IsInsertPost_GTD, 1);
+}
+
+TEST_F(AppOrderBookTest, removed_records_stay_readable_until_the_store_is_cleared) {
+  OrderBookDetails* a = AppOrderBook::AddOrder(BookKind::Pending, Order(1, "BUY", 1));
+  AppOrderBook::AddOrder(BookKind::Pending, Order(2, "BUY", 1));
+  std::vector<OrderBookDetails*> viewCopy = AppOrderBook::vctDisplayedOrderBook;
+  AppOrderBook::IsUpdatePost = 0;
+  AppOrderBook::RemoveOrder(BookKind::Pending, a);
+  EXPECT_EQ(AppOrderBook::IsUpdatePost, 1);
+  EXPECT_EQ(DisplayedRefNos(), (std::vector<std::uint32_t>{2}));
+  EXPECT_EQ(AppOrderBook::m_mapAllOrders.find(1), nullptr);
+  EXPECT_EQ(viewCopy[0]->RefNo, 1u) << "a view's copy from before the removal still reads the record";
+}
+
+TEST_F(AppOrderBookTest, sorts_by_the_first_column_first_and_keeps_ties_in_order) {
+  // Column 15 compares the side text, column 17 the price.
+  AppOrderBook::SetColumnComparer(BookKind::Pending, [](const OrderBookDetails& a, const OrderBookDetails& b, int col) {
+    if (col == 15) return std::strcmp(a.B_S, b.B_S);
+    if (col == 17) return a.Price < b.Price ? -1 : (a.Price > b.Price ? 1 : 0);
+    return 0;
+  });
+  AppOrderBook::AddOrder(BookKind::Pending, Order(1, "SELL", 5));
+  AppOrderBook::AddOrder(BookKind::Pending, Order(2, "BUY", 7));
+  AppOrderBook::AddOrder(BookKind::Pending, Order(3, "SELL", 5));
+  AppOrderBook::AddOrder(BookKind::Pending, Order(4, "BUY", 9));
+  AppOrderBook::AddOrder(BookKind::Pending, Order(5, "SELL", 1));
+
+  AppOrderBook::MultiColSortData({{15, true}, {17, false}});
+  EXPECT_EQ(DisplayedRefNos(), (std::vector<std::uint32_t>{4, 2, 1, 3, 5}));
+
+  AppOrderBook::MultiColSortData({{17, true}});
+  EXPECT_EQ(DisplayedRefNos(), (std::vector<std::uint32_t>{5, 1, 3, 2, 4})) << "1 and 3 tie and keep their order";
+
+  AppOrderBook::MultiColSortData({});
+  EXPECT_EQ(DisplayedRefNos(), (std::vector<std::uint32_t>{5, 1, 3, 2, 4})) << "an empty request changes nothing";
+}
+
+TEST_F(AppOrderBookTest, stable_sort_holds_for_a_large_book_sorted_in_parallel) {
+  AppOrderBook::SetColumnComparer(BookKind::Pending, [](const OrderBookDetails& a, const OrderBookDetails& b, int) {
+    return static_cast<int>(a.Price) - static_cast<int>(b.Price);
+  });
+  for (std::uint32_t i = 0; i < 50000; ++i) AppOrderBook::AddOrder(BookKind::Pending, Order(i, "BUY", i % 7));
+  AppOrderBook::MultiColSortData({{17, true}});
+  const auto& rows = AppOrderBook::vctDisplayedOrderBook;
+  for (std::size_t i = 1; i < rows.size(); ++i) {
+    ASSERT_LE(rows[i - 1]->Price, rows[i]->Price);
+    if (rows[i - 1]->Price == rows[i]->Price) ASSERT_LT(rows[i - 1]->RefNo, rows[i]->RefNo);
+  }
+}
+
+TEST_F(AppOrderBookTest, contract_entries_keep_their_address_when_replaced) {
+  CScriptDesc master;
+  ScriptDesc d;
+  d.lToken = 101000001;
+  CopyText(d.Symbol_ScriptID, "RELIANCE");
+  ScriptDesc* first = master.Add(d);
+  InstallContractMaster(&master);
+  CopyText(d.Symbol_ScriptID, "RELIANCE-EQ");
+  ScriptDesc* second = master.Add(d);
+  EXPECT_EQ(first, second);
+  EXPECT_STREQ(first->Symbol_ScriptID, "RELIANCE-EQ");
+  EXPECT_EQ(OrvStorageGlobal::dctExchangeContractMappingByTokenNo.at(101000001), first);
+  ScriptDesc out;
+  EXPECT_EQ(master.Lookup(101000001, out), 1);
+  EXPECT_EQ(master.Lookup(5, out), 0);
+  InstallContractMaster(nullptr);
+}
+
+}  // namespace

@@ -1,0 +1,110 @@
+#include "host/records/LoginResponse.h"
+#include "host/records/OrderBookDetails.h"
+#include "host/records/OrderEntryPacket.h"
+#include "host/records/WindowPassing.h"
+#include "host/OrvEnumsMethods.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+namespace {
+
+template <typename T>
+T ReadAt(const unsigned char* bytes, std::size_t offset) {
+  T value;
+  std::memcpy(&value, bytes + offset, sizeof value);
+  return value;
+}
+
+TEST(OrderEntryPacket, typed_fields_land_at_the_senders_offsets) {
+  ORVEL_ORDER_ENTRY p;
+  p.setTransactionCode(5508);
+  p.setDealerId("DLR01");
+  p.setToken(102345678);
+  p.setExchangeOrderNo(1100000012345.0);
+  p.setBuySell(1);
+  p.setQuantity(75);
+  p.setPrice(24510.05);
+  p.setLastModifiedTime(1764990000);
+  p.setFlags(0x200);
+  p.setOurOrderNo(4000001u);
+  p.setIobRuleNo(17);
+  const unsigned char* b = p.data();
+  EXPECT_EQ(ReadAt<std::int16_t>(b, 0), 5508);
+  EXPECT_STREQ(reinterpret_cast<const char*>(b + 7), "DLR01");
+  EXPECT_EQ(ReadAt<std::int32_t>(b, 46), 102345678);
+  EXPECT_EQ(ReadAt<double>(b, 64), 1100000012345.0);
+  EXPECT_EQ(ReadAt<std::int16_t>(b, 96), 1);
+  EXPECT_EQ(ReadAt<std::int32_t>(b, 110), 75);
+  EXPECT_EQ(ReadAt<double>(b, 118), 24510.05);
+  EXPECT_EQ(ReadAt<std::int32_t>(b, 146), 1764990000);
+  EXPECT_EQ(ReadAt<std::uint16_t>(b, 150), 0x200);
+  EXPECT_EQ(ReadAt<std::uint32_t>(b, 502), 4000001u);
+  EXPECT_EQ(ReadAt<std::int32_t>(b, 602), 17);
+}
+
+TEST(OrderEntryPacket, long_texts_are_cut_at_their_field_and_never_spill) {
+  ORVEL_ORDER_ENTRY p;
+  p.set<std::int32_t>(ORVEL_ORDER_ENTRY::kField32, 0x11223344);
+  p.setDealerId(std::string(100, 'X'));
+  EXPECT_EQ(p.dealerId().size(), ORVEL_ORDER_ENTRY::kDealerIdWidth - 1);
+  EXPECT_EQ(p.get<std::int32_t>(ORVEL_ORDER_ENTRY::kField32), 0x11223344);
+  // Reads and writes past the end are refused rather than touching memory after the packet.
+  p.set<double>(800, 1.0);
+  EXPECT_EQ(p.get<double>(800), 0.0);
+}
+
+TEST(OrderBookDetails, begins_with_the_order_entry_packet) {
+  OrderBookDetails record;
+  EXPECT_EQ(static_cast<const void*>(&record), static_cast<const void*>(&record.objOrderEntry));
+  CopyText(record.Order_Status, "Pending Leg");
+  EXPECT_TRUE(record.IsLegRow());
+  CopyText(record.Order_Status, std::string(200, 'a'));
+  EXPECT_EQ(std::strlen(record.Order_Status), sizeof record.Order_Status - 1);
+  EXPECT_FALSE(record.IsLegRow());
+}
+
+TEST(WindowPassing, is_the_hosts_forty_byte_record) {
+  WindowPassing w;
+  w.nRequestFrom = 10005;
+  w.pRequestWnd = &w;
+  w.nRequestId = 5902;
+  w.dParam = 2.5;
+  unsigned char bytes[40];
+  std::memcpy(bytes, &w, sizeof bytes);
+  EXPECT_EQ(ReadAt<std::int32_t>(bytes, 0), 10005);
+  EXPECT_EQ(ReadAt<void*>(bytes, 4), static_cast<void*>(&w));
+  EXPECT_EQ(ReadAt<std::int32_t>(bytes, 12), 5902);
+  EXPECT_EQ(ReadAt<double>(bytes, 32), 2.5);
+  w.Clear();
+  std::memcpy(bytes, &w, sizeof bytes);
+  for (unsigned char b : bytes) EXPECT_EQ(b, 0);
+}
+
+TEST(LoginResponse, fields_sit_at_the_offsets_the_views_read) {
+  ORVEL5901 login;
+  login.setUserId("DEALER7");
+  login.setAllClients(1);
+  login.setUserType(3);
+  login.setAccountFlag(1);
+  EXPECT_EQ(ReadAt<std::int16_t>(login.data(), 36), 1);
+  EXPECT_EQ(login.data()[727], 1);
+  EXPECT_EQ(login.userId(), "DEALER7");
+  EXPECT_EQ(login.userType(), 3);
+}
+
+TEST(OrvEnumsMethods, status_codes_and_leg_texts) {
+  EXPECT_EQ(OrvEnumsMethods::GetOrderStatus(ePending), "Pending");
+  EXPECT_EQ(OrvEnumsMethods::GetOrderStatus(eUnConfirmed), "UnConfirmed");
+  EXPECT_EQ(OrvEnumsMethods::GetOrderStatus(eAMOUnconfirmed), "AMOUnconfirmed");
+  EXPECT_EQ(OrvEnumsMethods::GetOrderStatus(static_cast<OrderStatusIdentifier>(42)), "");
+  OrderStatusIdentifier s{};
+  ASSERT_TRUE(OrvEnumsMethods::GetOrderStatusByName("cancelled", s));
+  EXPECT_EQ(s, eCancelled);
+  EXPECT_FALSE(OrvEnumsMethods::GetOrderStatusByName("Pend", s));
+  EXPECT_EQ(OrvEnumsMethods::GetOrderLegByEnum(eSpreadLeg), "S");
+  EXPECT_EQ(OrvEnumsMethods::GetOrderLegByEnum(static_cast<OrderLegType>(7)), "N");
+}
+
+}  // namespace

@@ -1,0 +1,166 @@
+#include "host/platform/CheckBox.h"
+#include "host/platform/StatusBar.h"
+#include "host/platform/TimePicker.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+
+namespace orv::platform {
+namespace {
+
+TEST(StatusBar, gives_each_indicator_a_pane_found_by_its_id) {
+  StatusBar bar;
+  const std::array<unsigned, 3> ids{100, 200, 300};
+  bar.SetIndicators(ids);
+  EXPECT_EQ(bar.GetCount(), 3);
+  EXPECT_EQ(bar.CommandToIndex(200), 1);
+  EXPECT_EQ(bar.CommandToIndex(999), -1);
+  EXPECT_EQ(bar.GetPaneText(2), "");
+  bar.SetIndicators(std::array<unsigned, 1>{7});
+  EXPECT_EQ(bar.GetCount(), 1);
+  EXPECT_EQ(bar.CommandToIndex(100), -1);
+}
+
+TEST(StatusBar, keeps_pane_info_and_texts_and_refuses_bad_indexes) {
+  StatusBar bar;
+  bar.SetIndicators(std::array<unsigned, 2>{1, 2});
+  EXPECT_TRUE(bar.SetPaneInfo(0, 10, SBPS_NOBORDERS | SBPS_DISABLED, 0));
+  EXPECT_TRUE(bar.SetPaneWidth(1, 195));
+  EXPECT_TRUE(bar.SetPaneText(1, "<Description>"));
+  unsigned id = 0;
+  unsigned style = 0;
+  int width = -1;
+  ASSERT_TRUE(bar.GetPaneInfo(0, id, style, width));
+  EXPECT_EQ(id, 10U);
+  EXPECT_EQ(style, SBPS_NOBORDERS | SBPS_DISABLED);
+  EXPECT_EQ(width, 0);
+  EXPECT_EQ(bar.CommandToIndex(10), 0);
+  EXPECT_EQ(bar.GetPaneWidth(1), 195);
+  EXPECT_EQ(bar.GetPaneText(1), "<Description>");
+
+  EXPECT_FALSE(bar.SetPaneText(2, "x"));
+  EXPECT_FALSE(bar.SetPaneText(-1, "x"));
+  EXPECT_FALSE(bar.SetPaneInfo(2, 1, 0, 1));
+  EXPECT_FALSE(bar.GetPaneInfo(5, id, style, width));
+  EXPECT_EQ(bar.GetPaneText(11), "");
+  EXPECT_EQ(bar.GetPaneWidth(-3), -1);
+  EXPECT_TRUE(bar.SetPaneWidth(0, -5));
+  EXPECT_EQ(bar.GetPaneWidth(0), 0);
+}
+
+TEST(StatusBar, repaints_only_when_a_text_change_asks_for_it) {
+  StatusBar bar;
+  bar.SetIndicators(std::array<unsigned, 1>{1});
+  bar.SetPaneText(0, "B.Qty:0", false);
+  EXPECT_EQ(bar.RedrawCount(), 0);
+  bar.SetPaneText(0, "B.Qty:10");
+  EXPECT_EQ(bar.RedrawCount(), 1);
+}
+
+TEST(StatusBar, shows_and_hides) {
+  StatusBar bar;
+  EXPECT_TRUE(bar.IsVisible());
+  bar.ShowWindow(false);
+  EXPECT_FALSE(bar.IsVisible());
+  bar.ShowWindow(true);
+  EXPECT_TRUE(bar.IsVisible());
+}
+
+TEST(CheckBox, click_toggles_the_state_and_notifies_unless_disabled) {
+  CheckBox box("Save Filter", 7362);
+  int clicks = 0;
+  box.SetOnClick([&] { ++clicks; });
+  EXPECT_EQ(box.GetCheck(), BST_UNCHECKED);
+  EXPECT_TRUE(box.Click());
+  EXPECT_EQ(box.GetCheck(), BST_CHECKED);
+  EXPECT_TRUE(box.Click());
+  EXPECT_EQ(box.GetCheck(), BST_UNCHECKED);
+  box.EnableWindow(false);
+  EXPECT_FALSE(box.Click());
+  EXPECT_EQ(box.GetCheck(), BST_UNCHECKED);
+  EXPECT_EQ(clicks, 2);
+  box.SetCheck(BST_CHECKED);
+  EXPECT_EQ(clicks, 2);  // setting the state is not a click
+  EXPECT_EQ(box.GetWindowText(), "Save Filter");
+  EXPECT_EQ(box.GetDlgCtrlID(), 7362);
+}
+
+TEST(CheckBox, holds_only_the_states_it_can_show) {
+  CheckBox twoState;
+  twoState.SetCheck(BST_INDETERMINATE);
+  EXPECT_EQ(twoState.GetCheck(), BST_CHECKED);
+  twoState.SetCheck(-4);
+  EXPECT_EQ(twoState.GetCheck(), BST_UNCHECKED);
+
+  CheckBox threeState("", 0, true);
+  threeState.SetCheck(BST_INDETERMINATE);
+  EXPECT_EQ(threeState.GetCheck(), BST_INDETERMINATE);
+  threeState.Click();
+  EXPECT_EQ(threeState.GetCheck(), BST_UNCHECKED);
+}
+
+TEST(TimePicker, shows_its_value_through_the_display_format) {
+  TimePicker picker(DTS_TIMEFORMAT | DTS_RIGHTALIGN);
+  EXPECT_EQ(picker.GetFormat(), "HH:mm:ss");
+  ASSERT_TRUE(picker.SetTime(OleDateTime(2024, 2, 29, 0, 5, 9)));
+  EXPECT_EQ(picker.GetWindowText(), "00:05:09");
+  picker.SetFormat("h:m:s tt");
+  EXPECT_EQ(picker.GetWindowText(), "12:5:9 AM");
+  picker.SetFormat("ddd dd-MMM-yyyy 'at' hh t");
+  EXPECT_EQ(picker.GetWindowText(), "Thu 29-Feb-2024 at 12 A");
+  picker.SetFormat("dddd d MMMM yy 'o''clock'");
+  EXPECT_EQ(picker.GetWindowText(), "Thursday 29 February 24 o'clock");
+  picker.SetFormat("");
+  EXPECT_EQ(picker.GetFormat(), "HH:mm:ss");
+  EXPECT_EQ(TimePicker(0).GetFormat(), "dd/MM/yyyy");
+}
+
+TEST(TimePicker, keeps_whole_seconds_and_refuses_values_it_cannot_show) {
+  TimePicker picker;
+  const OleDateTime noon(2024, 1, 1, 12, 0, 0);
+  ASSERT_TRUE(picker.SetTime(OleDateTime(noon.Days() + 0.4 / 86400.0)));
+  EXPECT_EQ(picker.GetTime(), noon);
+  EXPECT_FALSE(picker.SetTime(OleDateTime::Invalid()));
+  EXPECT_FALSE(picker.SetTime(OleDateTime(1600, 12, 31, 0, 0, 0)));
+  EXPECT_FALSE(picker.SetTime(OleDateTime::Null()));  // no show-none box
+  EXPECT_EQ(picker.GetTime(), noon);
+}
+
+TEST(TimePicker, show_none_style_reports_an_unchecked_value_as_none) {
+  TimePicker picker(DTS_TIMEFORMAT | DTS_SHOWNONE);
+  picker.SetTime(OleDateTime(2024, 1, 1, 23, 0, 0));
+  OleDateTime value;
+  EXPECT_EQ(picker.GetTime(value), GDT_VALID);
+  EXPECT_EQ(value.Format("%H:%M:%S"), "23:00:00");
+
+  ASSERT_TRUE(picker.SetTime(OleDateTime::Null()));
+  EXPECT_FALSE(picker.IsChecked());
+  EXPECT_EQ(picker.GetTime(value), GDT_NONE);
+  EXPECT_EQ(value.GetStatus(), OleDateTime::Status::null);
+  EXPECT_EQ(picker.GetWindowText(), "23:00:00");  // still shown, greyed
+
+  EXPECT_TRUE(picker.UserSetChecked(true));
+  EXPECT_EQ(picker.GetTime(value), GDT_VALID);
+  picker.SetTime(OleDateTime::Null());
+  picker.SetTime(OleDateTime(2024, 1, 1, 1, 0, 0));  // a value checks the box again
+  EXPECT_TRUE(picker.IsChecked());
+}
+
+TEST(TimePicker, notifies_user_changes_and_refuses_them_while_disabled) {
+  TimePicker picker;
+  int changes = 0;
+  picker.SetOnChange([&] { ++changes; });
+  picker.SetTime(OleDateTime(2024, 1, 1, 0, 0, 0));
+  EXPECT_EQ(changes, 0);
+  EXPECT_TRUE(picker.UserSetTime(OleDateTime(2024, 1, 1, 9, 15, 0)));
+  EXPECT_FALSE(picker.UserSetTime(OleDateTime::Invalid()));
+  EXPECT_FALSE(picker.UserSetChecked(false));  // no show-none box
+  picker.EnableWindow(false);
+  EXPECT_FALSE(picker.UserSetTime(OleDateTime(2024, 1, 1, 10, 0, 0)));
+  EXPECT_EQ(changes, 1);
+  EXPECT_EQ(picker.GetWindowText(), "09:15:00");
+}
+
+}  // namespace
+}  // namespace orv::platform

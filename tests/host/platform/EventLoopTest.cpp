@@ -1,0 +1,247 @@
+#include "host/platform/EventLoop.h"
+
+#include "TestWindows.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace orv::platform {
+namespace {
+
+using testing::RecordingWindow;
+using Log = std::vector<std::string>;
+
+// A window whose timer handler runs a test-supplied action after logging.
+class ScriptedWindow final : public RecordingWindow {
+ public:
+  using RecordingWindow::RecordingWindow;
+  std::function<void(UINT_PTR)> onTimer;
+  std::function<void(unsigned)> onMessage;
+
+  void OnTimer(UINT_PTR id) override {
+    RecordingWindow::OnTimer(id);
+    if (onTimer) onTimer(id);
+  }
+  LRESULT OnMessage(unsigned msg, WPARAM wParam, LPARAM lParam) override {
+    RecordingWindow::OnMessage(msg, wParam, lParam);
+    if (onMessage) onMessage(msg);
+    return 0;
+  }
+};
+
+class EventLoopTest : public ::testing::Test {
+ protected:
+  Application app;
+  ApplicationScope scope{app};
+  EventLoop& loop = app.Loop();
+  Log log;
+
+  std::unique_ptr<ScriptedWindow> MakeWindow(const std::string& name) {
+    auto w = std::make_unique<ScriptedWindow>(name, log);
+    w->CreateNative(nullptr);
+    return w;
+  }
+};
+
+TEST_F(EventLoopTest, rearming_a_pending_timer_replaces_it) {
+  auto w = MakeWindow("a");
+  w->SetTimer(7, 100);
+  loop.advance(40);
+  w->SetTimer(7, 100);  // now due at 140, not 100
+
+  loop.advance(99);
+  EXPECT_TRUE(log.empty());
+  loop.advance(1);
+  EXPECT_EQ(log, (Log{"a timer 7 @140"}));
+}
+
+TEST_F(EventLoopTest, timers_with_the_same_id_on_different_windows_are_independent) {
+  auto a = MakeWindow("a");
+  auto b = MakeWindow("b");
+  a->SetTimer(1, 30);
+  b->SetTimer(1, 20);
+  a->KillTimer(1);
+
+  loop.advance(100);
+
+  EXPECT_EQ(log, (Log{"b timer 1 @20"}));
+}
+
+TEST_F(EventLoopTest, a_killed_timer_never_fires_and_killing_twice_reports_nothing_to_kill) {
+  auto w = MakeWindow("a");
+  w->SetTimer(3, 50);
+
+  EXPECT_TRUE(w->KillTimer(3));
+  EXPECT_FALSE(w->KillTimer(3));
+  loop.advance(1000);
+
+  EXPECT_TRUE(log.empty());
+  EXPECT_FALSE(loop.hasTimer(w.get(), 3));
+}
+
+TEST_F(EventLoopTest, a_zero_interval_waits_the_minimum_interval) {
+  auto w = MakeWindow("a");
+  w->SetTimer(1, 0);
+
+  loop.advance(EventLoop::kMinimumTimerMs - 1);
+  EXPECT_TRUE(log.empty());
+  loop.advance(1);
+  EXPECT_EQ(log, (Log{"a timer 1 @" + std::to_string(EventLoop::kMinimumTimerMs)}));
+}
+
+TEST_F(EventLoopTest, a_timer_fires_once_unless_rearmed) {
+  auto w = MakeWindow("a");
+  w->SetTimer(1, 10);
+
+  loop.advance(10'000);
+
+  EXPECT_EQ(log.size(), 1u);
+  EXPECT_FALSE(loop.hasTimer(w.get(), 1));
+  EXPECT_EQ(loop.msUntilNextTimer(), -1);
+}
+
+TEST_F(EventLoopTest, a_timer_rearming_itself_every_50_ms_fires_once_per_period) {
+  auto w = MakeWindow("grid");
+  w->onTimer = [&](UINT_PTR id) { w->SetTimer(id, 50); };
+  w->SetTimer(10150, 50);
+
+  loop.advance(20 * 50);
+
+  ASSERT_EQ(log.size(), 20u);
+  EXPECT_EQ(log.front(), "grid timer 10150 @50");
+  EXPECT_EQ(log.back(), "grid timer 10150 @1000");
+  EXPECT_EQ(loop.msUntilNextTimer(), 50);
+}
+
+TEST_F(EventLoopTest, delivers_by_due_time_then_by_arm_or_post_order) {
+  auto a = MakeWindow("a");
+  auto b = MakeWindow("b");
+  a->SetTimer(1, 10);  // due 10, armed first
+  loop.advance(5);
+  b->PostMessage(100);  // due 5
+  a->PostMessage(101);  // due 5
+  b->SetTimer(2, 5);    // due 10, armed after a's timer
+
+  loop.advance(5);
+
+  EXPECT_EQ(log, (Log{"b msg 100/0 @5", "a msg 101/0 @5", "a timer 1 @10", "b timer 2 @10"}));
+}
+
+TEST_F(EventLoopTest, posted_messages_wait_for_the_loop_and_run_pending_keeps_the_clock) {
+  auto w = MakeWindow("a");
+  loop.advance(30);
+
+  EXPECT_TRUE(w->PostMessage(42, 9));
+  EXPECT_TRUE(log.empty());
+  EXPECT_EQ(loop.msUntilNextTimer(), 0);
+
+  loop.runPending();
+
+  EXPECT_EQ(log, (Log{"a msg 42/9 @30"}));
+  EXPECT_EQ(loop.nowMs(), 30);
+}
+
+TEST_F(EventLoopTest, work_queued_while_delivering_runs_in_the_same_advance_only_when_due_within_it) {
+  auto w = MakeWindow("a");
+  w->onTimer = [&](UINT_PTR id) {
+    if (id == 1) {
+      w->PostMessage(77);
+      w->SetTimer(2, 10);  // due 60: beyond this advance
+    }
+  };
+  w->SetTimer(1, 50);
+
+  loop.advance(55);
+  EXPECT_EQ(log, (Log{"a timer 1 @50", "a msg 77/0 @50"}));
+
+  loop.advance(5);
+  EXPECT_EQ(log.back(), "a timer 2 @60");
+}
+
+TEST_F(EventLoopTest, a_window_destroyed_with_pending_work_is_never_called) {
+  auto doomed = MakeWindow("doomed");
+  doomed->SetTimer(1, 10);
+  doomed->PostMessage(5);
+  doomed.reset();
+
+  loop.advance(100);
+
+  EXPECT_TRUE(log.empty());
+  EXPECT_EQ(loop.pendingCount(), 0u);
+}
+
+TEST_F(EventLoopTest, a_window_destroyed_by_an_earlier_delivery_of_the_same_advance_is_never_called) {
+  auto killer = MakeWindow("killer");
+  auto victim = MakeWindow("victim");
+  killer->SetTimer(1, 10);
+  victim->SetTimer(1, 20);
+  killer->onTimer = [&](UINT_PTR) { victim.reset(); };
+
+  loop.advance(50);
+
+  EXPECT_EQ(log, (Log{"killer timer 1 @10"}));
+}
+
+TEST_F(EventLoopTest, a_window_may_destroy_itself_from_its_own_timer) {
+  auto w = MakeWindow("self");
+  w->SetTimer(1, 10);
+  w->SetTimer(2, 20);
+  w->onTimer = [&](UINT_PTR) { w.reset(); };
+
+  loop.advance(100);
+
+  EXPECT_EQ(log, (Log{"self timer 1 @10"}));
+}
+
+TEST_F(EventLoopTest, the_clock_never_runs_backwards) {
+  loop.advance(25);
+  loop.advance(-10);
+  EXPECT_EQ(loop.nowMs(), 25);
+}
+
+TEST_F(EventLoopTest, run_real_time_delivers_due_timers_and_returns_at_its_limit) {
+  auto w = MakeWindow("a");
+  w->SetTimer(1, 20);
+  const auto start = std::chrono::steady_clock::now();
+
+  loop.runRealTime(60);
+
+  const auto elapsed = std::chrono::steady_clock::now() - start;
+  EXPECT_EQ(log.size(), 1u);
+  EXPECT_GE(elapsed, std::chrono::milliseconds(60));
+  EXPECT_EQ(loop.nowMs(), 60);
+}
+
+TEST_F(EventLoopTest, stop_from_a_handler_ends_run_real_time_early) {
+  auto w = MakeWindow("a");
+  w->onTimer = [&](UINT_PTR) { loop.stop(); };
+  w->SetTimer(1, 20);
+  w->onMessage = [&](unsigned) { w->PostMessage(1); };  // endless posting must not starve stop()
+  w->PostMessage(1);
+  const auto start = std::chrono::steady_clock::now();
+
+  loop.runRealTime(10'000);
+
+  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
+  EXPECT_FALSE(loop.hasTimer(w.get(), 1));
+}
+
+TEST_F(EventLoopTest, run_real_time_honours_its_limit_while_handlers_keep_posting) {
+  auto w = MakeWindow("a");
+  w->onMessage = [&](unsigned) { w->PostMessage(1); };
+  w->PostMessage(1);
+  const auto start = std::chrono::steady_clock::now();
+
+  loop.runRealTime(30);
+
+  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
+  w->onMessage = nullptr;
+}
+
+}  // namespace
+}  // namespace orv::platform

@@ -1,0 +1,83 @@
+#include "host/platform/MainWindowInbox.h"
+
+#include "host/platform/Application.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace orv::platform {
+namespace {
+
+class MainWindowInboxTest : public ::testing::Test {
+ protected:
+  Application app;
+  MainWindowInbox& inbox = app.MainWindow();
+  std::vector<PostedMessage> handled;
+
+  void InstallHandler() {
+    inbox.SetHandler([this](const PostedMessage& m) { handled.push_back(m); });
+  }
+};
+
+TEST_F(MainWindowInboxTest, records_every_post_in_order_with_the_loop_time) {
+  inbox.Post(9898, 0x1000);
+  app.Loop().advance(70);
+  inbox.Post(8976, 3, -1);
+
+  EXPECT_EQ(inbox.Posted(),
+            (std::vector<PostedMessage>{{9898, 0x1000, 0, 0}, {8976, 3, -1, 70}}));
+}
+
+TEST_F(MainWindowInboxTest, hands_posts_to_the_handler_only_when_the_loop_runs) {
+  InstallHandler();
+
+  inbox.Post(9898, 0x2000);
+  inbox.Post(4024);
+  EXPECT_TRUE(handled.empty());
+
+  app.Loop().advance(0);
+
+  EXPECT_EQ(handled, (std::vector<PostedMessage>{{9898, 0x2000, 0, 0}, {4024, 0, 0, 0}}));
+}
+
+TEST_F(MainWindowInboxTest, a_post_made_by_the_handler_waits_for_the_next_delivery) {
+  inbox.SetHandler([this](const PostedMessage& m) {
+    handled.push_back(m);
+    if (m.msg == 1) inbox.Post(2);
+  });
+
+  inbox.Post(1);
+  app.Loop().runPending();
+
+  ASSERT_EQ(handled.size(), 2u);
+  EXPECT_EQ(handled[1].msg, 2u);
+}
+
+TEST_F(MainWindowInboxTest, without_a_handler_posts_are_only_recorded) {
+  inbox.Post(9898);
+  InstallHandler();
+
+  app.Loop().runPending();
+
+  EXPECT_TRUE(handled.empty());
+  EXPECT_EQ(app.Loop().pendingCount(), 0u);
+  EXPECT_EQ(inbox.Posted().size(), 1u);
+}
+
+TEST_F(MainWindowInboxTest, clearing_the_record_keeps_queued_deliveries_and_removing_the_handler_drops_them) {
+  InstallHandler();
+  inbox.Post(1);
+  inbox.Clear();
+  app.Loop().runPending();
+  EXPECT_EQ(handled.size(), 1u);
+  EXPECT_TRUE(inbox.Posted().empty());
+
+  inbox.Post(2);
+  inbox.SetHandler(nullptr);
+  app.Loop().runPending();
+  EXPECT_EQ(handled.size(), 1u);
+}
+
+}  // namespace
+}  // namespace orv::platform

@@ -1,0 +1,222 @@
+#include "host/platform/OleDateTime.h"
+
+#include <gtest/gtest.h>
+
+#include <limits>
+#include <string>
+#include <vector>
+
+namespace orv::platform {
+namespace {
+
+struct Expected {
+  int year, month, day, hour, minute, second;
+};
+
+void ExpectFields(const OleDateTime& t, const Expected& e) {
+  ASSERT_TRUE(t.IsValid());
+  EXPECT_EQ(t.GetYear(), e.year);
+  EXPECT_EQ(t.GetMonth(), e.month);
+  EXPECT_EQ(t.GetDay(), e.day);
+  EXPECT_EQ(t.GetHour(), e.hour);
+  EXPECT_EQ(t.GetMinute(), e.minute);
+  EXPECT_EQ(t.GetSecond(), e.second);
+}
+
+OleDateTime Parsed(const std::string& text) {
+  OleDateTime t;
+  t.ParseDateTime(text);
+  return t;
+}
+
+TEST(OleDateTime, counts_days_from_the_1899_12_30_epoch) {
+  EXPECT_EQ(OleDateTime(1899, 12, 30, 0, 0, 0).Days(), 0.0);
+  EXPECT_EQ(OleDateTime(1899, 12, 31, 0, 0, 0).Days(), 1.0);
+  EXPECT_EQ(OleDateTime(1900, 1, 1, 0, 0, 0).Days(), 2.0);
+  EXPECT_EQ(OleDateTime(1900, 3, 1, 0, 0, 0).Days(), 61.0);  // 1900 was not a leap year
+  EXPECT_EQ(OleDateTime(1970, 1, 1, 0, 0, 0).Days(), 25569.0);
+  EXPECT_EQ(OleDateTime(2000, 1, 1, 0, 0, 0).Days(), 36526.0);
+  EXPECT_DOUBLE_EQ(OleDateTime(2024, 2, 29, 18, 0, 0).Days(), 45351.75);
+  ExpectFields(OleDateTime(0.5), {1899, 12, 30, 12, 0, 0});
+}
+
+TEST(OleDateTime, walks_across_leap_days_and_year_ends) {
+  const std::vector<Expected> dates{{1900, 2, 28, 0, 0, 0}, {1900, 3, 1, 0, 0, 0},  {2000, 2, 29, 0, 0, 0},
+                                    {2000, 3, 1, 0, 0, 0},  {2023, 12, 31, 0, 0, 0}, {2024, 1, 1, 0, 0, 0},
+                                    {2024, 2, 29, 0, 0, 0}, {2024, 3, 1, 0, 0, 0},  {2100, 3, 1, 0, 0, 0}};
+  for (const Expected& e : dates) {
+    const OleDateTime t(e.year, e.month, e.day, 0, 0, 0);
+    ExpectFields(t, e);
+    ExpectFields(OleDateTime(t.Days()), e);
+  }
+  // Consecutive calendar days are one serial day apart.
+  EXPECT_EQ(OleDateTime(2000, 3, 1, 0, 0, 0).Days() - OleDateTime(2000, 2, 29, 0, 0, 0).Days(), 1.0);
+  EXPECT_EQ(OleDateTime(1900, 3, 1, 0, 0, 0).Days() - OleDateTime(1900, 2, 28, 0, 0, 0).Days(), 1.0);
+  EXPECT_EQ(OleDateTime(2025, 1, 1, 0, 0, 0).Days() - OleDateTime(2024, 1, 1, 0, 0, 0).Days(), 366.0);
+}
+
+TEST(OleDateTime, rejects_fields_out_of_range) {
+  EXPECT_FALSE(OleDateTime(2023, 2, 29, 0, 0, 0).IsValid());
+  EXPECT_FALSE(OleDateTime(1900, 2, 29, 0, 0, 0).IsValid());
+  EXPECT_FALSE(OleDateTime(2024, 13, 1, 0, 0, 0).IsValid());
+  EXPECT_FALSE(OleDateTime(2024, 0, 1, 0, 0, 0).IsValid());
+  EXPECT_FALSE(OleDateTime(2024, 4, 31, 0, 0, 0).IsValid());
+  EXPECT_FALSE(OleDateTime(2024, 1, 1, 24, 0, 0).IsValid());
+  EXPECT_FALSE(OleDateTime(2024, 1, 1, 0, 60, 0).IsValid());
+  EXPECT_FALSE(OleDateTime(2024, 1, 1, 0, 0, 60).IsValid());
+  EXPECT_FALSE(OleDateTime(2024, 1, 1, -1, 0, 0).IsValid());
+  EXPECT_FALSE(OleDateTime(99, 12, 31, 0, 0, 0).IsValid());
+  EXPECT_FALSE(OleDateTime(10000, 1, 1, 0, 0, 0).IsValid());
+  EXPECT_EQ(OleDateTime(2024, 2, 30, 0, 0, 0).GetStatus(), OleDateTime::Status::invalid);
+}
+
+TEST(OleDateTime, rejects_day_counts_that_are_not_dates) {
+  EXPECT_FALSE(OleDateTime(1e300).IsValid());
+  EXPECT_FALSE(OleDateTime(-1e300).IsValid());
+  EXPECT_FALSE(OleDateTime(std::numeric_limits<double>::quiet_NaN()).IsValid());
+  EXPECT_FALSE(OleDateTime(std::numeric_limits<double>::infinity()).IsValid());
+  EXPECT_TRUE(OleDateTime(OleDateTime(9999, 12, 31, 23, 59, 59).Days()).IsValid());
+  EXPECT_TRUE(OleDateTime(OleDateTime(100, 1, 1, 0, 0, 0).Days()).IsValid());
+}
+
+TEST(OleDateTime, reads_negative_values_with_the_time_as_a_positive_fraction) {
+  ExpectFields(OleDateTime(-1.25), {1899, 12, 29, 6, 0, 0});
+  ExpectFields(OleDateTime(-0.25), {1899, 12, 30, 6, 0, 0});
+  ExpectFields(OleDateTime(-2.5), {1899, 12, 28, 12, 0, 0});
+  EXPECT_EQ(OleDateTime(1899, 12, 29, 6, 0, 0).Days(), -1.25);
+  ExpectFields(OleDateTime(1600, 2, 29, 23, 59, 59), {1600, 2, 29, 23, 59, 59});
+}
+
+TEST(OleDateTime, orders_instants_chronologically_on_both_sides_of_the_epoch) {
+  const OleDateTime dayBeforeMidnight(-1.0);     // 1899-12-29 00:00
+  const OleDateTime dayBeforeMorning(-1.25);     // 1899-12-29 06:00
+  const OleDateTime twoDaysBeforeNoon(-2.5);     // 1899-12-28 12:00
+  const OleDateTime epochMorning(0.25);
+  EXPECT_LT(twoDaysBeforeNoon, dayBeforeMidnight);
+  EXPECT_LT(dayBeforeMidnight, dayBeforeMorning);
+  EXPECT_LT(dayBeforeMorning, epochMorning);
+  EXPECT_GT(epochMorning, dayBeforeMorning);
+  EXPECT_LE(OleDateTime(-0.25), epochMorning);
+  EXPECT_GE(OleDateTime(-0.25), epochMorning);
+  EXPECT_FALSE(OleDateTime(2024, 1, 1, 10, 0, 1) <= OleDateTime(2024, 1, 1, 10, 0, 0));
+}
+
+TEST(OleDateTime, rounds_to_the_nearest_second_when_splitting) {
+  const double secondLength = 1.0 / 86400.0;
+  const double midnight = OleDateTime(2024, 3, 1, 0, 0, 0).Days();
+  ExpectFields(OleDateTime(midnight - 0.001 * secondLength), {2024, 3, 1, 0, 0, 0});
+  ExpectFields(OleDateTime(midnight - 0.6 * secondLength), {2024, 2, 29, 23, 59, 59});
+  ExpectFields(OleDateTime(midnight + 0.4 * secondLength), {2024, 3, 1, 0, 0, 0});
+  // A time of day built from thirds of a day is not exact in binary.
+  ExpectFields(OleDateTime(45000.0 + 2.0 / 3.0), {2023, 3, 15, 16, 0, 0});
+  EXPECT_EQ(OleDateTime(midnight - 1e-9).Format(), "2024-03-01 00:00:00");
+}
+
+TEST(OleDateTime, reports_minus_one_for_every_field_of_a_value_that_is_not_valid) {
+  for (const OleDateTime& t : {OleDateTime::Invalid(), OleDateTime::Null()}) {
+    EXPECT_EQ(t.GetYear(), -1);
+    EXPECT_EQ(t.GetSecond(), -1);
+    EXPECT_EQ(t.GetDayOfWeek(), -1);
+    EXPECT_EQ(t.Format(), "");
+  }
+  EXPECT_EQ(OleDateTime::Null().GetStatus(), OleDateTime::Status::null);
+  EXPECT_FALSE(OleDateTime::Null() == OleDateTime::Invalid());
+}
+
+TEST(OleDateTime, names_the_day_of_the_week) {
+  EXPECT_EQ(OleDateTime(1899, 12, 30, 0, 0, 0).GetDayOfWeek(), 7);  // Saturday
+  EXPECT_EQ(OleDateTime(1899, 12, 24, 0, 0, 0).GetDayOfWeek(), 1);  // Sunday
+  EXPECT_EQ(OleDateTime(2024, 2, 29, 0, 0, 0).GetDayOfWeek(), 5);   // Thursday
+}
+
+TEST(OleDateTime, formats_every_supported_field) {
+  const OleDateTime t(2024, 2, 9, 7, 5, 3);
+  EXPECT_EQ(t.Format(), "2024-02-09 07:05:03");
+  EXPECT_EQ(t.Format("%d-%b-%y %I:%M:%S %p"), "09-Feb-24 07:05:03 AM");
+  EXPECT_EQ(t.Format("100%% at %H%q"), "100% at 07%q");
+  EXPECT_EQ(t.Format("trailing %"), "trailing %");
+  EXPECT_EQ(OleDateTime(812, 1, 1, 0, 0, 0).Format("%Y"), "0812");
+}
+
+TEST(OleDateTime, formats_midnight_and_noon_on_the_twelve_hour_clock) {
+  EXPECT_EQ(OleDateTime(2024, 1, 1, 0, 0, 0).Format("%I:%M %p"), "12:00 AM");
+  EXPECT_EQ(OleDateTime(2024, 1, 1, 0, 59, 59).Format("%I:%M:%S %p"), "12:59:59 AM");
+  EXPECT_EQ(OleDateTime(2024, 1, 1, 12, 0, 0).Format("%I:%M %p"), "12:00 PM");
+  EXPECT_EQ(OleDateTime(2024, 1, 1, 11, 59, 0).Format("%I:%M %p"), "11:59 AM");
+  EXPECT_EQ(OleDateTime(2024, 1, 1, 13, 0, 0).Format("%I:%M %p"), "01:00 PM");
+  EXPECT_EQ(OleDateTime(2024, 1, 1, 23, 0, 0).Format("%I %p"), "11 PM");
+}
+
+TEST(OleDateTime, parses_a_time_alone_onto_the_epoch_date) {
+  const OleDateTime t = Parsed("09:30:15");
+  ExpectFields(t, {1899, 12, 30, 9, 30, 15});
+  EXPECT_LT(t.Days(), 1.0);
+  ExpectFields(Parsed("23:59"), {1899, 12, 30, 23, 59, 0});
+  ExpectFields(Parsed("7:05:00"), {1899, 12, 30, 7, 5, 0});
+  ExpectFields(Parsed("  00:00:00  "), {1899, 12, 30, 0, 0, 0});
+  ExpectFields(Parsed("12:00:00 AM"), {1899, 12, 30, 0, 0, 0});
+  ExpectFields(Parsed("12:30 pm"), {1899, 12, 30, 12, 30, 0});
+  ExpectFields(Parsed("11:15:00 PM"), {1899, 12, 30, 23, 15, 0});
+}
+
+TEST(OleDateTime, round_trips_each_accepted_form_through_format) {
+  struct Case {
+    const char* text;
+    const char* pattern;
+  };
+  const std::vector<Case> cases{
+      {"2024-02-29 13:45:30", "%Y-%m-%d %H:%M:%S"}, {"2024-02-29 13:45", "%Y-%m-%d %H:%M"},
+      {"2024-02-29", "%Y-%m-%d"},                   {"29-Feb-2024 13:45:30", "%d-%b-%Y %H:%M:%S"},
+      {"29-Feb-2024 13:45", "%d-%b-%Y %H:%M"},      {"29-Feb-2024", "%d-%b-%Y"},
+      {"29/02/2024 13:45:30", "%d/%m/%Y %H:%M:%S"}, {"29/02/2024 13:45", "%d/%m/%Y %H:%M"},
+      {"29/02/2024", "%d/%m/%Y"},                   {"13:45:30", "%H:%M:%S"},
+      {"13:45", "%H:%M"},                           {"01:05:09 PM", "%I:%M:%S %p"},
+  };
+  for (const Case& c : cases) {
+    OleDateTime t;
+    ASSERT_TRUE(t.ParseDateTime(c.text)) << c.text;
+    EXPECT_EQ(t.Format(c.pattern), c.text);
+  }
+}
+
+TEST(OleDateTime, reads_month_names_in_any_letter_case_and_short_days) {
+  ExpectFields(Parsed("5-MAR-2025"), {2025, 3, 5, 0, 0, 0});
+  ExpectFields(Parsed("05-mar-2025 9:07"), {2025, 3, 5, 9, 7, 0});
+  ExpectFields(Parsed("31-December-1999 23:59:59"), {1999, 12, 31, 23, 59, 59});
+  ExpectFields(Parsed("1/2/2024"), {2024, 2, 1, 0, 0, 0});
+  ExpectFields(Parsed("2024-2-1"), {2024, 2, 1, 0, 0, 0});
+}
+
+TEST(OleDateTime, refuses_texts_that_are_not_date_times) {
+  const std::vector<std::string> texts{
+      "",           "   ",          "garbage",          "31-Feb-2024",         "29-Feb-2023",
+      "2024-02-30", "31/04/2024",   "2024-13-01",       "00/01/2024",          "25:00:00",
+      "24:00",      "12:60",        "10:30:60",         "13:00 PM",            "00:10 AM",
+      "10:5",       "10:30:5",      "10:30:00 XM",      "2024-02-29 10",       "2024-02-29T10:00:00",
+      "29-Fbr-2024", "29-Feb-24",   "2024/02/29",       "12345-01-01",         "2024-01-01 10:00 x",
+      "-1:00",      "1:00:00:00",   "29 Feb 2024",
+  };
+  for (const std::string& text : texts) {
+    OleDateTime t(2020, 1, 1, 0, 0, 0);
+    EXPECT_FALSE(t.ParseDateTime(text)) << '"' << text << '"';
+    EXPECT_EQ(t.GetStatus(), OleDateTime::Status::invalid) << '"' << text << '"';
+  }
+}
+
+TEST(OleDateTime, takes_the_local_time_of_a_host_time_stamp) {
+  std::tm local{};
+  local.tm_year = 2024 - 1900;
+  local.tm_mon = 1;
+  local.tm_mday = 29;
+  local.tm_hour = 13;
+  local.tm_min = 45;
+  local.tm_sec = 30;
+  local.tm_isdst = -1;
+  const std::time_t stamp = std::mktime(&local);
+  ExpectFields(OleDateTime::FromLocalTime(stamp), {2024, 2, 29, 13, 45, 30});
+  EXPECT_TRUE(OleDateTime::CurrentTime().IsValid());
+  EXPECT_GE(OleDateTime::CurrentTime().GetYear(), 2024);
+}
+
+}  // namespace
+}  // namespace orv::platform

@@ -1,0 +1,159 @@
+#include "host/platform/Window.h"
+
+#include "TestWindows.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace orv::platform {
+namespace {
+
+using testing::RecordingWindow;
+using Log = std::vector<std::string>;
+
+class WindowTest : public ::testing::Test {
+ protected:
+  Application app;
+  ApplicationScope scope{app};
+  Log log;
+};
+
+TEST_F(WindowTest, refuses_timers_and_messages_before_it_is_created_and_after_it_is_destroyed) {
+  RecordingWindow w(log);
+  EXPECT_EQ(w.SetTimer(1, 10), 0u);
+  EXPECT_FALSE(w.PostMessage(5));
+
+  ASSERT_TRUE(w.CreateNative(nullptr));
+  EXPECT_EQ(w.SetTimer(1, 10), 1u);
+  w.DestroyNative();
+
+  EXPECT_EQ(w.SetTimer(2, 10), 0u);
+  EXPECT_FALSE(w.PostMessage(5));
+  EXPECT_FALSE(w.KillTimer(1));
+  app.Loop().advance(100);
+  EXPECT_TRUE(log.empty());
+}
+
+TEST_F(WindowTest, destroying_natively_drops_pending_timers_and_messages) {
+  RecordingWindow w(log);
+  w.CreateNative(nullptr);
+  w.SetTimer(1, 10);
+  w.PostMessage(5);
+
+  w.DestroyNative();
+  w.CreateNative(nullptr);
+  app.Loop().advance(100);
+
+  EXPECT_TRUE(log.empty());
+}
+
+TEST(WindowWithoutApplication, works_as_a_plain_object_and_refuses_timers_and_messages) {
+  ASSERT_EQ(Application::Current(), nullptr);
+  Log log;
+  RecordingWindow w(log);
+
+  EXPECT_TRUE(w.CreateNative(nullptr));
+  EXPECT_EQ(w.SetTimer(1, 10), 0u);
+  EXPECT_FALSE(w.PostMessage(5));
+  EXPECT_FALSE(w.KillTimer(1));
+  w.SetFocus();
+  EXPECT_FALSE(w.HasFocus());
+  EXPECT_FALSE(w.HasApp());
+  EXPECT_THROW(w.App(), std::logic_error);
+}
+
+TEST_F(WindowTest, reports_visibility_changes_only) {
+  RecordingWindow w(log);
+  w.ShowWindow(true);  // not created: ignored
+  w.CreateNative(nullptr);
+
+  w.ShowWindow(true);
+  w.ShowWindow(true);
+  w.ShowWindow(false);
+
+  EXPECT_EQ(log, (Log{"w shown", "w hidden"}));
+}
+
+TEST_F(WindowTest, focus_moves_between_windows_and_leaves_with_the_window) {
+  auto a = std::make_unique<RecordingWindow>("a", log);
+  RecordingWindow b("b", log);
+  a->CreateNative(nullptr);
+  b.CreateNative(nullptr);
+
+  a->SetFocus();
+  EXPECT_TRUE(a->HasFocus());
+  b.SetFocus();
+  EXPECT_FALSE(a->HasFocus());
+  EXPECT_TRUE(b.HasFocus());
+
+  b.DestroyNative();
+  EXPECT_EQ(app.FocusWindow(), nullptr);
+  a->SetFocus();
+  a.reset();
+  EXPECT_EQ(app.FocusWindow(), nullptr);
+}
+
+TEST_F(WindowTest, destroying_a_parent_destroys_its_children_first_and_unlinks_them) {
+  RecordingWindow child("child", log);
+  {
+    RecordingWindow parent("parent", log);
+    parent.CreateNative(nullptr);
+    ASSERT_TRUE(child.CreateNative(&parent));
+    child.SetTimer(1, 10);
+    EXPECT_EQ(child.GetParent(), &parent);
+  }
+
+  EXPECT_FALSE(child.GetSafeHwnd());
+  EXPECT_EQ(child.GetParent(), nullptr);
+  app.Loop().advance(100);
+  EXPECT_TRUE(log.empty());
+}
+
+TEST_F(WindowTest, cannot_be_created_twice_or_under_a_parent_that_does_not_exist) {
+  RecordingWindow parent("parent", log);
+  RecordingWindow child("child", log);
+
+  EXPECT_FALSE(child.CreateNative(&parent));
+  parent.CreateNative(nullptr);
+  EXPECT_FALSE(parent.CreateNative(nullptr));
+  EXPECT_TRUE(child.CreateNative(&parent));
+}
+
+TEST(ApplicationLifetime, windows_outliving_their_application_become_unbound) {
+  Log log;
+  auto app = std::make_unique<Application>();
+  std::unique_ptr<RecordingWindow> w;
+  {
+    ApplicationScope scope(*app);
+    w = std::make_unique<RecordingWindow>(log);
+    w->CreateNative(nullptr);
+    w->SetTimer(1, 10);
+  }
+
+  app.reset();
+
+  EXPECT_FALSE(w->HasApp());
+  EXPECT_EQ(w->SetTimer(1, 10), 0u);
+  w.reset();  // must not reach the dead Application
+}
+
+TEST(ApplicationLifetime, scopes_nest_and_restore_the_previous_application) {
+  Application outer;
+  Application inner;
+  {
+    ApplicationScope a(outer);
+    {
+      ApplicationScope b(inner);
+      EXPECT_EQ(Application::Current(), &inner);
+    }
+    EXPECT_EQ(Application::Current(), &outer);
+  }
+  EXPECT_EQ(Application::Current(), nullptr);
+}
+
+}  // namespace
+}  // namespace orv::platform

@@ -1,0 +1,21 @@
+#pragma once
+// Puts every host global back to a fresh terminal, so tests cannot leak state into each other.
+#include "host/AppGlobal.h"
+#include "host/AppIOB.h"
+#include "host/AppOrderBook.h"
+#include "host/EntryPointRegistry.h"
+#include "host/GlobalFunctions.h"
+#include "host/HostLibraries.h"
+#include "host/HostWindowRegistry.h"
+
+inline void ResetHostForTest() {
+  AppGlobal::ResetForTests();
+  AppOrderBook::Clear();
+  AppIOB::Clear();
+  GlobalFunctions::ResetForTests();
+  OrvInMemory::m_orvWindowPassingQueue.Clear();
+  EntryPointRegistry::Instance().RemoveLibrary(kTradeBridgeLibrary);
+  EntryPointRegistry::Instance().RemoveLibrary(kCommonIncludeLibrary);
+  HostLibraries::RegisterDefaults();
+  HostLibraries::ResetPendingOrderFlag();
+}

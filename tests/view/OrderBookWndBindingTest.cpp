@@ -1,0 +1,190 @@
+#include "view/GTDOrderBookGrid.h"
+#include "view/GTDOrderBookWnd.h"
+#include "view/OrvPendingOrdersGrid.h"
+#include "view/OrvPendingOrdersWnd.h"
+
+#include "host/platform/Application.h"
+#include "support/HostReset.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace {
+
+std::vector<std::pair<std::string, std::string>> g_lines;
+void CaptureLine(const char* source, const char* text) { g_lines.emplace_back(source, text); }
+
+class OrderBookWndBinding : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ResetHostForTest();
+    g_lines.clear();
+    EntryPointRegistry::Instance().Register(kCommonIncludeLibrary, "WriteInLogFile", &CaptureLine);
+    m_login.setUserId("DLR01");
+    AppGlobal::g_pObjLoginResponse = &m_login;
+  }
+  void TearDown() override { ResetHostForTest(); }
+
+  const std::vector<orv::platform::MessageBoxRecord>& Boxes() { return m_app.MessageBoxes().Shown(); }
+
+  orv::platform::Application m_app;
+  orv::platform::ApplicationScope m_scope{m_app};
+  ORVEL5901 m_login;
+};
+
+TEST_F(OrderBookWndBinding, pending_window_joins_the_host_lists_and_sets_the_pending_flag) {
+  {
+    OrvPendingOrdersWnd wnd;
+    m_wndPendingOrder = &wnd;
+    EXPECT_TRUE(wnd.IsBindingComplete());
+    EXPECT_TRUE(Boxes().empty());
+    EXPECT_EQ(wnd.LoggedInUserId(), "DLR01");
+    EXPECT_EQ(wnd.WindowTypeName(), "PendingOrder");
+    ASSERT_EQ(GlobalFunctions::LogOffList().size(), 1u);
+    EXPECT_EQ(GlobalFunctions::LogOffList()[0].cListName, "PendingOrders");
+    EXPECT_EQ(GlobalFunctions::LogOffList()[0].nIdentity, 10005);
+    ASSERT_EQ(GlobalFunctions::FocusList().size(), 1u);
+    EXPECT_EQ(HostLibraries::LastPendingOrderFlag(), 1);
+  }
+  EXPECT_EQ(HostLibraries::LastPendingOrderFlag(), 0);
+  EXPECT_TRUE(GlobalFunctions::LogOffList().empty());
+  EXPECT_TRUE(GlobalFunctions::FocusList().empty());
+  EXPECT_EQ(m_wndPendingOrder, nullptr);
+}
+
+TEST_F(OrderBookWndBinding, gtd_window_binds_three_entry_points_and_leaves_the_pending_flag_alone) {
+  EntryPointRegistry::Instance().Unregister(kTradeBridgeLibrary, "SetPendingOrderFlag");
+  {
+    GTDOrderBookWnd wnd;
+    m_wndGTDOrderBook = &wnd;
+    EXPECT_TRUE(wnd.IsBindingComplete());
+    EXPECT_TRUE(Boxes().empty());
+    ASSERT_EQ(GlobalFunctions::LogOffList().size(), 1u);
+    EXPECT_EQ(GlobalFunctions::LogOffList()[0].cListName, "GTDOrderBook");
+    EXPECT_EQ(GlobalFunctions::LogOffList()[0].nIdentity, 50093);
+  }
+  EXPECT_EQ(HostLibraries::LastPendingOrderFlag(), -1);
+  EXPECT_EQ(m_wndGTDOrderBook, nullptr);
+}
+
+TEST_F(OrderBookWndBinding, first_missing_entry_point_shows_exactly_one_error_and_the_window_still_opens) {
+  struct Case {
+    std::vector<const char*> missing;
+    const char* text;
+  };
+  const Case cases[] = {
+      {{"RemoveItem", "ItemCount"}, "Error on TradeBridgeDll's RemoveItem method"},
+      {{"ItemCount"}, "Error on TradeBridgeDll's ItemCount method"},
+      {{"RemovePendingAll", "SetPendingOrderFlag"}, "Error on TradeBridgeDll's RemovePendingAll method"},
+      {{"SetPendingOrderFlag"}, "Error on TradeBridgeDll's SetPendingOrderFlag Method"},
+  };
+  for (const Case& c : cases) {
+    ResetHostForTest();
+    AppGlobal::g_pObjLoginResponse = &m_login;
+    m_app.MessageBoxes().ClearShown();
+    for (const char* name : c.missing) EntryPointRegistry::Instance().Unregister(kTradeBridgeLibrary, name);
+    OrvPendingOrdersWnd wnd;
+    ASSERT_EQ(Boxes().size(), 1u) << c.text;
+    EXPECT_EQ(Boxes()[0].text, c.text);
+    EXPECT_FALSE(wnd.IsBindingComplete());
+    EXPECT_TRUE(GlobalFunctions::LogOffList().empty()) << "after a binding error the window is in no host list";
+    EXPECT_TRUE(GlobalFunctions::FocusList().empty());
+    EXPECT_EQ(HostLibraries::LastPendingOrderFlag(), -1);
+    EXPECT_TRUE(wnd.CreateNative(nullptr)) << "the window is still usable";
+  }
+}
+
+TEST_F(OrderBookWndBinding, a_missing_trade_bridge_library_reports_its_first_entry_point) {
+  EntryPointRegistry::Instance().RemoveLibrary(kTradeBridgeLibrary);
+  GTDOrderBookWnd wnd;
+  ASSERT_EQ(Boxes().size(), 1u);
+  EXPECT_EQ(Boxes()[0].text, "Error on TradeBridgeDll's RemoveItem method");
+}
+
+TEST_F(OrderBookWndBinding, without_the_utility_library_logging_is_silently_skipped) {
+  EntryPointRegistry::Instance().RemoveLibrary(kCommonIncludeLibrary);
+  OrvPendingOrdersWnd wnd;
+  EXPECT_TRUE(wnd.IsBindingComplete());
+  wnd.LogException("OnTimer");
+  EXPECT_EQ(wnd.OnTimeFormat(0, 0), 0);
+  EXPECT_TRUE(g_lines.empty());
+}
+
+TEST_F(OrderBookWndBinding, destroying_a_second_window_keeps_the_live_ones_global) {
+  OrvPendingOrdersWnd live;
+  m_wndPendingOrder = &live;
+  { OrvPendingOrdersWnd other; }
+  EXPECT_EQ(m_wndPendingOrder, &live);
+  m_wndPendingOrder = nullptr;
+}
+
+TEST_F(OrderBookWndBinding, legacy_entry_points_change_nothing_and_return_zero) {
+  GTDOrderBookWnd wnd;
+  ORVEL_ORDER_ENTRY_AND_IN_STRING packet;
+  ORVEL_SPREAD_OE_REQUEST spread;
+  int count = 5;
+  wnd.AddOnGrid(packet, 1, 2, nullptr, &count);
+  wnd.AddOnGrid(&spread, 1, 2, true, nullptr, &count);
+  wnd.AddRemoveFromPendingMap(1, 2, 3, 4, 5, 6, 7, 8.0, true, false, 9);
+  wnd.AddUnConfirmedEntriesOnGrid(packet.objOrderEntry, nullptr, 1);
+  wnd.AddUpdateRowFromPacket(packet.objOrderEntry);
+  wnd.FillCompletedOrderInGrid();
+  wnd.FillGridOnLoad(1);
+  wnd.FillUnconfirmedOrders(true, 1);
+  wnd.ModifyOnGrid(packet, 1, 2);
+  wnd.OnModify();
+  wnd.UpdateFonts();
+  wnd.UpdateStatusBarText(1, nullptr, &count);
+  EXPECT_EQ(count, 5);
+  EXPECT_EQ(wnd.GiveRequestColor(1, 2) + wnd.ModificationSurveillanceFailed(1, 2) + wnd.OnBuySellColor(1, 2) +
+                wnd.OnFillOrvelData(1, 2) + wnd.OnFrameSettings(1, 2) + wnd.OnOpenWorkspaceData(1, 2) +
+                wnd.OnSaveWorkspaceData(1, 2) + wnd.RefreshPosition(1, 2),
+            0);
+  EXPECT_TRUE(g_lines.empty());
+  EXPECT_TRUE(AppOrderBook::vctAllGTDOrderBook.empty());
+
+  GTDOrderBookGrid grid;
+  OrderBookDetails record;
+  grid.AddDatainVirtualGrid(record);
+  grid.UpdateDataInVirtualGrid(record);
+  grid.DeleteDataInVirtualGrid();
+  grid.FillGrid(1);
+  grid.GridProperties();
+  grid.OnExchangeMcxsxEqFo();
+  grid.OnGrid();
+  grid.OnOFS();
+  grid.OnUpdateRemoveAllSort(nullptr);
+  EXPECT_EQ(grid.GridData(1, 2) + grid.InsertRecord(1, 2) + grid.OnTrackHeader(), 0);
+  EXPECT_EQ(grid.GetGridId(), 168);
+}
+
+TEST_F(OrderBookWndBinding, log_only_legacy_handlers_write_under_the_variants_source) {
+  OrvPendingOrdersWnd pending;
+  GTDOrderBookWnd gtd;
+  EXPECT_EQ(pending.UpdateToCancelOrderStatus(0, 0), 0);
+  EXPECT_EQ(gtd.OnTimeFormat(0, 0), 0);
+  EXPECT_EQ(gtd.OnSQuareOff_CancelPendOrders(0, 0), 0);
+  using Line = std::pair<std::string, std::string>;
+  EXPECT_EQ(g_lines, (std::vector<Line>{
+                         {"PendingOrders", "Exception in UpdateToCancelOrderStatus - PendingOrders"},
+                         {"GTDOrderBook", "Exception in OnTimeFormat - PendingOrders"},
+                         {"GTDOrderBook", "Exception in OnSQuareOff_CancelPendOrders - PendingOrders"},
+                     }));
+}
+
+TEST_F(OrderBookWndBinding, exception_lines_name_class_and_operation) {
+  OrvPendingOrdersWnd wnd;
+  OrvPendingOrdersGrid grid;
+  grid.SetOwnerWnd(&wnd);
+  errno = 0;
+  grid.LogException("OnTimer");
+  ASSERT_EQ(g_lines.size(), 1u);
+  EXPECT_EQ(g_lines[0].first, "ZARUClient");
+  EXPECT_EQ(g_lines[0].second, "Exception In OrvPendingOrdersGrid:::OnTimer(), ErrorCode - 0");
+  EXPECT_EQ(grid.GetGridId(), 2);
+}
+
+}  // namespace
