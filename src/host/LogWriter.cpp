@@ -18,7 +18,7 @@ std::string Stamp() {
   const auto millis = duration_cast<milliseconds>(now.time_since_epoch()).count() % 1000;
   std::tm local{};
   localtime_r(&seconds, &local);
-  char buf[40];
+  char buf[96];
   std::snprintf(buf, sizeof buf, "%04d-%02d-%02d %02d:%02d:%02d.%03d ", local.tm_year + 1900, local.tm_mon + 1,
                 local.tm_mday, local.tm_hour, local.tm_min, local.tm_sec, static_cast<int>(millis));
   return buf;

@@ -1,4 +1,5 @@
 #include "host/platform/Application.h"
+#include "host/platform/ExtensionModules.h"
 
 #include "host/platform/Window.h"
 
@@ -8,9 +9,10 @@ namespace {
 thread_local Application* t_current = nullptr;
 }  // namespace
 
-Application::Application() : m_mainWindow(*this) {}
+Application::Application() : m_mainWindow(*this) { AttachExtensionModules(m_resources); }
 
 Application::~Application() {
+  DetachRegistry(m_resources);
   for (Window* w : m_windows) w->DetachFromApplication();
   m_windows.clear();
   if (t_current == this) t_current = nullptr;

@@ -18,7 +18,7 @@ inline constexpr int GDT_ERROR = -1;
 inline constexpr int GDT_VALID = 0;
 inline constexpr int GDT_NONE = 1;
 
-class TimePicker : public Control {
+class TimePicker final : public Control {
  public:
   // Starts at the current local time, checked.
   explicit TimePicker(unsigned style = DTS_TIMEFORMAT, int id = 0);

@@ -1,13 +1,6 @@
 #include "host/recordcache/RecordCache.h"
 
-#include "host/recordcache/CInMemClientMapper.h"
-#include "host/recordcache/CInMemExchangeIobOrder.h"
-#include "host/recordcache/CInMemOrderInfo.h"
-#include "host/recordcache/CInMemPendingOrders.h"
-#include "host/recordcache/CInMemPendingSpreadOrders.h"
-#include "host/recordcache/CInMemRMSRejection.h"
-#include "host/recordcache/CInMemSpreadOrderInfo.h"
-#include "host/recordcache/CInMemTradeInfo.h"
+#include "host/recordcache/RecordCacheTables.h"
 
 #include <cstdio>
 #include <mutex>

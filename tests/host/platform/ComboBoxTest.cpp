@@ -196,14 +196,5 @@ TEST(ComboBox, typing_into_a_drop_down_list_jumps_to_the_first_matching_item) {
   EXPECT_EQ(changes, 1);
 }
 
-TEST(ComboBox, tracks_its_dropped_down_state) {
-  ComboBox combo;
-  EXPECT_FALSE(combo.GetDroppedState());
-  combo.ShowDropDown();
-  EXPECT_TRUE(combo.GetDroppedState());
-  combo.ShowDropDown(false);
-  EXPECT_FALSE(combo.GetDroppedState());
-}
-
 }  // namespace
 }  // namespace orv::platform

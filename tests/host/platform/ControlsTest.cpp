@@ -58,15 +58,6 @@ TEST(StatusBar, repaints_only_when_a_text_change_asks_for_it) {
   EXPECT_EQ(bar.RedrawCount(), 1);
 }
 
-TEST(StatusBar, shows_and_hides) {
-  StatusBar bar;
-  EXPECT_TRUE(bar.IsVisible());
-  bar.ShowWindow(false);
-  EXPECT_FALSE(bar.IsVisible());
-  bar.ShowWindow(true);
-  EXPECT_TRUE(bar.IsVisible());
-}
-
 TEST(CheckBox, click_toggles_the_state_and_notifies_unless_disabled) {
   CheckBox box("Save Filter", 7362);
   int clicks = 0;

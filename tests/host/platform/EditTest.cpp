@@ -80,7 +80,7 @@ TEST(Edit, typing_is_refused_while_read_only_or_disabled) {
   edit.SetReadOnly(false);
   edit.EnableWindow(false);
   EXPECT_FALSE(edit.UserType("A"));
-  EXPECT_FALSE(edit.EnableWindow(true) == false);  // it was disabled
+  EXPECT_TRUE(edit.EnableWindow(true));  // reports that it was disabled
   EXPECT_TRUE(edit.UserType("A"));
   EXPECT_EQ(edit.GetWindowText(), "shownA");
 }

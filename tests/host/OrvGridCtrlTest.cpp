@@ -1,0 +1,193 @@
+#include "host/OrvGridCtrl.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+using orv::platform::OleDateTime;
+
+namespace {
+
+MULTIPLEFILTER_PARAM TextFilter(std::vector<std::string> values) {
+  MULTIPLEFILTER_PARAM p;
+  p.lstValues = std::move(values);
+  return p;
+}
+
+std::vector<int> FilterColumns(const OrvGridCtrl& grid) {
+  std::vector<int> cols;
+  for (const auto& [col, param] : grid.Filters()) cols.push_back(col);
+  return cols;
+}
+
+}  // namespace
+
+TEST(MultipleFilterParam, starts_without_column_values_or_dates) {
+  MULTIPLEFILTER_PARAM p;
+
+  EXPECT_EQ(p.nCol, -1);
+  EXPECT_FALSE(p.bAll);
+  EXPECT_TRUE(p.lstValues.empty());
+  EXPECT_EQ(p.dtFrom.GetStatus(), OleDateTime::Status::null);
+  EXPECT_EQ(p.dtTill.GetStatus(), OleDateTime::Status::null);
+  EXPECT_EQ(p.pOwner, nullptr);
+}
+
+TEST(MultipleFilterParam, contains_matches_whole_text_with_case) {
+  const MULTIPLEFILTER_PARAM p = TextFilter({"BUY", "Pending"});
+
+  EXPECT_TRUE(p.Contains("BUY"));
+  EXPECT_FALSE(p.Contains("buy"));
+  EXPECT_FALSE(p.Contains("Pend"));
+  EXPECT_FALSE(p.Contains(""));
+}
+
+TEST(MultipleFilterParam, copy_takes_everything_and_clear_resets_everything) {
+  MULTIPLEFILTER_PARAM source = TextFilter({"NSE"});
+  source.nCol = 2;
+  source.bAll = true;
+  source.dtFrom = OleDateTime(2024, 1, 2, 9, 15, 0);
+
+  MULTIPLEFILTER_PARAM copy;
+  copy.Copy(source);
+  EXPECT_EQ(copy.nCol, 2);
+  EXPECT_TRUE(copy.bAll);
+  EXPECT_EQ(copy.lstValues, source.lstValues);
+  EXPECT_EQ(copy.dtFrom, source.dtFrom);
+
+  copy.Clear();
+  EXPECT_EQ(copy.nCol, -1);
+  EXPECT_FALSE(copy.bAll);
+  EXPECT_TRUE(copy.lstValues.empty());
+  EXPECT_FALSE(copy.dtFrom.IsValid());
+}
+
+TEST(OrvGridCtrl, keeps_its_identity_number) {
+  OrvGridCtrl grid;
+  grid.SetGridId(OrvGridCtrl::kGtdGridId);
+
+  EXPECT_EQ(grid.GetGridId(), 168);
+}
+
+TEST(OrvGridCtrl, visits_filters_in_ascending_column_id_whatever_the_order_they_were_set) {
+  OrvGridCtrl grid;
+  grid.AddFilter(42, TextFilter({}));
+  grid.AddFilter(3, TextFilter({"Pending"}));
+  grid.AddFilter(15, TextFilter({"BUY"}));
+
+  EXPECT_EQ(FilterColumns(grid), (std::vector<int>{3, 15, 42}));
+  EXPECT_EQ(grid.Filters().at(15).nCol, 15);
+}
+
+TEST(OrvGridCtrl, add_filter_replaces_a_columns_filter_and_refuses_negative_columns) {
+  OrvGridCtrl grid;
+  grid.AddFilter(2, TextFilter({"NSE"}));
+  grid.AddFilter(2, TextFilter({"BSE", "CME"}));
+
+  EXPECT_FALSE(grid.AddFilter(-1, TextFilter({"x"})));
+  EXPECT_EQ(grid.GetFilterCountByColumn(2), 2);
+  EXPECT_FALSE(grid.IsFilterExist(2, "NSE"));
+  EXPECT_TRUE(grid.IsFilterExist(2, "CME"));
+  EXPECT_EQ(FilterColumns(grid), (std::vector<int>{2}));
+}
+
+TEST(OrvGridCtrl, remove_filter_takes_one_text_out_and_drops_a_filter_left_without_values) {
+  OrvGridCtrl grid;
+  grid.AddFilter(2, TextFilter({"NSE", "BSE", "NSE"}));
+
+  EXPECT_TRUE(grid.RemoveFilter(2, "NSE"));
+  EXPECT_FALSE(grid.IsFilterExist(2, "NSE"));  // every copy goes
+  EXPECT_EQ(grid.GetFilterCountByColumn(2), 1);
+
+  EXPECT_FALSE(grid.RemoveFilter(2, "CME"));
+  EXPECT_FALSE(grid.RemoveFilter(9, "NSE"));
+
+  EXPECT_TRUE(grid.RemoveFilter(2, "BSE"));
+  EXPECT_FALSE(grid.IsFilterExist(2));
+}
+
+TEST(OrvGridCtrl, a_range_filter_survives_removing_a_text_it_never_held) {
+  OrvGridCtrl grid;
+  MULTIPLEFILTER_PARAM range;
+  range.dtFrom = OleDateTime(2024, 1, 2, 9, 0, 0);
+  range.dtTill = OleDateTime(2024, 1, 2, 15, 30, 0);
+  grid.AddFilter(42, range);
+
+  EXPECT_FALSE(grid.RemoveFilter(42, ""));
+  EXPECT_TRUE(grid.IsFilterExist(42));
+}
+
+TEST(OrvGridCtrl, filter_existence_for_one_column_or_any) {
+  OrvGridCtrl grid;
+  EXPECT_FALSE(grid.IsFilterExist(-1));
+
+  grid.AddFilter(14, TextFilter({"RL"}));
+  EXPECT_TRUE(grid.IsFilterExist(-1));
+  EXPECT_TRUE(grid.IsFilterExist(14));
+  EXPECT_FALSE(grid.IsFilterExist(15));
+  EXPECT_FALSE(grid.IsFilterExist(15, "RL"));
+}
+
+TEST(OrvGridCtrl, clear_filter_drops_one_column_or_all) {
+  OrvGridCtrl grid;
+  grid.AddFilter(2, TextFilter({"NSE"}));
+  grid.AddFilter(6, TextFilter({"E"}));
+
+  grid.ClearFilter(2);
+  EXPECT_EQ(FilterColumns(grid), (std::vector<int>{6}));
+
+  grid.ClearFilter(-1);
+  EXPECT_FALSE(grid.IsFilterExist(-1));
+}
+
+TEST(OrvGridCtrl, filter_data_of_an_absent_column_is_empty_with_the_column_set) {
+  OrvGridCtrl grid;
+  MULTIPLEFILTER_PARAM out = TextFilter({"stale"});
+  out.bAll = true;
+
+  EXPECT_FALSE(grid.GetFilterDataByColumn(19, out));
+
+  EXPECT_EQ(out.nCol, 19);
+  EXPECT_FALSE(out.bAll);
+  EXPECT_TRUE(out.lstValues.empty());
+  EXPECT_EQ(grid.GetFilterCountByColumn(19), 0);
+}
+
+TEST(OrvGridCtrl, filter_data_is_a_copy_the_caller_may_change) {
+  OrvGridCtrl grid;
+  grid.AddFilter(15, TextFilter({"BUY"}));
+  MULTIPLEFILTER_PARAM out;
+
+  ASSERT_TRUE(grid.GetFilterDataByColumn(15, out));
+  out.lstValues.push_back("SELL");
+
+  EXPECT_EQ(grid.GetFilterCountByColumn(15), 1);
+}
+
+TEST(OrvGridCtrl, keeps_reference_value_lists_per_column) {
+  OrvGridCtrl grid;
+  grid.SetRefFilterValues(12, {"CE", "PE"});
+
+  EXPECT_EQ(grid.GetRefFilterValues(12), (std::vector<std::string>{"CE", "PE"}));
+  EXPECT_TRUE(grid.GetRefFilterValues(13).empty());
+}
+
+TEST(OrvGridCtrl, column_profile_restores_order_visibility_and_widths_by_name) {
+  OrvGridCtrl grid;
+  for (int col = 0; col < 3; ++col) grid.InsertColumn(col, "C" + std::to_string(col), 80);
+  grid.SetColumnOrderArray({2, 0, 1});
+  grid.SetColumnVisible(1, false);
+  grid.SetColumnWidth(0, 120);
+  grid.SaveColumnProfile("Pending");
+
+  grid.SetColumnOrderArray({0, 1, 2});
+  grid.SetColumnVisible(1, true);
+  grid.SetColumnWidth(0, 80);
+
+  EXPECT_FALSE(grid.LoadColumnProfile("GTD"));
+  EXPECT_TRUE(grid.LoadColumnProfile("Pending"));
+  EXPECT_EQ(grid.GetColumnOrderArray(), (std::vector<int>{2, 0, 1}));
+  EXPECT_FALSE(grid.GetColumnVisible(1));
+  EXPECT_EQ(grid.GetColumnWidth(0), 120);
+}
