@@ -95,7 +95,9 @@ TEST_F(AppOrderBookTest, stable_sort_holds_for_a_large_book_sorted_in_parallel) 
   const auto& rows = AppOrderBook::vctDisplayedOrderBook;
   for (std::size_t i = 1; i < rows.size(); ++i) {
     ASSERT_LE(rows[i - 1]->Price, rows[i]->Price);
-    if (rows[i - 1]->Price == rows[i]->Price) ASSERT_LT(rows[i - 1]->RefNo, rows[i]->RefNo);
+    if (rows[i - 1]->Price == rows[i]->Price) {
+      ASSERT_LT(rows[i - 1]->RefNo, rows[i]->RefNo);
+    }
   }
 }
 

@@ -46,10 +46,18 @@ struct EventLoop::Impl {
   // Removes the first item due at or before `limit` and delivers it; false when none is due. The item
   // leaves the queue before its handler runs, so a handler may arm, kill, post, forget or even
   // destroy windows freely.
-  bool deliverNext(std::int64_t limit) {
+  // With `seqBound`, only work queued before that sequence number is eligible.
+  bool deliverNext(std::int64_t limit, std::uint64_t seqBound = std::numeric_limits<std::uint64_t>::max()) {
     if (queue.empty()) return false;
     auto first = queue.begin();
     if (first->first.first > limit) return false;
+    if (first->first.second >= seqBound) {
+      // Skip later work that is due first; rare (only the final pass of runRealTime), so a scan is fine.
+      first = std::find_if(queue.begin(), queue.end(), [&](const auto& item) {
+        return item.first.first <= limit && item.first.second < seqBound;
+      });
+      if (first == queue.end()) return false;
+    }
     const Work work = first->second;
     now = std::max(now, first->first.first);
     queue.erase(first);
@@ -135,10 +143,16 @@ void EventLoop::runRealTime(std::int64_t maxMs) {
     // The clock follows real time before delivering, so work posted by a handler is due at the real
     // time and cannot starve a timer that fell due earlier.
     m_impl->now = std::max(m_impl->now, realNow);
-    // One delivery at a time, so stop() and the time limit are honoured even when handlers keep
-    // posting new work.
+    if (timeUp) {
+      // A last pass over the work already queued: what handlers queue now waits for the next run,
+      // so the limit holds even when they keep posting.
+      const std::uint64_t bound = m_impl->nextSeq;
+      while (!m_impl->stopRequested && m_impl->deliverNext(m_impl->now, bound)) {
+      }
+      break;
+    }
+    // One delivery at a time, so stop() is honoured even when handlers keep posting new work.
     if (m_impl->deliverNext(m_impl->now)) continue;
-    if (timeUp) break;
     // Sleep in short slices so a stop() from another thread is noticed promptly.
     std::int64_t wait = kMinimumTimerMs;
     const std::int64_t next = msUntilNextTimer();

@@ -42,7 +42,8 @@ class EventLoop {
   // Delivers the messages and timers already due, without moving the clock.
   void runPending();
   // Real clock: waits for and delivers work until `stop()` or until `maxMs` elapsed (negative: no limit).
-  // The manual clock follows real time while it runs.
+  // The manual clock follows real time while it runs. At the limit, work already queued and due is
+  // delivered; work its handlers queue then waits for the next run.
   void runRealTime(std::int64_t maxMs = -1);
   // Ends the running runRealTime() after the delivery in progress; may be called from any thread.
   // A stop while runRealTime() is not running is dropped.

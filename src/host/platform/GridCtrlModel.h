@@ -94,7 +94,8 @@ class GridCtrlModel : public Window {
   // when there is none). Nothing happens in an empty grid.
   void SelectAll(bool redraw = true);
   void ClearSelection(bool redraw = true);
-  // Whether the last selecting call selected whole rows (SM_ROW, SelectAll).
+  // Whether the last selecting call selected whole rows (SM_ROW, SelectAll); clearing the selection
+  // keeps it, so a rebuild that clears and restores selects the way the user did.
   bool IsWholeRowSelection() const { return m_selection.IsWholeRow(); }
   // Called after every change that selects (not for clearing), with the range that was made or
   // stretched and bSelect 1. Derived grids keep their own memory of the selection here.

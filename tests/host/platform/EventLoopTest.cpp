@@ -121,15 +121,15 @@ TEST_F(EventLoopTest, a_timer_rearming_itself_every_50_ms_fires_once_per_period)
 TEST_F(EventLoopTest, delivers_by_due_time_then_by_arm_or_post_order) {
   auto a = MakeWindow("a");
   auto b = MakeWindow("b");
-  a->SetTimer(1, 10);  // due 10, armed first
-  loop.advance(5);
-  b->PostMessage(100);  // due 5
-  a->PostMessage(101);  // due 5
-  b->SetTimer(2, 5);    // due 10, armed after a's timer
+  a->SetTimer(1, 20);  // due 20, armed first
+  loop.advance(10);
+  b->PostMessage(100);  // due 10
+  a->PostMessage(101);  // due 10
+  b->SetTimer(2, 10);   // due 20, armed after a's timer
 
-  loop.advance(5);
+  loop.advance(10);
 
-  EXPECT_EQ(log, (Log{"b msg 100/0 @5", "a msg 101/0 @5", "a timer 1 @10", "b timer 2 @10"}));
+  EXPECT_EQ(log, (Log{"b msg 100/0 @10", "a msg 101/0 @10", "a timer 1 @20", "b timer 2 @20"}));
 }
 
 TEST_F(EventLoopTest, posted_messages_wait_for_the_loop_and_run_pending_keeps_the_clock) {

@@ -164,13 +164,14 @@ TEST_F(GridCtrlModelTest, select_all_without_current_item_makes_row_zero_current
   EXPECT_EQ(grid.GetCurSelItemID(), (GridItemID{0, 2}));
 }
 
-TEST_F(GridCtrlModelTest, setting_the_row_count_clears_the_selection) {
-  grid.SetCurSel({5, 0}, 160);
+TEST_F(GridCtrlModelTest, setting_the_row_count_clears_the_selection_but_not_the_whole_row_state) {
+  grid.SetCurSel({5, 0}, 162);
 
   grid.SetVirtualRows(100);
 
   EXPECT_EQ(grid.GetSelectionCount(), 0);
   EXPECT_TRUE(grid.GetCurSelItemID().IsNull());
+  EXPECT_TRUE(grid.IsWholeRowSelection());
 }
 
 // ---- Scrolling ---------------------------------------------------------------------------------

@@ -1,0 +1,36 @@
+#pragma once
+// The words of the demo books: default dealers and clients, client names and PANs, strategy
+// names, remarks and rejection texts. Every choice is a pure function of its input, so a client
+// has the same name and PAN in every book.
+#include <cstdint>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace orv::demo {
+
+struct RejectionText {
+  std::int32_t reason;
+  std::string_view text;
+  bool byRms;  // refused before it reached the exchange: no exchange order number
+};
+
+class DemoVocabulary final {
+ public:
+  static std::vector<std::string> DefaultDealers();
+  static std::vector<std::string> DefaultClients();
+
+  // A stable 64-bit hash of a text (FNV-1a), the same on every platform.
+  static std::uint64_t Hash(std::string_view text);
+  static std::string_view ClientName(std::string_view client);
+  // "ABCPD1234E": five letters (the fourth 'P', a person), four digits and a letter.
+  static void ClientPan(std::string_view client, char (&out)[12]);
+
+  static std::span<const std::string_view> Strategies();
+  static std::span<const std::string_view> Remarks();
+  static std::span<const std::string_view> MiscTexts();
+  static std::span<const RejectionText> Rejections();
+};
+
+}  // namespace orv::demo

@@ -1,0 +1,147 @@
+#include "host/GeneralXmlSettings.h"
+
+#include "ScratchFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+#include <string>
+
+namespace {
+
+std::string ReadAll(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream out;
+  out << in.rdbuf();
+  return out.str();
+}
+
+GeneralXmlSettings Filled() {
+  GeneralXmlSettings s;
+  s.objPendingFilter.bSaveFilter = true;
+  s.objPendingFilter.bOpenWithSorting = true;
+  s.objPendingFilter.cOrderStatusFilter = "Pending,UnConfirmed";
+  s.objPendingFilter.cBuySellFilter = "BUY";
+  s.objPendingFilter.cSymbolFilter = "M&M <NSE> \"quoted\" 'single'";
+  s.objPendingFilter.cClientFilter = std::string("caf\xE9 \x80\xFF", 7);  // 8-bit bytes
+  s.objPendingFilter.cStrategyFilter = " ";                                // a blank value
+  s.objPendingFilter.cRangeStart = "09:15:00";
+  s.objPendingFilter.cRangeEnd = "15:30:00";
+  s.objGTDFilter.bSaveFilter = true;
+  s.objGTDFilter.cProdTypeFilter = "NRML,MIS";
+  s.objGTDFilter.cOrderLegFilter = "tab\there";
+  return s;
+}
+
+}  // namespace
+
+TEST(GeneralXmlSettings, saved_filters_come_back_byte_for_byte) {
+  ScratchFolder folder("settings");
+  const GeneralXmlSettings saved = Filled();
+  ASSERT_TRUE(saved.Save(folder / "General.xml").ok());
+
+  GeneralXmlSettings loaded;
+  const auto result = loaded.Load(folder / "General.xml");
+
+  EXPECT_EQ(result.status, GeneralXmlSettings::Status::Ok) << result.message;
+  EXPECT_TRUE(loaded.bSettingsReady);
+  EXPECT_EQ(loaded.objPendingFilter, saved.objPendingFilter);
+  EXPECT_EQ(loaded.objGTDFilter, saved.objGTDFilter);
+}
+
+TEST(GeneralXmlSettings, missing_file_gives_ready_defaults) {
+  ScratchFolder folder("settings");
+  GeneralXmlSettings s = Filled();
+
+  const auto result = s.Load(folder / "absent.xml");
+
+  EXPECT_EQ(result.status, GeneralXmlSettings::Status::Missing);
+  EXPECT_TRUE(result.ok());
+  EXPECT_TRUE(s.bSettingsReady);
+  EXPECT_EQ(s.objPendingFilter, OrderBookFilterSettings());
+  EXPECT_EQ(s.Path(), folder / "absent.xml");
+}
+
+TEST(GeneralXmlSettings, corrupt_file_gives_defaults_an_error_and_a_kept_copy) {
+  ScratchFolder folder("settings");
+  const std::string garbage = "<GeneralSettings><OrderBookFilters variant=\"Pending\"><SaveFilter>1</Sa";
+  std::ofstream(folder / "General.xml") << garbage;
+  GeneralXmlSettings s = Filled();
+
+  const auto result = s.Load(folder / "General.xml");
+
+  EXPECT_EQ(result.status, GeneralXmlSettings::Status::Corrupt);
+  EXPECT_FALSE(result.ok());
+  EXPECT_FALSE(result.message.empty());
+  EXPECT_EQ(s.objPendingFilter, OrderBookFilterSettings());
+  EXPECT_EQ(ReadAll(folder / "General.xml.corrupt"), garbage);
+}
+
+TEST(GeneralXmlSettings, file_of_another_kind_counts_as_corrupt) {
+  ScratchFolder folder("settings");
+  std::ofstream(folder / "General.xml") << "<?xml version=\"1.0\"?><Other/>";
+  GeneralXmlSettings s;
+
+  EXPECT_EQ(s.Load(folder / "General.xml").status, GeneralXmlSettings::Status::Corrupt);
+}
+
+TEST(GeneralXmlSettings, save_keeps_settings_written_by_other_parts_of_the_host) {
+  ScratchFolder folder("settings");
+  std::ofstream(folder / "General.xml") << "<GeneralSettings><TimeFormat>24</TimeFormat></GeneralSettings>";
+  GeneralXmlSettings s = Filled();
+  s.SetPath(folder / "General.xml");
+
+  ASSERT_TRUE(s.SaveGeneralSettings().ok());
+
+  const std::string text = ReadAll(folder / "General.xml");
+  EXPECT_NE(text.find("<TimeFormat>24</TimeFormat>"), std::string::npos);
+  GeneralXmlSettings loaded;
+  loaded.Load(folder / "General.xml");
+  EXPECT_EQ(loaded.objPendingFilter, s.objPendingFilter);
+}
+
+TEST(GeneralXmlSettings, saving_twice_replaces_the_blocks_instead_of_adding_more) {
+  ScratchFolder folder("settings");
+  GeneralXmlSettings s = Filled();
+  ASSERT_TRUE(s.Save(folder / "General.xml").ok());
+  s.objPendingFilter.ClearTexts();
+  s.objPendingFilter.bSaveFilter = false;
+
+  ASSERT_TRUE(s.Save(folder / "General.xml").ok());
+
+  GeneralXmlSettings loaded;
+  loaded.Load(folder / "General.xml");
+  EXPECT_EQ(loaded.objPendingFilter, s.objPendingFilter);
+  EXPECT_EQ(loaded.objGTDFilter, s.objGTDFilter);
+  EXPECT_FALSE(std::filesystem::exists(folder / "General.xml.tmp"));
+}
+
+TEST(GeneralXmlSettings, failed_save_leaves_the_previous_file_whole) {
+  ScratchFolder folder("settings");
+  const GeneralXmlSettings first = Filled();
+  ASSERT_TRUE(first.Save(folder / "General.xml").ok());
+  const std::string before = ReadAll(folder / "General.xml");
+  std::filesystem::create_directory(folder / "General.xml.tmp");  // the temporary file cannot be made
+  GeneralXmlSettings second;
+
+  const auto result = second.Save(folder / "General.xml");
+
+  EXPECT_EQ(result.status, GeneralXmlSettings::Status::IoError);
+  EXPECT_EQ(ReadAll(folder / "General.xml"), before);
+}
+
+TEST(GeneralXmlSettings, columns_map_to_their_saved_texts) {
+  OrderBookFilterSettings block;
+
+  ASSERT_NE(block.TextForColumn(15), nullptr);
+  *block.TextForColumn(15) = "SELL";
+  *block.TextForColumn(41) = "CNC";
+  block.cRangeStart = "x";
+
+  EXPECT_EQ(block.cBuySellFilter, "SELL");
+  EXPECT_EQ(block.cProdTypeFilter, "CNC");
+  EXPECT_EQ(block.TextForColumn(42), nullptr);  // the time range has its own two texts
+  block.ClearTexts();
+  EXPECT_EQ(block, OrderBookFilterSettings());
+}

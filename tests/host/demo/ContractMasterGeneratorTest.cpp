@@ -1,0 +1,236 @@
+#include "demo/ContractMasterGenerator.h"
+#include "demo/DemoCalendar.h"
+#include "demo/DemoVocabulary.h"
+#include "host/demo/DemoFixture.h"
+#include "host/records/OrderBookDetails.h"
+
+#include <algorithm>
+#include <charconv>
+#include <regex>
+#include <set>
+#include <stdexcept>
+
+namespace {
+
+using namespace orv::demo;
+
+class DemoContractMaster : public DemoFixture {
+ protected:
+  std::vector<const ScriptDesc*> Sorted() const {
+    std::vector<std::int32_t> tokens = m_master.Tokens();
+    std::sort(tokens.begin(), tokens.end());
+    std::vector<const ScriptDesc*> out;
+    for (std::int32_t t : tokens) out.push_back(m_master.Find(t));
+    return out;
+  }
+
+  const ScriptDesc* FindContract(std::string_view symbol, std::string_view instrument) const {
+    for (const ScriptDesc* d : Sorted())
+      if (FieldText(d->Symbol_ScriptID) == symbol && FieldText(d->Inst_Name) == instrument) return d;
+    return nullptr;
+  }
+};
+
+// Every field of a contract in one comparable text.
+std::string Describe(const ScriptDesc& d) {
+  char multiplier[32];
+  *std::to_chars(multiplier, multiplier + 31, d.dMultiplier).ptr = '\0';
+  return std::to_string(d.lToken) + "|" + FieldText(d.cExchangeName) + "|" + std::to_string(d.nSegment) +
+         "|" + FieldText(d.Code) + "|" + FieldText(d.Symbol_ScriptID) + "|" +
+         FieldText(d.Mkt_Seg) + "|" + FieldText(d.Inst_Name) + "|" + FieldText(d.cExpiry) +
+         "|" + FieldText(d.cSeries) + "|" + FieldText(d.cStrike) + "|" +
+         FieldText(d.cOptionType) + "|" + FieldText(d.cScripName) + "|" + std::to_string(d.lLotSize) +
+         "|" + FieldText(d.cPriceFormat) + "|" + multiplier + "|" + std::to_string(d.iPrecision);
+}
+
+std::vector<std::string> DescribeAll(const std::vector<const ScriptDesc*>& contracts) {
+  std::vector<std::string> out;
+  for (const ScriptDesc* d : contracts) out.push_back(Describe(*d));
+  return out;
+}
+
+TEST_F(DemoContractMaster, makes_the_requested_number_of_distinct_contracts) {
+  GenerateContracts(m_master, 11, 600);
+
+  ASSERT_EQ(m_master.Count(), 600u);
+  std::set<std::string> instruments;
+  for (const ScriptDesc* d : Sorted()) {
+    EXPECT_EQ(m_master.Find(d->lToken), d);
+    instruments.insert(FieldText(d->cExchangeName) + "/" + std::to_string(d->nSegment) + "/" + FieldText(d->Symbol_ScriptID) +
+                       "/" + FieldText(d->Inst_Name) + "/" + FieldText(d->cExpiry) + "/" + FieldText(d->cStrike) + "/" +
+                       FieldText(d->cOptionType) + "/" + FieldText(d->cSeries));
+  }
+  EXPECT_EQ(instruments.size(), 600u) << "one instrument listed under two tokens";
+}
+
+TEST_F(DemoContractMaster, the_same_seed_gives_the_same_master_and_another_seed_another) {
+  CScriptDesc again, other;
+  GenerateContracts(m_master, 42, 400);
+  GenerateContracts(again, 42, 400);
+  GenerateContracts(other, 43, 400);
+
+  const auto first = DescribeAll(Sorted());
+  std::vector<std::int32_t> tokens = again.Tokens();
+  std::sort(tokens.begin(), tokens.end());
+  std::vector<std::string> second, third;
+  for (std::int32_t t : tokens) second.push_back(Describe(*again.Find(t)));
+  tokens = other.Tokens();
+  std::sort(tokens.begin(), tokens.end());
+  for (std::int32_t t : tokens) third.push_back(Describe(*other.Find(t)));
+
+  EXPECT_EQ(first, second);
+  EXPECT_NE(first, third);
+}
+
+TEST_F(DemoContractMaster, a_seed_gives_the_same_master_on_every_platform) {
+  GenerateContracts(m_master, 42, 300);
+
+  std::string all;
+  for (const std::string& line : DescribeAll(Sorted())) all += line + "\n";
+  // Pinned: every seeded book is made from masters like this one, so a change here is a change
+  // of every demo book and must be deliberate.
+  EXPECT_EQ(DemoVocabulary::Hash(all), 0x0ull) << all.substr(0, 2000);
+}
+
+TEST_F(DemoContractMaster, tokens_encode_the_exchange_and_market_of_the_contract) {
+  GenerateContracts(m_master, 5, 1500);
+
+  for (const ScriptDesc* d : Sorted()) {
+    SCOPED_TRACE(Describe(*d));
+    EXPECT_EQ(GlobalFunctions::GetExchangeName(d->lToken / 100000000), FieldText(d->cExchangeName));
+    EXPECT_EQ(d->nSegment, d->lToken / 1000000 % 100);
+    EXPECT_EQ(GlobalFunctions::GetExchangeMaktType(d->lToken), d->lToken / 100000000 * 100 + d->nSegment);
+  }
+}
+
+TEST_F(DemoContractMaster, a_small_master_visits_every_market_including_bse_segment_6) {
+  GenerateContracts(m_master, 5, 11);
+
+  std::set<int> markets;
+  for (const ScriptDesc* d : Sorted()) markets.insert(d->lToken / 1000000);
+  EXPECT_EQ(markets, (std::set<int>{101, 102, 201, 202, 206, 303, 402, 502, 1102, 1201, 1202}));
+  const ScriptDesc* ofs = nullptr;
+  for (const ScriptDesc* d : Sorted())
+    if (d->lToken / 1000000 == 206) ofs = d;
+  ASSERT_NE(ofs, nullptr);
+  EXPECT_EQ(FieldText(ofs->cExchangeName), "BSE");
+  EXPECT_EQ(ofs->nSegment, 6);
+}
+
+TEST_F(DemoContractMaster, contract_fields_follow_the_market_segment) {
+  GenerateContracts(m_master, 9, 2500);
+
+  const std::regex expiryFieldText("[0-9]{2}(JAN|FEB|MAR|APR|MAY|JUN|JUL|AUG|SEP|OCT|NOV|DEC)20[0-9]{2}");
+  const std::int64_t today = DemoCalendar::SerialDay(DemoCatalogue::kTradingDay);
+  std::map<std::string, int> bySegment;
+  for (const ScriptDesc* d : Sorted()) {
+    SCOPED_TRACE(Describe(*d));
+    const std::string segment = FieldText(d->Mkt_Seg);
+    ++bySegment[segment];
+    NumberFormat format;
+    ASSERT_TRUE(NumberFormat::Parse(d->cPriceFormat, format));
+    EXPECT_EQ(format.nPrecision, d->iPrecision);
+    EXPECT_GE(d->lLotSize, 1);
+    EXPECT_GT(d->dMultiplier, 0.0);
+    EXPECT_FALSE(FieldText(d->cScripName).empty());
+    EXPECT_FALSE(FieldText(d->Code).empty());
+    if (segment == "E") {
+      EXPECT_EQ(FieldText(d->Inst_Name), "EQ");
+      EXPECT_TRUE(FieldText(d->cSeries) == "EQ" || FieldText(d->cSeries) == "BE");
+      EXPECT_EQ(d->lLotSize, 1);
+      EXPECT_EQ(FieldText(d->cExpiry) + FieldText(d->cStrike) + FieldText(d->cOptionType), "");
+      continue;
+    }
+    ASSERT_TRUE(segment == "F" || segment == "O");
+    DemoDate expiry;
+    ASSERT_TRUE(std::regex_match(FieldText(d->cExpiry), expiryText));
+    ASSERT_TRUE(DemoCalendar::ParseExpiry(FieldText(d->cExpiry), expiry));
+    EXPECT_GE(DemoCalendar::SerialDay(expiry), today);
+    EXPECT_NE(DemoCalendar::DayOfWeek(expiry), 0);
+    EXPECT_NE(DemoCalendar::DayOfWeek(expiry), 6);
+    if (segment == "F") {
+      EXPECT_EQ(FieldText(d->Inst_Name).substr(0, 3), "FUT");
+      EXPECT_EQ(FieldText(d->cStrike) + FieldText(d->cOptionType), "");
+      EXPECT_EQ(FieldText(d->cScripName), FieldText(d->Symbol_ScriptID) + " " + FieldText(d->cExpiry) + " FUT");
+    } else {
+      EXPECT_EQ(FieldText(d->Inst_Name).substr(0, 3), "OPT");
+      EXPECT_TRUE(FieldText(d->cOptionType) == "CE" || FieldText(d->cOptionType) == "PE");
+      const int decimals = std::max(2, d->iPrecision);
+      EXPECT_TRUE(std::regex_match(FieldText(d->cStrike), std::regex("[1-9][0-9]*\\.[0-9]{" + std::to_string(decimals) + "}")));
+      EXPECT_EQ(FieldText(d->cScripName), FieldText(d->Symbol_ScriptID) + " " + FieldText(d->cExpiry) + " " + FieldText(d->cStrike) +
+                                         " " + FieldText(d->cOptionType));
+    }
+  }
+  EXPECT_GT(bySegment["E"], 0);
+  EXPECT_GT(bySegment["F"], 0);
+  EXPECT_GT(bySegment["O"], bySegment["F"]) << "options outnumber futures in a real master";
+}
+
+TEST_F(DemoContractMaster, instruments_carry_their_lot_sizes_multipliers_and_price_formats) {
+  GenerateContracts(m_master, 3, 3000);
+
+  struct Expected {
+    std::string_view symbol, instrument;
+    std::int32_t lot;
+    double multiplier;
+    std::string_view format;
+    std::string_view exchange;
+  };
+  const Expected expected[] = {
+      {"NIFTY", "OPTIDX", 75, 1, "%.2f", "NSE"},       {"BANKNIFTY", "FUTIDX", 35, 1, "%.2f", "NSE"},
+      {"RELIANCE", "EQ", 1, 1, "%.2f", "NSE"},         {"USDINR", "FUTCUR", 1000, 1, "%.4f", "NSECUR"},
+      {"GOLD", "FUTCOM", 1, 100, "%.0f", "MCX"},       {"NATURALGAS", "FUTCOM", 1, 1250, "%.2f", "MCX"},
+      {"ES", "FUTIDX", 1, 50, "%.2f", "CME"},          {"CL", "FUTCOM", 1, 1000, "%.2f", "CME"},
+      {"SENSEX", "OPTIDX", 20, 1, "%.2f", "BSE"},      {"SX40", "FUTIDX", 50, 1, "%.2f", "MSEI"},
+      {"SOYBEAN", "FUTCOM", 10, 10, "%.2f", "NCDEX"},
+  };
+  for (const Expected& e : expected) {
+    SCOPED_TRACE(std::string(e.symbol) + " " + std::string(e.instrument));
+    const ScriptDesc* d = FindContract(e.symbol, e.instrument);
+    ASSERT_NE(d, nullptr);
+    EXPECT_EQ(d->lLotSize, e.lot);
+    EXPECT_EQ(d->dMultiplier, e.multiplier);
+    EXPECT_EQ(FieldText(d->cPriceFormat), e.format);
+    EXPECT_EQ(FieldText(d->cExchangeName), e.exchange);
+  }
+}
+
+TEST_F(DemoContractMaster, an_installed_master_answers_the_hosts_precision_lookups) {
+  GenerateContracts(m_master, 4, 500);
+  InstallContractMaster(&m_master);
+
+  EXPECT_EQ(OrvStorageGlobal::dctExchangeContractMappingByTokenNo.size(), 500u);
+  for (const ScriptDesc* d : Sorted()) {
+    char format[12];
+    EXPECT_EQ(GlobalFunctions::GetPrecisionInfo(d->lToken, format, sizeof format), d->iPrecision);
+    EXPECT_EQ(std::string(format), FieldText(d->cPriceFormat));
+  }
+}
+
+TEST_F(DemoContractMaster, keeps_existing_entries_and_never_reuses_their_tokens) {
+  ScriptDesc mine;
+  mine.lToken = 101001001;  // the first token the generator would give an NSE equity
+  CopyFieldText(mine.Symbol_ScriptID, "MINE");
+  const ScriptDesc* stored = m_master.Add(mine);
+
+  GenerateContracts(m_master, 3, 200);
+
+  EXPECT_EQ(m_master.Count(), 201u);
+  EXPECT_EQ(m_master.Find(101001001), stored);
+  EXPECT_EQ(FieldText(stored->Symbol_ScriptID), "MINE");
+}
+
+TEST_F(DemoContractMaster, a_crowded_master_still_gets_its_full_count) {
+  GenerateContracts(m_master, 1, 30000);
+
+  EXPECT_EQ(m_master.Count(), 30000u);
+}
+
+TEST_F(DemoContractMaster, refuses_a_negative_or_oversized_count_and_makes_nothing_for_zero) {
+  EXPECT_THROW(GenerateContracts(m_master, 1, -1), std::invalid_argument);
+  EXPECT_THROW(GenerateContracts(m_master, 1, ContractMasterGenerator::kMaxContracts + 1), std::invalid_argument);
+  GenerateContracts(m_master, 1, 0);
+  EXPECT_EQ(m_master.Count(), 0u);
+}
+
+}  // namespace

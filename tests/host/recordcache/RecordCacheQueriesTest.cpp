@@ -1,0 +1,375 @@
+// Every query text the order-book module sends, filled with plausible arguments, against the
+// seeded cache: each must run, and must count the rows the seed says it should.
+#include "RecordCacheFixture.h"
+
+#include "host/RCGlobal.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+#include <vector>
+
+using namespace rcfixture;
+
+namespace {
+
+struct QueryCase {
+  const char* what;
+  RecordTable* table;
+  std::string sql;
+  long expectedRows;
+};
+
+void RunAll(const std::vector<QueryCase>& cases, const std::vector<std::string>& errors) {
+  for (const QueryCase& c : cases) {
+    SCOPED_TRACE(std::string(c.what) + ": " + c.sql);
+    const long rows = c.table->ExecuteQuery(c.sql);
+    EXPECT_EQ(rows, c.expectedRows) << c.table->LastError();
+    c.table->CloseQuery();
+    c.table->Release();
+  }
+  EXPECT_TRUE(errors.empty()) << errors.front();
+}
+
+CInMemPendingOrders* Pending() { return CInMemPendingOrders::getClass(); }
+CInMemPendingSpreadOrders* PendingSpread() { return CInMemPendingSpreadOrders::getClass(); }
+CInMemOrderInfo* Info() { return CInMemOrderInfo::getClass(); }
+CInMemSpreadOrderInfo* SpreadInfo() { return CInMemSpreadOrderInfo::getClass(); }
+CInMemTradeInfo* Trades() { return CInMemTradeInfo::getClass(); }
+CInMemRMSRejection* Rms() { return CInMemRMSRejection::getClass(); }
+CInMemClientMapper* Mapper() { return CInMemClientMapper::getClass(); }
+CInMemExchangeIobOrder* Iob() { return CInMemExchangeIobOrder::getClass(); }
+
+const char* const kPendingJoined =
+    "select distinct a.* from pendingorders a  left outer join clientmapper b where a.lTotalVolRemaining<>0 and "
+    "(a.iOrvelCode=%d or a.iOrvelCode=%d or a.iOrvelCode=%d or a.iOrvelCode=%d) and ( (a.corvelclientid = '%s') "
+    "or (a.iproclient=1 and a.cAccountnumber=b.corveluserorinvestorid  and b.corvelclientid = '%s' and "
+    "b.iOrderViewmodify=1 )) order by a.lEntryDateTime desc";
+const char* const kPendingByAccount =
+    "select * from pendingorders where lTotalVolRemaining<>0 and (iOrvelCode=%d or iOrvelCode=%d or iOrvelCode=%d "
+    "or iOrvelCode=%d) and (corvelclientid ='%s' or cAccountnumber='%s') order by lEntryDateTime desc";
+const char* const kProcessedByExchange =
+    "Select * From OrderInfo Where lOurOrderNo = %ld and (iOrvelCode = %d or iOrvelCode = %d or iOrvelCode = %d or "
+    "iOrvelCode = %d or iOrvelCode = %d or iOrvelCode = %d) and lLastModifiedTime > %d";
+const char* const kTradedQty =
+    "Select lFillQuantity,dFillPrice From TradeInfo Where dResponseOrderNumber=%.2f and lOurToken=%d";
+const char* const kBracket =
+    "Select dSLPrice,dTargetPrice,dSLTPrice From OrderInfo Where (iOrvelCode = %d or iOrvelCode = %d) and lIOMRuleNo "
+    "= %ld and lOurOrderNo = %ld and (iStrategyNo = %ld or iStrategyNo = %ld or iStrategyNo = %ld) and "
+    "cOrvelClientId = '%s'";
+
+class RecordCacheQueries : public SeededRecordCache {};
+
+}  // namespace
+
+TEST_F(RecordCacheQueries, spread_row_filler_queries_of_every_kind_run) {
+  const std::string d1 = "D1";
+  RunAll(
+      {
+          {"kind 0 unrestricted", Pending(),
+           SqlText::Format("Select * From PendingOrders Where lTotalVolRemaining<>0 and (iOrvelCode=%d or "
+                           "iOrvelCode=%d or iOrvelCode=%d or iOrvelCode=%d)",
+                           kCode1, kCode2, kCode3, kCode4),
+           9},
+          {"kind 1 spread unrestricted", PendingSpread(),
+           SqlText::Format("Select * From PendingOrders Where lTotalVolRemaining<>0 and (iOrvelCode=%d or "
+                           "iOrvelCode=%d or iOrvelCode=%d or iOrvelCode=%d)",
+                           5724, 5736, 5725, 5726),
+           2},
+          {"kind 0 by account", Pending(), SqlText::Format(kPendingByAccount, kCode1, kCode2, kCode3, kCode4, d1, d1),
+           6},
+          {"kind 0 joined", Pending(), SqlText::Format(kPendingJoined, kCode1, kCode2, kCode3, kCode4, d1, d1), 6},
+          {"kind 1 spread joined", PendingSpread(), SqlText::Format(kPendingJoined, 5724, 5736, 5725, 5726, d1, d1), 2},
+          {"kind 2", Info(),
+           SqlText::Format("Select * From OrderInfo Where (iOrvelCode=%d or iOrvelCode=%d or iOrvelCode=%d or "
+                           "iOrvelCode=%d)",
+                           5511, 5520, 5521, 5530),
+           4},
+          {"kind 2 restricted", Info(),
+           SqlText::Format("Select * From OrderInfo Where cOrvelClientId = '%s' and (iOrvelCode=%d or iOrvelCode=%d "
+                           "or iOrvelCode=%d or iOrvelCode=%d)",
+                           d1, 5511, 5520, 5521, 5530),
+           3},
+          {"kind 2 spread", SpreadInfo(),
+           SqlText::Format("Select * From OrderInfo Where (iOrvelCode=%d or iOrvelCode=%d or iOrvelCode=%d or "
+                           "iOrvelCode=%d)",
+                           5730, 5731, 5724, 5559),
+           1},
+          {"kind 3", Info(),
+           SqlText::Format("Select * From OrderInfo Where (dOrderNumber>=0 or(dOrderNumber >= %ld and dOrderNumber "
+                           "<= %ld)) and (iOrvelCode=%d or iOrvelCode=%d) and iOrderType = %d ",
+                           20000001L, 50000000L, 5520, 5521, 5),
+           1},
+          {"kind 3 restricted", Info(),
+           SqlText::Format("Select * From OrderInfo Where cOrvelClientId = '%s' and (dOrderNumber>=0 "
+                           "or(dOrderNumber >= %ld and dOrderNumber <= %ld)) and (iOrvelCode=%d or iOrvelCode=%d) "
+                           "and iOrderType = %d ",
+                           "D2", 20000001L, 50000000L, 5520, 5521, 5),
+           0},
+          {"kind 4", Info(), SqlText::Format("Select * From OrderInfo Where (iOrvelCode=%d or iOrvelCode=%d)", 5521, 5755),
+           1},
+          {"kind 4 restricted", Info(),
+           SqlText::Format("Select * From OrderInfo Where cOrvelClientId = '%s' and (iOrvelCode=%d or iOrvelCode=%d)",
+                           d1, 5521, 5755),
+           0},
+          {"order lookup while writing rows", SpreadInfo(),
+           SqlText::Format("Select * From OrderInfo Where lOurOrderNo=%u and iOrvelCode in (%d,%d,%d,%d,%d,%d,%d,%d) ",
+                           501u, 5724, 5725, 5726, 5736, 5730, 5731, 5732, 5559),
+           1},
+      },
+      m_errors);
+}
+
+TEST_F(RecordCacheQueries, risk_rejection_queries_split_pending_from_settled_orders) {
+  RunAll(
+      {
+          {"kind 9 order info", Rms(),
+           "select o.* from rmsrejorderinfo o, rmsrejection r Where o.lSequenceNo = r.lSequenceNo and o.lourOrderNo "
+           "not in (select lourOrderNo from PendingOrders  )",
+           2},
+          {"kind 9 rejections", Rms(),
+           "select * from rmsrejection where lourOrderNo not in (select lourOrderNo from PendingOrders  )", 2},
+          {"kind 9 order info for a client", Rms(),
+           SqlText::Format("select o.* from rmsrejorderinfo o, rmsrejection r Where o.lSequenceNo = r.lSequenceNo and "
+                           "o.cOrvelClientId = '%s' and o.lourOrderNo not in (select lourOrderNo from PendingOrders  )",
+                           "D1"),
+           1},
+          {"kind 9 rejections for a user", Rms(),
+           SqlText::Format("select * from rmsrejection where (cOrvelUserId = '%s' or cOrvelClientId = '%s') and "
+                           "lourOrderNo not in (select lourOrderNo from PendingOrders  )",
+                           "U1", "U1"),
+           1},
+          {"kind 10 order info", Rms(),
+           "select o.* from rmsrejorderinfo o, rmsrejection r Where o.lSequenceNo = r.lSequenceNo and o.lourOrderNo "
+           "in (select lourOrderNo from PendingOrders )",
+           2},
+          {"kind 10 rejections", Rms(),
+           "select * from rmsrejection where lourOrderNo in (select lourOrderNo from PendingOrders )", 2},
+          {"kind 10 for a client", Rms(),
+           SqlText::Format("select * from rmsrejection where cOrvelClientId = '%s' and lourOrderNo in (select "
+                           "lourOrderNo from PendingOrders )",
+                           "D2"),
+           0},
+      },
+      m_errors);
+}
+
+TEST_F(RecordCacheQueries, cancellation_queries_run) {
+  const std::string d1 = "D1";
+  const char* const cancelEntry =
+      "Select * From OrderInfo Where lOurOrderNo = %u And (iOrvelCode = %d or iOrvelCode = %d) and (iOrderType = %d "
+      "or iOrderType = %d)";
+  RunAll(
+      {
+          {"pending record by numbers", Pending(),
+           SqlText::Format("Select * from PendingOrders where PendingOrders.dOrderNumber=%.0f and lOurOrderNo = %u and "
+                           "iNoofLegs < 1",
+                           1000101.0, 101u),
+           1},
+          {"pending record by exchange number", Pending(),
+           SqlText::Format("Select * from PendingOrders where PendingOrders.dOrderNumber=%.0f and iNoofLegs < 1",
+                           2000002.0),
+           2},
+          {"order info record by numbers", Info(),
+           SqlText::Format("Select * from OrderInfo where dOrderNumber=%.0f and lOurOrderNo = %u", 1000201.0, 201u), 1},
+          {"order info record by exchange number", Info(),
+           SqlText::Format("Select * from OrderInfo where dOrderNumber=%.0f", 1000202.0), 1},
+          {"spread record", Pending(),
+           SqlText::Format("Select * from PendingOrders where PendingOrders.dOrderNumber=%.0f and iNoofLegs > 0",
+                           3000003.0),
+           1},
+          {"unconfirmed entry", Info(), SqlText::Format(cancelEntry, 203u, 5520, 5521, 5, 6), 1},
+          {"unconfirmed entry of the dealer", Info(),
+           SqlText::Format(std::string(cancelEntry) + " and cOrvelClientId = '%s'", 203u, 5520, 5521, 5, 6, "D2"), 0},
+          {"unconfirmed entry by account", Info(),
+           SqlText::Format(std::string(cancelEntry) + " and (cOrvelClientId = '%s' or cAccountnumber='%s')", 203u, 5520,
+                           5521, 5, 6, d1, d1),
+           1},
+          {"unconfirmed spread entry by account", SpreadInfo(),
+           SqlText::Format(std::string(cancelEntry) + " and cAccountnumber = '%s'", 501u, 5523, 5526, 5, 6, "ACC501"), 0},
+          {"processed by exchange", Info(),
+           SqlText::Format(kProcessedByExchange, 202L, 5511, 5512, 5513, 5530, 5516, 5515, 900), 1},
+          {"spread processed by exchange", SpreadInfo(),
+           SqlText::Format("Select * From OrderInfo Where lOurOrderNo = %u and (iOrvelCode = %d or iOrvelCode = %d or "
+                           "iOrvelCode = %d or iOrvelCode = %d or iOrvelCode = %d or iOrvelCode = %d or iOrvelCode = "
+                           "%d) ",
+                           501u, 5724, 5719, 5736, 5707, 5730, 5559, 3361),
+           1},
+      },
+      m_errors);
+}
+
+TEST_F(RecordCacheQueries, cell_filter_modification_and_filter_bar_queries_run) {
+  const std::string d1 = "D1";
+  RunAll(
+      {
+          {"traded quantity", Trades(), SqlText::Format(kTradedQty, 1000301.0, 500), 2},
+          {"average price of a record", Trades(),
+           SqlText::Format("Select lFillQuantity,dFillPrice From TradeInfo Where lOurOrderNo=%u", 301u), 2},
+          {"bracket order", Info(), SqlText::Format(kBracket, 5520, 5521, 9L, 201L, 1L, 2L, 3L, d1), 1},
+          {"sides of a traded order", Trades(),
+           SqlText::Format("Select distinct(iBuySell) From TradeInfo Where lOurOrderNo = %d", 301), 2},
+          {"spread order info", SpreadInfo(),
+           SqlText::Format("Select * From OrderInfo Where lOurOrderNo = %d and iOrvelcode in (%d,%d,%d,%d,%d  ,%d,%d,"
+                           "%d,%d,%d,  %d,%d,%d,%d,%d,\t%d,%d,%d,%d,%d,\t\t%d,%d,%d,%d,%d   ,%d)",
+                           501, 5700, 5701, 5724, 5718, 5719, 5736, 5706, 5707, 5730, 5754, 5727, 5733, 5526, 5702,
+                           5703, 5725, 5731, 5755, 5741, 5704, 5705, 5726, 5732, 5756, 5523, 5524),
+           1},
+          {"pending spread order", PendingSpread(),
+           SqlText::Format("Select * From PendingOrders Where iOrvelcode in (%d,%d,%d,%d) and lOurOrderNo = %d", 5724,
+                           5736, 5725, 5726, 601),
+           1},
+          {"pending spread order is not a normal pending order", Pending(),
+           SqlText::Format("Select * From PendingOrders Where iOrvelcode in (%d,%d,%d,%d) and lOurOrderNo = %d", 5724,
+                           5736, 5725, 5726, 601),
+           0},
+          {"order view-modify right", Mapper(),
+           SqlText::Format("select iOrderViewmodify from clientmapper where corvelclientid = '%s' and "
+                           "iOrderViewmodify <> 0",
+                           d1),
+           1},
+          {"linked to the IOB", Iob(), SqlText::Format("select * from ExchangeIobOrder where lOurOrderNo=%ld", 401L), 1},
+          {"view-only client", Mapper(),
+           SqlText::Format("select * from clientmapper where corveluserorinvestorid = '%s' and corvelclientid = '%s' "
+                           "and iorderviewmodify = 1",
+                           "INV2", d1),
+           0},
+          {"dealer ids by account", Trades(),
+           SqlText::Format("select distinct cOrvelClientId From TradeInfo where (corvelclientid ='%s' or "
+                           "cAccountnumber='%s') order by lEntryDateTime desc",
+                           d1, d1),
+           1},
+          {"dealer ids joined", Trades(),
+           SqlText::Format("select distinct a.cOrvelClientId from TradeInfo a left outer join clientmapper b where "
+                           "((a.corvelclientid='%s') or (a.iproclient=1 and a.cAccountnumber=b.corveluserorinvestorid "
+                           "and b.corvelclientid='%s' and b.iOrderViewmodify=1))",
+                           d1, d1),
+           2},
+      },
+      m_errors);
+}
+
+TEST_F(RecordCacheQueries, pending_orders_of_a_dealer_include_mapped_investors_newest_first) {
+  ASSERT_EQ(Pending()->ExecuteQuery(SqlText::Format(kPendingJoined, kCode1, kCode2, kCode3, kCode4, "D1", "D1")), 6);
+
+  std::vector<std::int64_t> order;
+  for (long r = 0; r < Pending()->RowCount(); ++r) order.push_back(Pending()->GetInt64(r, 0));
+  EXPECT_EQ(order, (std::vector<std::int64_t>{701, 109, 108, 107, 102, 101}));
+}
+
+TEST_F(RecordCacheQueries, pending_orders_of_a_dealer_survive_an_empty_client_mapper) {
+  ASSERT_TRUE(Mapper()->Clear());
+
+  ASSERT_EQ(Pending()->ExecuteQuery(SqlText::Format(kPendingJoined, kCode1, kCode2, kCode3, kCode4, "D1", "D1")), 5);
+  EXPECT_EQ(OurOrderNos(Pending()), (std::set<std::int64_t>{101, 107, 108, 109, 701}));
+}
+
+TEST_F(RecordCacheQueries, traded_quantity_and_value_sum_over_the_fills) {
+  CInMemTradeInfo* trades = Trades();
+  const long rows = trades->ExecuteQuery(SqlText::Format(kTradedQty, 1000301.0, 500));
+
+  std::int64_t quantity = 0;
+  double value = 0.0;
+  for (long r = 0; r < rows; ++r) {
+    quantity += trades->GetInt64(r, 0);
+    value += static_cast<double>(trades->GetInt64(r, 0)) * trades->GetDouble(r, 1);
+  }
+  EXPECT_EQ(quantity, 30);
+  EXPECT_DOUBLE_EQ(value, 10 * 100.5 + 20 * 101.0);
+}
+
+TEST_F(RecordCacheQueries, bracket_order_values_come_back_by_column) {
+  ASSERT_EQ(Info()->ExecuteQuery(SqlText::Format(kBracket, 5520, 5521, 9L, 201L, 1L, 2L, 3L, "D1")), 1);
+
+  EXPECT_DOUBLE_EQ(Info()->GetDouble(0, 0), 95.5);
+  EXPECT_DOUBLE_EQ(Info()->GetDouble(0, 1), 120.25);
+  EXPECT_DOUBLE_EQ(Info()->GetDouble(0, 2), 96.0);
+  EXPECT_EQ(Info()->GetText(0, 1), "120.25");
+}
+
+TEST_F(RecordCacheQueries, order_record_lookup_sees_a_duplicated_exchange_number) {
+  const std::string byNumber = "Select * from PendingOrders where PendingOrders.dOrderNumber=%.0f and iNoofLegs < 1";
+
+  EXPECT_EQ(Pending()->ExecuteQuery(SqlText::Format(byNumber, 2000002.0)), 2);
+  EXPECT_EQ(OurOrderNos(Pending()), (std::set<std::int64_t>{107, 108}));
+  EXPECT_EQ(Pending()->ExecuteQuery(SqlText::Format(byNumber, 3000003.0)), 0);  // the spread row has legs
+}
+
+TEST_F(RecordCacheQueries, order_is_linked_only_when_the_iob_table_holds_it) {
+  const std::string linked = "select * from ExchangeIobOrder where lOurOrderNo=%ld";
+
+  EXPECT_EQ(Iob()->ExecuteQuery(SqlText::Format(linked, 401L)), 1);
+  EXPECT_EQ(Iob()->ExecuteQuery(SqlText::Format(linked, 101L)), 0);
+}
+
+TEST_F(RecordCacheQueries, processed_by_exchange_needs_a_later_modification) {
+  EXPECT_EQ(Info()->ExecuteQuery(SqlText::Format(kProcessedByExchange, 202L, 5511, 5512, 5513, 5530, 5516, 5515, 999)), 1);
+  EXPECT_EQ(Info()->ExecuteQuery(SqlText::Format(kProcessedByExchange, 202L, 5511, 5512, 5513, 5530, 5516, 5515, 1000)),
+            0);
+}
+
+TEST_F(RecordCacheQueries, first_row_copies_the_stored_packet_and_zero_fills_the_rest) {
+  ASSERT_EQ(Pending()->ExecuteQuery(SqlText::Format(
+                "Select * from PendingOrders where PendingOrders.dOrderNumber=%.0f and lOurOrderNo = %u and iNoofLegs < 1",
+                1000101.0, 101u)),
+            1);
+  std::vector<unsigned char> larger(900, 0xEE);
+  std::vector<unsigned char> smaller(100, 0xEE);
+
+  ASSERT_TRUE(Pending()->GetFirstRow(larger.data(), larger.size()));
+  ASSERT_TRUE(Pending()->GetFirstRow(smaller.data(), smaller.size()));
+
+  const std::vector<unsigned char> stored = PacketFor(101);
+  EXPECT_TRUE(std::equal(stored.begin(), stored.end(), larger.begin()));
+  EXPECT_TRUE(std::all_of(larger.begin() + kPacketSize, larger.end(), [](unsigned char b) { return b == 0; }));
+  EXPECT_TRUE(std::equal(smaller.begin(), smaller.end(), stored.begin()));
+}
+
+TEST_F(RecordCacheQueries, first_row_of_a_spread_table_is_the_spread_packet) {
+  ASSERT_EQ(PendingSpread()->ExecuteQuery("Select * From PendingOrders Where lOurOrderNo = 601"), 1);
+  std::vector<unsigned char> packet(kSpreadPacketSize);
+
+  ASSERT_TRUE(PendingSpread()->GetFirstRow(packet.data(), packet.size()));
+  EXPECT_EQ(packet, PacketFor(601, kSpreadPacketSize));
+}
+
+TEST_F(RecordCacheQueries, first_row_is_refused_without_rows_or_packet_column) {
+  unsigned char buffer[16];
+  std::memset(buffer, 0xEE, sizeof buffer);
+
+  ASSERT_EQ(Trades()->ExecuteQuery(SqlText::Format(kTradedQty, 1000301.0, 500)), 2);
+  EXPECT_FALSE(Trades()->GetFirstRow(buffer, sizeof buffer));
+  EXPECT_TRUE(std::all_of(std::begin(buffer), std::end(buffer), [](unsigned char b) { return b == 0; }));
+
+  ASSERT_EQ(Pending()->ExecuteQuery("select * from PendingOrders where lOurOrderNo = 999"), 0);
+  EXPECT_FALSE(Pending()->GetFirstRow(buffer, sizeof buffer));
+}
+
+TEST_F(RecordCacheQueries, closed_query_reads_as_empty) {
+  ASSERT_EQ(Pending()->ExecuteQuery("select lOurOrderNo from PendingOrders"), 11);
+  Pending()->CloseQuery();
+
+  EXPECT_EQ(Pending()->RowCount(), 0);
+  EXPECT_EQ(Pending()->GetInt64(0, 0), 0);
+  EXPECT_EQ(Pending()->GetText(5, 9), "");
+}
+
+TEST_F(RecordCacheQueries, writes_replace_and_remove_rows_by_order_number) {
+  EXPECT_EQ(Pending()->DeleteByOurOrderNo(101), 1);
+  EXPECT_EQ(Pending()->DeleteByOurOrderNo(101), 0);
+  EXPECT_EQ(Rms()->DeleteByOurOrderNo(702), 2);
+  EXPECT_EQ(Mapper()->DeleteMapping("INV1", "D1"), 1);
+
+  EXPECT_EQ(Pending()->ExecuteQuery("select * from PendingOrders where lOurOrderNo = 101"), 0);
+  EXPECT_EQ(Pending()->ExecuteQuery(SqlText::Format(kPendingJoined, kCode1, kCode2, kCode3, kCode4, "D1", "D1")), 4);
+}
+
+TEST_F(RecordCacheQueries, investor_names_load_from_the_client_mapper) {
+  RCGlobal::Clear();
+
+  EXPECT_EQ(RCGlobal::LoadInvestorClientNames(), 2);
+  EXPECT_EQ(RCGlobal::GetInvestorClientName("INV1", "D1"), "Investor One");
+  EXPECT_EQ(RCGlobal::GetInvestorClientName("INV1", "D9"), "");
+  RCGlobal::Clear();
+}
