@@ -33,6 +33,12 @@ constexpr std::array<int, 2> kDerivativeProductMix{65, 35};
 
 constexpr std::array<int, 3> kStyleMix{60, 30, 10};  // Manual, Automated, IOM
 
+// The offline-cancel texts of spread orders need 29 bytes; a shorter status field would cut
+// " Leg" off the leg rows and turn them into order rows, so they are used only where they fit.
+constexpr std::string_view kOfflineCancelled = "Offline Cancelled Spread";
+constexpr std::string_view kOfflineCancelledLeg = "Offline Cancelled Spread Leg";
+constexpr bool kOfflineTextsFit = sizeof(OrderBookDetails::Order_Status) > kOfflineCancelledLeg.size();
+
 constexpr std::string_view kFirmPan = "AAACO4521K";
 constexpr std::string_view kDefaultMember = "90210";
 constexpr int kIndianOpen = 9 * 3600 + 15 * 60;
@@ -264,10 +270,10 @@ void OrderRowFactory::MakeSpread(const ContractQuote& nearLeg, const ContractQuo
       orderText = "Un-Confirmed Spread", legText = "Un-Confirmed Spread Leg", head.iOrvelCode = 5523;
       break;
     case eCancelled:
-      if (m_rng.Below(100) < 80)
-        orderText = "Cancelled Spread", legText = "Cancelled Spread Leg", head.iOrvelCode = 5730;
+      if (kOfflineTextsFit && m_rng.Below(100) >= 80)
+        orderText = kOfflineCancelled, legText = kOfflineCancelledLeg, head.iOrvelCode = 5559;
       else
-        orderText = "Offline Cancelled Spread", legText = "Offline Cancelled Spread Leg", head.iOrvelCode = 5559;
+        orderText = "Cancelled Spread", legText = "Cancelled Spread Leg", head.iOrvelCode = 5730;
       break;
     case eRejected:
       orderText = "Rejected Spread", legText = "Rejected Spread Leg", head.iOrvelCode = 5719;

@@ -47,3 +47,6 @@ class GeneralXmlSettings final {
  private:
   std::filesystem::path m_path;
 };
+
+// The host's general settings record, loaded at start and saved by SaveGeneralSettings().
+inline GeneralXmlSettings regGeneralXMLSettings;

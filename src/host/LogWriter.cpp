@@ -1,10 +1,11 @@
 #include "host/LogWriter.h"
 
+#include <strings.h>
+
 #include <chrono>
 #include <cstdio>
 #include <ctime>
 #include <fstream>
-#include <strings.h>
 
 namespace {
 
@@ -61,9 +62,7 @@ std::string LogWriter::FileNameFor(std::string_view source) {
   return name;
 }
 
-std::filesystem::path LogWriter::FileFor(std::string_view source) const {
-  return Folder() / FileNameFor(source);
-}
+std::filesystem::path LogWriter::FileFor(std::string_view source) const { return Folder() / FileNameFor(source); }
 
 bool LogWriter::Write(std::string_view source, std::string_view text) {
   std::string line = Stamp();

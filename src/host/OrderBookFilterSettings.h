@@ -35,24 +35,15 @@ struct OrderBookFilterSettings {
   };
   // The 19 columns that have a saved text, in the block's declared order.
   static constexpr std::array<ColumnSlot, 19> kColumnSlots{{
-      {15, &OrderBookFilterSettings::cBuySellFilter},
-      {3, &OrderBookFilterSettings::cOrderStatusFilter},
-      {46, &OrderBookFilterSettings::cOrderStyleFilter},
-      {19, &OrderBookFilterSettings::cProClientFilter},
-      {0, &OrderBookFilterSettings::cOrvelClientIdFilter},
-      {2, &OrderBookFilterSettings::cExchCodeFilter},
-      {6, &OrderBookFilterSettings::cMktSegFilter},
-      {9, &OrderBookFilterSettings::cSymbolFilter},
-      {10, &OrderBookFilterSettings::cSerExpGroupFilter},
-      {11, &OrderBookFilterSettings::cStrikeFilter},
-      {12, &OrderBookFilterSettings::cOptionTypeFilter},
-      {13, &OrderBookFilterSettings::cScripNameFilter},
-      {14, &OrderBookFilterSettings::cOrderTypeFilter},
-      {20, &OrderBookFilterSettings::cClientFilter},
-      {24, &OrderBookFilterSettings::cExchOrderNoFilter},
-      {28, &OrderBookFilterSettings::cValidityFilter},
-      {47, &OrderBookFilterSettings::cStrategyFilter},
-      {67, &OrderBookFilterSettings::cOrderLegFilter},
+      {15, &OrderBookFilterSettings::cBuySellFilter},      {3, &OrderBookFilterSettings::cOrderStatusFilter},
+      {46, &OrderBookFilterSettings::cOrderStyleFilter},   {19, &OrderBookFilterSettings::cProClientFilter},
+      {0, &OrderBookFilterSettings::cOrvelClientIdFilter}, {2, &OrderBookFilterSettings::cExchCodeFilter},
+      {6, &OrderBookFilterSettings::cMktSegFilter},        {9, &OrderBookFilterSettings::cSymbolFilter},
+      {10, &OrderBookFilterSettings::cSerExpGroupFilter},  {11, &OrderBookFilterSettings::cStrikeFilter},
+      {12, &OrderBookFilterSettings::cOptionTypeFilter},   {13, &OrderBookFilterSettings::cScripNameFilter},
+      {14, &OrderBookFilterSettings::cOrderTypeFilter},    {20, &OrderBookFilterSettings::cClientFilter},
+      {24, &OrderBookFilterSettings::cExchOrderNoFilter},  {28, &OrderBookFilterSettings::cValidityFilter},
+      {47, &OrderBookFilterSettings::cStrategyFilter},     {67, &OrderBookFilterSettings::cOrderLegFilter},
       {41, &OrderBookFilterSettings::cProdTypeFilter},
   }};
 

@@ -17,7 +17,8 @@ struct Maps {
   std::mutex mutex;
   std::map<short, std::string> productTypes = DefaultProductTypes();
   std::map<std::string, TextMap, std::less<>> investorNames;  // client -> dealer ("" any) -> name
-  std::map<std::string, std::string, std::less<>> participantIds;  // exchange, segment, client joined by a unit separator
+  std::map<std::string, std::string, std::less<>>
+      participantIds;  // exchange, segment, client joined by a unit separator
 };
 
 Maps& Shared() {
@@ -28,7 +29,7 @@ Maps& Shared() {
 void CopyOut(std::string_view text, char* out, std::size_t size) {
   if (out == nullptr || size == 0) return;
   const std::size_t n = std::min(text.size(), size - 1);
-  std::memcpy(out, text.data(), n);
+  if (n > 0) std::memcpy(out, text.data(), n);
   out[n] = '\0';
 }
 

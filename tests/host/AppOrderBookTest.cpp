@@ -120,3 +120,38 @@ TEST_F(AppOrderBookTest, contract_entries_keep_their_address_when_replaced) {
 }
 
 }  // namespace
+
+#include "host/recordcache/RecordCacheTables.h"
+
+namespace {
+
+TEST(AppOrderBookAveragePrice, fills_the_average_from_the_orders_trades_only) {
+  ResetHostForTest();
+  CInMemTradeInfo* trades = CInMemTradeInfo::getClass();
+  trades->Clear();
+  auto fill = [&](std::int64_t order, std::int64_t qty, double price) {
+    OrderRecordRow row;
+    row.lOurOrderNo = order;
+    row.lFillQuantity = qty;
+    row.dFillPrice = price;
+    ASSERT_TRUE(trades->Insert(row));
+  };
+  fill(11, 10, 100.0);
+  fill(11, 30, 104.0);
+  fill(12, 5, 999.0);
+
+  OrderBookDetails traded;
+  traded.RefNo = 11;
+  AppOrderBook::SetAvgPrice_InOrderTrade(&traded);
+  EXPECT_DOUBLE_EQ(traded.Avg_Price, 103.0);
+
+  OrderBookDetails untraded;
+  untraded.RefNo = 13;
+  untraded.Avg_Price = 0;
+  AppOrderBook::SetAvgPrice_InOrderTrade(&untraded);
+  EXPECT_EQ(untraded.Avg_Price, 0.0) << "no trades leaves the price alone";
+  AppOrderBook::SetAvgPrice_InOrderTrade(nullptr);
+  trades->Clear();
+}
+
+}  // namespace

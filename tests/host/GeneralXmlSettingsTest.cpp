@@ -25,7 +25,7 @@ GeneralXmlSettings Filled() {
   s.objPendingFilter.cBuySellFilter = "BUY";
   s.objPendingFilter.cSymbolFilter = "M&M <NSE> \"quoted\" 'single'";
   s.objPendingFilter.cClientFilter = std::string("caf\xE9 \x80\xFF", 7);  // 8-bit bytes
-  s.objPendingFilter.cStrategyFilter = " ";                                // a blank value
+  s.objPendingFilter.cStrategyFilter = " ";                               // a blank value
   s.objPendingFilter.cRangeStart = "09:15:00";
   s.objPendingFilter.cRangeEnd = "15:30:00";
   s.objGTDFilter.bSaveFilter = true;

@@ -82,9 +82,8 @@ TEST(LogWriter, writes_format_characters_and_line_breaks_as_plain_text) {
 TEST(LogWriter, observers_hear_each_line_until_removed) {
   LogWriter log;  // no folder: nothing on disk
   std::vector<std::string> heard;
-  const int id = log.AddObserver([&heard](const std::string& source, const std::string& text) {
-    heard.push_back(source + "|" + text);
-  });
+  const int id = log.AddObserver(
+      [&heard](const std::string& source, const std::string& text) { heard.push_back(source + "|" + text); });
 
   EXPECT_TRUE(log.Write("PendingOrders", "101 Order is not Pending"));
   log.RemoveObserver(id);

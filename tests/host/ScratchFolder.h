@@ -1,19 +1,20 @@
 #pragma once
 // A fresh, empty folder for one test under $ORV_TEST_TMP (or the system's temporary folder),
 // removed with everything in it when the test ends.
+#include <unistd.h>
+
 #include <atomic>
 #include <cstdlib>
 #include <filesystem>
 #include <string>
-#include <unistd.h>
 
 class ScratchFolder final {
  public:
   explicit ScratchFolder(const std::string& name) {
     static std::atomic<int> counter{0};
     const char* base = std::getenv("ORV_TEST_TMP");
-    std::filesystem::path root = base != nullptr && *base != '\0' ? std::filesystem::path(base)
-                                                                    : std::filesystem::temp_directory_path();
+    std::filesystem::path root =
+        base != nullptr && *base != '\0' ? std::filesystem::path(base) : std::filesystem::temp_directory_path();
     m_path = root / (name + "-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
     std::filesystem::remove_all(m_path);
     std::filesystem::create_directories(m_path);

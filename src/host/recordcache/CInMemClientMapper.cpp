@@ -8,9 +8,8 @@ CInMemClientMapper* CInMemClientMapper::getClass() {
 }
 
 bool CInMemClientMapper::Insert(const ClientMapperRow& row) {
-  return Write([&](sqlite3* db, std::string& error) {
-    return recordcache::detail::InsertClientMapperRow(db, row, error);
-  });
+  return Write(
+      [&](sqlite3* db, std::string& error) { return recordcache::detail::InsertClientMapperRow(db, row, error); });
 }
 
 long CInMemClientMapper::DeleteMapping(std::string_view investorId, std::string_view dealerId) {

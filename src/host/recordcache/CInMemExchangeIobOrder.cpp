@@ -1,6 +1,7 @@
 #include "host/recordcache/CInMemExchangeIobOrder.h"
 
-CInMemExchangeIobOrder::CInMemExchangeIobOrder() : OrderTable(recordcache::detail::Store::ExchangeIobOrder, "ExchangeIobOrder") {}
+CInMemExchangeIobOrder::CInMemExchangeIobOrder()
+    : OrderTable(recordcache::detail::Store::ExchangeIobOrder, "ExchangeIobOrder") {}
 
 CInMemExchangeIobOrder* CInMemExchangeIobOrder::getClass() {
   static CInMemExchangeIobOrder table;

@@ -1,6 +1,7 @@
 #include "host/recordcache/CInMemPendingSpreadOrders.h"
 
-CInMemPendingSpreadOrders::CInMemPendingSpreadOrders() : OrderTable(recordcache::detail::Store::PendingSpreadOrders, "PendingOrders") {}
+CInMemPendingSpreadOrders::CInMemPendingSpreadOrders()
+    : OrderTable(recordcache::detail::Store::PendingSpreadOrders, "PendingOrders") {}
 
 CInMemPendingSpreadOrders* CInMemPendingSpreadOrders::getClass() {
   static CInMemPendingSpreadOrders table;

@@ -2,10 +2,11 @@
 
 #include <sqlite3.h>
 
+#include <strings.h>
+
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
-#include <strings.h>
 
 QueryResult QueryResult::Failure(std::string error) {
   QueryResult r;

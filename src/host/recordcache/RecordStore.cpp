@@ -22,30 +22,14 @@ struct Column {
 
 // The order-shaped tables' columns, in the order InsertOrderRow binds them.
 constexpr std::array<Column, 24> kOrderColumns{{
-    {"lOurOrderNo", "INTEGER"},
-    {"dOrderNumber", "REAL"},
-    {"iOrvelCode", "INTEGER"},
-    {"cOrvelClientId", "TEXT"},
-    {"cAccountnumber", "TEXT"},
-    {"cOrvelUserId", "TEXT"},
-    {"lTotalVolRemaining", "INTEGER"},
-    {"lEntryDateTime", "INTEGER"},
-    {"iproclient", "INTEGER"},
-    {"iOrderType", "INTEGER"},
-    {"iNoofLegs", "INTEGER"},
-    {"lLastModifiedTime", "INTEGER"},
-    {"lIOMRuleNo", "INTEGER"},
-    {"iStrategyNo", "INTEGER"},
-    {"dSLPrice", "REAL"},
-    {"dTargetPrice", "REAL"},
-    {"dSLTPrice", "REAL"},
-    {"lOurToken", "INTEGER"},
-    {"lFillQuantity", "INTEGER"},
-    {"dFillPrice", "REAL"},
-    {"dResponseOrderNumber", "REAL"},
-    {"iBuySell", "INTEGER"},
-    {"lSequenceNo", "INTEGER"},
-    {"packet", "BLOB"},
+    {"lOurOrderNo", "INTEGER"},        {"dOrderNumber", "REAL"},      {"iOrvelCode", "INTEGER"},
+    {"cOrvelClientId", "TEXT"},        {"cAccountnumber", "TEXT"},    {"cOrvelUserId", "TEXT"},
+    {"lTotalVolRemaining", "INTEGER"}, {"lEntryDateTime", "INTEGER"}, {"iproclient", "INTEGER"},
+    {"iOrderType", "INTEGER"},         {"iNoofLegs", "INTEGER"},      {"lLastModifiedTime", "INTEGER"},
+    {"lIOMRuleNo", "INTEGER"},         {"iStrategyNo", "INTEGER"},    {"dSLPrice", "REAL"},
+    {"dTargetPrice", "REAL"},          {"dSLTPrice", "REAL"},         {"lOurToken", "INTEGER"},
+    {"lFillQuantity", "INTEGER"},      {"dFillPrice", "REAL"},        {"dResponseOrderNumber", "REAL"},
+    {"iBuySell", "INTEGER"},           {"lSequenceNo", "INTEGER"},    {"packet", "BLOB"},
 }};
 
 constexpr std::array<Column, 5> kClientMapperColumns{{
@@ -313,8 +297,7 @@ bool InsertClientMapperRow(sqlite3* db, const ClientMapperRow& row, std::string&
   return true;
 }
 
-long ExecuteWrite(sqlite3* db, const std::string& sql, std::initializer_list<WriteParam> params,
-                  std::string& error) {
+long ExecuteWrite(sqlite3* db, const std::string& sql, std::initializer_list<WriteParam> params, std::string& error) {
   Statement write(db, sql, error);
   if (!write) return -1;
   int index = 0;

@@ -9,8 +9,8 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <initializer_list>
 #include <filesystem>
+#include <initializer_list>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -61,8 +61,7 @@ struct WriteParam {
 
 // Runs one fixed statement with parameters ?1, ?2, ... bound in order; returns the number of
 // rows changed, or -1 with error set.
-long ExecuteWrite(sqlite3* db, const std::string& sql, std::initializer_list<WriteParam> params,
-                  std::string& error);
+long ExecuteWrite(sqlite3* db, const std::string& sql, std::initializer_list<WriteParam> params, std::string& error);
 
 // sqlite3_step that waits out another connection's lock on a shared in-memory table (which the
 // busy timeout does not cover) for a bounded time.

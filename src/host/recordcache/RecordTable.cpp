@@ -216,8 +216,7 @@ bool RecordTable::Write(const std::function<bool(sqlite3* db, std::string& error
   return ok;
 }
 
-long RecordTable::WriteCount(const std::string& sql,
-                             std::initializer_list<recordcache::detail::WriteParam> params) {
+long RecordTable::WriteCount(const std::string& sql, std::initializer_list<recordcache::detail::WriteParam> params) {
   long changed = -1;
   Write([&](sqlite3* db, std::string& error) {
     changed = recordcache::detail::ExecuteWrite(db, sql, params, error);

@@ -79,8 +79,7 @@ std::string FormatInteger(std::string_view fmt, const Spec& spec, const SqlText:
   if (arg.kind() == Kind::Unsigned) {
     return CFormat(CSpec(spec, "ll", 'u'), static_cast<unsigned long long>(arg.unsignedValue()));
   }
-  return CFormat(CSpec(spec, "ll", spec.conversion == 'u' ? 'u' : 'd'),
-                 static_cast<long long>(arg.signedValue()));
+  return CFormat(CSpec(spec, "ll", spec.conversion == 'u' ? 'u' : 'd'), static_cast<long long>(arg.signedValue()));
 }
 
 std::string FormatFloating(std::string_view fmt, const Spec& spec, const SqlText::Arg& arg) {

@@ -87,7 +87,7 @@ class SeededRecordCache : public ::testing::Test {
     OrderRecordRow filled = Order(105, kCode1, "D1");        // nothing left to fill
     filled.lTotalVolRemaining = 0;
     ASSERT_TRUE(pending->Insert(filled));
-    ASSERT_TRUE(pending->Insert(Order(106, 9999, "D1")));  // another segment
+    ASSERT_TRUE(pending->Insert(Order(106, 9999, "D1")));   // another segment
     OrderRecordRow accountOnly = Order(110, kCode4, "D3");  // D1 as the account number only
     accountOnly.cAccountnumber = "D1";
     ASSERT_TRUE(pending->Insert(accountOnly));

@@ -1,6 +1,5 @@
-#include "RecordCacheFixture.h"
-
 #include "../ScratchFolder.h"
+#include "RecordCacheFixture.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,6 @@
 // Every query text the order-book module sends, filled with plausible arguments, against the
 // seeded cache: each must run, and must count the rows the seed says it should.
 #include "RecordCacheFixture.h"
-
 #include "host/RCGlobal.h"
 
 #include <gtest/gtest.h>
@@ -107,8 +106,8 @@ TEST_F(RecordCacheQueries, spread_row_filler_queries_of_every_kind_run) {
                            "and iOrderType = %d ",
                            "D2", 20000001L, 50000000L, 5520, 5521, 5),
            0},
-          {"kind 4", Info(), SqlText::Format("Select * From OrderInfo Where (iOrvelCode=%d or iOrvelCode=%d)", 5521, 5755),
-           1},
+          {"kind 4", Info(),
+           SqlText::Format("Select * From OrderInfo Where (iOrvelCode=%d or iOrvelCode=%d)", 5521, 5755), 1},
           {"kind 4 restricted", Info(),
            SqlText::Format("Select * From OrderInfo Where cOrvelClientId = '%s' and (iOrvelCode=%d or iOrvelCode=%d)",
                            d1, 5521, 5755),
@@ -187,7 +186,8 @@ TEST_F(RecordCacheQueries, cancellation_queries_run) {
                            5521, 5, 6, d1, d1),
            1},
           {"unconfirmed spread entry by account", SpreadInfo(),
-           SqlText::Format(std::string(cancelEntry) + " and cAccountnumber = '%s'", 501u, 5523, 5526, 5, 6, "ACC501"), 0},
+           SqlText::Format(std::string(cancelEntry) + " and cAccountnumber = '%s'", 501u, 5523, 5526, 5, 6, "ACC501"),
+           0},
           {"processed by exchange", Info(),
            SqlText::Format(kProcessedByExchange, 202L, 5511, 5512, 5513, 5530, 5516, 5515, 900), 1},
           {"spread processed by exchange", SpreadInfo(),
@@ -229,7 +229,8 @@ TEST_F(RecordCacheQueries, cell_filter_modification_and_filter_bar_queries_run) 
                            "iOrderViewmodify <> 0",
                            d1),
            1},
-          {"linked to the IOB", Iob(), SqlText::Format("select * from ExchangeIobOrder where lOurOrderNo=%ld", 401L), 1},
+          {"linked to the IOB", Iob(), SqlText::Format("select * from ExchangeIobOrder where lOurOrderNo=%ld", 401L),
+           1},
           {"view-only client", Mapper(),
            SqlText::Format("select * from clientmapper where corveluserorinvestorid = '%s' and corvelclientid = '%s' "
                            "and iorderviewmodify = 1",
@@ -304,16 +305,18 @@ TEST_F(RecordCacheQueries, order_is_linked_only_when_the_iob_table_holds_it) {
 }
 
 TEST_F(RecordCacheQueries, processed_by_exchange_needs_a_later_modification) {
-  EXPECT_EQ(Info()->ExecuteQuery(SqlText::Format(kProcessedByExchange, 202L, 5511, 5512, 5513, 5530, 5516, 5515, 999)), 1);
+  EXPECT_EQ(Info()->ExecuteQuery(SqlText::Format(kProcessedByExchange, 202L, 5511, 5512, 5513, 5530, 5516, 5515, 999)),
+            1);
   EXPECT_EQ(Info()->ExecuteQuery(SqlText::Format(kProcessedByExchange, 202L, 5511, 5512, 5513, 5530, 5516, 5515, 1000)),
             0);
 }
 
 TEST_F(RecordCacheQueries, first_row_copies_the_stored_packet_and_zero_fills_the_rest) {
-  ASSERT_EQ(Pending()->ExecuteQuery(SqlText::Format(
-                "Select * from PendingOrders where PendingOrders.dOrderNumber=%.0f and lOurOrderNo = %u and iNoofLegs < 1",
-                1000101.0, 101u)),
-            1);
+  ASSERT_EQ(
+      Pending()->ExecuteQuery(SqlText::Format(
+          "Select * from PendingOrders where PendingOrders.dOrderNumber=%.0f and lOurOrderNo = %u and iNoofLegs < 1",
+          1000101.0, 101u)),
+      1);
   std::vector<unsigned char> larger(900, 0xEE);
   std::vector<unsigned char> smaller(100, 0xEE);
 

@@ -59,10 +59,10 @@ TEST_F(RecordCacheSafety, only_single_read_statements_run) {
   CInMemPendingOrders* pending = CInMemPendingOrders::getClass();
   const long before = CountAllPending();
 
-  for (const char* sql : {"delete from PendingOrders", "drop table PendingOrders",
-                          "select 1; delete from PendingOrders", "update PendingOrders set lTotalVolRemaining = 0",
-                          "insert into PendingOrders (lOurOrderNo) values (1)", "attach database ':memory:' as x",
-                          "pragma writable_schema = 1", "", "   ;  "}) {
+  for (const char* sql :
+       {"delete from PendingOrders", "drop table PendingOrders", "select 1; delete from PendingOrders",
+        "update PendingOrders set lTotalVolRemaining = 0", "insert into PendingOrders (lOurOrderNo) values (1)",
+        "attach database ':memory:' as x", "pragma writable_schema = 1", "", "   ;  "}) {
     SCOPED_TRACE(sql);
     EXPECT_EQ(pending->ExecuteQuery(sql), -1);
     EXPECT_FALSE(pending->LastError().empty());
