@@ -32,8 +32,10 @@ BookSummary Summarise(BookKind kind) {
     const std::string_view exchange = FieldView(row->pContract->cExchangeName);
     auto it = exchangeCounts.begin();
     while (it != exchangeCounts.end() && it->first != exchange) ++it;
-    if (it == exchangeCounts.end()) exchangeCounts.emplace_back(exchange, 1);
-    else ++it->second;
+    if (it == exchangeCounts.end())
+      exchangeCounts.emplace_back(exchange, 1);
+    else
+      ++it->second;
   }
 
   for (std::size_t code = 0; code <= kStatuses; ++code) {

@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <stdexcept>
 
 namespace orv::demo {
@@ -64,8 +63,7 @@ void FillCommon(const MarketInfo& market, const Underlying& u, ScriptDesc& d) {
 
 ContractMasterGenerator::ContractMasterGenerator(CScriptDesc& master, std::uint32_t seed)
     : m_master(master), m_rng(seed, 0xC0) {
-  for (const MarketInfo& m : DemoCatalogue::Markets())
-    m_nextSerial[static_cast<std::size_t>(m.market)] = m.firstSerial;
+  for (const MarketInfo& m : DemoCatalogue::Markets()) m_nextSerial[static_cast<std::size_t>(m.market)] = m.firstSerial;
 }
 
 void ContractMasterGenerator::Generate(int count) {
@@ -124,8 +122,7 @@ bool ContractMasterGenerator::TryEquity(const MarketInfo& market, std::span<cons
   return AddEquity(market, u, tradeForTrade ? "BE" : "EQ");
 }
 
-bool ContractMasterGenerator::TryDerivative(const MarketInfo& market, std::span<const Underlying> list,
-                                            int attempt) {
+bool ContractMasterGenerator::TryDerivative(const MarketInfo& market, std::span<const Underlying> list, int attempt) {
   const Underlying& u = m_rng.Pick(list);
   if (u.lotSize <= 0) return false;
   const bool option = u.strikeStep > 0 && m_rng.Below(100) < (u.optionInstrument == "OPTIDX" ? 80u : 60u);
@@ -175,7 +172,7 @@ bool ContractMasterGenerator::AddFuture(const MarketInfo& market, const Underlyi
   CopyText(d.Mkt_Seg, "F");
   CopyText(d.Inst_Name, u.futureInstrument);
   DemoCalendar::FormatExpiry(expiry, d.cExpiry);
-  std::snprintf(d.cScripName, sizeof d.cScripName, "%s %s FUT", d.Symbol_ScriptID, d.cExpiry);
+  CopyText(d.cScripName, std::string(u.symbol) + " " + d.cExpiry + " FUT");
   d.lLotSize = u.lotSize;
   const std::string key = KeyOf(market, d);
   if (m_keys.count(key)) return false;
@@ -191,8 +188,7 @@ bool ContractMasterGenerator::AddOption(const MarketInfo& market, const Underlyi
   DemoCalendar::FormatExpiry(expiry, d.cExpiry);
   FormatStrike(static_cast<double>(strikeSteps) * u.strikeStep, u.precision > 2 ? u.precision : 2, d.cStrike);
   CopyText(d.cOptionType, call ? "CE" : "PE");
-  std::snprintf(d.cScripName, sizeof d.cScripName, "%s %s %s %s", d.Symbol_ScriptID, d.cExpiry, d.cStrike,
-                d.cOptionType);
+  CopyText(d.cScripName, std::string(u.symbol) + " " + d.cExpiry + " " + d.cStrike + " " + d.cOptionType);
   d.lLotSize = u.lotSize;
   const std::string key = KeyOf(market, d);
   if (m_keys.count(key)) return false;

@@ -15,10 +15,10 @@ struct ContractQuote {
   int exchangeCode = 0;
   const MarketInfo* market = nullptr;  // null for a market the demo does not list
   TickSize tick;
-  std::int64_t referenceTicks = 1;     // a fair price of the contract, in ticks
-  std::int64_t underlyingTicks = 0;    // the underlying's price for derivatives, else 0
-  std::int32_t lotSize = 1;            // at least 1
-  bool equity = false;                 // market segment "E"
+  std::int64_t referenceTicks = 1;   // a fair price of the contract, in ticks
+  std::int64_t underlyingTicks = 0;  // the underlying's price for derivatives, else 0
+  std::int32_t lotSize = 1;          // at least 1
+  bool equity = false;               // market segment "E"
 
   // ticks x tick as one correctly rounded division.
   double Price(std::int64_t ticks) const { return PriceOf(ticks, tick); }

@@ -8,9 +8,9 @@ namespace orv::demo {
 namespace {
 
 constexpr std::array<const char*, 12> kUpperMonths{"JAN", "FEB", "MAR", "APR", "MAY", "JUN",
-                                                  "JUL", "AUG", "SEP", "OCT", "NOV", "DEC"};
+                                                   "JUL", "AUG", "SEP", "OCT", "NOV", "DEC"};
 constexpr std::array<const char*, 12> kMonths{"Jan", "Feb", "Mar", "Apr", "May", "Jun",
-                                             "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+                                              "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
 
 // Days since 1970-01-01 of a proleptic Gregorian date.
 constexpr std::int64_t DaysFromCivil(std::int64_t y, int m, int d) {
@@ -132,8 +132,7 @@ bool DemoCalendar::ParseExpiry(std::string_view text, DemoDate& out) {
   for (std::size_t m = 0; m < kUpperMonths.size(); ++m) {
     const char* name = kUpperMonths[m];
     bool same = true;
-    for (std::size_t k = 0; k < 3; ++k)
-      same = same && std::toupper(static_cast<unsigned char>(text[2 + k])) == name[k];
+    for (std::size_t k = 0; k < 3; ++k) same = same && std::toupper(static_cast<unsigned char>(text[2 + k])) == name[k];
     if (same) date.month = static_cast<int>(m) + 1;
   }
   date.year = (text[5] - '0') * 1000 + (text[6] - '0') * 100 + (text[7] - '0') * 10 + (text[8] - '0');

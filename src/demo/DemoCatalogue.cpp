@@ -99,7 +99,8 @@ constexpr std::array<Underlying, 6> kNcdex{{
 // Quantities of currency contracts are units of the base currency, so the lot carries the
 // contract size and the price converts to money without a further multiplier.
 constexpr std::array<Underlying, 4> kCurrencies{{
-    {"USDINR", "US DOLLAR-INDIAN RUPEE", 84.6250, TickSize{25, 10000}, 1000, 0.25, 1, "%.4f", 4, "FUTCUR", "OPTCUR", 0, 0},
+    {"USDINR", "US DOLLAR-INDIAN RUPEE", 84.6250, TickSize{25, 10000}, 1000, 0.25, 1, "%.4f", 4, "FUTCUR", "OPTCUR", 0,
+     0},
     {"EURINR", "EURO-INDIAN RUPEE", 89.3500, TickSize{25, 10000}, 1000, 0.25, 1, "%.4f", 4, "FUTCUR", "OPTCUR", 0, 0},
     {"GBPINR", "POUND STERLING-INDIAN RUPEE", 107.2250, TickSize{25, 10000}, 1000, 0, 1, "%.4f", 4, "FUTCUR", "", 0, 0},
     {"JPYINR", "JAPANESE YEN-INDIAN RUPEE", 56.4500, TickSize{25, 10000}, 1000, 0, 1, "%.4f", 4, "FUTCUR", "", 0, 0},

@@ -42,7 +42,7 @@ struct MarketInfo {
   std::int32_t firstSerial;       // first token serial of the market
   int sessionOpen;                // seconds after midnight
   int sessionClose;
-  std::string_view memberId;      // the demo broker's member code on the exchange
+  std::string_view memberId;  // the demo broker's member code on the exchange
 
   std::int32_t TokenBase() const { return exchangeCode * 100000000 + segment * 1000000; }
 };
@@ -50,17 +50,17 @@ struct MarketInfo {
 struct Underlying {
   std::string_view symbol;
   std::string_view name;
-  double price;                     // reference price of the underlying
+  double price;  // reference price of the underlying
   TickSize tick;
-  std::int32_t lotSize;             // derivatives lot; 0 when it has no derivatives
-  double strikeStep;                // 0 when it has no options
-  double multiplier;                // ScriptDesc::dMultiplier of its contracts
-  std::string_view priceFormat;     // ScriptDesc::cPriceFormat
-  int precision;                    // decimals of priceFormat
+  std::int32_t lotSize;          // derivatives lot; 0 when it has no derivatives
+  double strikeStep;             // 0 when it has no options
+  double multiplier;             // ScriptDesc::dMultiplier of its contracts
+  std::string_view priceFormat;  // ScriptDesc::cPriceFormat
+  int precision;                 // decimals of priceFormat
   std::string_view futureInstrument;
   std::string_view optionInstrument;
-  std::int32_t code;                // exchange scrip code (BSE), 0 when the token serves
-  int expiryDay;                    // day of month of its monthly expiry, 0: the exchange's rule
+  std::int32_t code;  // exchange scrip code (BSE), 0 when the token serves
+  int expiryDay;      // day of month of its monthly expiry, 0: the exchange's rule
 };
 
 class DemoCatalogue final {

@@ -7,13 +7,12 @@ namespace orv::demo {
 namespace {
 
 constexpr std::array<std::string_view, 32> kClientNames{
-    "Aarav Shah",      "Priya Iyer",       "Rohan Mehta",     "Ananya Gupta",   "Vikram Rao",
-    "Sneha Kulkarni",  "Arjun Nair",       "Kavya Reddy",     "Rahul Verma",    "Isha Banerjee",
-    "Karan Malhotra",  "Meera Pillai",     "Siddharth Jain",  "Pooja Desai",    "Aditya Joshi",
-    "Neha Chatterjee", "Manish Agarwal",   "Divya Menon",     "Suresh Patel",   "Ritu Saxena",
-    "Amit Khanna",     "Lakshmi Subramanian", "Nikhil Bhatt",  "Shreya Kapoor",  "Gaurav Sinha",
-    "Anjali Mishra",   "Harsh Vora",       "Tanvi Hegde",     "Deepak Chawla",  "Ayesha Qureshi",
-    "Sanjay Thakur",   "Nandini Bose",
+    "Aarav Shah",     "Priya Iyer",    "Rohan Mehta",  "Ananya Gupta",        "Vikram Rao",     "Sneha Kulkarni",
+    "Arjun Nair",     "Kavya Reddy",   "Rahul Verma",  "Isha Banerjee",       "Karan Malhotra", "Meera Pillai",
+    "Siddharth Jain", "Pooja Desai",   "Aditya Joshi", "Neha Chatterjee",     "Manish Agarwal", "Divya Menon",
+    "Suresh Patel",   "Ritu Saxena",   "Amit Khanna",  "Lakshmi Subramanian", "Nikhil Bhatt",   "Shreya Kapoor",
+    "Gaurav Sinha",   "Anjali Mishra", "Harsh Vora",   "Tanvi Hegde",         "Deepak Chawla",  "Ayesha Qureshi",
+    "Sanjay Thakur",  "Nandini Bose",
 };
 
 constexpr std::array<std::string_view, 8> kStrategies{
@@ -79,6 +78,56 @@ void DemoVocabulary::ClientPan(std::string_view client, char (&out)[12]) {
   out[9] = letter();
   out[10] = '\0';
   out[11] = '\0';
+}
+
+std::string_view DemoVocabulary::ProductText(std::int16_t code) {
+  switch (code) {
+    case 1:
+      return "NRML";
+    case 2:
+      return "MIS";
+    case 3:
+      return "CNC";
+    case 4:
+      return "MTF";
+    default:
+      return "";
+  }
+}
+
+std::string_view DemoVocabulary::ExchangeStatusWord(OrderStatusIdentifier status, bool partlyTraded) {
+  switch (status) {
+    case eUnConfirmed:
+      return "Sent";
+    case ePending:
+      return partlyTraded ? "Part Traded" : "Open";
+    case eCancelled:
+      return "Cancelled";
+    case eRejected:
+      return "Rejected";
+    case eAMOUnconfirmed:
+      return "AMO Sent";
+    case eCompleted:
+      return "Traded";
+  }
+  return "";
+}
+
+std::string_view DemoVocabulary::GtdStatusWord(OrderStatusIdentifier status, bool gtt) {
+  switch (status) {
+    case eUnConfirmed:
+    case eAMOUnconfirmed:
+      return "Requested";
+    case ePending:
+      return gtt ? "Trigger Pending" : "Open";
+    case eCancelled:
+      return "Cancelled";
+    case eRejected:
+      return "Rejected";
+    case eCompleted:
+      return gtt ? "Triggered" : "Completed";
+  }
+  return "";
 }
 
 std::span<const std::string_view> DemoVocabulary::Strategies() { return kStrategies; }

@@ -91,7 +91,8 @@ void OrderBookGenerator::FindSpreadPairs() {
     const ScriptDesc& d = *m_quotes[i].contract;
     if (FieldView(d.Mkt_Seg) != "F") continue;
     DemoDate expiry;
-    const std::int64_t serial = DemoCalendar::ParseExpiry(FieldView(d.cExpiry), expiry) ? DemoCalendar::SerialDay(expiry) : 0;
+    const std::int64_t serial =
+        DemoCalendar::ParseExpiry(FieldView(d.cExpiry), expiry) ? DemoCalendar::SerialDay(expiry) : 0;
     futures.push_back({FieldView(d.cExchangeName), FieldView(d.Symbol_ScriptID), FieldView(d.Inst_Name), serial, i});
   }
   std::sort(futures.begin(), futures.end(), [](const Future& a, const Future& b) {
@@ -117,7 +118,8 @@ void OrderBookGenerator::FindUnknownTokens(const CScriptDesc& master) {
     for (std::int32_t serial = 990000; serial <= 999999 && m_unknownTokens.size() < kUnknownTokenPool; ++serial)
       if (!master.Find(base + serial)) m_unknownTokens.push_back(base + serial);
   }
-  if (m_unknownTokens.empty()) throw std::invalid_argument("the contract master leaves no token free for contractless orders");
+  if (m_unknownTokens.empty())
+    throw std::invalid_argument("the contract master leaves no token free for contractless orders");
 }
 
 std::uint32_t OrderBookGenerator::FirstRefNo() const {

@@ -59,9 +59,9 @@ class OrderBookGenerator final {
   std::uint32_t FirstRefNo() const;
 
   OrderBookSpec m_spec;
-  std::vector<ContractQuote> m_quotes;                        // token order
-  std::vector<std::pair<std::size_t, std::size_t>> m_spreads; // near and far leg of a calendar spread
-  std::vector<std::int32_t> m_unknownTokens;                  // tokens the master lacks
+  std::vector<ContractQuote> m_quotes;                         // token order
+  std::vector<std::pair<std::size_t, std::size_t>> m_spreads;  // near and far leg of a calendar spread
+  std::vector<std::int32_t> m_unknownTokens;                   // tokens the master lacks
 };
 
 }  // namespace orv::demo

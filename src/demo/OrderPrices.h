@@ -11,11 +11,11 @@ namespace orv::demo {
 
 struct OrderPrices {
   std::int64_t limit = 0;
-  std::int64_t trigger = 0;        // SL and CO orders
-  std::int64_t target = 0;         // bracket orders
-  std::int64_t stopLoss = 0;       // bracket and cover orders
-  std::int64_t bracketTrigger = 0; // bracket orders
-  std::int64_t average = 0;        // when something traded
+  std::int64_t trigger = 0;         // SL and CO orders
+  std::int64_t target = 0;          // bracket orders
+  std::int64_t stopLoss = 0;        // bracket and cover orders
+  std::int64_t bracketTrigger = 0;  // bracket orders
+  std::int64_t average = 0;         // when something traded
 
   // referenceTicks is the contract's fair price; orderType one of "RL", "SL", "CA", "CB", "AU",
   // "BR", "BL", "CO".

@@ -20,7 +20,8 @@ constexpr std::array<int, 6> kSpreadMix{15, 60, 15, 10, 0, 0};
 constexpr std::array<std::string_view, 8> kOrderTypes{"RL", "SL", "CA", "CB", "AU", "BR", "BL", "CO"};
 constexpr std::array<int, 8> kOrderTypeMix{58, 14, 3, 3, 2, 5, 3, 6};
 
-constexpr std::array<std::int32_t, 15> kShareQuantities{1, 5, 10, 15, 20, 25, 50, 75, 100, 150, 200, 250, 500, 1000, 2000};
+constexpr std::array<std::int32_t, 15> kShareQuantities{1,   5,   10,  15,  20,  25,   50,  75,
+                                                        100, 150, 200, 250, 500, 1000, 2000};
 constexpr std::array<int, 15> kShareQuantityMix{6, 8, 12, 5, 8, 8, 12, 4, 12, 5, 7, 4, 5, 3, 1};
 constexpr std::array<std::int32_t, 8> kLots{1, 2, 3, 4, 5, 10, 20, 50};
 constexpr std::array<int, 8> kLotMix{30, 20, 12, 8, 10, 10, 6, 4};
@@ -46,16 +47,6 @@ constexpr int kIndianClose = 15 * 3600 + 30 * 60;
 constexpr int kLastSecond = 86399;
 constexpr std::int64_t kUnixEpochSerial = 25569;
 
-std::string_view ProductText(std::int16_t code) {
-  switch (code) {
-    case 1: return "NRML";
-    case 2: return "MIS";
-    case 3: return "CNC";
-    case 4: return "MTF";
-    default: return "";
-  }
-}
-
 // After-market orders are taken where the market closes in the afternoon.
 bool TakesAfterMarketOrders(int exchangeCode) {
   return exchangeCode == 1 || exchangeCode == 2 || exchangeCode == 5 || exchangeCode == 12;
@@ -65,39 +56,23 @@ bool TakesAfterMarketOrders(int exchangeCode) {
 // carries them is exact.
 std::uint64_t ExchangeBase(int exchangeCode) {
   switch (exchangeCode) {
-    case 1: return 1100000000000000ull;
-    case 2: return 1702000000000000ull;
-    case 3: return 242000000000ull;
-    case 4: return 550000000000ull;
-    case 5: return 1300000000000000ull;
-    case 11: return 7700000000000ull;
-    case 12: return 1500000000000000ull;
-    default: return 9100000000000ull;
+    case 1:
+      return 1100000000000000ull;
+    case 2:
+      return 1702000000000000ull;
+    case 3:
+      return 242000000000ull;
+    case 4:
+      return 550000000000ull;
+    case 5:
+      return 1300000000000000ull;
+    case 11:
+      return 7700000000000ull;
+    case 12:
+      return 1500000000000000ull;
+    default:
+      return 9100000000000ull;
   }
-}
-
-std::string_view StatusWord(OrderStatusIdentifier status, bool partlyTraded) {
-  switch (status) {
-    case eUnConfirmed: return "Sent";
-    case ePending: return partlyTraded ? "Part Traded" : "Open";
-    case eCancelled: return "Cancelled";
-    case eRejected: return "Rejected";
-    case eAMOUnconfirmed: return "AMO Sent";
-    case eCompleted: return "Traded";
-  }
-  return "";
-}
-
-std::string_view GtdStatusWord(OrderStatusIdentifier status, bool gtt) {
-  switch (status) {
-    case eUnConfirmed:
-    case eAMOUnconfirmed: return "Requested";
-    case ePending: return gtt ? "Trigger Pending" : "Open";
-    case eCancelled: return "Cancelled";
-    case eRejected: return "Rejected";
-    case eCompleted: return gtt ? "Triggered" : "Completed";
-  }
-  return "";
 }
 
 std::int64_t AtLeastOne(std::int64_t v) { return std::max<std::int64_t>(1, v); }
@@ -158,15 +133,25 @@ void OrderRowFactory::MakeOrder(const ContractQuote& q, std::uint32_t refNo, std
         row.iOrvelCode = 5511;
       }
       break;
-    case eUnConfirmed: row.iOrvelCode = m_rng.Below(100) < 80 ? 5520 : 5521; break;
-    case eAMOUnconfirmed: row.iOrvelCode = 5520; break;
-    case eCancelled: row.iOrvelCode = 5513; break;
-    case eRejected: row.iOrvelCode = 5530; break;
-    case eCompleted: row.iOrvelCode = 5516; break;
+    case eUnConfirmed:
+      row.iOrvelCode = m_rng.Below(100) < 80 ? 5520 : 5521;
+      break;
+    case eAMOUnconfirmed:
+      row.iOrvelCode = 5520;
+      break;
+    case eCancelled:
+      row.iOrvelCode = 5513;
+      break;
+    case eRejected:
+      row.iOrvelCode = 5530;
+      break;
+    case eCompleted:
+      row.iOrvelCode = 5516;
+      break;
   }
   if (gtt && status != eUnConfirmed && status != eAMOUnconfirmed) row.iOrvelCode = 15512;
   CopyText(row.Order_Status, statusText);
-  CopyText(row.Status, StatusWord(status, traded > 0));
+  CopyText(row.Status, DemoVocabulary::ExchangeStatusWord(status, traded > 0));
 
   CopyText(row.Order_Type, type);
   CopyText(row.B_S, buy ? "BUY" : "SELL");
@@ -214,15 +199,15 @@ void OrderRowFactory::MakeOrder(const ContractQuote& q, std::uint32_t refNo, std
   const bool cashProduct = q.equity || q.contract == nullptr;
   row.iProductTypeCode = cashProduct ? kEquityProducts[m_rng.Weighted(kEquityProductMix)]
                                      : kDerivativeProducts[m_rng.Weighted(kDerivativeProductMix)];
-  if (!unfilled) CopyText(row.Prod_Type, ProductText(row.iProductTypeCode));
+  if (!unfilled) CopyText(row.Prod_Type, DemoVocabulary::ProductText(row.iProductTypeCode));
   if (status == eAMOUnconfirmed) WritePrefixedNumber(row.AMO_OrderID, "AMO", refNo);
   row.ReqID = static_cast<std::int16_t>(m_rng.Between(1, 64));
   WriteNumber(row.OrderNo, refNo);
   CopyText(row.COL_Order, type == "CO" ? "Y" : "N");
   CopyText(row.Record_Type, "Normal");
   CopyText(row.TransType, status == eCancelled ? "OC" : modified ? "OM" : "OE");
-  CopyText(row.Variant, status == eAMOUnconfirmed ? "AMO"
-                        : type == "CO"             ? "CO"
+  CopyText(row.Variant, status == eAMOUnconfirmed      ? "AMO"
+                        : type == "CO"                 ? "CO"
                         : type == "BR" || type == "BL" ? "BO"
                                                        : "NORMAL");
 
@@ -237,8 +222,7 @@ void OrderRowFactory::MakeOrder(const ContractQuote& q, std::uint32_t refNo, std
         DemoCalendar::AddDays(m_spec.tradingDay, gtt ? 365 : static_cast<int>(m_rng.Between(1, 30))), date);
     CopyText(row.TillDays_Dates, date);
     FillGtd(row, gtt, times);
-    if (traded > 0)
-      row.LastTradedQty = static_cast<std::uint32_t>(q.lotSize * m_rng.Between(1, traded / q.lotSize));
+    if (traded > 0) row.LastTradedQty = static_cast<std::uint32_t>(q.lotSize * m_rng.Between(1, traded / q.lotSize));
   } else {
     const std::uint32_t v = m_rng.Below(100);
     if (v < 8) {
@@ -289,7 +273,8 @@ void OrderRowFactory::MakeSpread(const ContractQuote& nearLeg, const ContractQuo
   // Calendar spread: the far leg trades at the near leg plus the carry.
   const std::int64_t band = AtLeastOne(nearLeg.referenceTicks / 50);
   const std::int64_t nearAway = m_rng.Between(0, band);
-  const std::int64_t nearTicks = AtLeastOne(buy ? nearLeg.referenceTicks - nearAway : nearLeg.referenceTicks + nearAway);
+  const std::int64_t nearTicks =
+      AtLeastOne(buy ? nearLeg.referenceTicks - nearAway : nearLeg.referenceTicks + nearAway);
   const bool sameTick = nearLeg.tick.num == farLeg.tick.num && nearLeg.tick.den == farLeg.tick.den;
   std::int64_t farTicks;
   double spreadPrice;
@@ -309,7 +294,7 @@ void OrderRowFactory::MakeSpread(const ContractQuote& nearLeg, const ContractQuo
   head.pContract = nearLeg.contract;
   head.lOurToken = nearLeg.token;
   CopyText(head.Order_Status, orderText);
-  CopyText(head.Status, StatusWord(status, false));
+  CopyText(head.Status, DemoVocabulary::ExchangeStatusWord(status, false));
   CopyText(head.Order_Type, "RL");
   CopyText(head.B_S, buy ? "BUY" : "SELL");
   head.Total_Qty = quantity;
@@ -333,7 +318,7 @@ void OrderRowFactory::MakeSpread(const ContractQuote& nearLeg, const ContractQuo
   CopyText(head.Remarks, "Calendar spread");
   CopyText(head.Misc, m_rng.Pick(DemoVocabulary::MiscTexts()));
   head.iProductTypeCode = 1;
-  if (!unfilled) CopyText(head.Prod_Type, ProductText(1));
+  if (!unfilled) CopyText(head.Prod_Type, DemoVocabulary::ProductText(1));
   head.ReqID = static_cast<std::int16_t>(m_rng.Between(1, 64));
   WriteNumber(head.OrderNo, refNo);
   CopyText(head.COL_Order, "N");
@@ -375,8 +360,7 @@ std::string_view OrderRowFactory::PickOrderType(const ContractQuote& q) {
 }
 
 std::int32_t OrderRowFactory::PickQuantity(const ContractQuote& q) {
-  if (q.lotSize == 1 && (q.equity || q.contract == nullptr))
-    return kShareQuantities[m_rng.Weighted(kShareQuantityMix)];
+  if (q.lotSize == 1 && (q.equity || q.contract == nullptr)) return kShareQuantities[m_rng.Weighted(kShareQuantityMix)];
   return kLots[m_rng.Weighted(kLotMix)] * q.lotSize;
 }
 
@@ -397,8 +381,8 @@ OrderRowFactory::Times OrderRowFactory::PickTimes(const ContractQuote& q, OrderS
   return t;
 }
 
-std::uint64_t OrderRowFactory::ExchangeOrderNumber(int exchangeCode, OrderStatusIdentifier status,
-                                                   std::uint32_t refNo, bool rmsRejected) {
+std::uint64_t OrderRowFactory::ExchangeOrderNumber(int exchangeCode, OrderStatusIdentifier status, std::uint32_t refNo,
+                                                   bool rmsRejected) {
   // Entries the exchange has not confirmed carry the terminal's provisional number.
   if (status == eUnConfirmed || status == eAMOUnconfirmed) return 20000001ull + refNo % 30000000u;
   if (rmsRejected) return 0;
@@ -424,7 +408,8 @@ void OrderRowFactory::FillParty(const ContractQuote& q, const Party& party, Orde
   if (q.equity && (q.exchangeCode == 1 || q.exchangeCode == 2) && m_rng.Below(100) < 6) {
     CopyText(row.Settlor, "INST");
     CopyText(row.Part_Type, "CP");
-    WritePrefixedNumber(row.ParticipantID, "CP", 10000 + static_cast<std::int64_t>(DemoVocabulary::Hash(client.code) % 90000));
+    WritePrefixedNumber(row.ParticipantID, "CP",
+                        10000 + static_cast<std::int64_t>(DemoVocabulary::Hash(client.code) % 90000));
     CopyText(row.CP_Brok_ID, "12047");
   }
 }
@@ -465,7 +450,7 @@ void OrderRowFactory::FillGtd(OrderBookDetails& row, bool gtt, const Times& time
   const DemoDate& day = m_spec.tradingDay;
   const std::uint64_t datePart = static_cast<std::uint64_t>((day.year % 100) * 10000 + day.month * 100 + day.day);
   row.GTDOrderNo = datePart * 10000000000ull + row.RefNo;
-  CopyText(row.GTDOrderStatus, GtdStatusWord(row.eOrderStatus, gtt));
+  CopyText(row.GTDOrderStatus, DemoVocabulary::GtdStatusWord(row.eOrderStatus, gtt));
 
   // The order was placed on an earlier working day, or earlier today.
   DemoDate initiated = day;

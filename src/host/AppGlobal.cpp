@@ -1,5 +1,6 @@
 #include "host/AppGlobal.h"
 
+#include "host/ContractMaster.h"
 #include "host/LogWriter.h"
 
 #include <charconv>
@@ -87,6 +88,7 @@ void AppGlobal::ResetForTests() {
   map_pobjInvestorClientMap.clear();
   map_NonModStrategy.clear();
   g_pScriptDesc = nullptr;
+  OrvStorageGlobal::dctExchangeContractMappingByTokenNo.clear();
   m_FocusCtrl.Clear();
   m_pInteractiveRouterMap = nullptr;
   SetLogWriter(nullptr);

@@ -39,7 +39,7 @@ struct OrderBookDetails {
   std::int32_t iOrvelCode = 0;
   char OrvelClientId[16] = {};
   std::uint32_t RefNo = 0;
-  char Order_Status[24] = {};
+  char Order_Status[32] = {};
   char MemberID[12] = {};
   char TraderID[12] = {};
   char Order_Type[4] = {};

@@ -35,12 +35,11 @@ class DemoContractMaster : public DemoFixture {
 std::string Describe(const ScriptDesc& d) {
   char multiplier[32];
   *std::to_chars(multiplier, multiplier + 31, d.dMultiplier).ptr = '\0';
-  return std::to_string(d.lToken) + "|" + FieldText(d.cExchangeName) + "|" + std::to_string(d.nSegment) +
-         "|" + FieldText(d.Code) + "|" + FieldText(d.Symbol_ScriptID) + "|" +
-         FieldText(d.Mkt_Seg) + "|" + FieldText(d.Inst_Name) + "|" + FieldText(d.cExpiry) +
-         "|" + FieldText(d.cSeries) + "|" + FieldText(d.cStrike) + "|" +
-         FieldText(d.cOptionType) + "|" + FieldText(d.cScripName) + "|" + std::to_string(d.lLotSize) +
-         "|" + FieldText(d.cPriceFormat) + "|" + multiplier + "|" + std::to_string(d.iPrecision);
+  return std::to_string(d.lToken) + "|" + FieldText(d.cExchangeName) + "|" + std::to_string(d.nSegment) + "|" +
+         FieldText(d.Code) + "|" + FieldText(d.Symbol_ScriptID) + "|" + FieldText(d.Mkt_Seg) + "|" +
+         FieldText(d.Inst_Name) + "|" + FieldText(d.cExpiry) + "|" + FieldText(d.cSeries) + "|" + FieldText(d.cStrike) +
+         "|" + FieldText(d.cOptionType) + "|" + FieldText(d.cScripName) + "|" + std::to_string(d.lLotSize) + "|" +
+         FieldText(d.cPriceFormat) + "|" + multiplier + "|" + std::to_string(d.iPrecision);
 }
 
 std::vector<std::string> DescribeAll(const std::vector<const ScriptDesc*>& contracts) {
@@ -56,9 +55,9 @@ TEST_F(DemoContractMaster, makes_the_requested_number_of_distinct_contracts) {
   std::set<std::string> instruments;
   for (const ScriptDesc* d : Sorted()) {
     EXPECT_EQ(m_master.Find(d->lToken), d);
-    instruments.insert(FieldText(d->cExchangeName) + "/" + std::to_string(d->nSegment) + "/" + FieldText(d->Symbol_ScriptID) +
-                       "/" + FieldText(d->Inst_Name) + "/" + FieldText(d->cExpiry) + "/" + FieldText(d->cStrike) + "/" +
-                       FieldText(d->cOptionType) + "/" + FieldText(d->cSeries));
+    instruments.insert(FieldText(d->cExchangeName) + "/" + std::to_string(d->nSegment) + "/" +
+                       FieldText(d->Symbol_ScriptID) + "/" + FieldText(d->Inst_Name) + "/" + FieldText(d->cExpiry) +
+                       "/" + FieldText(d->cStrike) + "/" + FieldText(d->cOptionType) + "/" + FieldText(d->cSeries));
   }
   EXPECT_EQ(instruments.size(), 600u) << "one instrument listed under two tokens";
 }
@@ -156,9 +155,10 @@ TEST_F(DemoContractMaster, contract_fields_follow_the_market_segment) {
       EXPECT_EQ(FieldText(d->Inst_Name).substr(0, 3), "OPT");
       EXPECT_TRUE(FieldText(d->cOptionType) == "CE" || FieldText(d->cOptionType) == "PE");
       const int decimals = std::max(2, d->iPrecision);
-      EXPECT_TRUE(std::regex_match(FieldText(d->cStrike), std::regex("[1-9][0-9]*\\.[0-9]{" + std::to_string(decimals) + "}")));
-      EXPECT_EQ(FieldText(d->cScripName), FieldText(d->Symbol_ScriptID) + " " + FieldText(d->cExpiry) + " " + FieldText(d->cStrike) +
-                                         " " + FieldText(d->cOptionType));
+      EXPECT_TRUE(
+          std::regex_match(FieldText(d->cStrike), std::regex("[1-9][0-9]*\\.[0-9]{" + std::to_string(decimals) + "}")));
+      EXPECT_EQ(FieldText(d->cScripName), FieldText(d->Symbol_ScriptID) + " " + FieldText(d->cExpiry) + " " +
+                                              FieldText(d->cStrike) + " " + FieldText(d->cOptionType));
     }
   }
   EXPECT_GT(bySegment["E"], 0);
@@ -177,11 +177,11 @@ TEST_F(DemoContractMaster, instruments_carry_their_lot_sizes_multipliers_and_pri
     std::string_view exchange;
   };
   const Expected expected[] = {
-      {"NIFTY", "OPTIDX", 75, 1, "%.2f", "NSE"},       {"BANKNIFTY", "FUTIDX", 35, 1, "%.2f", "NSE"},
-      {"RELIANCE", "EQ", 1, 1, "%.2f", "NSE"},         {"USDINR", "FUTCUR", 1000, 1, "%.4f", "NSECUR"},
-      {"GOLD", "FUTCOM", 1, 100, "%.0f", "MCX"},       {"NATURALGAS", "FUTCOM", 1, 1250, "%.2f", "MCX"},
-      {"ES", "FUTIDX", 1, 50, "%.2f", "CME"},          {"CL", "FUTCOM", 1, 1000, "%.2f", "CME"},
-      {"SENSEX", "OPTIDX", 20, 1, "%.2f", "BSE"},      {"SX40", "FUTIDX", 50, 1, "%.2f", "MSEI"},
+      {"NIFTY", "OPTIDX", 75, 1, "%.2f", "NSE"},      {"BANKNIFTY", "FUTIDX", 35, 1, "%.2f", "NSE"},
+      {"RELIANCE", "EQ", 1, 1, "%.2f", "NSE"},        {"USDINR", "FUTCUR", 1000, 1, "%.4f", "NSECUR"},
+      {"GOLD", "FUTCOM", 1, 100, "%.0f", "MCX"},      {"NATURALGAS", "FUTCOM", 1, 1250, "%.2f", "MCX"},
+      {"ES", "FUTIDX", 1, 50, "%.2f", "CME"},         {"CL", "FUTCOM", 1, 1000, "%.2f", "CME"},
+      {"SENSEX", "OPTIDX", 20, 1, "%.2f", "BSE"},     {"SX40", "FUTIDX", 50, 1, "%.2f", "MSEI"},
       {"SOYBEAN", "FUTCOM", 10, 10, "%.2f", "NCDEX"},
   };
   for (const Expected& e : expected) {

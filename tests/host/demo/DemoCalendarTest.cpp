@@ -10,7 +10,8 @@ namespace {
 using namespace orv::demo;
 
 TEST(DemoCalendar, serial_days_and_weekdays_agree_with_the_ole_date_time) {
-  for (const DemoDate& d : {DemoDate{2026, 12, 15}, DemoDate{2024, 2, 29}, DemoDate{1999, 12, 31}, DemoDate{2027, 1, 1}}) {
+  for (const DemoDate& d :
+       {DemoDate{2026, 12, 15}, DemoDate{2024, 2, 29}, DemoDate{1999, 12, 31}, DemoDate{2027, 1, 1}}) {
     const orv::platform::OleDateTime ole(d.year, d.month, d.day, 0, 0, 0);
     EXPECT_EQ(static_cast<double>(DemoCalendar::SerialDay(d)), ole.Days());
     EXPECT_EQ(DemoCalendar::DayOfWeek(d) + 1, ole.GetDayOfWeek());
@@ -20,9 +21,9 @@ TEST(DemoCalendar, serial_days_and_weekdays_agree_with_the_ole_date_time) {
 }
 
 TEST(DemoCalendar, finds_the_expiry_days_of_the_exchanges) {
-  EXPECT_EQ(DemoCalendar::LastWeekday(2026, 12, 4), (DemoDate{2026, 12, 31}));   // last Thursday
-  EXPECT_EQ(DemoCalendar::LastWeekday(2027, 2, 2), (DemoDate{2027, 2, 23}));     // last Tuesday
-  EXPECT_EQ(DemoCalendar::NthWeekday(2026, 12, 5, 3), (DemoDate{2026, 12, 18}));  // third Friday
+  EXPECT_EQ(DemoCalendar::LastWeekday(2026, 12, 4), (DemoDate{2026, 12, 31}));         // last Thursday
+  EXPECT_EQ(DemoCalendar::LastWeekday(2027, 2, 2), (DemoDate{2027, 2, 23}));           // last Tuesday
+  EXPECT_EQ(DemoCalendar::NthWeekday(2026, 12, 5, 3), (DemoDate{2026, 12, 18}));       // third Friday
   EXPECT_EQ(DemoCalendar::WorkdayOnOrBefore(2026, 12, 20), (DemoDate{2026, 12, 18}));  // a Sunday
   EXPECT_EQ(DemoCalendar::WorkdayOnOrBefore(2026, 12, 21), (DemoDate{2026, 12, 21}));
   EXPECT_EQ(DemoCalendar::AddMonths(2026, 12, 2), (DemoDate{2027, 2, 1}));

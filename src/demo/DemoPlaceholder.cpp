@@ -1,1 +1,0 @@
-namespace orv::demo { int placeholder = 0; }
