@@ -1,14 +1,64 @@
 #include "view/OrderBookGrid.h"
 
 #include "host/AppOrderBook.h"
+#include "actions/StatusBarTotals.h"
+#include "view/CellValues.h"
+#include "view/ColumnCatalogue.h"
 #include "view/OrderBookWnd.h"
 
 OrderBookGrid::OrderBookGrid(ViewVariant variant) : m_pVariant(&DescriptionOf(variant)) {
   SetGridId(m_pVariant->nGridIdentity);
 }
 
-OrderBookGrid::~OrderBookGrid() { AppOrderBook::RemoveOrderBookWnd(this); }
+OrderBookGrid::~OrderBookGrid() {
+  KillTimer(Variant().nRefreshTimerId);
+  AppOrderBook::RemoveOrderBookWnd(this);
+}
 
 void OrderBookGrid::LogException(std::string_view operation) const {
   if (m_pWnd) m_pWnd->LogException(Variant().cGridClass, operation);
 }
+
+void OrderBookGrid::SetStatusbarValues(std::int32_t token, const std::string& symbol, const std::string& exchange) {
+  StatusBarTotals::Write(*this, token, symbol, exchange);
+}
+
+void OrderBookGrid::AssignOrderDataSourceByOrderStatus() {
+  m_RowVector = AppOrderBook::Book(Variant().eBook).vctDisplayed;
+}
+
+int OrderBookGrid::OnCreate() {
+  try {
+    EnableMarkSortedColumn(true, false);
+    EnableMultipleSort(true);
+    EnableHeader(true, 5);
+    SetScalingRange(0.1, 4.0);
+    CreateColumns(*this, Variant());
+    InstallColumnComparers();
+    EnableVirtualMode([this](orv::platform::DispInfo& info) {
+      // Row-level requests carry column -1 and need nothing from the view.
+      return info.item.nCol == -1 ? true : GetItemValue(&info);
+    });
+    EnableFilter(true);
+    SetOutOfFilterLabel("No Available");
+    SetScrollBarsStyle(1);
+    ShowWindow(true);
+    SetGridId(Variant().nGridIdentity);
+    if (m_pWnd) m_pWnd->SetGrid(this);
+    AdjustLayout();
+    AppOrderBook::SetOrderBookWnd(this);
+    FillGridMaster();
+    AdjustLayout();
+    bGridCreated = true;
+    return 0;
+  } catch (...) {
+    LogException("OnCreate");
+    return -1;
+  }
+}
+
+// Sorting is re-applied by the sort code; without it a refill keeps the store's order.
+void OrderBookGrid::ApplyLastSorting(bool) {}
+
+// Saved filters are applied by the saved-filter code; without it the view opens unfiltered.
+void OrderBookGrid::ApplyFilterOnOpen() {}

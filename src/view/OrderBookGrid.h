@@ -3,7 +3,12 @@
 #include "host/LegacyTypes.h"
 #include "host/OrvGridCtrl.h"
 #include "host/records/OrderBookDetails.h"
+#include "view/SelectionIndex.h"
 #include "view/ViewVariant.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
 
 class OrderBookWnd;
 
@@ -18,6 +23,52 @@ class OrderBookGrid : public OrvGridCtrl {
 
   // The exception line of one of this grid's operations, through the window's log writer.
   void LogException(std::string_view operation) const;
+  // Header button images from the module's strip (see HeaderImages.h).
+  void SetHeaderImages();
+
+  // The grid's own row list: grid row r shows element n - 1 - r (the store's newest row on top).
+  const std::vector<OrderBookDetails*>& RowVector() const { return m_RowVector; }
+  // The record shown in grid row `row`, or null when the row does not exist.
+  OrderBookDetails* RecordAtRow(int row) const {
+    const auto n = static_cast<long long>(m_RowVector.size());
+    return row >= 0 && row < n ? m_RowVector[static_cast<std::size_t>(n - 1 - row)] : nullptr;
+  }
+
+  // Replaces the row list with a copy of the store's displayed vector (no filtering, no redraw).
+  void AssignOrderDataSourceByOrderStatus();
+
+  // --- The refresh cycle: the store raises request flags, a one-shot timer rebuilds the rows. ---
+  // Creation sequence: columns, virtual mode, links to the window, store registration, first fill.
+  int OnCreate();
+  bool IsGridCreated() const { return bGridCreated; }
+  // Nonzero arms the refresh timer with nElapse ms (re-arming replaces a pending one); zero kills it.
+  void StartStopProcess(int bStart, unsigned nElapse);
+  void RefreshData();
+  void FilterGridData();
+  void FillGridMaster();
+  void FillVirutalRows();
+  void UpdateVirutalRow();
+  int CheckRecordAddForFilter(OrderBookDetails* record);
+  void GetCurSelectedOrders(std::vector<OrderBookDetails*>& out);
+  // The virtual-mode cell request: value and side colour of one visible cell.
+  bool GetItemValue(orv::platform::DispInfo* pdi);
+  void OnTimer(orv::platform::UINT_PTR nIDEvent) override;
+  void OnSelChanged(const orv::platform::GridRange& range, int bSelect) override;
+
+  // Column filters written by every filter source; see the sort-and-filter code.
+  void SetFilterParam(int column, const std::vector<std::string>& values, bool bShowAll, bool bReplace,
+                      bool bSkipFilterBar);
+  void SetDefaultDemoFilter(int column, const std::string& text, bool bShowAll, bool bReplace, bool bSkipFilterBar);
+  // Re-applies or clears the remembered sort when the rows are refilled.
+  virtual void ApplyLastSorting(bool bRefill);
+  // Applies the filters saved in the general settings when the view opens.
+  virtual void ApplyFilterOnOpen();
+
+  const std::vector<int>& RestoredRows() const { return m_RestoredRows; }
+  bool IsSelectingRows() const { return bSelectingRows; }
+
+  // Status bar totals of the contract `token` (0 clears them); see StatusBarTotals.
+  void SetStatusbarValues(std::int32_t token, const std::string& symbol, const std::string& exchange);
 
   // --- Entry points the host calls for its older paths: they change nothing. ---
   void AddDatainVirtualGrid(OrderBookDetails&) {}
@@ -35,6 +86,20 @@ class OrderBookGrid : public OrvGridCtrl {
 
  protected:
   OrderBookWnd* m_pWnd = nullptr;
+  std::vector<OrderBookDetails*> m_RowVector;
+  std::vector<int> m_RestoredRows;
+  bool bGridCreated = false;
+  bool bSelectingRows = false;
+  bool bRestoringSelection = false;
+
+ private:
+  void Tick();
+  void RebuildRowVector(const std::vector<LastSelectedOrderData_map>& remembered, bool bUseMemory);
+  void RebuildSelectionMemory();
+  bool SelectionCoversAllRows() const;
+
+  SelectionIndex m_selectionIndex;
+  std::vector<std::uint64_t> m_seenPairs;  // scratch of the selection-memory rebuild
 
  private:
   const VariantDescription* m_pVariant;

@@ -1,9 +1,15 @@
 #include "view/OrderBookWnd.h"
 
+#include "host/AppOrderBook.h"
 #include "host/EntryPointRegistry.h"
+#include "host/GeneralXmlSettings.h"
 #include "host/GlobalFunctions.h"
 #include "host/platform/Application.h"
+#include "view/ColumnCatalogue.h"
 #include "view/ExceptionLog.h"
+#include "view/OrderBookGrid.h"
+
+#include <strings.h>
 
 #include <cerrno>
 
@@ -111,4 +117,26 @@ orv::platform::LRESULT OrderBookWnd::OnTimeFormat(orv::platform::WPARAM, orv::pl
 orv::platform::LRESULT OrderBookWnd::OnSQuareOff_CancelPendOrders(orv::platform::WPARAM, orv::platform::LPARAM) {
   WriteLog(Variant().cLegacyLogSource.data(), "Exception in OnSQuareOff_CancelPendOrders - PendingOrders");
   return 0;
+}
+
+void OrderBookWnd::ShowControlBar(bool show, bool delay, bool activate) {
+  CustomDockingControlBar::ShowControlBar(show, delay, activate);
+  if (!m_pGrid) return;
+  try {
+    if (show) {
+      const auto& saved = Variant().eVariant == ViewVariant::Pending ? regGeneralXMLSettings.objPendingFilter
+                                                                     : regGeneralXMLSettings.objGTDFilter;
+      if (!saved.bSaveFilter) {
+        auto showsAll = [](const std::string& text) { return ::strcasecmp(text.c_str(), "All") == 0; };
+        m_pGrid->SetDefaultDemoFilter(COL_Order_Type, AppGlobal::cGeneralSettings_OrderBook,
+                                      showsAll(AppGlobal::cGeneralSettings_OrderBook), true, false);
+        m_pGrid->SetDefaultDemoFilter(COL_Mkt_Seg, AppGlobal::cOrderSettings_MarketType,
+                                      showsAll(AppGlobal::cOrderSettings_MarketType), true, false);
+      }
+      AppOrderBook::Book(Variant().eBook).IsInsertPost = 1;
+    }
+    m_pGrid->StartStopProcess(show ? 1 : 0, 0);
+  } catch (...) {
+    LogException("ShowControlBar");
+  }
 }

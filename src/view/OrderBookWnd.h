@@ -2,11 +2,14 @@
 // The docking window of an order-book view, one implementation for both variants. It owns the
 // status bar, the layout and the order actions, and binds the host libraries' entry points when
 // it is constructed.
+#include "actions/BuySellQtyTotals.h"
 #include "host/CustomDockingControlBar.h"
 #include "host/HostLibraries.h"
 #include "host/AppGlobal.h"
 #include "host/LegacyTypes.h"
+#include "host/platform/StatusBar.h"
 #include "host/records/OrderEntryPacket.h"
+#include "view/LegacyFormatting.h"
 #include "view/ViewVariant.h"
 
 #include <list>
@@ -34,7 +37,23 @@ class OrderBookWnd : public CustomDockingControlBar {
   const std::string& LoggedInUserId() const { return m_cUserId; }
   const std::string& WindowTypeName() const { return m_cWindowType; }
 
+  orv::platform::StatusBar* GetStatusBar() { return &m_wndStatusBar; }
+
+  // Shows or hides the bar; showing asks the grid for a rebuild and starts its refresh timer.
+  void ShowControlBar(bool show, bool delay = false, bool activate = true) override;
+
+  // Window state the grid and the commands share.
+  bool bMultiRowSelected = false;
+  bool bClosedByEscape = false;
+
+  // Buy and sell totals panes of a contract from the per-token totals the host keeps here.
+  void CalculateBuySellQty(std::int32_t token, CBCGPGridRow* row, int* /*count*/) {
+    m_BuySellQtyTotals.Calculate(*this, token, row);
+  }
+  BuySellQtyTotals& BuySellTotals() { return m_BuySellQtyTotals; }
+
   OrderBookGrid* GetGrid() const { return m_pGrid; }
+  void SetGrid(OrderBookGrid* grid) { m_pGrid = grid; }
   OrderBookFilter* GetFilterBar() const { return m_pFilterBar; }
   OrderBookFilterFrame* GetFilterFrame() const { return m_pFilterFrame; }
 
@@ -51,6 +70,35 @@ class OrderBookWnd : public CustomDockingControlBar {
   void OnModify() {}
   void UpdateFonts() {}
   void UpdateStatusBarText(long, CBCGPGridRow*, int*) {}
+
+  // --- Formatting for the host's older row-filling path (LegacyFormatting does the work). ---
+  void ConvertTimeAsPerSettings(CBCGPGridRow* row, long a, long time) const {
+    m_legacyFormatting.ConvertTimeAsPerSettings(row, a, time, ConvertTimeEntry());
+  }
+  std::string_view GetOrderType(int type) const { return LegacyFormatting::GetOrderType(type); }
+  std::string_view GetNSESLBMOrderType(int type, double price) const {
+    return LegacyFormatting::GetNSESLBMOrderType(type, price);
+  }
+  void DisplayQtyInLots(CBCGPGridRow* row, long token, long totalQty, long pendingQty, long tradedQty) const {
+    m_legacyFormatting.DisplayQtyInLots(row, token, totalQty, pendingQty, tradedQty);
+  }
+  std::string GetTradedQty(double orderNumber, long token, char* avgOut,
+                           std::size_t avgSize = LegacyFormatting::kAveragePriceTextSize) const {
+    return m_legacyFormatting.GetTradedQty(orderNumber, token, avgOut, avgSize);
+  }
+  bool getBracketOrderInfo(long iomRuleNo, long ourOrderNo, double& sl, double& target, double& slTrigger) const {
+    return m_legacyFormatting.getBracketOrderInfo(iomRuleNo, ourOrderNo, sl, target, slTrigger);
+  }
+  void SetOrderTypeInfo(long key, short type) { m_legacyFormatting.SetOrderTypeInfo(key, type); }
+  // The remembered order type of a key (what the order-kind lookup consults first).
+  bool FindOrderTypeInfo(long key, short& type) const { return m_legacyFormatting.FindOrderTypeInfo(key, type); }
+  bool UpdateErrorDescription(char* a, short b, long c, long d, char* e) {
+    return LegacyFormatting::UpdateErrorDescription(a, b, c, d, e);
+  }
+  void StringTrim(char* text, char ch) const { LegacyFormatting::StringTrim(text, ch); }
+  void SetContractInfoFromlOurToken(CBCGPGridRow* row, long token) const {
+    m_legacyFormatting.SetContractInfoFromlOurToken(row, token);
+  }
   orv::platform::LRESULT GiveRequestColor(orv::platform::WPARAM, orv::platform::LPARAM) { return 0; }
   orv::platform::LRESULT ModificationSurveillanceFailed(orv::platform::WPARAM, orv::platform::LPARAM) { return 0; }
   orv::platform::LRESULT OnBuySellColor(orv::platform::WPARAM, orv::platform::LPARAM) { return 0; }
@@ -67,9 +115,11 @@ class OrderBookWnd : public CustomDockingControlBar {
  protected:
   void SetBackpointerAddress(void* address) { m_pBackpointer = address; }
 
+  orv::platform::StatusBar m_wndStatusBar;
   OrderBookGrid* m_pGrid = nullptr;
   OrderBookFilter* m_pFilterBar = nullptr;
   OrderBookFilterFrame* m_pFilterFrame = nullptr;
+  BuySellQtyTotals m_BuySellQtyTotals;
 
  private:
   void BindEntryPoints();
@@ -99,6 +149,7 @@ class OrderBookWnd : public CustomDockingControlBar {
   std::map<long, long> m_mapLegacySellQtyByToken;
   std::list<long> m_lstLegacyCancelOrders;
   bool m_bLegacyMembersCreated = false;
+  LegacyFormatting m_legacyFormatting{*this};
 
  protected:
   ConvertTimeFn ConvertTimeEntry() const { return m_pfnConvertTime; }

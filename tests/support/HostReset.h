@@ -3,6 +3,7 @@
 #include "host/AppGlobal.h"
 #include "host/AppIOB.h"
 #include "host/AppOrderBook.h"
+#include "host/GeneralXmlSettings.h"
 #include "host/EntryPointRegistry.h"
 #include "host/GlobalFunctions.h"
 #include "host/HostLibraries.h"
@@ -12,6 +13,7 @@ inline void ResetHostForTest() {
   AppGlobal::ResetForTests();
   AppOrderBook::Clear();
   AppIOB::Clear();
+  regGeneralXMLSettings.ResetToDefaults();
   GlobalFunctions::ResetForTests();
   OrvInMemory::m_orvWindowPassingQueue.Clear();
   EntryPointRegistry::Instance().RemoveLibrary(kTradeBridgeLibrary);

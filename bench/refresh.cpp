@@ -1,0 +1,315 @@
+// The refresh tick at 10k, 100k and 1M orders, beside two baselines measured on the same records
+// in the same run: the floor (a hand-written copy and remove pass with prefetch) and the peer
+// (Qt's QSortFilterProxyModel re-filtering through data()). Also the tick with every row selected,
+// the cell request, the status bar totals and the view's memory per order.
+#include "demo/ContractMasterGenerator.h"
+#include "demo/OrderBookGenerator.h"
+#include "host/AppGlobal.h"
+#include "host/AppOrderBook.h"
+#include "host/ContractMaster.h"
+#include "host/GeneralXmlSettings.h"
+#include "host/GlobalFunctions.h"
+#include "host/HostLibraries.h"
+#include "host/OrvEnumsMethods.h"
+#include "host/platform/Application.h"
+#include "view/CellValues.h"
+#include "view/ColumnCatalogue.h"
+#include "view/OrvPendingOrdersGrid.h"
+#include "view/OrvPendingOrdersWnd.h"
+
+#include <QAbstractTableModel>
+#include <QSortFilterProxyModel>
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstring>
+#include <memory>
+#include <random>
+#include <set>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+double MsSince(Clock::time_point start) {
+  return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+}
+
+// The filters of the measurement: the defaults (status, market type, order type) plus side and a
+// token list.
+constexpr const char* kMarketType = "F";
+constexpr const char* kOrderType = "RL";
+constexpr const char* kSide = "BUY";
+constexpr int kTokenCount = 60;
+
+class Book {
+ public:
+  static Book& Get(int orders, bool shuffled) {
+    static std::unique_ptr<Book> book;
+    if (!book || book->m_orders != orders || book->m_shuffled != shuffled) {
+      book.reset();
+      book = std::make_unique<Book>(orders, shuffled);
+    }
+    return *book;
+  }
+
+  Book(int orders, bool shuffled) : m_orders(orders), m_shuffled(shuffled) {
+    AppGlobal::ResetForTests();
+    AppOrderBook::Clear();
+    regGeneralXMLSettings.ResetToDefaults();
+    HostLibraries::RegisterDefaults();
+    m_login.setUserId("DLR01");
+    AppGlobal::g_pObjLoginResponse = &m_login;
+    AppGlobal::cOrderSettings_MarketType = kMarketType;
+    AppGlobal::cGeneralSettings_OrderBook = kOrderType;
+    orv::demo::GenerateContracts(m_master, 11, 400);
+    InstallContractMaster(&m_master);
+    orv::demo::OrderBookSpec spec;
+    spec.orders = orders;
+    spec.seed = 11;
+    spec.kind = BookKind::Pending;
+    orv::demo::GenerateOrders(spec, m_master);
+    auto& displayed = AppOrderBook::vctDisplayedOrderBook;
+    if (shuffled) std::shuffle(displayed.begin(), displayed.end(), std::mt19937_64(5));
+    // Filter on the tokens of the first futures contracts met.
+    for (OrderBookDetails* r : displayed) {
+      if (r->pContract && std::strcmp(r->pContract->Mkt_Seg, kMarketType) == 0) m_tokens.insert(r->lOurToken);
+      if (static_cast<int>(m_tokens.size()) == kTokenCount) break;
+    }
+    m_wnd.CreateNative(nullptr);
+    unsigned panes[11] = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10};
+    m_wnd.GetStatusBar()->SetIndicators(panes);
+    m_grid.CreateNative(&m_wnd);
+    m_grid.SetOwnerWnd(&m_wnd);
+    m_grid.OnCreate();
+    m_wnd.ShowControlBar(true);
+    std::vector<std::string> tokenTexts;
+    for (std::int32_t t : m_tokens) tokenTexts.push_back(std::to_string(t));
+    m_grid.SetDefaultDemoFilter(COL_B_S, kSide, false, true, false);
+    m_grid.SetFilterParam(COL_lOurToken, tokenTexts, false, true, false);
+    Tick();
+  }
+  ~Book() {
+    m_grid.KillTimer(10150);
+    AppOrderBook::Clear();
+    InstallContractMaster(nullptr);
+    AppGlobal::g_pObjLoginResponse = nullptr;
+  }
+
+  void Tick() {
+    AppOrderBook::IsUpdatePost = 1;
+    m_grid.OnTimer(10150);
+  }
+
+  // Hand-written floor: copy the pointer vector, then one order-keeping remove pass comparing the
+  // same fields in place, with prefetch.
+  std::size_t Floor() {
+    const auto& displayed = AppOrderBook::vctDisplayedOrderBook;
+    m_floorRows = displayed;
+    const std::size_t n = m_floorRows.size();
+    std::size_t kept = 0;
+    for (std::size_t i = 0; i < n; ++i) {
+      if (i + 8 < n) {
+        __builtin_prefetch(&m_floorRows[i + 8]->eOrderLeg);
+        __builtin_prefetch(&m_floorRows[i + 8]->eOrderStatus);
+      }
+      OrderBookDetails* r = m_floorRows[i];
+      if (!r->pContract) continue;
+      if (r->eOrderStatus != ePending && r->eOrderStatus != eUnConfirmed) continue;
+      if (std::strcmp(r->pContract->Mkt_Seg, kMarketType) != 0) continue;
+      if (std::strcmp(r->Order_Type, kOrderType) != 0) continue;
+      if (std::strcmp(r->B_S, kSide) != 0) continue;
+      if (!m_tokens.count(r->lOurToken)) continue;
+      m_floorRows[kept++] = r;
+    }
+    m_floorRows.resize(kept);
+    return kept;
+  }
+
+  OrvPendingOrdersGrid& Grid() { return m_grid; }
+  const std::set<std::int32_t>& Tokens() const { return m_tokens; }
+
+ private:
+  int m_orders;
+  bool m_shuffled;
+  orv::platform::Application m_app;
+  orv::platform::ApplicationScope m_scope{m_app};
+  ORVEL5901 m_login;
+  CScriptDesc m_master;
+  OrvPendingOrdersWnd m_wnd;
+  OrvPendingOrdersGrid m_grid;
+  std::set<std::int32_t> m_tokens;
+  std::vector<OrderBookDetails*> m_floorRows;
+};
+
+// The peer: the same records behind a QAbstractTableModel, filtered by a QSortFilterProxyModel
+// whose predicate reads the cells through data().
+class OrderTableModel final : public QAbstractTableModel {
+ public:
+  int rowCount(const QModelIndex& = {}) const override {
+    return static_cast<int>(AppOrderBook::vctDisplayedOrderBook.size());
+  }
+  int columnCount(const QModelIndex& = {}) const override { return 69; }
+  QVariant data(const QModelIndex& index, int role) const override {
+    if (role != Qt::DisplayRole) return {};
+    OrderBookDetails* r = AppOrderBook::vctDisplayedOrderBook[static_cast<std::size_t>(index.row())];
+    if (index.column() == COL_Order_Status) {
+      auto text = OrvEnumsMethods::GetOrderStatus(r->eOrderStatus);
+      return QString::fromLatin1(text.data(), static_cast<int>(text.size()));
+    }
+    if (index.column() == COL_lOurToken) return QVariant(r->lOurToken);
+    CellTextBuffer buffer;
+    std::string_view text = GetItemText(r, index.column(), DescriptionOf(ViewVariant::Pending), buffer);
+    return QString::fromLatin1(text.data(), static_cast<int>(text.size()));
+  }
+};
+
+class OrderFilterProxy final : public QSortFilterProxyModel {
+ public:
+  explicit OrderFilterProxy(const std::set<std::int32_t>& tokens) : m_tokens(tokens) {}
+  void Refilter() { invalidateFilter(); }
+
+ protected:
+  bool filterAcceptsRow(int row, const QModelIndex&) const override {
+    const QAbstractItemModel* m = sourceModel();
+    if (!AppOrderBook::vctDisplayedOrderBook[static_cast<std::size_t>(row)]->pContract) return false;
+    QString status = m->data(m->index(row, COL_Order_Status)).toString();
+    if (status != QLatin1String("Pending") && status != QLatin1String("UnConfirmed")) return false;
+    if (m->data(m->index(row, COL_Mkt_Seg)).toString() != QLatin1String(kMarketType)) return false;
+    if (m->data(m->index(row, COL_Order_Type)).toString() != QLatin1String(kOrderType)) return false;
+    if (m->data(m->index(row, COL_B_S)).toString() != QLatin1String(kSide)) return false;
+    return m_tokens.count(m->data(m->index(row, COL_lOurToken)).toInt()) != 0;
+  }
+
+ private:
+  const std::set<std::int32_t>& m_tokens;
+};
+
+void BM_RefreshTick(benchmark::State& state) {
+  const int orders = static_cast<int>(state.range(0));
+  const bool shuffled = state.range(1) != 0;
+  Book& book = Book::Get(orders, shuffled);
+  AppGlobal::g_bLastOrderSelection = 0;
+  OrderTableModel model;
+  OrderFilterProxy proxy(book.Tokens());
+  proxy.setSourceModel(&model);
+  double tick = 0, floor = 0, peer = 0;
+  std::size_t rows = 0, floorRows = 0;
+  for (auto _ : state) {
+    auto t0 = Clock::now();
+    book.Tick();
+    double t = MsSince(t0);
+    state.SetIterationTime(t / 1000.0);
+    tick += t;
+    auto t1 = Clock::now();
+    floorRows = book.Floor();
+    floor += MsSince(t1);
+    auto t2 = Clock::now();
+    proxy.Refilter();
+    peer += MsSince(t2);
+    rows = book.Grid().RowVector().size();
+  }
+  const double n = static_cast<double>(state.iterations());
+  if (rows != floorRows || rows != static_cast<std::size_t>(proxy.rowCount()))
+    state.SkipWithError("the three passes disagree on the rows kept");
+  state.counters["rows"] = static_cast<double>(rows);
+  state.counters["tick_ms"] = tick / n;
+  state.counters["floor_ms"] = floor / n;
+  state.counters["peer_ms"] = peer / n;
+  state.counters["tick/floor"] = tick / floor;
+  state.counters["peer/tick"] = peer / tick;
+  state.counters["view_B/order"] =
+      static_cast<double>(book.Grid().RowVector().capacity() * sizeof(void*)) / static_cast<double>(orders);
+}
+
+void BM_RefreshTickAllSelected(benchmark::State& state) {
+  const int orders = static_cast<int>(state.range(0));
+  Book& book = Book::Get(orders, state.range(1) != 0);
+  AppGlobal::g_bLastOrderSelection = 0;
+  double plain = 0;
+  for (int i = 0; i < 3; ++i) {
+    auto t = Clock::now();
+    book.Tick();
+    plain += MsSince(t);
+  }
+  plain /= 3;
+  AppGlobal::g_bLastOrderSelection = 1;
+  book.Grid().SelectAll();
+  double selected = 0;
+  for (auto _ : state) {
+    auto t0 = Clock::now();
+    book.Tick();
+    double t = MsSince(t0);
+    state.SetIterationTime(t / 1000.0);
+    selected += t;
+  }
+  selected /= static_cast<double>(state.iterations());
+  if (book.Grid().GetSelectionCount() != 1 || book.Grid().GetSelectionRanges()[0].RowCount() !=
+                                                   static_cast<int>(book.Grid().RowVector().size()))
+    state.SkipWithError("the select-all did not survive the rebuild");
+  state.counters["rows"] = static_cast<double>(book.Grid().RowVector().size());
+  state.counters["selected_ms"] = selected;
+  state.counters["unselected_ms"] = plain;
+  state.counters["selected/unselected"] = selected / plain;
+  AppGlobal::g_bLastOrderSelection = 0;
+  book.Grid().ClearSelection();
+}
+
+void BM_CellRequest(benchmark::State& state) {
+  Book& book = Book::Get(static_cast<int>(state.range(0)), state.range(1) != 0);
+  auto& grid = book.Grid();
+  const int rows = std::min(grid.GetVirtualRowCount(), 40);
+  orv::platform::DispInfo info;
+  std::size_t cells = 0;
+  for (auto _ : state) {
+    for (int r = 0; r < rows; ++r) {
+      for (int c = 0; c < 69; ++c) {
+        info.item.nRow = r;
+        info.item.nCol = c;
+        grid.GetItemValue(&info);
+        benchmark::DoNotOptimize(info.value);
+        ++cells;
+      }
+    }
+  }
+  state.counters["ns/cell"] = benchmark::Counter(static_cast<double>(cells), benchmark::Counter::kIsRate |
+                                                                             benchmark::Counter::kInvert);
+}
+
+void BM_StatusbarValues(benchmark::State& state) {
+  Book& book = Book::Get(static_cast<int>(state.range(0)), state.range(1) != 0);
+  auto& grid = book.Grid();
+  AppGlobal::g_bLastOrderSelection = 0;
+  grid.SetCurSel({0, 0}, 160, false);
+  OrderBookDetails* record = grid.RecordAtRow(0);
+  if (!record) {
+    state.SkipWithError("no rows");
+    return;
+  }
+  const std::string symbol = record->pContract ? record->pContract->Symbol_ScriptID : "";
+  for (auto _ : state) grid.SetStatusbarValues(record->lOurToken, symbol, "");
+}
+
+// Unfiltered rows for the totals: they walk the whole row list.
+constexpr int kAllocationOrder = 0;
+constexpr int kAfterSort = 1;
+
+}  // namespace
+
+BENCHMARK(BM_RefreshTick)
+    ->ArgsProduct({{10000, 100000, 1000000}, {kAllocationOrder, kAfterSort}})
+    ->ArgNames({"orders", "sorted"})
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(10);
+BENCHMARK(BM_CellRequest)->Args({1000000, kAfterSort})->ArgNames({"orders", "sorted"});
+BENCHMARK(BM_StatusbarValues)->Args({1000000, kAfterSort})->ArgNames({"orders", "sorted"})->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RefreshTickAllSelected)
+    ->Args({1000000, kAfterSort})
+    ->ArgNames({"orders", "sorted"})
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(5);
+
+BENCHMARK_MAIN();

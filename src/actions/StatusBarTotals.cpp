@@ -1,0 +1,155 @@
+#include "actions/StatusBarTotals.h"
+
+#include "host/AppGlobal.h"
+#include "host/ContractMaster.h"
+#include "host/GlobalFunctions.h"
+#include "host/OrvEnumsMethods.h"
+#include "host/platform/StatusBar.h"
+#include "view/OrderBookGrid.h"
+#include "view/OrderBookWnd.h"
+
+#include <cinttypes>
+#include <cstdio>
+#include <cstring>
+#include <string_view>
+#include <strings.h>
+#include <vector>
+
+namespace {
+
+constexpr int kSymbolPane = 3;
+constexpr int kBuyQtyPane = 4;
+constexpr int kBuyLotPane = 5;
+constexpr int kBuyValuePane = 6;
+constexpr int kSellQtyPane = 7;
+constexpr int kSellLotPane = 8;
+constexpr int kSellValuePane = 9;
+constexpr int kTotalEntriesPane = 10;
+
+constexpr const char* kEmptyTexts[] = {"<No Scrip>", "B.Qty:0", "B.Lot:0", "B.Val:0.00",
+                                       "S.Qty:0",    "S.Lot:0", "S.Val:0.00", "TotalEntries:0"};
+
+constexpr const char* kDefaultValueFormat = "% 0.2f";
+
+// Quantities and lots add up over every row of the grid: 64-bit, so that a large book of large
+// orders cannot wrap into a negative total.
+struct SideTotals {
+  std::int64_t qty = 0;
+  std::int64_t lots = 0;
+  double value = 0.0;
+};
+
+// A record's text field, never read past its capacity even when the host filled it to the brim.
+template <std::size_t N>
+std::string_view FieldText(const char (&field)[N]) {
+  return std::string_view(field, ::strnlen(field, N));
+}
+
+bool EqualsIgnoreCase(std::string_view text, std::string_view word) {
+  return text.size() == word.size() && ::strncasecmp(text.data(), word.data(), word.size()) == 0;
+}
+
+bool IsPendingStatus(OrderStatusIdentifier status) {
+  return status == eUnConfirmed || status == ePending || status == eAMOUnconfirmed;
+}
+
+void AddRecord(const OrderBookDetails& record, SideTotals& buy, SideTotals& sell) {
+  std::int32_t lotSize = 1;
+  double value = static_cast<double>(record.Pending_Qty) * record.Price;
+  if (record.pContract != nullptr) {
+    lotSize = record.pContract->lLotSize < 0 ? 1 : record.pContract->lLotSize;
+    value *= record.pContract->dMultiplier;
+  }
+  const std::string_view side = FieldText(record.B_S);
+  SideTotals* totals = EqualsIgnoreCase(side, "BUY") ? &buy : EqualsIgnoreCase(side, "SELL") ? &sell : nullptr;
+  if (totals == nullptr) return;
+  totals->qty += record.Pending_Qty;
+  totals->value += value;
+  // Truncated per record: two orders of 250 and 120 on lots of 100 are 2 + 1 lots, not 3.7.
+  if (lotSize > 0) totals->lots += record.Pending_Qty / lotSize;
+}
+
+// The contract's own price format is a data text: it only ever reaches DoubleToString, which
+// validates it, and is copied first so that a field filled to the brim still ends.
+void ChooseValueFormat(std::int32_t token, char (&format)[sizeof(ScriptDesc::cPriceFormat) + 1]) {
+  std::strcpy(format, kDefaultValueFormat);
+  if (AppGlobal::g_bGeneralSettings_HideTitlBarMktWatch) return;
+  const auto& contracts = OrvStorageGlobal::dctExchangeContractMappingByTokenNo;
+  const auto it = contracts.find(token);
+  if (it == contracts.end() || it->second == nullptr) return;
+  const std::string_view text = FieldText(it->second->cPriceFormat);
+  std::memcpy(format, text.data(), text.size());
+  format[text.size()] = '\0';
+}
+
+void WriteCount(orv::platform::StatusBar& bar, int pane, const char* prefix, std::int64_t count) {
+  char text[64];
+  std::snprintf(text, sizeof text, "%s%" PRId64, prefix, count);
+  bar.SetPaneText(pane, text, true);
+}
+
+void WriteValue(orv::platform::StatusBar& bar, int pane, const char* prefix, double value, const char* format) {
+  char text[192];
+  const std::size_t prefixLength = std::strlen(prefix);
+  std::memcpy(text, prefix, prefixLength);
+  GlobalFunctions::DoubleToString(value, format, text + prefixLength, sizeof text - prefixLength);
+  bar.SetPaneText(pane, text, true);
+}
+
+}  // namespace
+
+namespace StatusBarTotals {
+
+void Write(OrderBookGrid& grid, std::int32_t token, const std::string& symbol, const std::string& /*exchange*/) {
+  try {
+    OrderBookWnd* wnd = grid.GetOwnerWnd();
+    if (wnd == nullptr) return;
+    orv::platform::StatusBar& bar = *wnd->GetStatusBar();
+
+    if (token == 0) {
+      for (int pane = kSymbolPane; pane <= kTotalEntriesPane; ++pane)
+        bar.SetPaneText(pane, kEmptyTexts[pane - kSymbolPane], true);
+      return;
+    }
+
+    // The totals describe one state of the list: a copy, taken once.
+    const std::vector<OrderBookDetails*> rows = grid.RowVector();
+    const auto n = static_cast<long long>(rows.size());
+    const int currentRow = grid.GetCurSelItemID().m_nRow;
+    const OrderBookDetails* current =
+        currentRow >= 0 && currentRow < n ? rows[static_cast<std::size_t>(n - 1 - currentRow)] : nullptr;
+
+    OrderStatusIdentifier currentStatus = eCompleted;  // no current row: not pending
+    bool currentPending = false;
+    if (current != nullptr && OrvEnumsMethods::GetOrderStatusByName(FieldText(current->Order_Status), currentStatus))
+      currentPending = IsPendingStatus(currentStatus);
+
+    SideTotals buy, sell;
+    if (currentPending) {
+      const bool everyRow = AppGlobal::g_bGeneralSettings_HideTitlBarMktWatch != 0;
+      for (const OrderBookDetails* record : rows) {
+        if (record == nullptr) continue;
+        if (everyRow || (record->lOurToken == token && IsPendingStatus(record->eOrderStatus)))
+          AddRecord(*record, buy, sell);
+      }
+    } else if (current != nullptr) {
+      AddRecord(*current, buy, sell);
+    }
+
+    char format[sizeof(ScriptDesc::cPriceFormat) + 1];
+    ChooseValueFormat(token, format);
+
+    bar.SetPaneText(kSymbolPane, symbol, true);
+    WriteCount(bar, kBuyQtyPane, "B.Qty:", buy.qty);
+    WriteCount(bar, kBuyLotPane, "B.Lot:", buy.lots);
+    WriteValue(bar, kBuyValuePane, "B.Val:", buy.value, format);
+    WriteCount(bar, kSellQtyPane, "S.Qty:", sell.qty);
+    WriteCount(bar, kSellLotPane, "S.Lot:", sell.lots);
+    WriteValue(bar, kSellValuePane, "S.Val:", sell.value, format);
+    WriteCount(bar, kTotalEntriesPane, "TotalEntries: ", static_cast<std::int64_t>(rows.size()));
+  } catch (...) {
+    grid.LogException("SetStatusbarValues");
+  }
+}
+
+}  // namespace StatusBarTotals

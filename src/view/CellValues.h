@@ -1,0 +1,55 @@
+#pragma once
+// The value of one grid cell: the single definition of what a column shows, used for display,
+// column filters, sorting and export.
+#include "host/platform/CellValue.h"
+#include "host/records/OrderBookDetails.h"
+#include "view/ViewVariant.h"
+
+#include <span>
+#include <string_view>
+
+class OrderBookWnd;
+
+// Room for any text a cell can print: the longest is a price printed with the contract's format
+// (GlobalFunctions::DoubleToString never writes more than 159 characters).
+struct CellTextBuffer {
+  char data[160];
+};
+
+// The cell of (record, column). A null record, or a column outside the variant's catalogue, gives
+// an empty value. Three columns fill their record field on first use (client name, product type,
+// average price) and AlgoID is emptied for BSE segment 6, so the record may change.
+// A failure inside (a lookup that throws) leaves `out` empty.
+void GetItemValue(OrderBookDetails* record, int column, const VariantDescription& variant,
+                  orv::platform::CellValue& out);
+// Same, and a failure also writes the grid's exception line ("Exception In <grid class>:::
+// GetItemValue(), ErrorCode - %d") through `logTo`'s log writer (nothing when logTo is null).
+void GetItemValue(OrderBookDetails* record, int column, const VariantDescription& variant,
+                  orv::platform::CellValue& out, const OrderBookWnd* logTo);
+// Same as the first form; false when the cell failed (then `out` is empty).
+bool TryGetItemValue(OrderBookDetails* record, int column, const VariantDescription& variant,
+                     orv::platform::CellValue& out);
+
+// The same cell as the text a column filter compares, without allocating: texts point into the
+// record, numbers are formatted into `buffer` exactly as CellValue::ToText formats them. The view
+// is valid until the record or the buffer changes. A failed cell gives an empty text.
+std::string_view GetItemText(OrderBookDetails* record, int column, const VariantDescription& variant,
+                             CellTextBuffer& buffer);
+
+// Orders two records on one column: value types 2 (whole number) and 3 (price) compare as
+// numbers, the others as text. Negative, zero or positive. Runs the first-time fills of both
+// records, so it is for the user-interface thread only.
+int CompareItems(OrderBookDetails& a, OrderBookDetails& b, int column, const VariantDescription& variant);
+// Same order, but on the records as they stand: no first-time fill, no lookup, no write (AlgoID
+// of a BSE segment-6 contract still counts as empty). Safe on several threads at once, which the
+// store's parallel sort needs; never throws and never allocates.
+int CompareItemsAsStored(const OrderBookDetails& a, const OrderBookDetails& b, int column,
+                         const VariantDescription& variant);
+
+// Runs the first-time fill of `column` (client name, product type, average price, AlgoID) on every
+// record, so that a later sort on the records as they stand sees what the grid shows. Nothing for
+// the other columns. Call on the user-interface thread before handing a sort to the store.
+void FillFirstTimeValues(std::span<OrderBookDetails* const> records, int column, const VariantDescription& variant);
+
+// Gives the order store the comparer of each book (CompareItemsAsStored of its variant).
+void InstallColumnComparers();

@@ -1,0 +1,265 @@
+// The refresh cycle of the order-book grid: a one-shot timer polls the store's request flags and
+// rebuilds the row list in one pass (copy, filter, find remembered orders), then restores the
+// selection and the scroll position.
+#include "view/OrderBookGrid.h"
+
+#include "host/AppGlobal.h"
+#include "host/AppOrderBook.h"
+#include "host/GeneralXmlSettings.h"
+#include "host/platform/Application.h"
+#include "view/CellValues.h"
+#include "view/ColumnCatalogue.h"
+#include "view/OrderBookWnd.h"
+#include "view/RowFilter.h"
+
+#include <algorithm>
+#include <strings.h>
+
+using orv::platform::GridItemID;
+using orv::platform::GridRange;
+
+namespace {
+
+constexpr unsigned kTickMs = 50;
+
+// SetCurSel modes: single row, range start, range end; the whole-row forms add 2.
+constexpr std::uint32_t kSingleRow = 160, kRangeStart = 544, kRangeEnd = 64, kWholeRowBit = 2;
+
+bool SavedFiltersOn(const VariantDescription& variant) {
+  const auto& block = variant.eVariant == ViewVariant::Pending ? regGeneralXMLSettings.objPendingFilter
+                                                               : regGeneralXMLSettings.objGTDFilter;
+  return block.bSaveFilter;
+}
+
+}  // namespace
+
+void OrderBookGrid::StartStopProcess(int bStart, unsigned nElapse) {
+  try {
+    if (bStart) SetTimer(Variant().nRefreshTimerId, nElapse);
+    else KillTimer(Variant().nRefreshTimerId);
+  } catch (...) {
+    LogException("StartStopProcess");
+  }
+}
+
+void OrderBookGrid::RefreshData() {
+  StartStopProcess(0, 0);
+  AppOrderBook::Book(Variant().eBook).IsUpdatePost = 1;
+  StartStopProcess(1, 0);
+}
+
+void OrderBookGrid::FilterGridData() {
+  try {
+    if (!bGridCreated) return;
+    AppOrderBook::Book(Variant().eBook).IsInsertPost = 1;
+    StartStopProcess(1, 0);
+  } catch (...) {
+    LogException("FilterGridData");
+  }
+}
+
+void OrderBookGrid::FillGridMaster() {
+  try {
+    if (HasApp()) App().BeginWaitCursor();
+    FillVirutalRows();
+    if (HasApp()) App().EndWaitCursor();
+  } catch (...) {
+    if (HasApp()) App().EndWaitCursor();
+    LogException("FillGridMaster");
+  }
+}
+
+void OrderBookGrid::FillVirutalRows() {
+  try {
+    OrderBookRefs book = AppOrderBook::Book(Variant().eBook);
+    m_RowVector = book.vctDisplayed;
+    if (bGridCreated) {
+      if (m_pWnd) m_pWnd->bClosedByEscape = false;
+    } else {
+      book.IsSortData = 1;
+    }
+    ApplyLastSorting(true);
+    if (!SavedFiltersOn(Variant())) {
+      SetDefaultDemoFilter(COL_Order_Status, "Pending", false, false, false);
+      SetDefaultDemoFilter(COL_Order_Status, "UnConfirmed", false, false, false);
+      SetDefaultDemoFilter(COL_Mkt_Seg, AppGlobal::cOrderSettings_MarketType, false, false, false);
+      SetDefaultDemoFilter(COL_Order_Type, AppGlobal::cGeneralSettings_OrderBook, false, false, false);
+    } else {
+      ApplyFilterOnOpen();
+    }
+    book.IsInsertPost = 1;
+  } catch (...) {
+    LogException("FillVirutalRows");
+  }
+}
+
+void OrderBookGrid::UpdateVirutalRow() {
+  try {
+    std::vector<GridRange> ranges = GetSelectionRanges();
+    FillVirutalRows();
+    SetVirtualRows(static_cast<int>(m_RowVector.size()));
+    for (const GridRange& r : ranges) {
+      SetCurSel({r.m_nTop, r.m_nLeft}, kRangeStart | kWholeRowBit, false);
+      SetCurSel({r.m_nBottom, r.m_nRight}, kRangeEnd | kWholeRowBit, false);
+    }
+    AdjustLayout();
+  } catch (...) {
+    LogException("UpdateVirutalRow");
+  }
+}
+
+int OrderBookGrid::CheckRecordAddForFilter(OrderBookDetails* record) {
+  try {
+    // The same predicate as the refresh, so the host's answer and the grid never disagree.
+    return RowFilter(Filters(), Variant()).Accept(record) ? 1 : 0;
+  } catch (...) {
+    LogException("CheckRecordAddForFilter");
+    return 0;
+  }
+}
+
+void OrderBookGrid::OnTimer(orv::platform::UINT_PTR nIDEvent) {
+  KillTimer(nIDEvent);
+  try {
+    if (!m_pWnd || !m_pWnd->GetSafeHwnd() || !m_pWnd->IsVisible()) return;
+    if (nIDEvent != Variant().nRefreshTimerId) {
+      OrvGridCtrl::OnTimer(nIDEvent);
+      return;
+    }
+    Tick();
+    StartStopProcess(1, kTickMs);
+    OrvGridCtrl::OnTimer(nIDEvent);
+  } catch (...) {
+    LogException("OnTimer");
+  }
+}
+
+bool OrderBookGrid::SelectionCoversAllRows() const {
+  const int rows = GetVirtualRowCount();
+  if (rows <= 1) return false;
+  std::vector<GridRange> ranges = GetSelectionRanges();
+  std::sort(ranges.begin(), ranges.end(), [](const GridRange& a, const GridRange& b) { return a.m_nTop < b.m_nTop; });
+  int covered = -1;  // last row covered so far
+  for (const GridRange& r : ranges) {
+    if (r.IsEmpty()) continue;
+    if (r.m_nTop > covered + 1) return false;
+    covered = std::max(covered, r.m_nBottom);
+  }
+  return covered >= rows - 1;
+}
+
+void OrderBookGrid::RebuildRowVector(const std::vector<LastSelectedOrderData_map>& remembered, bool bUseMemory) {
+  const std::vector<OrderBookDetails*>& displayed = AppOrderBook::Book(Variant().eBook).vctDisplayed;
+  const RowFilter filter(Filters(), Variant());
+  const bool dropContractless = Variant().bAlwaysDropContractless;
+  if (bUseMemory) m_selectionIndex.Build(remembered);
+
+  m_RowVector.resize(displayed.size());
+  OrderBookDetails** out = m_RowVector.data();
+  std::int64_t kept = 0;
+  const std::size_t n = displayed.size();
+  constexpr std::size_t kAhead = 8;
+  for (std::size_t i = 0; i < n; ++i) {
+    if (i + kAhead < n) {
+      // Every record is a cache miss once the store has been sorted; ask for the fields the
+      // filters read before they are needed.
+      const OrderBookDetails* next = displayed[i + kAhead];
+      __builtin_prefetch(&next->eOrderLeg);
+      __builtin_prefetch(&next->eOrderStatus);
+    }
+    OrderBookDetails* record = displayed[i];
+    if (dropContractless && (!record || !record->pContract)) continue;
+    if (!filter.Accept(record)) continue;
+    if (bUseMemory) m_selectionIndex.Offer(*record, kept);
+    out[kept++] = record;
+  }
+  m_RowVector.resize(static_cast<std::size_t>(kept));
+}
+
+void OrderBookGrid::Tick() {
+  OrderBookRefs book = AppOrderBook::Book(Variant().eBook);
+  if (!book.IsInsertPost && !book.IsUpdatePost) return;
+  const bool bInsert = book.IsInsertPost != 0;
+  book.IsInsertPost = book.IsUpdatePost = book.IsSortData = 0;
+
+  const GridItemID current = GetCurSelItemID();
+  const bool bWholeRows = IsWholeRowSelection();
+  bool bAllSelected = SelectionCoversAllRows();
+  const int nScrollPos = GetScrollPos(SB_VERT);
+
+  SetRedraw(false);
+  m_RestoredRows.clear();
+  const bool bLastOrderSelection = AppGlobal::g_bLastOrderSelection != 0;
+  const std::vector<LastSelectedOrderData_map> remembered = book.LastSelected;
+  RebuildRowVector(remembered, bLastOrderSelection && !remembered.empty());
+
+  EmptyCellCache();
+  const int rows = static_cast<int>(m_RowVector.size());
+  SetVirtualRows(rows);
+  const int column = current.m_nColumn == -1 ? GetFirstVisibleColumn() : current.m_nColumn;
+
+  auto rowOf = [rows](std::int64_t position) { return rows - 1 - static_cast<int>(position); };
+  int target = bInsert ? 0 : current.m_nRow;
+  if (bLastOrderSelection && !remembered.empty() && m_selectionIndex.PositionOf(0) >= 0)
+    target = rowOf(m_selectionIndex.PositionOf(0));
+  if (target < 0) target = 0;
+  if (rows > 0 && target >= rows) target = rows - 1;
+
+  const std::uint32_t whole = bWholeRows ? kWholeRowBit : 0;
+  if (bLastOrderSelection) {
+    for (std::size_t i = 0; i < remembered.size(); ++i) {
+      std::int64_t position = m_selectionIndex.PositionOf(i);
+      if (position < 0) continue;
+      m_RestoredRows.push_back(rowOf(position));
+      target = m_RestoredRows.back();
+    }
+    if (rows > 0 && static_cast<int>(m_RestoredRows.size()) == rows) bAllSelected = true;
+    if (m_RestoredRows.size() >= 2) {
+      for (const auto& [first, last] : findConsecutiveSubsequences(m_RestoredRows)) {
+        bSelectingRows = bRestoringSelection = true;
+        SetCurSel({m_RestoredRows[first], column}, kRangeStart | whole, false);
+        SetCurSel({m_RestoredRows[last], column}, kRangeEnd | whole, false);
+        bSelectingRows = false;
+      }
+    }
+    if (m_RestoredRows.empty()) {
+      book.LastSelected.clear();
+      target = 0;
+    }
+  }
+
+  SetCurSel({target, column}, (remembered.size() < 2 ? kSingleRow : kRangeEnd) | whole, true);
+  bRestoringSelection = false;
+
+  if (!bLastOrderSelection || bAllSelected) {
+    SetScrollPos(SB_VERT, nScrollPos);
+  } else if (target < rows) {
+    EnsureVisible(target);
+  }
+  SetRedraw(true);
+  AdjustLayout();
+  RedrawWindow(true);
+  if (rows == 0) SetStatusbarValues(0, "", "");
+}
+
+bool OrderBookGrid::GetItemValue(orv::platform::DispInfo* pdi) {
+  try {
+    if (!pdi || pdi->item.nRow < 0 || pdi->item.nRow >= static_cast<int>(m_RowVector.size())) return true;
+    OrderBookDetails* record = RecordAtRow(pdi->item.nRow);
+    ::GetItemValue(record, pdi->item.nCol, Variant(), pdi->value, m_pWnd);
+    if (!record) return true;
+    bool buy = ::strcasecmp(record->B_S, "BUY") == 0;
+    bool sell = !buy && ::strcasecmp(record->B_S, "SELL") == 0;
+    if (!buy && !sell) return true;
+    // A spread order's own row shows the opposite colours while its token is filtered, so the
+    // order reads against its legs.
+    if (record->eOrderLeg == eSpreadLeg && IsFilterExist(COL_lOurToken) && !record->IsLegRow()) std::swap(buy, sell);
+    pdi->clrText = buy ? orv::platform::COLORREF{0xFF0000} : orv::platform::COLORREF{0x0000FF};
+    pdi->hasTextColor = true;
+    return true;
+  } catch (...) {
+    LogException("GetItemValue");
+    if (pdi) pdi->value.Clear();
+    return true;
+  }
+}

@@ -1,0 +1,115 @@
+// Selection memory of the order-book grid: which orders are selected survives every rebuild of the
+// row list, and the selected records are handed to the order actions.
+#include "view/OrderBookGrid.h"
+
+#include "host/AppGlobal.h"
+#include "host/AppOrderBook.h"
+#include "view/OrderBookWnd.h"
+
+#include <algorithm>
+#include <bit>
+
+using orv::platform::GridRange;
+
+namespace {
+
+std::uint64_t PairKey(const OrderBookDetails& record) {
+  return (std::uint64_t{record.RefNo} << 1 | (record.IsLegRow() ? 1u : 0u)) + 1;
+}
+
+std::uint64_t Mix(std::uint64_t key) {
+  key ^= key >> 33;
+  key *= 0xff51afd7ed558ccdULL;
+  key ^= key >> 33;
+  return key;
+}
+
+}  // namespace
+
+void OrderBookGrid::OnSelChanged(const GridRange& range, int bSelect) {
+  try {
+    if (!bSelect || bSelectingRows) return;
+    if (OrderBookDetails* record = RecordAtRow(range.m_nTop)) {
+      const ScriptDesc* contract = record->pContract;
+      SetStatusbarValues(record->lOurToken, contract ? contract->Symbol_ScriptID : "",
+                         contract ? contract->cExchangeName : "");
+      if (HasFocus()) AppGlobal::CurrentLOurTokenForApp = record->lOurToken;
+    }
+    if (bRestoringSelection) {
+      if (m_pWnd) m_pWnd->bMultiRowSelected = false;
+      return;
+    }
+    RebuildSelectionMemory();
+  } catch (...) {
+    LogException("OnSelChanged");
+  }
+}
+
+void OrderBookGrid::RebuildSelectionMemory() {
+  OrderBookRefs book = AppOrderBook::Book(Variant().eBook);
+  book.LastSelected.clear();
+  book.mapLastSelected.clear();
+
+  const std::vector<GridRange>& ranges = GetSelectionRanges();
+  std::size_t total = 0;
+  for (const GridRange& r : ranges) total += static_cast<std::size_t>(std::max(0, r.RowCount()));
+  // Pairs already remembered, so a row that two ranges share or a spread order's second leg is
+  // entered once; a flat table keeps a select-all of a large book linear.
+  const std::size_t capacity = std::bit_ceil(std::max<std::size_t>(16, total * 2));
+  m_seenPairs.assign(capacity, 0);
+  const std::uint64_t mask = capacity - 1;
+  auto firstTime = [&](std::uint64_t key) {
+    for (std::uint64_t slot = Mix(key) & mask;; slot = (slot + 1) & mask) {
+      if (m_seenPairs[slot] == key) return false;
+      if (m_seenPairs[slot] == 0) {
+        m_seenPairs[slot] = key;
+        return true;
+      }
+    }
+  };
+  book.LastSelected.reserve(total);
+
+  const int currentRow = GetCurSelItemID().m_nRow;
+  std::size_t visited = 0;
+  for (const GridRange& r : ranges) {
+    if (r.IsEmpty()) continue;
+    for (int row = r.m_nTop; row <= r.m_nBottom; ++row) {
+      ++visited;
+      const OrderBookDetails* record = RecordAtRow(row);
+      if (!record) continue;
+      if (firstTime(PairKey(*record))) book.LastSelected.push_back({record->RefNo, 0, record->IsLegRow()});
+    }
+    const OrderBookDetails* top = RecordAtRow(r.m_nTop);
+    const OrderBookDetails* bottom = RecordAtRow(r.m_nBottom);
+    auto mark = [&](const OrderBookDetails* record, int marker) {
+      if (record) book.mapLastSelected[record->RefNo] = {record->RefNo, marker, record->IsLegRow()};
+    };
+    if (r.m_nBottom > r.m_nTop) {
+      if (currentRow == r.m_nBottom) {
+        mark(bottom, 1);
+        mark(top, 2);
+        std::reverse(book.LastSelected.begin(), book.LastSelected.end());
+      } else {
+        mark(top, 1);
+        mark(bottom, 2);
+      }
+    } else {
+      mark(top, 0);
+    }
+  }
+  if (m_pWnd) m_pWnd->bMultiRowSelected = visited > 1;
+}
+
+void OrderBookGrid::GetCurSelectedOrders(std::vector<OrderBookDetails*>& out) {
+  StartStopProcess(0, 0);
+  try {
+    for (const GridRange& r : GetSelectionRanges()) {
+      if (r.IsEmpty()) continue;
+      for (int row = r.m_nTop; row <= r.m_nBottom; ++row)
+        if (OrderBookDetails* record = RecordAtRow(row)) out.push_back(record);
+    }
+  } catch (...) {
+    LogException("GetCurSelectedOrders");
+  }
+  StartStopProcess(1, 0);
+}

@@ -1,0 +1,36 @@
+#pragma once
+// The grid's active column filters, prepared once per refresh so that testing a record costs a
+// few comparisons in place: no allocation, no formatting beyond one stack buffer.
+#include "host/MultipleFilterParam.h"
+#include "host/records/OrderBookDetails.h"
+#include "view/ViewVariant.h"
+
+#include <map>
+#include <string_view>
+#include <vector>
+
+class RowFilter final {
+ public:
+  RowFilter(const std::map<int, MULTIPLEFILTER_PARAM>& filters, const VariantDescription& variant);
+
+  // True when at least one filter does not select all values.
+  bool IsActive() const { return !m_columns.empty(); }
+  // The refresh predicate: false when any active filter rejects the record. With any active filter
+  // the Pending view also drops rows without a contract (the GTD view never has them).
+  bool Accept(OrderBookDetails* record) const;
+
+ private:
+  enum class Kind { Status, DateTime, Text };
+  struct Column {
+    int nCol = 0;
+    Kind eKind = Kind::Text;
+    const MULTIPLEFILTER_PARAM* pParam = nullptr;
+    std::vector<std::string_view> values;  // views into pParam's list
+    bool statusAccepted[8] = {};           // by OrderStatusIdentifier code; [7] for unknown codes
+  };
+
+  bool AcceptText(const Column& column, std::string_view text) const;
+
+  const VariantDescription& m_variant;
+  std::vector<Column> m_columns;
+};

@@ -1,0 +1,402 @@
+#include "view/CellValues.h"
+
+#include "demo/ContractMasterGenerator.h"
+#include "demo/OrderBookGenerator.h"
+#include "host/AppGlobal.h"
+#include "host/AppOrderBook.h"
+#include "host/ContractMaster.h"
+#include "host/GlobalFunctions.h"
+#include "host/RCGlobal.h"
+#include "host/recordcache/RecordCacheTables.h"
+#include "view/ColumnCatalogue.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdint>
+#include <cstring>
+#include <limits>
+#include <string>
+#include <vector>
+
+namespace {
+
+using orv::platform::CellValue;
+
+const VariantDescription& Pending() { return DescriptionOf(ViewVariant::Pending); }
+const VariantDescription& Gtd() { return DescriptionOf(ViewVariant::GTD); }
+
+void ResetHost() {
+  AppOrderBook::Clear();
+  InstallContractMaster(nullptr);
+  AppGlobal::ResetForTests();
+  GlobalFunctions::ResetForTests();
+  RCGlobal::Clear();
+  RecordCache::Close();
+}
+
+ScriptDesc Contract() {
+  ScriptDesc c;
+  c.lToken = 102000017;
+  CopyText(c.cExchangeName, "NSE");
+  c.nSegment = 2;
+  CopyText(c.Code, "35001");
+  CopyText(c.Symbol_ScriptID, "NIFTY");
+  CopyText(c.Mkt_Seg, "F");
+  CopyText(c.Inst_Name, "FUTIDX");
+  CopyText(c.cExpiry, "27MAR2025");
+  CopyText(c.cSeries, "XX");
+  CopyText(c.cStrike, "0.00");
+  CopyText(c.cOptionType, "XX");
+  CopyText(c.cScripName, "NIFTY 27MAR2025");
+  c.lLotSize = 50;
+  CopyText(c.cPriceFormat, "%.2f");
+  return c;
+}
+
+OrderBookDetails Order(ScriptDesc* contract) {
+  OrderBookDetails r;
+  r.pContract = contract;
+  r.RefNo = 41;
+  CopyText(r.OrvelClientId, "DLR01");
+  CopyText(r.B_S, "BUY");
+  CopyText(r.Pro_Client, "PRO");
+  CopyText(r.Client, "C100");
+  r.Total_Qty = 175;
+  r.Pending_Qty = 175;
+  r.Traded_Qty = 0;
+  r.Price = 22150.5;
+  CopyText(r.Server_Entry_Time.c12Hr, "01:05:09 PM");
+  CopyText(r.Server_Entry_Time.c24Hr, "13:05:09");
+  CopyText(r.Prod_Type, "NRML");
+  return r;
+}
+
+class CellValues : public ::testing::Test {
+ protected:
+  void SetUp() override { ResetHost(); }
+  void TearDown() override { ResetHost(); }
+
+  static CellValue Value(OrderBookDetails* r, int col, const VariantDescription& v = Pending()) {
+    CellValue out;
+    GetItemValue(r, col, v, out);
+    return out;
+  }
+  static std::string Text(OrderBookDetails* r, int col, const VariantDescription& v = Pending()) {
+    CellTextBuffer buffer;
+    return std::string(GetItemText(r, col, v, buffer));
+  }
+  static void AddTrade(std::uint32_t ourOrderNo, std::int64_t qty, double price) {
+    OrderRecordRow t;
+    t.lOurOrderNo = ourOrderNo;
+    t.lFillQuantity = qty;
+    t.dFillPrice = price;
+    ASSERT_TRUE(CInMemTradeInfo::getClass()->Insert(t));
+  }
+
+  ScriptDesc m_contract = Contract();
+};
+
+TEST_F(CellValues, a_record_without_contract_shows_empty_contract_columns_bare_doubles_and_quantities_as_lots) {
+  OrderBookDetails r = Order(nullptr);
+  r.Trig_Price = 0.1 + 0.2;
+  for (int col : {COL_ExchCode, COL_Mkt_Seg, COL_Inst_Name, COL_Code, COL_Symbol_ScriptID, COL_Ser_Exp_Group,
+                  COL_Strike, COL_Option_Type, COL_Scrip_Name}) {
+    EXPECT_TRUE(Value(&r, col).IsEmpty()) << col;
+    EXPECT_EQ(Text(&r, col), "") << col;
+  }
+  EXPECT_EQ(Value(&r, COL_Price).GetKind(), CellValue::Kind::Double);
+  EXPECT_EQ(Value(&r, COL_Price).Double(), 22150.5);
+  EXPECT_EQ(Text(&r, COL_Trig_Price), "0.3");
+  EXPECT_EQ(Value(&r, COL_Total_Lot).Integer(), 175);
+  EXPECT_EQ(Value(&r, COL_Pending_Lot).Integer(), 175);
+}
+
+TEST_F(CellValues, contract_columns_prices_and_lots_come_from_the_contract) {
+  OrderBookDetails r = Order(&m_contract);
+  r.Traded_Qty = -149;
+  EXPECT_EQ(Value(&r, COL_ExchCode).Text(), "NSE");
+  EXPECT_EQ(Value(&r, COL_Scrip_Name).Text(), "NIFTY 27MAR2025");
+  EXPECT_EQ(Value(&r, COL_Price).Text(), "22150.50");
+  EXPECT_EQ(Value(&r, COL_Total_Lot).Integer(), 3) << "175 / 50 truncates";
+  EXPECT_EQ(Value(&r, COL_Traded_Lot).Integer(), -2) << "truncation goes toward zero";
+  m_contract.lLotSize = 0;
+  EXPECT_EQ(Value(&r, COL_Total_Lot).Integer(), 175);
+  m_contract.lLotSize = -5;
+  EXPECT_EQ(Value(&r, COL_Total_Lot).Integer(), 175);
+}
+
+TEST_F(CellValues, series_or_expiry_shows_expiry_only_for_segments_exactly_F_or_O) {
+  OrderBookDetails r = Order(&m_contract);
+  struct Case {
+    const char* segment;
+    const char* shown;
+  };
+  for (const Case& c : {Case{"F", "27MAR2025"}, Case{"O", "27MAR2025"}, Case{"FUT", "XX"}, Case{"E", "XX"},
+                        Case{"f", "XX"}, Case{"", "XX"}}) {
+    CopyText(m_contract.Mkt_Seg, c.segment);
+    EXPECT_EQ(Text(&r, COL_Ser_Exp_Group), c.shown) << c.segment;
+  }
+}
+
+TEST_F(CellValues, a_price_format_from_data_is_never_used_as_a_printf_format) {
+  OrderBookDetails r = Order(&m_contract);
+  CopyText(m_contract.cPriceFormat, "%.4f");
+  EXPECT_EQ(Value(&r, COL_Price).Text(), "22150.5000");
+  CopyText(m_contract.cPriceFormat, "%s%n%s");
+  EXPECT_EQ(Value(&r, COL_Price).Text(), "22150.50") << "not a number format: two decimals";
+  EXPECT_EQ(Text(&r, COL_Price), "22150.50");
+  std::memset(m_contract.cPriceFormat, '%', sizeof m_contract.cPriceFormat);  // not even terminated
+  EXPECT_EQ(Text(&r, COL_Price), "22150.50");
+}
+
+TEST_F(CellValues, a_client_name_is_looked_up_until_one_is_found_and_then_never_again) {
+  OrderBookDetails r = Order(&m_contract);
+  CopyText(r.Pro_Client, "cli");
+  EXPECT_EQ(Text(&r, COL_Client_Name), "");
+  EXPECT_EQ(r.Client_Name[0], '\0') << "an empty answer leaves the field empty";
+
+  RCGlobal::SetInvestorClientName("C100", "Asha Rao", "DLR01");
+  EXPECT_EQ(Value(&r, COL_Client_Name).Text(), "Asha Rao");
+  EXPECT_STREQ(r.Client_Name, "Asha Rao");
+
+  RCGlobal::SetInvestorClientName("C100", "Someone Else", "DLR01");
+  EXPECT_EQ(Text(&r, COL_Client_Name), "Asha Rao") << "once filled, no further lookup";
+
+  OrderBookDetails pro = Order(&m_contract);
+  EXPECT_EQ(Text(&pro, COL_Client_Name), "") << "only client orders are looked up";
+}
+
+TEST_F(CellValues, an_empty_product_type_is_filled_once_from_its_code_as_plain_text) {
+  OrderBookDetails r = Order(&m_contract);
+  r.Prod_Type[0] = '\0';
+  r.iProductTypeCode = 9;
+  EXPECT_EQ(Text(&r, COL_Prod_Type), "") << "unknown code";
+  RCGlobal::SetProductType(9, "%s%n%x");
+  EXPECT_EQ(Value(&r, COL_Prod_Type).Text(), "%s%n%x") << "the text is copied, never used as a format";
+  RCGlobal::SetProductType(9, "MIS");
+  EXPECT_EQ(Text(&r, COL_Prod_Type), "%s%n%x");
+}
+
+TEST_F(CellValues, an_average_price_of_zero_is_computed_first_when_something_has_traded) {
+  AddTrade(41, 10, 100.0);
+  AddTrade(41, 30, 104.0);
+  OrderBookDetails untraded = Order(&m_contract);
+  EXPECT_EQ(Text(&untraded, COL_Avg_Price), "0.00") << "pending equals total: nothing to compute";
+  EXPECT_EQ(untraded.Avg_Price, 0.0);
+
+  OrderBookDetails traded = Order(&m_contract);
+  traded.Pending_Qty = 135;
+  EXPECT_EQ(Value(&traded, COL_Avg_Price).Text(), "103.00");
+  EXPECT_DOUBLE_EQ(traded.Avg_Price, 103.0);
+
+  OrderBookDetails known = Order(&m_contract);
+  known.Pending_Qty = 135;
+  known.Avg_Price = 99.5;
+  EXPECT_EQ(Text(&known, COL_Avg_Price), "99.50") << "a stored average is shown as it is";
+}
+
+TEST_F(CellValues, a_bse_segment_6_contract_always_shows_and_keeps_an_empty_algo_id) {
+  OrderBookDetails r = Order(&m_contract);
+  CopyText(r.AlgoID, "ALGO7");
+  EXPECT_EQ(Text(&r, COL_AlgoID), "ALGO7") << "NSE keeps it";
+  CopyText(m_contract.cExchangeName, "bse");
+  m_contract.nSegment = 5;
+  EXPECT_EQ(Text(&r, COL_AlgoID), "ALGO7") << "another BSE segment keeps it";
+  m_contract.nSegment = 6;
+  EXPECT_TRUE(Value(&r, COL_AlgoID).Text().empty());
+  EXPECT_EQ(r.AlgoID[0], '\0');
+}
+
+TEST_F(CellValues, columns_outside_the_variant_and_null_records_are_empty) {
+  OrderBookDetails r = Order(&m_contract);
+  CopyText(r.GTDOrderStatus, "Open");
+  EXPECT_TRUE(Value(&r, COL_GTDOrderStatus, Pending()).IsEmpty()) << "column 69 does not exist in Pending";
+  EXPECT_EQ(Text(&r, COL_GTDOrderStatus, Pending()), "");
+  EXPECT_EQ(Value(&r, COL_GTDOrderStatus, Gtd()).Text(), "Open");
+  for (int col : {-1, 73, 1000}) EXPECT_TRUE(Value(&r, col, Gtd()).IsEmpty()) << col;
+  EXPECT_TRUE(Value(nullptr, COL_RefNo).IsEmpty());
+  EXPECT_EQ(Text(nullptr, COL_RefNo), "");
+}
+
+TEST_F(CellValues, time_columns_follow_the_24_hour_setting) {
+  OrderBookDetails r = Order(&m_contract);
+  CopyText(r.Order_Initiate_Time.c12Hr, "09:15:00 AM");
+  CopyText(r.Order_Initiate_Time.c24Hr, "09:15:00");
+  EXPECT_EQ(Text(&r, COL_Server_Entry_Time), "01:05:09 PM");
+  EXPECT_EQ(Text(&r, COL_Order_Initiate_Time, Gtd()), "09:15:00 AM");
+  AppGlobal::bGeneralSettings_24HrTimeFormat = 1;
+  EXPECT_EQ(Value(&r, COL_Server_Entry_Time).Text(), "13:05:09");
+  EXPECT_EQ(Text(&r, COL_Order_Initiate_Time, Gtd()), "09:15:00");
+}
+
+TEST_F(CellValues, numbers_keep_their_kinds_and_a_gtd_number_beyond_int64_keeps_its_digits) {
+  OrderBookDetails r = Order(&m_contract);
+  r.RefNo = 4294967295u;
+  r.NNFID = std::numeric_limits<std::int64_t>::min();
+  r.ReqID = -5;
+  r.eOrderLeg = eSpreadLeg;
+  r.LastTradedQty = 4000000000u;
+  EXPECT_EQ(Value(&r, COL_RefNo).Integer(), 4294967295LL);
+  EXPECT_EQ(Value(&r, COL_NNFID).Integer(), std::numeric_limits<std::int64_t>::min());
+  EXPECT_EQ(Text(&r, COL_ReqID), "-5");
+  EXPECT_EQ(Text(&r, COL_OrderLeg), "S");
+  EXPECT_EQ(Value(&r, COL_LastTradedQty, Gtd()).Integer(), 4000000000LL);
+
+  r.GTDOrderNo = 9223372036854775807ull;
+  EXPECT_EQ(Value(&r, COL_GTDOrderNo, Gtd()).GetKind(), CellValue::Kind::Integer);
+  r.GTDOrderNo = std::numeric_limits<std::uint64_t>::max();
+  EXPECT_EQ(Value(&r, COL_GTDOrderNo, Gtd()).Text(), "18446744073709551615");
+  EXPECT_EQ(Text(&r, COL_GTDOrderNo, Gtd()), "18446744073709551615");
+}
+
+// Every column of every record, in both variants and both time settings: the filter's text is the
+// displayed value's text.
+void ExpectTextsMatchValues(const std::vector<OrderBookDetails*>& rows, const VariantDescription& v) {
+  CellValue value;
+  std::string valueText;
+  CellTextBuffer buffer;
+  int mismatches = 0;
+  for (std::size_t i = 0; i < rows.size(); ++i) {
+    for (int col = -1; col <= v.nColumnCount; ++col) {
+      std::string text;
+      if (i % 2 == 0) {  // either may run the first-time fill
+        text = std::string(GetItemText(rows[i], col, v, buffer));
+        GetItemValue(rows[i], col, v, value);
+      } else {
+        GetItemValue(rows[i], col, v, value);
+        text = std::string(GetItemText(rows[i], col, v, buffer));
+      }
+      value.ToText(valueText);
+      if (text != valueText && ++mismatches < 10)
+        ADD_FAILURE() << v.cGridClass << " RefNo " << rows[i]->RefNo << " column " << col << ": text \"" << text
+                      << "\" value \"" << valueText << "\"";
+    }
+  }
+  EXPECT_EQ(mismatches, 0);
+}
+
+TEST_F(CellValues, the_filter_text_equals_the_value_text_for_every_column_over_a_demo_book) {
+  CScriptDesc master;
+  orv::demo::GenerateContracts(master, 7, 400);
+  InstallContractMaster(&master);
+  orv::demo::OrderBookSpec pending;
+  pending.orders = 1500;
+  pending.seed = 3;
+  pending.spreadShare = 0.1;
+  pending.contractlessShare = 0.05;
+  pending.unfilledLookupShare = 0.3;
+  orv::demo::GenerateOrders(pending, master);
+  orv::demo::RegisterClientNames(pending);
+  orv::demo::OrderBookSpec gtd = pending;
+  gtd.kind = BookKind::GTD;
+  gtd.spreadShare = 0.0;
+  orv::demo::GenerateOrders(gtd, master);
+  ASSERT_GE(AppOrderBook::vctAllOrderBook.size(), 1500u);
+  ASSERT_EQ(AppOrderBook::vctAllGTDOrderBook.size(), 1500u);
+
+  // Records at the edges of every kind of field.
+  ScriptDesc odd = m_contract;
+  std::memset(odd.cExchangeName, 'B', sizeof odd.cExchangeName);
+  std::memset(odd.cPriceFormat, 'f', sizeof odd.cPriceFormat);
+  ScriptDesc wide = m_contract;
+  CopyText(wide.cPriceFormat, "%64.20f");
+  std::vector<OrderBookDetails> edges(4, Order(&odd));
+  edges[0].Price = std::nan("");
+  edges[0].Trig_Price = -std::numeric_limits<double>::infinity();
+  edges[0].GTDOrderNo = std::numeric_limits<std::uint64_t>::max();
+  edges[0].NNFID = std::numeric_limits<std::int64_t>::min();
+  edges[1].pContract = &wide;
+  edges[1].Price = 1e100;
+  edges[1].Asset_Price = -1e15;
+  edges[2].pContract = nullptr;
+  edges[2].Price = 1e300;
+  edges[2].Avg_Price = 5e-324;
+  std::memset(edges[3].Client, 'Z', sizeof edges[3].Client);
+  std::memset(edges[3].Error_Discriptions, 'E', sizeof edges[3].Error_Discriptions);
+  std::vector<OrderBookDetails*> extra;
+  for (auto& e : edges) extra.push_back(&e);
+
+  for (int setting : {0, 1}) {
+    AppGlobal::bGeneralSettings_24HrTimeFormat = setting;
+    ExpectTextsMatchValues(AppOrderBook::vctAllOrderBook, Pending());
+    ExpectTextsMatchValues(AppOrderBook::vctAllGTDOrderBook, Gtd());
+    ExpectTextsMatchValues(extra, Pending());
+    ExpectTextsMatchValues(extra, Gtd());
+  }
+  AppOrderBook::Clear();
+  InstallContractMaster(nullptr);
+}
+
+TEST_F(CellValues, numeric_columns_compare_as_numbers_and_the_others_as_texts) {
+  OrderBookDetails a = Order(&m_contract), b = Order(&m_contract);
+  a.Price = 9.5;
+  b.Price = 10.0;
+  EXPECT_LT(CompareItems(a, b, COL_Price, Pending()), 0) << "9.50 before 10.00, although its text is greater";
+  EXPECT_GT(CompareItems(b, a, COL_Price, Pending()), 0);
+  a.pContract = b.pContract = nullptr;
+  EXPECT_LT(CompareItems(a, b, COL_Price, Pending()), 0) << "bare doubles compare the same way";
+
+  CopyText(a.ExchOrder_No, "100");
+  CopyText(b.ExchOrder_No, "20");
+  EXPECT_GT(CompareItems(a, b, COL_ExchOrder_No, Pending()), 0) << "a whole-number column holding a text";
+
+  CopyText(a.Client, "10");
+  CopyText(b.Client, "9.5");
+  EXPECT_LT(CompareItems(a, b, COL_Client, Pending()), 0) << "text columns compare byte by byte";
+  a.Reason = 10;
+  b.Reason = 9;
+  EXPECT_LT(CompareItems(a, b, COL_Reason, Pending()), 0) << "a number in a text column compares as its text";
+  CopyText(a.Client, "\xE9");
+  CopyText(b.Client, "z");
+  EXPECT_GT(CompareItems(a, b, COL_Client, Pending()), 0) << "bytes compare unsigned, like strcmp";
+  EXPECT_EQ(CompareItems(a, a, COL_Client, Pending()), 0);
+
+  a.Price = std::nan("");
+  EXPECT_LT(CompareItems(a, b, COL_Price, Pending()), 0) << "NaN sorts first";
+  EXPECT_EQ(CompareItems(a, a, COL_Price, Pending()), 0);
+}
+
+TEST_F(CellValues, only_the_ui_comparison_fills_records_the_stored_comparison_reads_them) {
+  RCGlobal::SetInvestorClientName("C100", "Asha Rao");
+  OrderBookDetails a = Order(&m_contract), b = Order(&m_contract);
+  CopyText(a.Pro_Client, "CLI");
+  CopyText(b.Client_Name, "Bharat");
+  EXPECT_LT(CompareItemsAsStored(a, b, COL_Client_Name, Pending()), 0);
+  EXPECT_EQ(a.Client_Name[0], '\0');
+  EXPECT_LT(CompareItems(a, b, COL_Client_Name, Pending()), 0);
+  EXPECT_STREQ(a.Client_Name, "Asha Rao");
+
+  CopyText(m_contract.cExchangeName, "BSE");
+  m_contract.nSegment = 6;
+  CopyText(a.AlgoID, "X");
+  EXPECT_EQ(CompareItemsAsStored(a, b, COL_AlgoID, Pending()), 0) << "a hidden algo id counts as empty";
+  EXPECT_STREQ(a.AlgoID, "X");
+
+  OrderBookDetails c = Order(&m_contract);
+  CopyText(c.Pro_Client, "CLI");
+  std::vector<OrderBookDetails*> records{&c, nullptr};
+  FillFirstTimeValues(records, COL_Client_Name, Pending());
+  EXPECT_STREQ(c.Client_Name, "Asha Rao");
+}
+
+TEST_F(CellValues, the_store_sorts_both_books_by_the_installed_comparers) {
+  InstallColumnComparers();
+  for (BookKind kind : {BookKind::Pending, BookKind::GTD}) {
+    for (double price : {10.0, 100.0, 9.5}) {
+      OrderBookDetails r = Order(&m_contract);
+      r.Price = price;
+      AppOrderBook::AddOrder(kind, r);
+    }
+    const std::vector<SortColState> byPrice{{COL_Price, true}};
+    if (kind == BookKind::Pending)
+      AppOrderBook::MultiColSortData(byPrice);
+    else
+      AppOrderBook::MultiColSortDataForGTD(byPrice);
+    std::vector<double> prices;
+    for (const OrderBookDetails* r : AppOrderBook::Book(kind).vctDisplayed) prices.push_back(r->Price);
+    EXPECT_EQ(prices, (std::vector<double>{9.5, 10.0, 100.0}));
+  }
+}
+
+}  // namespace

@@ -1,0 +1,106 @@
+#include "view/ColumnCatalogue.h"
+
+#include "host/OrvGridCtrl.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+#include <vector>
+
+namespace {
+
+const VariantDescription& Pending() { return DescriptionOf(ViewVariant::Pending); }
+const VariantDescription& Gtd() { return DescriptionOf(ViewVariant::GTD); }
+
+TEST(ColumnCatalogue, pending_has_69_and_gtd_73_columns_whose_ids_are_their_positions) {
+  ASSERT_EQ(ColumnsOf(Pending()).size(), 69u);
+  ASSERT_EQ(ColumnsOf(Gtd()).size(), 73u);
+  for (std::size_t i = 0; i < ColumnsOf(Gtd()).size(); ++i) {
+    const ColumnDefinition& c = ColumnsOf(Gtd())[i];
+    EXPECT_EQ(c.nId, static_cast<int>(i));
+    EXPECT_EQ(c.nWidth, 80) << c.cName;
+    EXPECT_TRUE(c.nValueType == 0 || c.nValueType == 2 || c.nValueType == 3 || c.nValueType == 5) << c.cName;
+    if (c.nId == COL_BR_TrigPrice)
+      EXPECT_EQ(c.cSecondText, "BR TrigPrice");
+    else
+      EXPECT_EQ(c.cSecondText, c.cName) << "only BR_TrigPrice has a second text of its own";
+  }
+  EXPECT_EQ(FindColumn(69, Pending()), nullptr);
+  EXPECT_NE(FindColumn(72, Gtd()), nullptr);
+  EXPECT_EQ(FindColumn(73, Gtd()), nullptr);
+  EXPECT_EQ(FindColumn(-1, Gtd()), nullptr);
+}
+
+TEST(ColumnCatalogue, names_types_and_alignment_follow_the_catalogue) {
+  EXPECT_EQ(FindColumn(0, Pending())->cName, "OrvelClientId");
+  EXPECT_EQ(FindColumn(45, Pending())->cName, "iOrvelCode");
+  EXPECT_EQ(FindColumn(63, Pending())->cName, "BR_TrigPrice");
+  EXPECT_EQ(FindColumn(72, Gtd())->cName, "Order_Initiate_Time");
+
+  struct Expect {
+    int col, type;
+    bool right;
+  };
+  const Expect expected[] = {
+      {COL_RefNo, 2, true},         {COL_Price, 3, true},          {COL_Avg_Price, 3, false},
+      {COL_SL_Price, 0, false},     {COL_ExchOrder_No, 2, false},  {COL_TillDays_Dates, 2, false},
+      {COL_Last_Modified, 5, false}, {COL_Reason, 0, true},        {COL_ReqID, 0, true},
+      {COL_Disclose_Lot, 2, false}, {COL_AlgoID, 0, true},         {COL_NNFID, 0, false},
+      {COL_GTDOrderNo, 0, true},    {COL_LastTradedQty, 0, false}, {COL_Order_Initiate_Time, 5, false},
+  };
+  for (const Expect& e : expected) {
+    const ColumnDefinition* c = FindColumn(e.col, Gtd());
+    ASSERT_NE(c, nullptr);
+    EXPECT_EQ(c->nValueType, e.type) << c->cName;
+    EXPECT_EQ(c->bRightAligned, e.right) << c->cName;
+  }
+  std::set<int> right;
+  for (const ColumnDefinition& c : ColumnsOf(Gtd()))
+    if (c.bRightAligned) right.insert(c.nId);
+  EXPECT_EQ(right, (std::set<int>{1, 4, 5, 8, 16, 17, 18, 26, 31, 32, 34, 36, 38, 44, 45, 48, 49, 50, 51, 56, 57, 61,
+                                  63, 65, 70}));
+}
+
+TEST(ColumnCatalogue, creating_columns_gives_the_grid_every_column_and_the_seven_fixed_lists) {
+  for (const VariantDescription* v : {&Pending(), &Gtd()}) {
+    OrvGridCtrl grid;
+    ASSERT_TRUE(CreateColumns(grid, *v));
+    ASSERT_EQ(grid.GetColumnCount(), v->nColumnCount);
+    for (const ColumnDefinition& c : ColumnsOf(*v)) {
+      EXPECT_EQ(grid.GetColumnName(c.nId), c.cName);
+      EXPECT_EQ(grid.GetColumnsInfo().GetColumnDescription(c.nId), c.cSecondText);
+      EXPECT_EQ(grid.GetColumnWidth(c.nId), 80);
+      EXPECT_EQ(grid.GetColumnDataType(c.nId), c.nValueType);
+      EXPECT_EQ(grid.GetColumnAlign(c.nId), c.bRightAligned ? 1 : 0) << c.cName;
+    }
+    using L = std::vector<std::string>;
+    EXPECT_EQ(grid.GetRefFilterValues(COL_Mkt_Seg), (L{"E", "F", "O", "SLBM"}));
+    EXPECT_EQ(grid.GetRefFilterValues(COL_Option_Type), (L{"CE", "PE"}));
+    EXPECT_EQ(grid.GetRefFilterValues(COL_Order_Type), (L{"RL", "SL", "CA", "CB", "AU", "BR", "BL", "CO"}));
+    EXPECT_EQ(grid.GetRefFilterValues(COL_B_S), (L{"BUY", "SELL"}));
+    EXPECT_EQ(grid.GetRefFilterValues(COL_Pro_Client), (L{"PRO", "CLI"}));
+    EXPECT_EQ(grid.GetRefFilterValues(COL_Order_Style), (L{"Automated", "Manual", "IOM"}));
+    EXPECT_EQ(grid.GetRefFilterValues(COL_OrderLeg), (L{"N", "S"}));
+    EXPECT_TRUE(grid.GetRefFilterValues(COL_Client).empty());
+
+    EXPECT_FALSE(CreateColumns(grid, *v)) << "a grid that has its columns gets no second set";
+    EXPECT_EQ(grid.GetColumnCount(), v->nColumnCount);
+  }
+}
+
+TEST(ColumnCatalogue, status_lists_hold_each_status_once_however_often_they_are_asked_for) {
+  const std::vector<std::string> statuses{"Pending", "Cancelled", "UnConfirmed", "Rejected", "Completed",
+                                          "AMOUnconfirmed"};
+  for (int i = 0; i < 3; ++i) {
+    OrvGridCtrl grid;  // as if another view were created
+    CreateColumns(grid, Pending());
+    EXPECT_EQ(OrderStatusFilterValues(Pending()), statuses);
+    EXPECT_EQ(OrderStatusFilterValues(Gtd()), statuses);
+  }
+  EXPECT_EQ(&OrderStatusFilterValues(Pending()), &OrderStatusFilterValues(Pending())) << "one list per variant";
+  EXPECT_EQ(ApprovalFilterValues(), (std::vector<std::string>{"Approved", "Rejected"}));
+  EXPECT_EQ(kInitialOrderStatusText, "Pending");
+}
+
+}  // namespace

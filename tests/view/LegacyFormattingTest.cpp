@@ -1,0 +1,290 @@
+#include "view/LegacyFormatting.h"
+
+#include "host/ContractMaster.h"
+#include "host/GridRow.h"
+#include "host/platform/Application.h"
+#include "host/recordcache/RecordCacheTables.h"
+#include "support/HostReset.h"
+#include "view/ColumnCatalogue.h"
+#include "view/OrvPendingOrdersWnd.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstring>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace {
+
+std::vector<std::pair<std::string, std::string>> g_lines;
+void CaptureLine(const char* source, const char* text) { g_lines.emplace_back(source, text); }
+
+// Seconds of the day -> clock time; the date part is not shown by the views.
+int SplitSecondsOfDay(long time, char* dateOut, int dateSize, int* hour, int* minute, int* second) {
+  if (time < 0) return 0;
+  if (dateOut && dateSize > 0) std::snprintf(dateOut, static_cast<std::size_t>(dateSize), "01-Jan-2025");
+  *hour = static_cast<int>(time / 3600);
+  *minute = static_cast<int>(time / 60 % 60);
+  *second = static_cast<int>(time % 60);
+  return 1;
+}
+
+class LegacyFormattingTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ResetHostForTest();
+    RecordCache::Close();
+    g_lines.clear();
+    auto& registry = EntryPointRegistry::Instance();
+    registry.Register(kCommonIncludeLibrary, "WriteInLogFile", &CaptureLine);
+    registry.Register(kCommonIncludeLibrary, "ConvertTime", &SplitSecondsOfDay);
+    m_login.setUserId("D1");
+    AppGlobal::g_pObjLoginResponse = &m_login;
+    m_master.Add(Contract(101000500, "NSE", "E", "EQ", 1, 4));
+    ScriptDesc future = Contract(102000600, "NSE", "F", "FUTIDX", 50, 2);
+    CopyText(future.cExpiry, "27MAR2025");
+    CopyText(future.cStrike, "0.00");
+    CopyText(future.cOptionType, "XX");
+    m_master.Add(future);
+    m_master.Add(Contract(1101000700, "CBOT", "F", "FUTCOM", 10, 2));
+    m_master.Add(Contract(901000800, "ODD", "E", "EQ", 1, 2));
+    InstallContractMaster(&m_master);
+  }
+  void TearDown() override {
+    InstallContractMaster(nullptr);
+    RecordCache::Close();
+    ResetHostForTest();
+  }
+
+  static ScriptDesc Contract(std::int32_t token, const char* exchange, const char* segment, const char* inst, int lot,
+                             int precision) {
+    ScriptDesc c;
+    c.lToken = token;
+    CopyText(c.cExchangeName, exchange);
+    CopyText(c.Mkt_Seg, segment);
+    CopyText(c.Inst_Name, inst);
+    CopyText(c.Symbol_ScriptID, "SYM" + std::to_string(token % 1000));
+    CopyText(c.Code, std::to_string(token % 100000));
+    CopyText(c.cSeries, "EQ");
+    c.lLotSize = lot;
+    c.iPrecision = precision;
+    return c;
+  }
+  static std::string Cell(const CBCGPGridRow& row, int col) { return row.GetItem(col)->GetValue().ToText(); }
+  static bool Logged(const std::string& text) {
+    for (const auto& [source, line] : g_lines)
+      if (line == text) return source == "ZARUClient";
+    return false;
+  }
+
+  orv::platform::Application m_app;
+  orv::platform::ApplicationScope m_scope{m_app};
+  ORVEL5901 m_login;
+  CScriptDesc m_master;
+};
+
+TEST_F(LegacyFormattingTest, entry_times_show_am_and_pm_or_hours_by_the_setting) {
+  OrvPendingOrdersWnd wnd;
+  CBCGPGridRow row(kPendingColumnCount);
+  struct Case {
+    int hour;
+    const char* twelve;
+  };
+  for (const Case& c : {Case{0, "00:05:09 AM"}, Case{11, "11:05:09 AM"}, Case{12, "12:05:09 PM"},
+                        Case{13, "01:05:09 PM"}, Case{23, "11:05:09 PM"}}) {
+    const long time = c.hour * 3600L + 5 * 60 + 9;
+    AppGlobal::bGeneralSettings_24HrTimeFormat = 0;
+    wnd.ConvertTimeAsPerSettings(&row, 0, time);
+    EXPECT_EQ(Cell(row, COL_Server_Entry_Time), c.twelve);
+    AppGlobal::bGeneralSettings_24HrTimeFormat = 1;
+    wnd.ConvertTimeAsPerSettings(&row, 0, time);
+    char hrs[16];
+    std::snprintf(hrs, sizeof hrs, "%02d:05:09 Hrs", c.hour);
+    EXPECT_EQ(Cell(row, COL_Server_Entry_Time), hrs);
+  }
+  EXPECT_TRUE(g_lines.empty());
+}
+
+TEST_F(LegacyFormattingTest, a_time_that_cannot_be_converted_leaves_the_row_alone_and_logs) {
+  OrvPendingOrdersWnd wnd;
+  CBCGPGridRow row(kPendingColumnCount);
+  row.GetItem(COL_Server_Entry_Time)->SetValue("before");
+  wnd.ConvertTimeAsPerSettings(&row, 0, -1);           // the library refuses it
+  wnd.ConvertTimeAsPerSettings(&row, 0, 30 * 3600L);   // no clock time
+  wnd.ConvertTimeAsPerSettings(nullptr, 0, 10);
+  CBCGPGridRow narrow(3);
+  wnd.ConvertTimeAsPerSettings(&narrow, 0, 10);        // no entry-time cell
+  EXPECT_EQ(Cell(row, COL_Server_Entry_Time), "before");
+  EXPECT_EQ(g_lines.size(), 4u);
+  EXPECT_TRUE(Logged("Exception in ConvertTimeAsPerSettings - PendingOrders"));
+
+  EntryPointRegistry::Instance().Unregister(kCommonIncludeLibrary, "ConvertTime");
+  OrvPendingOrdersWnd unbound;
+  g_lines.clear();
+  unbound.ConvertTimeAsPerSettings(&row, 0, 10);
+  EXPECT_EQ(Cell(row, COL_Server_Entry_Time), "before");
+  EXPECT_EQ(g_lines.size(), 1u);
+}
+
+TEST_F(LegacyFormattingTest, order_type_codes_become_their_texts) {
+  OrvPendingOrdersWnd wnd;
+  const std::pair<int, const char*> types[] = {{1, "RL"}, {2, "ST"}, {3, "SL"}, {4, "NT"},  {5, "OL"}, {6, "SO"},
+                                               {7, "AU"}, {8, "BD"}, {11, "CA"}, {12, "CB"}, {9, ""},  {0, ""}};
+  for (const auto& [code, text] : types) EXPECT_EQ(wnd.GetOrderType(code), text) << code;
+  EXPECT_EQ(wnd.GetNSESLBMOrderType(1, 10.5), "LIMIT");
+  EXPECT_EQ(wnd.GetNSESLBMOrderType(1, 0.0), "MARKET");
+  EXPECT_EQ(wnd.GetNSESLBMOrderType(3, 10.5), "SL");
+  EXPECT_EQ(wnd.GetNSESLBMOrderType(3, -1.0), "SL-M");
+  EXPECT_EQ(wnd.GetNSESLBMOrderType(2, 10.5), "");
+}
+
+TEST_F(LegacyFormattingTest, string_trim_removes_every_occurrence_in_place_whatever_the_length) {
+  char text[] = "1,234,567";
+  LegacyFormatting::StringTrim(text, ',');
+  EXPECT_STREQ(text, "1234567");
+  char untouched[] = "plain";
+  LegacyFormatting::StringTrim(untouched, ',');
+  EXPECT_STREQ(untouched, "plain");
+  char only[] = ",,,";
+  LegacyFormatting::StringTrim(only, ',');
+  EXPECT_STREQ(only, "");
+  char keep[] = "a,b";
+  LegacyFormatting::StringTrim(keep, '\0');
+  EXPECT_STREQ(keep, "a,b");
+  LegacyFormatting::StringTrim(nullptr, ',');  // nothing to do, nothing to crash
+
+  std::string longText;
+  for (int i = 0; i < 400; ++i) longText += "ab ";
+  std::vector<char> buffer(longText.begin(), longText.end());
+  buffer.push_back('\0');
+  OrvPendingOrdersWnd wnd;
+  wnd.StringTrim(buffer.data(), ' ');
+  EXPECT_EQ(std::strlen(buffer.data()), 800u) << "far beyond 100 characters, still whole";
+  EXPECT_EQ(std::string(buffer.data(), 6), "ababab");
+}
+
+TEST_F(LegacyFormattingTest, traded_quantity_sums_the_fills_of_one_order_and_token_with_their_average) {
+  auto fill = [](double orderNumber, std::int64_t token, std::int64_t qty, double price) {
+    OrderRecordRow t;
+    t.lOurOrderNo = 1;
+    t.dResponseOrderNumber = orderNumber;
+    t.lOurToken = token;
+    t.lFillQuantity = qty;
+    t.dFillPrice = price;
+    ASSERT_TRUE(CInMemTradeInfo::getClass()->Insert(t));
+  };
+  fill(5001.0, 101000500, 10, 100.5);
+  fill(5001.0, 101000500, 30, 101.5);
+  fill(5001.0, 102000600, 99, 1.0);  // another token
+  fill(5002.0, 101000500, 99, 1.0);  // another order
+
+  OrvPendingOrdersWnd wnd;
+  char average[32] = "untouched";
+  EXPECT_EQ(wnd.GetTradedQty(5001.0, 101000500, average), "40");
+  EXPECT_STREQ(average, "101.2500") << "(10 x 100.5 + 30 x 101.5) / 40 in the token's four decimals";
+  EXPECT_EQ(wnd.GetTradedQty(5001.0, 101000500, nullptr), "40");
+
+  char small[5] = "????";
+  wnd.GetTradedQty(5001.0, 101000500, small, sizeof small);
+  EXPECT_STREQ(small, "101.") << "cut to the room given, always terminated";
+
+  char none[8] = "keep";
+  EXPECT_EQ(wnd.GetTradedQty(7777.0, 101000500, none), "0");
+  EXPECT_STREQ(none, "keep") << "nothing filled: no average";
+}
+
+TEST_F(LegacyFormattingTest, bracket_prices_are_read_for_the_logged_in_dealer_only) {
+  OrderRecordRow bracket;
+  bracket.lOurOrderNo = 201;
+  bracket.iOrvelCode = 5520;
+  bracket.cOrvelClientId = "D1";
+  bracket.lIOMRuleNo = 9;
+  bracket.iStrategyNo = 2;
+  bracket.dSLPrice = 95.5;
+  bracket.dTargetPrice = 120.25;
+  bracket.dSLTPrice = 96.0;
+  ASSERT_TRUE(CInMemOrderInfo::getClass()->Insert(bracket));
+
+  OrvPendingOrdersWnd wnd;
+  double sl = -1, target = -1, trigger = -1;
+  EXPECT_TRUE(wnd.getBracketOrderInfo(9, 201, sl, target, trigger));
+  EXPECT_EQ(sl, 95.5);
+  EXPECT_EQ(target, 120.25);
+  EXPECT_EQ(trigger, 96.0);
+
+  double untouched = -1;
+  EXPECT_FALSE(wnd.getBracketOrderInfo(8, 201, untouched, untouched, untouched));
+  EXPECT_EQ(untouched, -1);
+
+  m_login.setUserId("D2' or '1'='1");
+  OrvPendingOrdersWnd injected;
+  EXPECT_FALSE(injected.getBracketOrderInfo(9, 201, untouched, untouched, untouched))
+      << "a quote in the dealer id stays inside the literal";
+  EXPECT_TRUE(g_lines.empty());
+}
+
+TEST_F(LegacyFormattingTest, lot_cells_divide_by_the_tokens_lot_size) {
+  OrvPendingOrdersWnd wnd;
+  CBCGPGridRow row(kPendingColumnCount);
+  wnd.DisplayQtyInLots(&row, 102000600, 120, 70, -50);
+  EXPECT_EQ(Cell(row, COL_Total_Lot), "2");
+  EXPECT_EQ(Cell(row, COL_Pending_Lot), "1");
+  EXPECT_EQ(Cell(row, COL_Traded_Lot), "-1");
+  wnd.DisplayQtyInLots(&row, 42, 120, 70, 50);
+  EXPECT_EQ(Cell(row, COL_Total_Lot), "120") << "an unknown token shows the quantities";
+  wnd.DisplayQtyInLots(nullptr, 42, 1, 1, 1);
+  EXPECT_TRUE(Logged("PendingOrder Grid Pointer is null"));
+}
+
+TEST_F(LegacyFormattingTest, contract_cells_come_from_the_master_and_the_exchange_from_the_token) {
+  OrvPendingOrdersWnd wnd;
+  CBCGPGridRow cash(kPendingColumnCount);
+  wnd.SetContractInfoFromlOurToken(&cash, 101000500);
+  EXPECT_EQ(Cell(cash, COL_ExchCode), "NSE");
+  EXPECT_EQ(Cell(cash, COL_Symbol_ScriptID), "SYM500");
+  EXPECT_EQ(Cell(cash, COL_Code), "500");
+  EXPECT_EQ(Cell(cash, COL_Mkt_Seg), "E");
+  EXPECT_EQ(Cell(cash, COL_Ser_Exp_Group), "EQ");
+
+  CBCGPGridRow future(kPendingColumnCount);
+  wnd.SetContractInfoFromlOurToken(&future, 102000600);
+  EXPECT_EQ(Cell(future, COL_Mkt_Seg), "F");
+  EXPECT_EQ(Cell(future, COL_Ser_Exp_Group), "27MAR2025");
+  EXPECT_EQ(Cell(future, COL_Inst_Name), "FUTIDX");
+
+  CBCGPGridRow generic(kPendingColumnCount);
+  wnd.SetContractInfoFromlOurToken(&generic, 1101000700);
+  EXPECT_EQ(Cell(generic, COL_ExchCode), "CBOT") << "index 11 names its exchange in the contract";
+
+  CBCGPGridRow odd(kPendingColumnCount);
+  odd.GetItem(COL_ExchCode)->SetValue("kept");
+  wnd.SetContractInfoFromlOurToken(&odd, 901000800);
+  EXPECT_EQ(Cell(odd, COL_ExchCode), "kept") << "an index without a text leaves the cell alone";
+  EXPECT_EQ(Cell(odd, COL_Symbol_ScriptID), "SYM800");
+
+  CBCGPGridRow unknown(kPendingColumnCount);
+  wnd.SetContractInfoFromlOurToken(&unknown, 101999999);
+  EXPECT_TRUE(unknown.GetItem(COL_Symbol_ScriptID)->GetValue().IsEmpty());
+  wnd.SetContractInfoFromlOurToken(nullptr, 101000500);
+}
+
+TEST_F(LegacyFormattingTest, order_types_are_remembered_by_key_and_error_descriptions_stay_as_they_are) {
+  OrvPendingOrdersWnd wnd;
+  short type = -1;
+  EXPECT_FALSE(wnd.FindOrderTypeInfo(77, type));
+  wnd.SetOrderTypeInfo(77, 1);
+  wnd.SetOrderTypeInfo(78, 0);
+  wnd.SetOrderTypeInfo(77, 0);
+  ASSERT_TRUE(wnd.FindOrderTypeInfo(77, type));
+  EXPECT_EQ(type, 0);
+
+  char description[] = "Rejected by RMS";
+  char other[] = "x";
+  EXPECT_TRUE(wnd.UpdateErrorDescription(description, 1, 2, 3, other));
+  EXPECT_STREQ(description, "Rejected by RMS");
+  EXPECT_STREQ(other, "x");
+}
+
+}  // namespace
