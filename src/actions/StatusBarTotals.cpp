@@ -127,7 +127,11 @@ void Write(OrderBookGrid& grid, std::int32_t token, const std::string& symbol, c
     SideTotals buy, sell;
     if (currentPending) {
       const bool everyRow = AppGlobal::g_bGeneralSettings_HideTitlBarMktWatch != 0;
-      for (const OrderBookDetails* record : rows) {
+      const std::size_t count = rows.size();
+      for (std::size_t i = 0; i < count; ++i) {
+        // The rows sit wherever the store put them: fetch ahead, as the refresh does.
+        if (i + 16 < count && rows[i + 16]) __builtin_prefetch(&rows[i + 16]->eOrderLeg);
+        const OrderBookDetails* record = rows[i];
         if (record == nullptr) continue;
         if (everyRow || (record->lOurToken == token && IsPendingStatus(record->eOrderStatus)))
           AddRecord(*record, buy, sell);

@@ -1,5 +1,6 @@
 #include "host/AppOrderBook.h"
 
+#include "host/RecordArena.h"
 #include "host/recordcache/RecordCacheTables.h"
 #include "host/recordcache/SqlText.h"
 
@@ -9,7 +10,7 @@
 namespace {
 
 struct BookStorage {
-  std::deque<OrderBookDetails> records;  // stable addresses, allocation order
+  RecordArena records;  // stable addresses, allocation order
   ColumnComparer comparer;
 };
 
@@ -85,7 +86,7 @@ std::uint32_t AppOrderBook::KeyOf(BookKind kind, const OrderBookDetails& record)
 }
 
 OrderBookDetails* AppOrderBook::AddOrder(BookKind kind, const OrderBookDetails& record) {
-  OrderBookDetails* stored = &Storage(kind).records.emplace_back(record);
+  OrderBookDetails* stored = Storage(kind).records.Add(record);
   OrderBookRefs book = Book(kind);
   book.vctAll.push_back(stored);
   book.vctDisplayed.push_back(stored);
@@ -126,7 +127,7 @@ void AppOrderBook::Clear() {
     book.mapLastSelected.clear();
     book.vctModification.clear();
     book.vctCancellation.clear();
-    Storage(kind).records.clear();
+    Storage(kind).records.Clear();
   }
   objOrderBook_IOBLinkOrder.clear();
 }

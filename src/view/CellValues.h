@@ -53,3 +53,12 @@ void FillFirstTimeValues(std::span<OrderBookDetails* const> records, int column,
 
 // Gives the order store the comparer of each book (CompareItemsAsStored of its variant).
 void InstallColumnComparers();
+
+// Readers for the refresh's filter pass: a column whose cell is a plain text of the record or of
+// its contract (or a plain whole number of the record) is read in place, without the general
+// dispatch. Null when the column needs formatting, a rule or a first-time fill; use GetItemText.
+// A reader gives exactly what GetItemText gives for the same record.
+using CellTextReader = std::string_view (*)(const OrderBookDetails& record);
+using CellIntegerReader = long long (*)(const OrderBookDetails& record);
+CellTextReader PlainTextReader(int column, const VariantDescription& variant);
+CellIntegerReader PlainIntegerReader(int column, const VariantDescription& variant);

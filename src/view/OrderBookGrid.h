@@ -1,6 +1,7 @@
 #pragma once
 // The virtual grid of an order-book view, one implementation for both variants.
 #include "host/LegacyTypes.h"
+#include "host/platform/VirtualKeys.h"
 #include "host/OrvGridCtrl.h"
 #include "host/records/OrderBookDetails.h"
 #include "view/SelectionIndex.h"
@@ -63,6 +64,67 @@ class OrderBookGrid : public OrvGridCtrl {
   virtual void ApplyLastSorting(bool bRefill);
   // Applies the filters saved in the general settings when the view opens.
   virtual void ApplyFilterOnOpen();
+
+  // --- The shell: commands, context menu, keys, mouse and focus (GridCommandTable.cpp,
+  // GridContextMenu.cpp, GridKeys.cpp, GridShellCommands.cpp). ---
+  // Routes a command id of menu 2001 to its handler; false for an id the grid does not handle.
+  bool OnCommand(unsigned id);
+  // Enabled state of a command for its update handler (true when it has none).
+  bool IsCommandEnabled(unsigned id);
+  void OnContextMenu(int x, int y);
+  // The grid's key handling; true when the key was consumed.
+  bool PreTranslateMessage(orv::platform::MSG* pMsg);
+  void OnLButtonDown();
+  void OnLButtonDblClk();
+  void OnSetFocus();
+  orv::platform::LRESULT OnMessage(unsigned msg, orv::platform::WPARAM wParam,
+                                   orv::platform::LPARAM lParam) override;
+
+  // Small commands of the shell.
+  void OnMenuTitlebar();
+  void OnMenuStatusbar();
+  void OnClose();
+  void OnLogoff();
+  void OnCustomize();
+  void OnTomufilepath();
+
+  // Order actions and launches (their own code fills these in).
+  void OnModify();
+  void OnCancel();
+  void OnCancelall();
+  void OnLinktoiob();
+  void OnSinglehistory();
+  void OnTrades();
+  void OnMarketpictureF5();
+  void OnMarketpictureF6();
+  void OnMarketByAggregate();
+  void OnSavefileExcelfile();
+  void OnSavefileTextfile();
+  void OnBulkOrderExcel();
+  void OnBulkOrderText();
+
+  // Sorting, filters and the filter bar (their own code fills these in).
+  void OnSortAZ();
+  void OnSortZA();
+  void OnRemoveSort();
+  void OnRemoveAllSort();
+  void OnFilterSet();
+  void OnFilterClear();
+  void OnApplyFilter();
+  void OnClearAllFilter();
+  bool OnUpdateRemoveSort();
+  bool OnUpdateClearAllFilter();
+  void OnPendingorderFilterbar();
+  void OnOrderBookSavefilter();
+  void OnUsers();
+  // Quick filters of the context menu: one handler per command id of the table.
+  void OnQuickFilter(unsigned id);
+  // The dock title for a token (0: the plain title).
+  void SetDockTitleBylOurToken(long token);
+  // The scale zoom of Ctrl+[ and Ctrl+].
+  void ZoomBy(double delta);
+
+  int nHeaderMenuColumn = -1;
 
   const std::vector<int>& RestoredRows() const { return m_RestoredRows; }
   bool IsSelectingRows() const { return bSelectingRows; }

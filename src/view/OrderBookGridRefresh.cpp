@@ -154,24 +154,27 @@ void OrderBookGrid::RebuildRowVector(const std::vector<LastSelectedOrderData_map
   const bool dropContractless = Variant().bAlwaysDropContractless;
   if (bUseMemory) m_selectionIndex.Build(remembered);
 
-  m_RowVector.resize(displayed.size());
-  OrderBookDetails** out = m_RowVector.data();
+  // Copy the pointers, then one order-keeping remove pass in place.
+  m_RowVector = displayed;
+  OrderBookDetails** rows = m_RowVector.data();
   std::int64_t kept = 0;
-  const std::size_t n = displayed.size();
-  constexpr std::size_t kAhead = 8;
+  const std::size_t n = m_RowVector.size();
+  constexpr std::size_t kAhead = 16;
   for (std::size_t i = 0; i < n; ++i) {
     if (i + kAhead < n) {
-      // Every record is a cache miss once the store has been sorted; ask for the fields the
-      // filters read before they are needed.
-      const OrderBookDetails* next = displayed[i + kAhead];
-      __builtin_prefetch(&next->eOrderLeg);
-      __builtin_prefetch(&next->eOrderStatus);
+      // Every record is a cache miss once the store has been sorted; ask for the two lines the
+      // refresh reads before they are needed.
+      const OrderBookDetails* next = rows[i + kAhead];
+      if (next) {
+        __builtin_prefetch(&next->eOrderLeg);
+        __builtin_prefetch(&next->Order_Type);
+      }
     }
-    OrderBookDetails* record = displayed[i];
+    OrderBookDetails* record = rows[i];
     if (dropContractless && (!record || !record->pContract)) continue;
     if (!filter.Accept(record)) continue;
     if (bUseMemory) m_selectionIndex.Offer(*record, kept);
-    out[kept++] = record;
+    rows[kept++] = record;
   }
   m_RowVector.resize(static_cast<std::size_t>(kept));
 }

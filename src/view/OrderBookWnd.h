@@ -8,6 +8,7 @@
 #include "host/AppGlobal.h"
 #include "host/LegacyTypes.h"
 #include "host/platform/StatusBar.h"
+#include "host/platform/VirtualKeys.h"
 #include "host/records/OrderEntryPacket.h"
 #include "view/LegacyFormatting.h"
 #include "view/ViewVariant.h"
@@ -41,6 +42,34 @@ class OrderBookWnd : public CustomDockingControlBar {
 
   // Shows or hides the bar; showing asks the grid for a rebuild and starts its refresh timer.
   void ShowControlBar(bool show, bool delay = false, bool activate = true) override;
+
+  // --- The shell (WindowShell.cpp). ---
+  // Creation sequence: status bar panes, splitter with the filter frame row collapsed, router
+  // registration, creation log line. Returns -1 when the base creation fails.
+  int OnCreate();
+  void OnSize(int cx, int cy);
+  void AdjustLayout();
+  virtual void ResetFilterOnClose();
+  void OnNcDestroy();
+  void OnSetFocus();
+  void OnEditFind();
+  // Ctrl+F outside the grid opens the grid's find dialog; true when consumed.
+  bool PreTranslateMessage(orv::platform::MSG* pMsg);
+  orv::platform::LRESULT OnMessage(unsigned msg, orv::platform::WPARAM wParam,
+                                   orv::platform::LPARAM lParam) override;
+  // Window-level forwards of the header menu commands.
+  void OnFilterSet();
+  void OnFilterClear();
+  bool OnUpdateFilterClear();
+  void OnApplyFilter();
+  void OnFilterSortAZ();
+  void OnFilterSortZA();
+
+  bool bFilterBarShown = false;
+  bool bMultiOrdersModify = false;
+  // A bulk order file is being written (Excel and text flavours).
+  bool bBulkExcelSaveInProgress = false;
+  bool bBulkTextSaveInProgress = false;
 
   // Window state the grid and the commands share.
   bool bMultiRowSelected = false;

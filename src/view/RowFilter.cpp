@@ -4,9 +4,24 @@
 #include "view/CellValues.h"
 #include "view/ColumnCatalogue.h"
 
+#include <algorithm>
+#include <charconv>
+
 namespace {
 
 constexpr int kUnknownStatusSlot = 7;
+constexpr std::size_t kLinearValues = 8;
+
+// True when `text` is exactly how an integer cell prints `value` (no sign '+', no leading zeros),
+// so comparing the number is the same as comparing the texts.
+bool IsIntegerText(std::string_view text, long long& value) {
+  if (text.empty()) return false;
+  auto [ptr, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (ec != std::errc{} || ptr != text.data() + text.size()) return false;
+  char canonical[24];
+  auto res = std::to_chars(canonical, canonical + sizeof canonical, value);
+  return std::string_view(canonical, static_cast<std::size_t>(res.ptr - canonical)) == text;
+}
 
 int StatusSlot(OrderStatusIdentifier status) {
   return status >= 0 && status < kUnknownStatusSlot ? static_cast<int>(status) : kUnknownStatusSlot;
@@ -40,15 +55,42 @@ RowFilter::RowFilter(const std::map<int, MULTIPLEFILTER_PARAM>& filters, const V
       }
     } else if (col == COL_Server_Entry_Time || (variant.bHasOrderInitiateTime && col == COL_Order_Initiate_Time)) {
       c.eKind = Kind::DateTime;
+    } else if ((c.readInteger = PlainIntegerReader(col, variant)) != nullptr) {
+      c.eKind = Kind::PlainInteger;
+    } else if ((c.readText = PlainTextReader(col, variant)) != nullptr) {
+      c.eKind = Kind::PlainText;
+    } else if (ColumnValueType(col, variant) == 2) {
+      // Whole-number columns: compare numbers, not formatted texts, when the cell is a number.
+      c.eKind = Kind::Integer;
+    }
+    if (c.eKind == Kind::Integer || c.eKind == Kind::PlainInteger) {
+      for (std::string_view v : c.values) {
+        long long value = 0;
+        if (IsIntegerText(v, value)) c.integers.push_back(value);
+      }
+      std::sort(c.integers.begin(), c.integers.end());
+    }
+    if (c.values.size() > kLinearValues) {
+      std::sort(c.values.begin(), c.values.end());
+      c.bSortedValues = true;
     }
     m_columns.push_back(std::move(c));
   }
 }
 
 bool RowFilter::AcceptText(const Column& column, std::string_view text) const {
+  if (column.bSortedValues) return std::binary_search(column.values.begin(), column.values.end(), text);
   for (std::string_view v : column.values)
     if (v == text) return true;
   return false;
+}
+
+bool RowFilter::AcceptInteger(const Column& column, OrderBookDetails* record) const {
+  GetItemValue(record, column.nCol, m_variant, m_scratch);
+  if (m_scratch.GetKind() == orv::platform::CellValue::Kind::Integer)
+    return std::binary_search(column.integers.begin(), column.integers.end(), m_scratch.Integer());
+  CellTextBuffer buffer;
+  return AcceptText(column, GetItemText(record, column.nCol, m_variant, buffer));
 }
 
 bool RowFilter::Accept(OrderBookDetails* record) const {
@@ -66,6 +108,15 @@ bool RowFilter::Accept(OrderBookDetails* record) const {
         if (OutsideRange(value, *c.pParam)) return false;
         break;
       }
+      case Kind::PlainInteger:
+        if (!std::binary_search(c.integers.begin(), c.integers.end(), c.readInteger(*record))) return false;
+        break;
+      case Kind::PlainText:
+        if (!AcceptText(c, c.readText(*record))) return false;
+        break;
+      case Kind::Integer:
+        if (!AcceptInteger(c, record)) return false;
+        break;
       case Kind::Text:
         if (!AcceptText(c, GetItemText(record, c.nCol, m_variant, buffer))) return false;
         break;

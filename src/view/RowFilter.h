@@ -2,14 +2,17 @@
 // The grid's active column filters, prepared once per refresh so that testing a record costs a
 // few comparisons in place: no allocation, no formatting beyond one stack buffer.
 #include "host/MultipleFilterParam.h"
+#include "host/platform/CellValue.h"
 #include "host/records/OrderBookDetails.h"
+#include "view/CellValues.h"
 #include "view/ViewVariant.h"
 
 #include <map>
 #include <string_view>
 #include <vector>
 
-class RowFilter final {
+// Internal to the module: calls from the refresh bind directly, without the library's call table.
+class __attribute__((visibility("hidden"))) RowFilter final {
  public:
   RowFilter(const std::map<int, MULTIPLEFILTER_PARAM>& filters, const VariantDescription& variant);
 
@@ -20,17 +23,24 @@ class RowFilter final {
   bool Accept(OrderBookDetails* record) const;
 
  private:
-  enum class Kind { Status, DateTime, Text };
+  enum class Kind { Status, DateTime, Integer, PlainInteger, Text, PlainText };
   struct Column {
     int nCol = 0;
     Kind eKind = Kind::Text;
     const MULTIPLEFILTER_PARAM* pParam = nullptr;
-    std::vector<std::string_view> values;  // views into pParam's list
+    std::vector<std::string_view> values;  // views into pParam's list, sorted when long
+    std::vector<long long> integers;       // the values that are exactly an integer's text, sorted
+    bool bSortedValues = false;
+    CellTextReader readText = nullptr;
+    CellIntegerReader readInteger = nullptr;
     bool statusAccepted[8] = {};           // by OrderStatusIdentifier code; [7] for unknown codes
   };
 
   bool AcceptText(const Column& column, std::string_view text) const;
 
+  bool AcceptInteger(const Column& column, OrderBookDetails* record) const;
+
   const VariantDescription& m_variant;
   std::vector<Column> m_columns;
+  mutable orv::platform::CellValue m_scratch;  // keeps its buffer: no allocation per record
 };

@@ -250,8 +250,8 @@ TEST_F(CellValues, numbers_keep_their_kinds_and_a_gtd_number_beyond_int64_keeps_
   EXPECT_EQ(Text(&r, COL_GTDOrderNo, Gtd()), "18446744073709551615");
 }
 
-// Every column of every record, in both variants and both time settings: the filter's text is the
-// displayed value's text.
+// Every column of every record, in both variants and both time settings: the filter's text and
+// the refresh's direct readers give the displayed value's text.
 void ExpectTextsMatchValues(const std::vector<OrderBookDetails*>& rows, const VariantDescription& v) {
   CellValue value;
   std::string valueText;
@@ -271,6 +271,12 @@ void ExpectTextsMatchValues(const std::vector<OrderBookDetails*>& rows, const Va
       if (text != valueText && ++mismatches < 10)
         ADD_FAILURE() << v.cGridClass << " RefNo " << rows[i]->RefNo << " column " << col << ": text \"" << text
                       << "\" value \"" << valueText << "\"";
+      // The refresh's direct readers must read the very same cell.
+      std::string direct = text;
+      if (CellTextReader read = PlainTextReader(col, v)) direct = std::string(read(*rows[i]));
+      if (CellIntegerReader read = PlainIntegerReader(col, v)) direct = std::to_string(read(*rows[i]));
+      if (direct != text && ++mismatches < 10)
+        ADD_FAILURE() << v.cGridClass << " column " << col << ": reader \"" << direct << "\" text \"" << text << "\"";
     }
   }
   EXPECT_EQ(mismatches, 0);

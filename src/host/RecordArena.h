@@ -1,0 +1,28 @@
+#pragma once
+// Stable storage for the store's records: large chunks filled in allocation order, never moved,
+// freed all at once. Chunks are 2 MiB aligned and marked for huge pages where the system offers
+// them, so a pass over a million records does not miss the TLB on every record.
+#include "host/records/OrderBookDetails.h"
+
+#include <cstddef>
+#include <vector>
+
+class RecordArena final {
+ public:
+  RecordArena() = default;
+  ~RecordArena() { Clear(); }
+  RecordArena(const RecordArena&) = delete;
+  RecordArena& operator=(const RecordArena&) = delete;
+
+  OrderBookDetails* Add(const OrderBookDetails& record);
+  void Clear();
+  std::size_t Size() const { return m_size; }
+
+ private:
+  static constexpr std::size_t kChunkBytes = std::size_t{8} << 20;
+  static constexpr std::size_t kPerChunk = kChunkBytes / sizeof(OrderBookDetails);
+
+  std::vector<OrderBookDetails*> m_chunks;
+  std::size_t m_usedInLastChunk = kPerChunk;
+  std::size_t m_size = 0;
+};
