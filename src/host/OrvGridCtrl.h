@@ -58,6 +58,31 @@ class OrvGridCtrl : public orv::platform::GridCtrlModel {
   bool LoadGridProfile(const std::string& name) { return LoadColumnProfile(name); }
   bool HasColumnProfile(const std::string& name) const { return m_profiles.count(name) != 0; }
 
+  // ---- Commands the grid base answers itself (the grid items of the views' context menu) ------
+  // The host's column profile, fit-to-size and grid properties dialogs have no screen here: each
+  // request is counted so that callers and observers can see it arrived.
+  void OnColumnprofile() { ++m_nColumnProfileRequests; }
+  void OnFitToSize() { ++m_nFitToSizeRequests; }
+  void OnGridProperties() { ++m_nGridPropertiesRequests; }
+  int ColumnProfileRequests() const { return m_nColumnProfileRequests; }
+  int FitToSizeRequests() const { return m_nFitToSizeRequests; }
+  int GridPropertiesRequests() const { return m_nGridPropertiesRequests; }
+  // The "Grid" item: grid lines drawn between the cells (on by default).
+  void OnGridLines() { m_bGridLines = !m_bGridLines; }
+  bool IsGridLinesShown() const { return m_bGridLines; }
+  void SetGridLinesShown(bool show) { m_bGridLines = show; }
+
+  // ---- Selection by key: the grid's own Home, End, Page Up and Page Down ----------------------
+  // Moves the current row to the first or the last row, or a page (GetPageRows()) up or down,
+  // keeping the current column (the first visible one when there is no current item). Shift
+  // stretches the selection from its anchor instead of starting a new one. The view follows: a
+  // page key scrolls by a page, and the new row is always brought into view. False, changing
+  // nothing, for any other key or an empty grid.
+  bool SetSelectionOnKeyEvents(int vk, bool shift);
+  // Marked by every key-down the grid sees, so that selection handlers can tell keys from clicks.
+  void SetKeyboardEvent(bool on) { m_bKeyboardEvent = on; }
+  bool IsKeyboardEvent() const { return m_bKeyboardEvent; }
+
  private:
   struct ColumnProfile {
     std::vector<int> order;
@@ -66,6 +91,11 @@ class OrvGridCtrl : public orv::platform::GridCtrlModel {
   };
 
   int m_gridId = 0;
+  bool m_bKeyboardEvent = false;
+  bool m_bGridLines = true;
+  int m_nColumnProfileRequests = 0;
+  int m_nFitToSizeRequests = 0;
+  int m_nGridPropertiesRequests = 0;
   std::map<int, MULTIPLEFILTER_PARAM> m_filters;
   std::map<int, std::vector<std::string>> m_refFilterValues;
   std::map<std::string, ColumnProfile, std::less<>> m_profiles;

@@ -2,9 +2,23 @@
 
 #include "host/AppOrderBook.h"
 #include "actions/StatusBarTotals.h"
+#include "filterbar/OrderBookFilter.h"
+#include "host/CustomSplitterControl.h"
 #include "view/CellValues.h"
 #include "view/ColumnCatalogue.h"
 #include "view/OrderBookWnd.h"
+
+namespace {
+
+// The docking window a created grid belongs to: the grid sits in the window's splitter (or, in
+// hosts without one, straight in the window).
+OrderBookWnd* DockingWindowOf(const orv::platform::Window& grid) {
+  orv::platform::Window* parent = grid.GetParent();
+  if (auto* splitter = dynamic_cast<CustomSplitterControl*>(parent)) parent = splitter->GetParent();
+  return dynamic_cast<OrderBookWnd*>(parent);
+}
+
+}  // namespace
 
 OrderBookGrid::OrderBookGrid(ViewVariant variant) : m_pVariant(&DescriptionOf(variant)) {
   SetGridId(m_pVariant->nGridIdentity);
@@ -44,7 +58,13 @@ int OrderBookGrid::OnCreate() {
     SetScrollBarsStyle(1);
     ShowWindow(true);
     SetGridId(Variant().nGridIdentity);
-    if (m_pWnd) m_pWnd->SetGrid(this);
+    // A grid outside a view window keeps the window it was given with SetOwnerWnd.
+    if (OrderBookWnd* wnd = DockingWindowOf(*this)) m_pWnd = wnd;
+    if (m_pWnd) {
+      m_pWnd->SetGrid(this);
+      if (OrderBookFilter* bar = m_pWnd->GetFilterBar()) bar->SetGrid(this);
+      LoadGridProfile(m_pWnd->GetFormSettingsName());
+    }
     AdjustLayout();
     AppOrderBook::SetOrderBookWnd(this);
     FillGridMaster();
@@ -62,3 +82,6 @@ void OrderBookGrid::ApplyLastSorting(bool) {}
 
 // Saved filters are applied by the saved-filter code; without it the view opens unfiltered.
 void OrderBookGrid::ApplyFilterOnOpen() {}
+
+// Filters are saved by the saved-filter code; without it closing keeps nothing.
+void OrderBookGrid::OnSavefilterInXML() {}

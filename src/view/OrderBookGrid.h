@@ -64,6 +64,13 @@ class OrderBookGrid : public OrvGridCtrl {
   virtual void ApplyLastSorting(bool bRefill);
   // Applies the filters saved in the general settings when the view opens.
   virtual void ApplyFilterOnOpen();
+  // Writes the filters into the general settings (or clears them there) when the window closes.
+  virtual void OnSavefilterInXML();
+
+  // The grid control's find dialog (find only, or find and replace). It has no screen here, so
+  // the requests are counted.
+  void OpenFindReplaceDlg(bool /*bFindOnly*/) { ++m_nFindDialogRequests; }
+  int FindDialogRequests() const { return m_nFindDialogRequests; }
 
   // --- The shell: commands, context menu, keys, mouse and focus (GridCommandTable.cpp,
   // GridContextMenu.cpp, GridKeys.cpp, GridShellCommands.cpp). ---
@@ -125,6 +132,8 @@ class OrderBookGrid : public OrvGridCtrl {
   void ZoomBy(double delta);
 
   int nHeaderMenuColumn = -1;
+  // Flipped by the Users command of the context menu; no filter reads it.
+  bool bUsers = true;
 
   const std::vector<int>& RestoredRows() const { return m_RestoredRows; }
   bool IsSelectingRows() const { return bSelectingRows; }
@@ -161,6 +170,7 @@ class OrderBookGrid : public OrvGridCtrl {
   bool SelectionCoversAllRows() const;
 
   SelectionIndex m_selectionIndex;
+  int m_nFindDialogRequests = 0;
   std::vector<std::uint64_t> m_seenPairs;  // scratch of the selection-memory rebuild
 
  private:

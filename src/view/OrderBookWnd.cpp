@@ -1,5 +1,6 @@
 #include "view/OrderBookWnd.h"
 
+#include "filterbar/OrderBookFilterFrame.h"
 #include "host/AppOrderBook.h"
 #include "host/EntryPointRegistry.h"
 #include "host/GeneralXmlSettings.h"
@@ -88,6 +89,7 @@ OrderBookWnd::~OrderBookWnd() {
   GlobalFunctions::DeleteFromLogOffList(this);
   GlobalFunctions::DeleteFromFocusList(this);
   AppGlobal::m_FocusCtrl.Remove(this);
+  CInteractiveRouterManipulation::RemoveInteractiveWindowInfo(AppGlobal::m_pInteractiveRouterMap, this);
   m_pFilterBar = nullptr;
   m_pFilterFrame = nullptr;
 }

@@ -4,6 +4,7 @@
 // it is constructed.
 #include "actions/BuySellQtyTotals.h"
 #include "host/CustomDockingControlBar.h"
+#include "host/CustomSplitterControl.h"
 #include "host/HostLibraries.h"
 #include "host/AppGlobal.h"
 #include "host/LegacyTypes.h"
@@ -15,6 +16,7 @@
 
 #include <list>
 #include <map>
+#include <memory>
 #include <string>
 
 class OrderBookGrid;
@@ -85,6 +87,16 @@ class OrderBookWnd : public CustomDockingControlBar {
   void SetGrid(OrderBookGrid* grid) { m_pGrid = grid; }
   OrderBookFilter* GetFilterBar() const { return m_pFilterBar; }
   OrderBookFilterFrame* GetFilterFrame() const { return m_pFilterFrame; }
+  // The filter frame registers itself and the bar it created (null, null: neither).
+  void SetFilterFrame(OrderBookFilterFrame* frame, OrderBookFilter* bar) {
+    m_pFilterFrame = frame;
+    m_pFilterBar = bar;
+  }
+  // Row 0 holds the filter frame, row 1 the grid.
+  CustomSplitterControl& GetSplitter() { return m_wndSplitter; }
+  // Where the last layout put the grid and the status bar (client coordinates).
+  WindowRect GetGridRect() const;
+  const WindowRect& GetStatusBarRect() const { return m_rcStatusBar; }
 
   // --- Entry points the host calls for its older paths: they change nothing. ---
   void AddOnGrid(ORVEL_ORDER_ENTRY_AND_IN_STRING&, long, long, CBCGPGridRow*, int*) {}
@@ -152,6 +164,15 @@ class OrderBookWnd : public CustomDockingControlBar {
 
  private:
   void BindEntryPoints();
+  void CreateStatusBarPanes();
+  bool CreateSplitter();
+
+  // The panes are declared after the splitter so that they go first.
+  CustomSplitterControl m_wndSplitter;
+  std::unique_ptr<OrderBookFilterFrame> m_pOwnedFilterFrame;
+  std::unique_ptr<OrderBookGrid> m_pOwnedGrid;
+  WindowRect m_rcGrid;
+  WindowRect m_rcStatusBar;
 
   const VariantDescription* m_pVariant;
   bool m_bBindingComplete = false;

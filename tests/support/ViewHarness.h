@@ -1,6 +1,6 @@
 #pragma once
 // A view as the host builds it: an application on this thread, a fresh host, a small contract
-// master and both windows with their grids created and shown.
+// master and both windows created (each creates its grid) and shown.
 #include "host/ContractMaster.h"
 #include "host/platform/Application.h"
 #include "support/HostReset.h"
@@ -11,6 +11,7 @@
 
 #include <cstring>
 #include <memory>
+#include <stdexcept>
 #include <string>
 
 class ViewHarness {
@@ -18,6 +19,9 @@ class ViewHarness {
   static constexpr std::int32_t kNiftyFut = 102000001;   // NSE derivatives
   static constexpr std::int32_t kReliance = 101000002;   // NSE equity
   static constexpr std::int32_t kBseOfs = 206000003;     // BSE segment 6
+  // The client size the host gives each window before creating it.
+  static constexpr int kClientWidth = 1000;
+  static constexpr int kClientHeight = 400;
 
   ViewHarness() {
     ResetHostForTest();
@@ -33,9 +37,7 @@ class ViewHarness {
     InstallContractMaster(&m_master);
   }
   ~ViewHarness() {
-    m_gtdGrid.reset();
     m_gtd.reset();
-    m_pendingGrid.reset();
     m_pending.reset();
     ResetHostForTest();
     InstallContractMaster(nullptr);
@@ -77,18 +79,16 @@ class ViewHarness {
   OrvPendingOrdersGrid& Pending() {
     if (!m_pending) {
       m_pending = std::make_unique<OrvPendingOrdersWnd>();
-      m_pendingGrid = std::make_unique<OrvPendingOrdersGrid>();
-      Build(*m_pending, *m_pendingGrid);
+      Build(*m_pending);
     }
-    return *m_pendingGrid;
+    return static_cast<OrvPendingOrdersGrid&>(*m_pending->GetGrid());
   }
   GTDOrderBookGrid& Gtd() {
     if (!m_gtd) {
       m_gtd = std::make_unique<GTDOrderBookWnd>();
-      m_gtdGrid = std::make_unique<GTDOrderBookGrid>();
-      Build(*m_gtd, *m_gtdGrid);
+      Build(*m_gtd);
     }
-    return *m_gtdGrid;
+    return static_cast<GTDOrderBookGrid&>(*m_gtd->GetGrid());
   }
   OrvPendingOrdersWnd& PendingWnd() { Pending(); return *m_pending; }
   GTDOrderBookWnd& GtdWnd() { Gtd(); return *m_gtd; }
@@ -100,13 +100,12 @@ class ViewHarness {
   CScriptDesc& Master() { return m_master; }
 
  private:
-  void Build(OrderBookWnd& wnd, OrderBookGrid& grid) {
-    wnd.CreateNative(nullptr);
-    unsigned panes[11] = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10};
-    wnd.GetStatusBar()->SetIndicators(panes);
-    grid.CreateNative(&wnd);
-    grid.SetOwnerWnd(&wnd);
-    grid.OnCreate();
+  // The host creates the bar with its size, sends the size message that ends a native creation,
+  // and shows the bar.
+  void Build(OrderBookWnd& wnd) {
+    wnd.SetClientSize(kClientWidth, kClientHeight);
+    if (wnd.OnCreate() != 0 || !wnd.GetGrid()) throw std::runtime_error("the view window was not created");
+    wnd.SetClientSize(kClientWidth, kClientHeight);
     wnd.ShowControlBar(true);
   }
 
@@ -115,7 +114,5 @@ class ViewHarness {
   ORVEL5901 m_login;
   CScriptDesc m_master;
   std::unique_ptr<OrvPendingOrdersWnd> m_pending;
-  std::unique_ptr<OrvPendingOrdersGrid> m_pendingGrid;
   std::unique_ptr<GTDOrderBookWnd> m_gtd;
-  std::unique_ptr<GTDOrderBookGrid> m_gtdGrid;
 };

@@ -1,0 +1,7 @@
+#pragma once
+#include "filterbar/OrderBookFilter.h"
+
+class OrvOrdersFilter final : public OrderBookFilter {
+ public:
+  OrvOrdersFilter() : OrderBookFilter(ViewVariant::Pending) {}
+};

@@ -1,0 +1,7 @@
+#pragma once
+#include "filterbar/OrderBookFilterFrame.h"
+
+class OrvOrdersFilterFrame final : public OrderBookFilterFrame {
+ public:
+  OrvOrdersFilterFrame() : OrderBookFilterFrame(ViewVariant::Pending) {}
+};

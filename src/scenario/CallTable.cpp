@@ -1,0 +1,148 @@
+#include "scenario/CallTable.h"
+
+#include "host/AppOrderBook.h"
+#include "scenario/OrderLookup.h"
+#include "scenario/ScenarioHost.h"
+#include "scenario/ScenarioNames.h"
+#include "scenario/StepArgs.h"
+#include "view/OrderBookGrid.h"
+#include "view/OrderBookWnd.h"
+
+#include <array>
+
+namespace orv::scenario {
+
+CallArgs::CallArgs(std::string_view entry, const nlohmann::json& list, std::vector<std::string> names)
+    : m_entry(entry), m_list(list), m_names(std::move(names)) {
+  if (!m_list.is_array()) StepArgs::Fail("\"args\" must be a list");
+  if (m_list.size() != m_names.size()) {
+    std::string expected;
+    for (const std::string& n : m_names) expected += (expected.empty() ? "" : ", ") + n;
+    StepArgs::Fail(m_entry + " takes " + std::to_string(m_names.size()) + " argument" +
+                   (m_names.size() == 1 ? "" : "s") + (expected.empty() ? "" : " (" + expected + ")") + ", not " +
+                   std::to_string(m_list.size()));
+  }
+}
+
+const nlohmann::json& CallArgs::At(std::size_t index) const { return m_list.at(index); }
+
+std::int64_t CallArgs::Int(std::size_t index) const {
+  return StepArgs::ToInt(At(index), m_entry + " argument " + m_names[index]);
+}
+
+bool CallArgs::Bool(std::size_t index) const {
+  return StepArgs::ToBool(At(index), m_entry + " argument " + m_names[index]);
+}
+
+std::string CallArgs::Text(std::size_t index) const {
+  return StepArgs::ToText(At(index), m_entry + " argument " + m_names[index]);
+}
+
+std::vector<std::string> CallArgs::TextList(std::size_t index) const {
+  const nlohmann::json& list = At(index);
+  const std::string what = m_entry + " argument " + m_names[index];
+  if (!list.is_array()) StepArgs::Fail("\"" + what + "\" must be a list of texts");
+  std::vector<std::string> out;
+  for (const nlohmann::json& v : list) out.push_back(StepArgs::ToText(v, what));
+  return out;
+}
+
+namespace {
+
+using Result = nlohmann::json;
+
+int Column(CallContext& c, const CallArgs& a, std::size_t index) {
+  return ColumnOf(a.At(index), c.grid.Variant(), "column");
+}
+
+OrderBookDetails* Record(CallContext& c, const CallArgs& a, std::size_t index) {
+  const nlohmann::json& item = a.At(index);
+  if (!item.is_object()) StepArgs::Fail("a record argument is {\"RefNo\": n} with an optional \"leg\"");
+  return FindOrders(DescriptionOf(c.variant).eBook, item).front();
+}
+
+template <typename T>
+T Narrow(std::int64_t v, std::string_view what) {
+  return StepArgs::ToIntIn<T>(nlohmann::json(v), what);
+}
+
+// Rows of the table; keep them in alphabetical order of name.
+const std::array<CallEntry, 24> kEntries{{
+    {"AdjustLayout", {}, [](CallContext& c, const CallArgs&) -> Result { c.wnd.AdjustLayout(); return nullptr; }},
+    {"AssignOrderDataSourceByOrderStatus", {},
+     [](CallContext& c, const CallArgs&) -> Result { c.grid.AssignOrderDataSourceByOrderStatus(); return nullptr; }},
+    {"CalculateBuySellQty", {"token"},
+     [](CallContext& c, const CallArgs& a) -> Result {
+       c.wnd.CalculateBuySellQty(Narrow<std::int32_t>(a.Int(0), "token"), nullptr, nullptr);
+       return nullptr;
+     }},
+    {"CheckRecordAddForFilter", {"record"},
+     [](CallContext& c, const CallArgs& a) -> Result { return c.grid.CheckRecordAddForFilter(Record(c, a, 0)); }},
+    {"FillGridMaster", {}, [](CallContext& c, const CallArgs&) -> Result { c.grid.FillGridMaster(); return nullptr; }},
+    {"FillVirutalRows", {}, [](CallContext& c, const CallArgs&) -> Result { c.grid.FillVirutalRows(); return nullptr; }},
+    {"FilterGridData", {}, [](CallContext& c, const CallArgs&) -> Result { c.grid.FilterGridData(); return nullptr; }},
+    {"GetCurSelectedOrders", {},
+     [](CallContext& c, const CallArgs&) -> Result {
+       std::vector<OrderBookDetails*> orders;
+       c.grid.GetCurSelectedOrders(orders);
+       Result list = Result::array();
+       for (const OrderBookDetails* r : orders) list.push_back(DescribeRow(*r));
+       return list;
+     }},
+    {"GiveRequestColor", {}, [](CallContext& c, const CallArgs&) -> Result { return c.wnd.GiveRequestColor(0, 0); }},
+    {"OnCustomize", {}, [](CallContext& c, const CallArgs&) -> Result { c.grid.OnCustomize(); return nullptr; }},
+    {"OnLogoff", {}, [](CallContext& c, const CallArgs&) -> Result { c.grid.OnLogoff(); return nullptr; }},
+    {"OnSQuareOff_CancelPendOrders", {},
+     [](CallContext& c, const CallArgs&) -> Result { return c.wnd.OnSQuareOff_CancelPendOrders(0, 0); }},
+    {"OnTimeFormat", {}, [](CallContext& c, const CallArgs&) -> Result { return c.wnd.OnTimeFormat(0, 0); }},
+    {"OnTomufilepath", {}, [](CallContext& c, const CallArgs&) -> Result { c.grid.OnTomufilepath(); return nullptr; }},
+    {"RefreshData", {}, [](CallContext& c, const CallArgs&) -> Result { c.grid.RefreshData(); return nullptr; }},
+    {"ResetFilterOnClose", {},
+     [](CallContext& c, const CallArgs&) -> Result { c.wnd.ResetFilterOnClose(); return nullptr; }},
+    {"SetDefaultDemoFilter", {"column", "text", "bShowAll", "bReplace", "bSkipFilterBar"},
+     [](CallContext& c, const CallArgs& a) -> Result {
+       c.grid.SetDefaultDemoFilter(Column(c, a, 0), a.Text(1), a.Bool(2), a.Bool(3), a.Bool(4));
+       return nullptr;
+     }},
+    {"SetDockTitleBylOurToken", {"token"},
+     [](CallContext& c, const CallArgs& a) -> Result {
+       c.grid.SetDockTitleBylOurToken(Narrow<long>(a.Int(0), "token"));
+       return nullptr;
+     }},
+    {"SetFilterParam", {"column", "values", "bShowAll", "bReplace", "bSkipFilterBar"},
+     [](CallContext& c, const CallArgs& a) -> Result {
+       c.grid.SetFilterParam(Column(c, a, 0), a.TextList(1), a.Bool(2), a.Bool(3), a.Bool(4));
+       return nullptr;
+     }},
+    {"SetStatusbarValues", {"token", "symbol", "exchange"},
+     [](CallContext& c, const CallArgs& a) -> Result {
+       c.grid.SetStatusbarValues(Narrow<std::int32_t>(a.Int(0), "token"), a.Text(1), a.Text(2));
+       return nullptr;
+     }},
+    {"ShowControlBar", {"bShow"},
+     [](CallContext& c, const CallArgs& a) -> Result { c.wnd.ShowControlBar(a.Bool(0)); return nullptr; }},
+    {"StartStopProcess", {"bStart", "nElapse"},
+     [](CallContext& c, const CallArgs& a) -> Result {
+       c.grid.StartStopProcess(Narrow<int>(a.Int(0), "bStart"), Narrow<unsigned>(a.Int(1), "nElapse"));
+       return nullptr;
+     }},
+    {"UpdateToCancelOrderStatus", {},
+     [](CallContext& c, const CallArgs&) -> Result { return c.wnd.UpdateToCancelOrderStatus(0, 0); }},
+    {"UpdateVirutalRow", {}, [](CallContext& c, const CallArgs&) -> Result { c.grid.UpdateVirutalRow(); return nullptr; }},
+}};
+
+}  // namespace
+
+const CallEntry* FindCallEntry(std::string_view name) {
+  for (const CallEntry& entry : kEntries)
+    if (entry.name == name) return &entry;
+  return nullptr;
+}
+
+std::vector<std::string> CallEntryNames() {
+  std::vector<std::string> names;
+  for (const CallEntry& entry : kEntries) names.emplace_back(entry.name);
+  return names;
+}
+
+}  // namespace orv::scenario

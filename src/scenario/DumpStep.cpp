@@ -1,0 +1,261 @@
+// The "dump" step: what a view shows and what the store holds, as one event. Every section can
+// be asked for alone; without "what" all of them come.
+#include "host/AppGlobal.h"
+#include "host/AppOrderBook.h"
+#include "host/platform/Menu.h"
+#include "scenario/FilterBarDump.h"
+#include "scenario/ScenarioHost.h"
+#include "scenario/ScenarioNames.h"
+#include "scenario/StepArgs.h"
+#include "scenario/StepGroups.h"
+#include "scenario/StepTable.h"
+#include "view/OrderBookGrid.h"
+#include "view/OrderBookWnd.h"
+
+#include <algorithm>
+#include <array>
+#include <string>
+#include <vector>
+
+namespace orv::scenario {
+
+namespace {
+
+namespace pf = orv::platform;
+using Json = nlohmann::json;
+
+constexpr std::array<std::string_view, 11> kSections{"rows",   "status", "title", "window",    "filters", "selection",
+                                                     "memory", "store",  "menu",  "filterbar", "globals"};
+
+Json ColorName(const pf::DispInfo& cell) {
+  if (!cell.HasTextColor()) return "";
+  if (cell.clrText == 0xFF0000) return "blue";
+  if (cell.clrText == 0x0000FF) return "red";
+  char hex[16];
+  std::snprintf(hex, sizeof hex, "0x%06X", static_cast<unsigned>(cell.clrText));
+  return hex;
+}
+
+Json RowsSection(OrderBookGrid& grid, const StepArgs& args) {
+  const VariantDescription& variant = grid.Variant();
+  std::vector<int> wanted;
+  if (const Json* columns = args.Find("columns")) {
+    if (!columns->is_array()) StepArgs::Fail("\"columns\" must be a list of column names or ids");
+    for (const Json& c : *columns) wanted.push_back(ColumnOf(c, variant, "columns"));
+  }
+  // Display order, visible columns only; a list of columns narrows them.
+  std::vector<int> columns;
+  for (int id : grid.GetColumnOrderArray()) {
+    if (!grid.GetColumnVisible(id)) continue;
+    if (!wanted.empty() && std::find(wanted.begin(), wanted.end(), id) == wanted.end()) continue;
+    columns.push_back(id);
+  }
+  const int count = grid.GetVirtualRowCount();
+  int first = 0, last = count - 1;
+  if (const Json* rows = args.Find("rows")) {
+    if (rows->is_array()) {
+      if (rows->size() != 2) StepArgs::Fail("\"rows\" is a count or [first, last]");
+      first = static_cast<int>(std::max<std::int64_t>(0, StepArgs::ToInt((*rows)[0], "rows")));
+      last = static_cast<int>(std::min<std::int64_t>(last, StepArgs::ToInt((*rows)[1], "rows")));
+    } else {
+      const std::int64_t n = StepArgs::ToInt(*rows, "rows");
+      if (n < 0) StepArgs::Fail("\"rows\" cannot be negative");
+      last = static_cast<int>(std::min<std::int64_t>(last, n - 1));
+    }
+  }
+  Json names = Json::array();
+  for (int id : columns) names.push_back(ColumnName(id, variant));
+  Json cells = Json::array(), colors = Json::array();
+  std::string text;
+  for (int row = first; row <= last; ++row) {
+    Json line = Json::array();
+    Json color = "";
+    for (int id : columns) {
+      const pf::DispInfo& cell = grid.RequestCell(row, id);
+      cell.value.ToText(text);
+      line.push_back(text);
+      if (color == "") color = ColorName(cell);
+    }
+    cells.push_back(std::move(line));
+    colors.push_back(std::move(color));
+  }
+  return {{"count", count}, {"first", first}, {"columns", std::move(names)}, {"cells", std::move(cells)},
+          {"colors", std::move(colors)}};
+}
+
+Json StatusSection(OrderBookWnd& wnd) {
+  Json panes = Json::array();
+  pf::StatusBar& bar = *wnd.GetStatusBar();
+  for (int i = 0; i < bar.GetCount(); ++i) panes.push_back(bar.GetPaneText(i));
+  return panes;
+}
+
+Json WindowSection(OrderBookWnd& wnd, OrderBookGrid& grid) {
+  Json sort = Json::array();
+  for (int id : grid.GetSortColumns())
+    sort.push_back({{"column", ColumnName(id, grid.Variant())}, {"ascending", grid.GetColumnState(id) > 0}});
+  return {{"visible", wnd.IsVisible()},
+          {"titleBar", wnd.IsTitleBarShown()},
+          {"statusBar", wnd.IsStatusBarShown()},
+          {"bFilterBarShown", wnd.bFilterBarShown},
+          {"bMultiRowSelected", wnd.bMultiRowSelected},
+          {"bClosedByEscape", wnd.bClosedByEscape},
+          {"focus", grid.HasFocus() ? "grid" : wnd.HasFocus() ? "window" : ""},
+          {"refreshTimer", wnd.HasApp() && wnd.App().Loop().hasTimer(&grid, grid.Variant().nRefreshTimerId)},
+          {"scale", grid.GetScale()},
+          {"sort", std::move(sort)}};
+}
+
+Json FiltersSection(OrderBookGrid& grid) {
+  Json filters = Json::array();
+  for (const auto& [column, param] : grid.Filters()) {
+    Json f{{"column", ColumnName(column, grid.Variant())}, {"nCol", column}, {"bAll", param.bAll},
+           {"lstValues", param.lstValues}};
+    if (param.dtFrom.IsValid()) f["dtFrom"] = param.dtFrom.Format();
+    if (param.dtTill.IsValid()) f["dtTill"] = param.dtTill.Format();
+    filters.push_back(std::move(f));
+  }
+  return filters;
+}
+
+Json SelectionSection(OrderBookGrid& grid) {
+  Json ranges = Json::array();
+  for (const pf::GridRange& r : grid.GetSelectionRanges()) ranges.push_back({r.m_nTop, r.m_nBottom});
+  const pf::GridItemID current = grid.GetCurSelItemID();
+  Json cur = nullptr;
+  if (!current.IsNull())
+    cur = {{"row", current.m_nRow}, {"column", ColumnName(current.m_nColumn, grid.Variant())}};
+  return {{"ranges", std::move(ranges)}, {"current", std::move(cur)}, {"wholeRows", grid.IsWholeRowSelection()}};
+}
+
+Json Remembered(const LastSelectedOrderData_map& entry) {
+  return {{"RefNo", entry.RefNo}, {"iEndMarker", entry.iEndMarker}, {"bLegRow", entry.bLegRow}};
+}
+
+Json MemorySection(ViewVariant variant) {
+  OrderBookRefs book = AppOrderBook::Book(DescriptionOf(variant).eBook);
+  const bool pending = variant == ViewVariant::Pending;
+  Json list = Json::array(), map = Json::array();
+  for (const LastSelectedOrderData_map& entry : book.LastSelected) list.push_back(Remembered(entry));
+  std::vector<std::uint32_t> keys;
+  for (const auto& [key, entry] : book.mapLastSelected) keys.push_back(key);
+  std::sort(keys.begin(), keys.end());  // the map has no order of its own
+  for (std::uint32_t key : keys) map.push_back(Remembered(book.mapLastSelected.at(key)));
+  return {{pending ? "LastSelectedRefNo" : "LastSelectedRefNoGTD", std::move(list)},
+          {pending ? "map_LastSelectedRefNo" : "map_LastSelectedRefNoGTD", std::move(map)}};
+}
+
+Json StoreSection(ViewVariant variant) {
+  OrderBookRefs book = AppOrderBook::Book(DescriptionOf(variant).eBook);
+  const bool pending = variant == ViewVariant::Pending;
+  Json store{{pending ? "vctAllOrderBook" : "vctAllGTDOrderBook", book.vctAll.size()},
+             {pending ? "vctDisplayedOrderBook" : "vctDisplayedGTDOrderBook", book.vctDisplayed.size()},
+             {pending ? "IsInsertPost" : "IsInsertPost_GTD", book.IsInsertPost},
+             {pending ? "IsUpdatePost" : "IsUpdatePost_GTD", book.IsUpdatePost},
+             {pending ? "IsSortData" : "IsSortData_GTD", book.IsSortData},
+             {pending ? "vctModification" : "vctModificationGTD", book.vctModification},
+             {pending ? "vctCancellation" : "vctCancellationGTD", book.vctCancellation}};
+  if (pending) store["objOrderBook_IOBLinkOrder"] = AppOrderBook::objOrderBook_IOBLinkOrder;
+  return store;
+}
+
+Json MenuItems(const pf::Menu& menu) {
+  Json items = Json::array();
+  for (const pf::MenuItem& item : menu.Items()) {
+    if (item.separator) {
+      items.push_back({{"separator", true}});
+      continue;
+    }
+    Json entry{{"text", item.text}};
+    if (item.IsPopup()) entry["items"] = MenuItems(*item.submenu);
+    else entry["id"] = item.id;
+    if (item.checked) entry["checked"] = true;
+    if (item.grayed) entry["grayed"] = true;
+    items.push_back(std::move(entry));
+  }
+  return items;
+}
+
+Json MenuSection(ScenarioHost& host) {
+  const auto& last = host.App().PopupMenus().Last();
+  if (!last) return nullptr;
+  return {{"chosen", last->chosen}, {"items", MenuItems(last->menu)}};
+}
+
+// Numbers as numbers; the text settings are the ones that take a text that is not a number.
+Json SettingValue(const std::string& name, const std::string& value) {
+  if (AppGlobal::SetMemberByName(name, "not a number")) {
+    AppGlobal::SetMemberByName(name, value);
+    return value;
+  }
+  try {
+    return std::stoll(value);
+  } catch (...) {
+    return value;
+  }
+}
+
+Json GlobalsSection(ScenarioHost& host, const StepArgs& args) {
+  Json out = Json::object();
+  const Json* names = args.Find("globals");
+  if (!names) return out;
+  if (!names->is_array()) StepArgs::Fail("\"globals\" must be a list of setting names");
+  for (const Json& n : *names) {
+    const std::string name = StepArgs::ToText(n, "globals");
+    std::string value;
+    if (name == "objWindowPassing") out[name] = host.DescribeRequest(AppGlobal::objWindowPassing);
+    else if (name == "login.userId") out[name] = std::string(host.Login().userId());
+    else if (name == "login.userType") out[name] = host.Login().userType();
+    else if (name == "login.allClients") out[name] = host.Login().allClients();
+    else if (name == "login.accountFlag") out[name] = host.Login().accountFlag();
+    else if (AppGlobal::GetMemberByName(name, value)) out[name] = SettingValue(name, value);
+    else StepArgs::Fail("unknown setting \"" + name + "\"");
+  }
+  return out;
+}
+
+void Dump(ScenarioHost& host, const StepArgs& args) {
+  const ViewVariant variant = args.View();
+  std::vector<std::string> what;
+  if (const Json* list = args.Find("what")) {
+    if (!list->is_array()) StepArgs::Fail("\"what\" must be a list of sections");
+    for (const Json& s : *list) {
+      std::string section = StepArgs::ToText(s, "what");
+      if (std::find(kSections.begin(), kSections.end(), section) == kSections.end())
+        StepArgs::Fail("a dump has no section \"" + section + "\"");
+      what.push_back(std::move(section));
+    }
+  } else {
+    what.assign(kSections.begin(), kSections.end());
+    if (!args.Has("globals")) std::erase(what, "globals");
+  }
+  auto wants = [&](std::string_view s) { return std::find(what.begin(), what.end(), s) != what.end(); };
+
+  Json event{{"view", std::string(ViewName(variant))}, {"open", host.IsOpen(variant)}};
+  if (const Json* label = args.Find("label")) event["label"] = StepArgs::ToText(*label, "label");
+  OrderBookWnd* wnd = host.Window(variant);
+  OrderBookGrid* grid = host.Grid(variant);
+  if (wnd && grid) {
+    if (wants("rows")) event["rows"] = RowsSection(*grid, args);
+    if (wants("status")) event["status"] = StatusSection(*wnd);
+    if (wants("title")) event["title"] = wnd->GetDockTitle();
+    if (wants("window")) event["window"] = WindowSection(*wnd, *grid);
+    if (wants("filters")) event["filters"] = FiltersSection(*grid);
+    if (wants("selection")) event["selection"] = SelectionSection(*grid);
+    if (wants("filterbar")) event["filterbar"] = DescribeFilterBar(wnd->GetFilterBar());
+  }
+  if (wants("memory")) event["memory"] = MemorySection(variant);
+  if (wants("store")) event["store"] = StoreSection(variant);
+  if (wants("menu")) event["menu"] = MenuSection(host);
+  if (wants("globals")) event["globals"] = GlobalsSection(host, args);
+  host.FlushPosts();
+  host.Events().Emit("dump", std::move(event));
+}
+
+}  // namespace
+
+void AddDumpStep(StepTable& table) {
+  table.Add({"dump", {"view", "what", "rows", "columns", "globals", "label"}, &Dump});
+}
+
+}  // namespace orv::scenario

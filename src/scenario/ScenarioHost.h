@@ -1,0 +1,105 @@
+#pragma once
+// The host a scenario plays: one toolkit application with a manual clock, the host's globals put
+// back to a fresh terminal, a contract master, a login record, the order-book windows, and
+// observers that turn everything the module does into events (message boxes, posts to the main
+// window, window requests queued for the host, log lines, order senders called, files written).
+//
+// One ScenarioHost at a time per process: the host's globals are shared.
+#include "host/ContractMaster.h"
+#include "host/LogWriter.h"
+#include "host/platform/Application.h"
+#include "host/records/LoginResponse.h"
+#include "host/records/WindowPassing.h"
+#include "scenario/EventWriter.h"
+#include "view/ViewVariant.h"
+
+#include <nlohmann/json.hpp>
+
+#include <cstddef>
+#include <filesystem>
+#include <memory>
+#include <string>
+
+class OrderBookWnd;
+class OrderBookGrid;
+
+namespace orv::scenario {
+
+class OrderSenderRecorder;
+
+class ScenarioHost final {
+ public:
+  struct Options {
+    // Where log files go; empty: log lines are only reported as events.
+    std::filesystem::path logFolder;
+  };
+
+  explicit ScenarioHost(EventWriter& events);
+  ScenarioHost(EventWriter& events, Options options);
+  ~ScenarioHost();
+  ScenarioHost(const ScenarioHost&) = delete;
+  ScenarioHost& operator=(const ScenarioHost&) = delete;
+
+  EventWriter& Events() { return m_events; }
+  orv::platform::Application& App() { return m_app; }
+  CScriptDesc& Master() { return m_master; }
+  ORVEL5901& Login() { return m_login; }
+  // The application's data folder (a fresh temporary folder, removed at the end).
+  const std::filesystem::path& DataFolder() const { return m_dataFolder; }
+
+  // ---- Views. ----
+  // Constructs and creates the variant's window (and with it its grid), hidden, as the host does.
+  // Throws StepError when it is open already.
+  void Open(ViewVariant variant);
+  // Destroys the window as the host does when it closes it for good.
+  void Close(ViewVariant variant);
+  bool IsOpen(ViewVariant variant) const;
+  // Null when the view is not open (or has no grid).
+  OrderBookWnd* Window(ViewVariant variant) const;
+  OrderBookGrid* Grid(ViewVariant variant) const;
+  // Throw StepError naming the view when it is not open.
+  OrderBookWnd& RequireWindow(ViewVariant variant) const;
+  OrderBookGrid& RequireGrid(ViewVariant variant) const;
+
+  // ---- Events. ----
+  // Reports the messages posted to the main window since the last call.
+  void FlushPosts();
+  // What the host's message pump does between two steps: deliver the messages already posted
+  // (the clock does not move), then report what happened.
+  void AfterStep();
+  // The hook for code that writes files: reports the path (relative to the data folder when it
+  // lies inside it).
+  void FileWritten(const std::filesystem::path& path);
+
+  // A stable name for a pointer the module hands out ("grid:pending", "wnd:gtd",
+  // "AppGlobal::objWindowPassing"); null for a null pointer and "unknown" for anything else, so
+  // events never show addresses.
+  nlohmann::json NameOf(const void* pointer) const;
+  nlohmann::json DescribeRequest(const WindowPassing& request) const;
+
+ private:
+  struct View;
+
+  void ResetHostGlobals();
+  void InstallObservers();
+  void RemoveObservers();
+  View& SlotOf(ViewVariant variant);
+  const View& SlotOf(ViewVariant variant) const;
+
+  EventWriter& m_events;
+  Options m_options;
+  std::filesystem::path m_dataFolder;
+  // Declared before everything that binds windows to the application, so it outlives them.
+  orv::platform::Application m_app;
+  orv::platform::ApplicationScope m_scope{m_app};
+  LogWriter m_log;
+  int m_logObserver = 0;
+  CScriptDesc m_master;
+  ORVEL5901 m_login;
+  std::unique_ptr<OrderSenderRecorder> m_senders;
+  std::unique_ptr<View> m_pending;
+  std::unique_ptr<View> m_gtd;
+  std::size_t m_postsReported = 0;
+};
+
+}  // namespace orv::scenario

@@ -1,0 +1,14 @@
+#pragma once
+// One function per group of steps; each adds its steps to the table.
+namespace orv::scenario {
+
+class StepTable;
+
+void AddSettingsSteps(StepTable& table);  // settings, contracts, answer
+void AddOrderSteps(StepTable& table);     // orders, generate
+void AddViewSteps(StepTable& table);      // open, show, hide, close, run
+void AddInputSteps(StepTable& table);     // select, key, command, click, headermenu, menu
+void AddCallStep(StepTable& table);       // call
+void AddDumpStep(StepTable& table);       // dump
+
+}  // namespace orv::scenario

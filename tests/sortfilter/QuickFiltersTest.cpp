@@ -1,0 +1,127 @@
+#include "sortfilter/QuickFilters.h"
+#include "support/ViewHarness.h"
+#include "view/ColumnCatalogue.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+namespace {
+
+class QuickFilters : public ::testing::Test {
+ protected:
+  static constexpr std::int32_t kCrude = 301000004;  // CME
+  static constexpr std::int32_t kBseEq = 201000005;  // BSE equity
+
+  QuickFilters() {
+    h.AddContract(kCrude, "CME", "CL", "F", 1, "%.2f");
+    h.AddContract(kBseEq, "BSE", "TATA", "E", 1, "%.2f");
+    AddOn(1, ViewHarness::kNiftyFut);  // NSE
+    AddOn(2, kBseEq);                  // BSE
+    AddOn(3, kCrude);                  // CME
+    h.AddOrder(BookKind::Pending, 4, [this](OrderBookDetails& r) {
+      r.eOrderStatus = eUnConfirmed;
+      CopyText(r.Order_Status, "UnConfirmed");
+      CopyText(r.B_S, "SELL");
+    });
+  }
+  void AddOn(std::uint32_t refNo, std::int32_t token) {
+    h.AddOrder(BookKind::Pending, refNo, [this, token](OrderBookDetails& r) {
+      r.lOurToken = token;
+      r.pContract = h.Master().Find(token);
+    });
+  }
+  std::set<std::uint32_t> Shown() {
+    OrderBookGrid& g = grid();
+    h.Run();
+    std::set<std::uint32_t> out;
+    for (int r = 0; r < g.GetVirtualRowCount(); ++r) out.insert(g.RecordAtRow(r)->RefNo);
+    return out;
+  }
+  std::vector<std::string> Values(int col) {
+    const MULTIPLEFILTER_PARAM* f = grid().FindFilter(col);
+    return f ? f->lstValues : std::vector<std::string>{};
+  }
+  OrderBookGrid& grid() { return h.Pending(); }
+
+  ViewHarness h;
+};
+
+TEST_F(QuickFilters, exchange_items_toggle_a_single_exchange_and_all_brings_every_row_back) {
+  ASSERT_EQ(Shown(), (std::set<std::uint32_t>{1, 2, 3, 4}));
+  grid().OnQuickFilter(2014);  // NSE
+  EXPECT_EQ(Shown(), (std::set<std::uint32_t>{1, 4}));
+  grid().OnQuickFilter(2015);  // BSE replaces NSE
+  EXPECT_EQ(Values(COL_ExchCode), (std::vector<std::string>{"BSE"}));
+  EXPECT_EQ(Shown(), (std::set<std::uint32_t>{2}));
+  grid().OnQuickFilter(2015);  // BSE again takes it out
+  EXPECT_FALSE(grid().IsFilterExist(COL_ExchCode));
+  EXPECT_EQ(Shown(), (std::set<std::uint32_t>{1, 2, 3, 4}));
+  grid().OnQuickFilter(2014);
+  grid().OnQuickFilter(2013);  // Exchange ALL
+  EXPECT_FALSE(grid().IsFilterExist(COL_ExchCode));
+  EXPECT_EQ(Shown(), (std::set<std::uint32_t>{1, 2, 3, 4}));
+}
+
+TEST_F(QuickFilters, cme_adds_to_the_exchanges_already_chosen_and_comes_out_alone) {
+  grid().OnQuickFilter(2014);  // NSE
+  grid().OnQuickFilter(2028);  // CME
+  EXPECT_EQ(Values(COL_ExchCode), (std::vector<std::string>{"NSE", "CME"}));
+  EXPECT_EQ(Shown(), (std::set<std::uint32_t>{1, 3, 4}));
+  grid().OnQuickFilter(2028);
+  EXPECT_EQ(Values(COL_ExchCode), (std::vector<std::string>{"NSE"}));
+  EXPECT_EQ(Shown(), (std::set<std::uint32_t>{1, 4}));
+}
+
+TEST_F(QuickFilters, a_toggle_takes_one_value_out_of_a_filter_of_several_and_replaces_otherwise) {
+  ASSERT_EQ(Values(COL_Order_Status), (std::vector<std::string>{"Pending", "UnConfirmed"}));
+  grid().OnQuickFilter(2042);  // Pending is there: only it goes
+  EXPECT_EQ(Values(COL_Order_Status), (std::vector<std::string>{"UnConfirmed"}));
+  EXPECT_EQ(Shown(), (std::set<std::uint32_t>{4}));
+  grid().OnQuickFilter(2044);  // Cancelled is not: it becomes the only status
+  EXPECT_EQ(Values(COL_Order_Status), (std::vector<std::string>{"Cancelled"}));
+  EXPECT_TRUE(Shown().empty());
+}
+
+TEST_F(QuickFilters, each_item_filters_its_own_column_on_the_cell_text) {
+  grid().OnQuickFilter(2041);  // Order Status All
+  EXPECT_FALSE(grid().IsFilterExist(COL_Order_Status));
+  grid().OnQuickFilter(2043);
+  EXPECT_EQ(Values(COL_Order_Status), (std::vector<std::string>{"UnConfirmed"})) << "not the menu's Un-Confirmed";
+  grid().OnQuickFilter(2036);
+  EXPECT_EQ(Values(COL_B_S), (std::vector<std::string>{"SELL"}));
+  grid().OnQuickFilter(2033);
+  EXPECT_EQ(Values(COL_Mkt_Seg), (std::vector<std::string>{"SLBM"})) << "the S item filters SLBM";
+  grid().OnQuickFilter(7333);
+  EXPECT_EQ(Values(COL_Mkt_Seg), (std::vector<std::string>{"OFS"}));
+  grid().OnQuickFilter(2039);
+  EXPECT_EQ(Values(COL_Pro_Client), (std::vector<std::string>{"CLI"}));
+  grid().OnQuickFilter(2055);
+  EXPECT_EQ(Values(COL_Order_Type), (std::vector<std::string>{"SL"}));
+  grid().OnQuickFilter(7365);
+  EXPECT_EQ(Values(COL_Order_Style), (std::vector<std::string>{"IOM"}));
+  for (unsigned all : {2029u, 2034u, 2037u, 2053u, 2056u}) grid().OnQuickFilter(all);
+  EXPECT_EQ(grid().Filters().size(), 1u) << "only the status filter is left";
+}
+
+TEST_F(QuickFilters, ids_without_a_quick_filter_change_nothing) {
+  const auto before = grid().Filters();
+  for (unsigned id : {2024u, 32782u, 2027u, 2002u, 0u}) grid().OnQuickFilter(id);
+  EXPECT_EQ(grid().Filters().size(), before.size());
+  EXPECT_EQ(Values(COL_Order_Status), (std::vector<std::string>{"Pending", "UnConfirmed"}));
+  EXPECT_EQ(FindQuickFilter(2027), nullptr) << "the menu only marks CME under 2027";
+}
+
+TEST(QuickFilterTable, every_group_starts_with_its_all_item_and_ids_are_unique) {
+  std::set<unsigned> ids;
+  int column = -1;
+  for (const QuickFilterItem& item : QuickFilterItems()) {
+    EXPECT_TRUE(ids.insert(item.nId).second) << item.nId;
+    if (item.nCol != column) {
+      EXPECT_EQ(item.eMode, QuickFilterMode::All) << "group of column " << item.nCol;
+      column = item.nCol;
+    }
+  }
+}
+
+}  // namespace

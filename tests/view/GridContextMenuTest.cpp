@@ -1,0 +1,183 @@
+#include "support/ViewHarness.h"
+#include "view/ColumnCatalogue.h"
+#include "view/ModuleResources.h"
+
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+#include <string>
+
+namespace {
+
+using orv::platform::Menu;
+using orv::platform::MenuItem;
+
+class GridContextMenu : public ::testing::Test {
+ protected:
+  // Opens the context menu of `grid` and returns the menu as it was shown.
+  const Menu& Open(OrderBookGrid& grid) {
+    const std::size_t before = h.App().PopupMenus().TrackedCount();
+    grid.OnContextMenu(40, 50);
+    EXPECT_EQ(h.App().PopupMenus().TrackedCount(), before + 1) << "the menu was shown";
+    return h.App().PopupMenus().Last()->menu;
+  }
+  static const MenuItem& Item(const Menu& menu, unsigned id) {
+    const MenuItem* item = menu.FindCommand(id);
+    if (item == nullptr) throw std::runtime_error("no menu item " + std::to_string(id));
+    return *item;
+  }
+  static bool Ticked(const Menu& menu, unsigned id) { return Item(menu, id).checked; }
+  static bool Greyed(const Menu& menu, unsigned id) { return Item(menu, id).grayed; }
+
+  ViewHarness h;
+};
+
+TEST_F(GridContextMenu, one_exchange_is_ticked_and_greyed_while_all_stays_usable) {
+  auto& grid = h.Pending();
+  grid.OnQuickFilter(2014);  // NSE
+  const Menu& menu = Open(grid);
+  EXPECT_TRUE(Ticked(menu, 2014));
+  EXPECT_TRUE(Greyed(menu, 2014));
+  EXPECT_FALSE(Ticked(menu, 2013));
+  EXPECT_FALSE(Greyed(menu, 2013));
+  EXPECT_FALSE(Ticked(menu, 2015));
+  EXPECT_FALSE(Greyed(menu, 2015));
+}
+
+TEST_F(GridContextMenu, two_exchanges_are_both_ticked_and_usable) {
+  auto& grid = h.Pending();
+  grid.SetFilterParam(COL_ExchCode, {"BSE", "MSEI CD"}, false, true, false);
+  const Menu& menu = Open(grid);
+  for (unsigned id : {2015u, 2017u}) {
+    EXPECT_TRUE(Ticked(menu, id)) << id;
+    EXPECT_FALSE(Greyed(menu, id)) << id;
+  }
+  EXPECT_FALSE(Ticked(menu, 2013));
+  EXPECT_FALSE(Ticked(menu, 2014));
+}
+
+TEST_F(GridContextMenu, msei_is_ticked_for_its_own_value_and_cme_submenu_never) {
+  auto& grid = h.Pending();
+  grid.SetFilterParam(COL_ExchCode, {"MSEI", "CME"}, false, true, false);
+  const Menu& menu = Open(grid);
+  EXPECT_TRUE(Ticked(menu, 32782));
+  EXPECT_FALSE(Ticked(menu, 2017)) << "MSEI CD is another exchange";
+  EXPECT_FALSE(Ticked(menu, 2028)) << "the CME submenu's ALL adds CME; it shows no state";
+}
+
+TEST_F(GridContextMenu, groups_without_a_filter_tick_and_grey_their_all_item) {
+  auto& grid = h.Pending();
+  grid.OnQuickFilter(2041);  // clears the default status filter
+  const Menu& menu = Open(grid);
+  for (unsigned all : {2013u, 2029u, 2034u, 2053u, 2037u, 2041u, 2056u}) {
+    EXPECT_TRUE(Ticked(menu, all)) << all;
+    EXPECT_TRUE(Greyed(menu, all)) << all;
+  }
+  for (unsigned value : {2042u, 2043u, 2044u, 2045u, 2035u, 2036u}) EXPECT_FALSE(Ticked(menu, value)) << value;
+}
+
+TEST_F(GridContextMenu, default_status_filter_ticks_pending_and_unconfirmed) {
+  const Menu& menu = Open(h.Pending());
+  EXPECT_TRUE(Ticked(menu, 2042));
+  EXPECT_TRUE(Ticked(menu, 2043));
+  EXPECT_FALSE(Greyed(menu, 2042));
+  EXPECT_FALSE(Greyed(menu, 2043));
+  EXPECT_FALSE(Ticked(menu, 2041));
+  EXPECT_FALSE(Greyed(menu, 2041));
+  EXPECT_FALSE(Ticked(menu, 2044));
+}
+
+TEST_F(GridContextMenu, single_values_of_other_groups_are_ticked_and_greyed) {
+  auto& grid = h.Pending();
+  for (unsigned id : {2033u, 2036u, 2055u, 2039u, 2045u, 7365u}) grid.OnQuickFilter(id);
+  const Menu& menu = Open(grid);
+  for (unsigned id : {2033u, 2036u, 2055u, 2039u, 2045u, 7365u}) {
+    EXPECT_TRUE(Ticked(menu, id)) << id;
+    EXPECT_TRUE(Greyed(menu, id)) << id;
+  }
+  grid.OnQuickFilter(7333);  // OFS replaces SLBM
+  const Menu& again = Open(grid);
+  EXPECT_TRUE(Ticked(again, 7333));
+  EXPECT_FALSE(Ticked(again, 2033));
+}
+
+TEST_F(GridContextMenu, users_is_greyed_when_the_login_restricts_clients) {
+  auto& grid = h.Pending();
+  EXPECT_FALSE(Greyed(Open(grid), 2059));
+  AppGlobal::g_pObjLoginResponse->setAllClients(0);
+  EXPECT_TRUE(Greyed(Open(grid), 2059));
+  AppGlobal::g_pObjLoginResponse = nullptr;
+  EXPECT_TRUE(Greyed(Open(grid), 2059)) << "no login record grants nothing";
+}
+
+TEST_F(GridContextMenu, bulk_items_follow_the_setting_on_pending_and_are_always_grey_on_gtd) {
+  auto& grid = h.Pending();
+  {
+    const Menu& menu = Open(grid);
+    EXPECT_TRUE(Greyed(menu, 32775));
+    EXPECT_TRUE(Greyed(menu, 32774));
+    EXPECT_EQ(Item(menu, 2004).text, "&Filter Bar..\tShift+S");
+  }
+  AppGlobal::g_bPendingOrdersOnBulkWindow = 1;
+  {
+    const Menu& menu = Open(grid);
+    EXPECT_FALSE(Greyed(menu, 32775));
+    EXPECT_FALSE(Greyed(menu, 32774));
+    EXPECT_EQ(Item(menu, 2004).text, "Filter Bar..\tShift+S");
+  }
+  const Menu& gtd = Open(h.Gtd());
+  EXPECT_TRUE(Greyed(gtd, 32775));
+  EXPECT_TRUE(Greyed(gtd, 32774));
+}
+
+TEST_F(GridContextMenu, grid_properties_and_save_filter_are_removed_and_grid_shows_its_flag) {
+  auto& grid = h.Pending();
+  {
+    const Menu& menu = Open(grid);
+    EXPECT_EQ(menu.FindCommand(5010), nullptr);
+    EXPECT_EQ(menu.FindCommand(32780), nullptr);
+    EXPECT_EQ(Item(menu, 5001).text, "&Grid");
+    EXPECT_TRUE(Ticked(menu, 5001));
+  }
+  grid.OnGridLines();
+  EXPECT_FALSE(Ticked(Open(grid), 5001));
+}
+
+TEST_F(GridContextMenu, title_bar_and_status_bar_ticks_follow_the_window) {
+  auto& grid = h.Pending();
+  auto& wnd = h.PendingWnd();
+  const int hides = wnd.HideFloatingBarRequests();
+  {
+    const Menu& menu = Open(grid);
+    EXPECT_TRUE(Ticked(menu, 2009));
+    EXPECT_TRUE(Ticked(menu, 2010));
+  }
+  EXPECT_EQ(wnd.HideFloatingBarRequests(), hides + 1) << "the tabbed area's floating bars are hidden first";
+  wnd.ShowTitleBar(false);
+  wnd.GetStatusBar()->ShowWindow(false);
+  const Menu& menu = Open(grid);
+  EXPECT_FALSE(Ticked(menu, 2009));
+  EXPECT_FALSE(Ticked(menu, 2010));
+}
+
+TEST_F(GridContextMenu, chosen_command_reaches_the_grid) {
+  auto& grid = h.Pending();
+  h.App().PopupMenus().SetChooser([](const Menu&) { return 2036u; });  // Sell
+  grid.OnContextMenu(1, 1);
+  h.Run();
+  EXPECT_EQ(h.App().PopupMenus().Last()->chosen, 2036u);
+  EXPECT_TRUE(grid.IsFilterExist(COL_B_S, "SELL"));
+}
+
+TEST_F(GridContextMenu, nothing_is_shown_without_a_window_or_without_the_menu_resource) {
+  OrvPendingOrdersGrid loose;
+  loose.OnContextMenu(0, 0);
+  EXPECT_EQ(h.App().PopupMenus().TrackedCount(), 0u);
+
+  auto& grid = h.Pending();
+  ModuleResources::Unregister(h.App().Resources());
+  grid.OnContextMenu(0, 0);
+  EXPECT_EQ(h.App().PopupMenus().TrackedCount(), 0u);
+}
+
+}  // namespace

@@ -1,0 +1,626 @@
+#include "support/ViewHarness.h"
+#include "view/ColumnCatalogue.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <ctime>
+#include <map>
+#include <ostream>
+
+namespace {
+
+namespace platform = orv::platform;
+using platform::GridItemID;
+using platform::GridRange;
+
+enum Mods : unsigned { kPlain = 0, kShift = 1, kCtrl = 2, kAlt = 4 };
+
+std::string ModsText(unsigned mods) {
+  std::string out;
+  if (mods & kCtrl) out += "Ctrl+";
+  if (mods & kShift) out += "Shift+";
+  if (mods & kAlt) out += "Alt+";
+  return out;
+}
+
+std::string KeyText(int vk) {
+  if ((vk >= 'A' && vk <= 'Z') || (vk >= '0' && vk <= '9')) return std::string(1, static_cast<char>(vk));
+  return "vk" + std::to_string(vk);
+}
+
+struct KeyCase {
+  int vk;
+  unsigned mods;
+  friend std::ostream& operator<<(std::ostream& os, const KeyCase& k) { return os << ModsText(k.mods) << KeyText(k.vk); }
+};
+
+// Everything a key could change that a test can see.
+struct Observed {
+  std::map<int, std::pair<bool, std::vector<std::string>>> filters;
+  double scale = 0;
+  std::vector<GridRange> ranges;
+  GridItemID current;
+  int vscroll = 0, hscroll = 0;
+  std::size_t posted = 0, boxes = 0, lastSelected = 0;
+  bool titleBar = false, statusBar = false, visible = false, closedByEscape = false, multiRow = false;
+  int columnProfile = 0, fitToSize = 0;
+  long shiftF3Time = 0;
+  int shiftF3Event = 0;
+
+  bool operator==(const Observed&) const = default;
+};
+
+class GridKeys : public ::testing::Test {
+ protected:
+  // Six pending NIFTY orders plus one RELIANCE order, shown in the Pending grid, no filters left.
+  OrderBookGrid& Grid(int orders = 6) {
+    for (int i = 1; i <= orders; ++i) h.AddOrder(BookKind::Pending, static_cast<std::uint32_t>(i));
+    ScriptDesc* reliance = h.Master().Find(ViewHarness::kReliance);
+    h.AddOrder(BookKind::Pending, 100, [reliance](OrderBookDetails& r) {
+      r.lOurToken = ViewHarness::kReliance;
+      r.pContract = reliance;
+    });
+    auto& grid = h.Pending();
+    grid.ClearFilter(-1);
+    AppOrderBook::IsInsertPost = 1;
+    h.Run();
+    return grid;
+  }
+
+  bool Press(OrderBookGrid& grid, int vk, unsigned mods = kPlain, unsigned message = platform::WM_KEYDOWN) {
+    platform::KeyState& keys = h.App().Keys();
+    keys.SetShift((mods & kShift) != 0);
+    keys.SetCtrl((mods & kCtrl) != 0);
+    keys.SetAlt((mods & kAlt) != 0);
+    platform::MSG msg{&grid, message, static_cast<platform::WPARAM>(vk), 0};
+    const bool consumed = grid.PreTranslateMessage(&msg);
+    keys.ReleaseAll();
+    return consumed;
+  }
+
+  Observed Observe(OrderBookGrid& grid) {
+    Observed o;
+    for (const auto& [col, f] : grid.Filters()) o.filters[col] = {f.bAll, f.lstValues};
+    o.scale = grid.GetScale();
+    o.ranges = grid.GetSelectionRanges();
+    o.current = grid.GetCurSelItemID();
+    o.vscroll = grid.GetScrollPos(platform::GridCtrlModel::SB_VERT);
+    o.hscroll = grid.GetScrollPos(platform::GridCtrlModel::SB_HORZ);
+    o.posted = h.App().MainWindow().Posted().size();
+    o.boxes = h.App().MessageBoxes().Shown().size();
+    o.lastSelected = AppOrderBook::LastSelectedRefNo.size();
+    OrderBookWnd& wnd = *grid.GetOwnerWnd();
+    o.titleBar = wnd.IsTitleBarShown();
+    o.statusBar = wnd.IsStatusBarShown();
+    o.visible = wnd.IsVisible();
+    o.closedByEscape = wnd.bClosedByEscape;
+    o.multiRow = wnd.bMultiRowSelected;
+    o.columnProfile = grid.ColumnProfileRequests();
+    o.fitToSize = grid.FitToSizeRequests();
+    o.shiftF3Time = AppGlobal::g_lShiftF3ProcessEventTime;
+    o.shiftF3Event = AppGlobal::g_iIsShiftF3ProcessEvent;
+    return o;
+  }
+
+  std::vector<std::string> FilterValues(OrderBookGrid& grid, int column) {
+    const MULTIPLEFILTER_PARAM* f = grid.FindFilter(column);
+    return f && !f->bAll ? f->lstValues : std::vector<std::string>{};
+  }
+
+  // The request record a 9898 post points at, read back byte by byte as the host would.
+  struct Request {
+    std::int32_t from, id, param1, param2;
+    void* wnd;
+    std::uint64_t reserved;
+    double dParam;
+  };
+  Request LastRequest() {
+    const auto& posted = h.App().MainWindow().Posted();
+    EXPECT_FALSE(posted.empty());
+    EXPECT_EQ(posted.back().msg, 9898u);
+    EXPECT_EQ(posted.back().wParam, reinterpret_cast<platform::WPARAM>(&AppGlobal::objWindowPassing));
+    unsigned char bytes[40];
+    std::memcpy(bytes, reinterpret_cast<const void*>(posted.back().wParam), sizeof bytes);
+    Request r{};
+    std::memcpy(&r.from, bytes + 0, 4);
+    std::memcpy(&r.wnd, bytes + 4, 8);
+    std::memcpy(&r.id, bytes + 12, 4);
+    std::memcpy(&r.param1, bytes + 16, 4);
+    std::memcpy(&r.param2, bytes + 20, 4);
+    std::memcpy(&r.reserved, bytes + 24, 8);
+    std::memcpy(&r.dParam, bytes + 32, 8);
+    return r;
+  }
+
+  ViewHarness h;
+};
+
+// --- Which messages the map looks at. ---------------------------------------------------------
+
+TEST_F(GridKeys, only_key_downs_reach_the_map_and_each_marks_the_keyboard_flag) {
+  auto& grid = Grid();
+  for (unsigned message : {platform::WM_KEYUP, platform::WM_CHAR, 0x0200u}) {
+    platform::MSG msg{&grid, message, platform::VK_F5, 0};
+    EXPECT_FALSE(grid.PreTranslateMessage(&msg)) << message;
+  }
+  EXPECT_FALSE(grid.PreTranslateMessage(nullptr));
+  EXPECT_FALSE(grid.IsKeyboardEvent()) << "no key went down yet";
+
+  EXPECT_FALSE(Press(grid, 'Q'));
+  EXPECT_TRUE(grid.IsKeyboardEvent()) << "a key the map passes on still marks the flag";
+  grid.SetKeyboardEvent(false);
+  EXPECT_FALSE(Press(grid, 'Q', kAlt, platform::WM_SYSKEYDOWN));
+  EXPECT_TRUE(grid.IsKeyboardEvent()) << "system key-downs count too";
+}
+
+TEST_F(GridKeys, system_key_downs_carry_only_the_alt_function_keys) {
+  auto& grid = Grid();
+  const Observed before = Observe(grid);
+  for (int vk : {platform::VK_F5, platform::VK_F8, platform::VK_DELETE, static_cast<int>('E'), platform::VK_F1}) {
+    EXPECT_FALSE(Press(grid, vk, kAlt, platform::WM_SYSKEYDOWN)) << KeyText(vk);
+  }
+  EXPECT_EQ(Observe(grid), before);
+  EXPECT_TRUE(Press(grid, platform::VK_F3, kAlt, platform::WM_SYSKEYDOWN));
+  EXPECT_EQ(FilterValues(grid, COL_OrderLeg), std::vector<std::string>{"S"});
+}
+
+// --- Keys swallowed without any action. -------------------------------------------------------
+
+class GridKeysConsumed : public GridKeys, public ::testing::WithParamInterface<KeyCase> {};
+
+TEST_P(GridKeysConsumed, are_taken_and_change_nothing) {
+  auto& grid = Grid();
+  grid.GetOwnerWnd()->SetCloseOnEscape(false);
+  grid.SetCurSel({2, 3}, platform::kSelSingleItem);
+  const Observed before = Observe(grid);
+  EXPECT_TRUE(Press(grid, GetParam().vk, GetParam().mods));
+  EXPECT_EQ(Observe(grid), before);
+  EXPECT_EQ(AppOrderBook::IsInsertPost, 0) << "no rebuild asked for";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    WithoutTheirModifiers, GridKeysConsumed,
+    ::testing::Values(KeyCase{'E', kPlain}, KeyCase{'E', kShift}, KeyCase{'E', kCtrl | kShift}, KeyCase{'F', kPlain},
+                      KeyCase{'F', kShift}, KeyCase{'F', kCtrl | kShift}, KeyCase{'P', kPlain}, KeyCase{'P', kCtrl},
+                      KeyCase{'P', kShift}, KeyCase{'T', kPlain}, KeyCase{'T', kShift}, KeyCase{'U', kPlain},
+                      KeyCase{'U', kShift}, KeyCase{platform::VK_MULTIPLY, kPlain},
+                      KeyCase{platform::VK_MULTIPLY, kShift}, KeyCase{platform::VK_OEM_4, kPlain},
+                      KeyCase{platform::VK_OEM_4, kShift}, KeyCase{platform::VK_OEM_6, kPlain},
+                      KeyCase{platform::VK_OEM_6, kShift}, KeyCase{platform::VK_F1, kPlain},
+                      KeyCase{platform::VK_F1, kCtrl}, KeyCase{platform::VK_F2, kPlain},
+                      KeyCase{platform::VK_F2, kCtrl}, KeyCase{platform::VK_DELETE, kCtrl},
+                      KeyCase{platform::VK_DELETE, kShift}, KeyCase{platform::VK_DELETE, kCtrl | kShift},
+                      KeyCase{platform::VK_ESCAPE, kPlain}, KeyCase{platform::VK_ESCAPE, kShift}));
+
+// --- Keys handed back to the grid base. -------------------------------------------------------
+
+class GridKeysPassed : public GridKeys, public ::testing::WithParamInterface<KeyCase> {};
+
+TEST_P(GridKeysPassed, go_to_the_grid_base_untouched) {
+  auto& grid = Grid();
+  grid.SetCurSel({2, 3}, platform::kSelSingleItem);
+  const Observed before = Observe(grid);
+  EXPECT_FALSE(Press(grid, GetParam().vk, GetParam().mods));
+  EXPECT_EQ(Observe(grid), before);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    UnlistedOrWrongModifiers, GridKeysPassed,
+    ::testing::Values(
+        // Not in the map at all.
+        KeyCase{'Q', kPlain}, KeyCase{'Z', kCtrl}, KeyCase{'2', kShift}, KeyCase{platform::VK_SPACE, kPlain},
+        KeyCase{platform::VK_INSERT, kPlain}, KeyCase{platform::VK_BACK, kPlain}, KeyCase{platform::VK_F7, kPlain},
+        KeyCase{platform::VK_F9, kShift}, KeyCase{platform::VK_F12, kCtrl},
+        // Listed keys whose modifiers do not fit.
+        KeyCase{platform::VK_TAB, kPlain}, KeyCase{platform::VK_TAB, kShift},
+        KeyCase{platform::VK_RETURN, kCtrl}, KeyCase{'1', kPlain}, KeyCase{'1', kCtrl | kShift},
+        KeyCase{'A', kPlain}, KeyCase{'A', kShift}, KeyCase{'B', kPlain}, KeyCase{'B', kCtrl | kShift},
+        KeyCase{'O', kPlain}, KeyCase{'O', kCtrl | kShift}, KeyCase{'S', kPlain}, KeyCase{'H', kPlain},
+        KeyCase{'H', kShift}, KeyCase{'H', kCtrl | kShift}, KeyCase{'X', kPlain}, KeyCase{'X', kShift},
+        KeyCase{platform::VK_F4, kPlain}, KeyCase{platform::VK_F4, kShift}, KeyCase{platform::VK_HOME, kCtrl},
+        KeyCase{platform::VK_END, kCtrl}, KeyCase{platform::VK_UP, kPlain}, KeyCase{platform::VK_DOWN, kShift},
+        KeyCase{platform::VK_LEFT, kPlain}, KeyCase{platform::VK_RIGHT, kShift},
+        KeyCase{platform::VK_LEFT, kCtrl | kShift}));
+
+// --- Filters. ---------------------------------------------------------------------------------
+
+TEST_F(GridKeys, ctrl_letters_toggle_the_instrument_type_quick_filters) {
+  auto& grid = Grid();
+  const std::pair<int, const char*> cases[] = {{'E', "E"}, {'F', "F"}, {'O', "O"}, {'S', "SLBM"}};
+  for (const auto& [vk, value] : cases) {
+    EXPECT_TRUE(Press(grid, vk, kCtrl)) << value;
+    EXPECT_EQ(FilterValues(grid, COL_Mkt_Seg), std::vector<std::string>{value}) << "Ctrl+" << KeyText(vk);
+  }
+  EXPECT_TRUE(Press(grid, 'S', kCtrl));
+  EXPECT_FALSE(grid.IsFilterExist(COL_Mkt_Seg)) << "the same key again takes its value out";
+  EXPECT_EQ(AppOrderBook::IsInsertPost, 1) << "every filter change asks for a rebuild";
+}
+
+TEST_F(GridKeys, f3_narrows_to_the_current_token_and_f3_again_shows_every_token) {
+  auto& grid = Grid();
+  grid.SetCurSel({0, 0}, platform::kSelSingleItem);
+  AppGlobal::CurrentLOurTokenForApp = ViewHarness::kNiftyFut;
+
+  EXPECT_TRUE(Press(grid, platform::VK_F3));
+  EXPECT_EQ(FilterValues(grid, COL_lOurToken), std::vector<std::string>{"102000001"});
+  h.Run();
+  EXPECT_EQ(grid.GetVirtualRowCount(), 6) << "the RELIANCE order is filtered out";
+
+  EXPECT_TRUE(Press(grid, platform::VK_F3, kCtrl)) << "Ctrl does not matter, Shift does";
+  EXPECT_FALSE(grid.IsFilterExist(COL_lOurToken));
+  h.Run();
+  EXPECT_EQ(grid.GetVirtualRowCount(), 7);
+}
+
+TEST_F(GridKeys, f3_does_nothing_without_a_token_or_without_a_current_row) {
+  auto& grid = Grid();
+  grid.SetCurSel({0, 0}, platform::kSelSingleItem);
+  AppGlobal::CurrentLOurTokenForApp = 0;
+  const Observed before = Observe(grid);
+  EXPECT_TRUE(Press(grid, platform::VK_F3));
+  EXPECT_EQ(Observe(grid), before) << "token 0";
+
+  AppGlobal::CurrentLOurTokenForApp = ViewHarness::kNiftyFut;
+  grid.ClearSelection();
+  const Observed unselected = Observe(grid);
+  EXPECT_TRUE(Press(grid, platform::VK_F3));
+  EXPECT_EQ(Observe(grid), unselected) << "no current row";
+}
+
+TEST_F(GridKeys, f3_treats_a_show_all_token_filter_as_none) {
+  auto& grid = Grid();
+  grid.SetCurSel({0, 0}, platform::kSelSingleItem);
+  AppGlobal::CurrentLOurTokenForApp = ViewHarness::kReliance;
+  MULTIPLEFILTER_PARAM all;
+  all.bAll = true;
+  grid.AddFilter(COL_lOurToken, all);
+  EXPECT_TRUE(Press(grid, platform::VK_F3));
+  EXPECT_EQ(FilterValues(grid, COL_lOurToken), std::vector<std::string>{"101000002"});
+}
+
+TEST_F(GridKeys, alt_f3_shows_spread_orders_and_again_widens_them_to_every_token) {
+  auto& grid = Grid();
+  grid.SetDefaultDemoFilter(COL_lOurToken, "102000001", false, true, false);
+  EXPECT_TRUE(Press(grid, platform::VK_F3, kAlt, platform::WM_SYSKEYDOWN));
+  EXPECT_EQ(FilterValues(grid, COL_OrderLeg), std::vector<std::string>{"S"});
+  EXPECT_TRUE(grid.IsFilterExist(COL_lOurToken)) << "the first press leaves the token filter";
+
+  EXPECT_TRUE(Press(grid, platform::VK_F3, kAlt));
+  EXPECT_EQ(FilterValues(grid, COL_OrderLeg), std::vector<std::string>{"S"});
+  EXPECT_FALSE(grid.IsFilterExist(COL_lOurToken));
+}
+
+TEST_F(GridKeys, ctrl_x_runs_the_header_menus_clear_for_the_current_column) {
+  auto& grid = Grid();
+  auto setFilters = [&] {
+    grid.SetDefaultDemoFilter(COL_B_S, "BUY", false, true, false);
+    grid.SetDefaultDemoFilter(COL_Mkt_Seg, "F", false, true, false);
+  };
+  setFilters();
+  h.Run();
+  grid.SetCurSel({1, COL_B_S}, platform::kSelSingleItem);
+  EXPECT_TRUE(Press(grid, 'X', kCtrl));
+  EXPECT_EQ(grid.nHeaderMenuColumn, COL_B_S) << "the current column becomes the header menu's column";
+  EXPECT_EQ(FilterValues(grid, COL_Mkt_Seg), std::vector<std::string>{"F"}) << "other columns keep theirs";
+  const auto afterKey = Observe(grid).filters;
+
+  setFilters();
+  grid.nHeaderMenuColumn = COL_B_S;
+  grid.OnFilterClear();
+  EXPECT_EQ(Observe(grid).filters, afterKey) << "the same as the header menu's clear command";
+}
+
+TEST_F(GridKeys, ctrl_x_without_a_current_item_and_ctrl_shift_x_clear_every_filter) {
+  auto& grid = Grid();
+  for (unsigned mods : {unsigned{kCtrl}, kCtrl | kShift}) {
+    grid.SetDefaultDemoFilter(COL_B_S, "BUY", false, true, false);
+    grid.SetDefaultDemoFilter(COL_Mkt_Seg, "F", false, true, false);
+    h.Run();
+    if (mods == kCtrl) grid.ClearSelection();
+    else grid.SetCurSel({1, COL_B_S}, platform::kSelSingleItem);
+    EXPECT_TRUE(Press(grid, 'X', mods));
+    EXPECT_FALSE(grid.IsFilterExist(-1)) << ModsText(mods) << "X";
+    EXPECT_EQ(AppOrderBook::IsInsertPost, 1) << "a rebuild is asked for";
+  }
+}
+
+// --- Requests to the host. --------------------------------------------------------------------
+
+TEST_F(GridKeys, ctrl_shift_s_and_ctrl_h_post_their_requests_with_a_cleared_record) {
+  for (auto& grid : {std::ref<OrderBookGrid>(h.Pending()), std::ref<OrderBookGrid>(h.Gtd())}) {
+    AppGlobal::objWindowPassing.nParam1 = 7;
+    AppGlobal::objWindowPassing.dParam = 2.5;
+    AppGlobal::objWindowPassing.nReserved = 9;
+    EXPECT_TRUE(Press(grid, 'S', kCtrl | kShift));
+    Request r = LastRequest();
+    EXPECT_EQ(r.from, 0) << "Ctrl+Shift+S leaves the sender number 0";
+    EXPECT_EQ(r.id, 26);
+    EXPECT_EQ(r.param1, 0);
+    EXPECT_EQ(r.param2, 0);
+    EXPECT_EQ(r.reserved, 0u);
+    EXPECT_EQ(r.dParam, 0.0);
+
+    AppGlobal::objWindowPassing.nParam2 = 3;
+    EXPECT_TRUE(Press(grid, 'H', kCtrl));
+    r = LastRequest();
+    EXPECT_EQ(r.from, grid.get().Variant().nWindowIdentity);
+    EXPECT_EQ(r.wnd, static_cast<void*>(&grid.get()));
+    EXPECT_EQ(r.id, 10124);
+    EXPECT_EQ(r.param2, 0);
+  }
+  EXPECT_EQ(h.App().MainWindow().Posted().size(), 4u);
+}
+
+// --- Cancel all. ------------------------------------------------------------------------------
+
+TEST_F(GridKeys, shift_f3_stamps_the_host_time_and_flag_before_cancelling_all) {
+  auto& grid = Grid();
+  AppGlobal::lTime = 1700000000;
+  AppGlobal::g_iIsShiftF3ProcessEvent = 3;
+  EXPECT_TRUE(Press(grid, platform::VK_F3, kShift));
+  EXPECT_EQ(AppGlobal::g_lShiftF3ProcessEventTime, 1700000000);
+  EXPECT_EQ(AppGlobal::g_iIsShiftF3ProcessEvent, 1);
+  EXPECT_FALSE(grid.GetOwnerWnd()->bMultiRowSelected) << "the multi-row mode is only held during the run";
+  EXPECT_TRUE(grid.HasFocus());
+}
+
+TEST_F(GridKeys, shift_f3_uses_the_clock_when_the_host_has_no_time) {
+  auto& grid = Grid();
+  AppGlobal::lTime = 0;
+  const long before = static_cast<long>(std::time(nullptr));
+  EXPECT_TRUE(Press(grid, platform::VK_F3, kShift));
+  EXPECT_GE(AppGlobal::g_lShiftF3ProcessEventTime, before);
+  EXPECT_LE(AppGlobal::g_lShiftF3ProcessEventTime, static_cast<long>(std::time(nullptr)));
+}
+
+TEST_F(GridKeys, shift_f3_in_the_gtd_book_records_the_run_then_refuses) {
+  auto& gtd = h.Gtd();
+  AppGlobal::lTime = 1700000123;
+  EXPECT_TRUE(Press(gtd, platform::VK_F3, kShift));
+  EXPECT_EQ(AppGlobal::g_lShiftF3ProcessEventTime, 1700000123);
+  EXPECT_EQ(AppGlobal::g_iIsShiftF3ProcessEvent, 1);
+  const auto& boxes = h.App().MessageBoxes().Shown();
+  ASSERT_EQ(boxes.size(), 1u);
+  EXPECT_EQ(boxes[0].text, "Cancellation is not allowed");
+  EXPECT_EQ(boxes[0].caption, "ZARU Client");
+}
+
+TEST_F(GridKeys, shift_f2_in_the_gtd_book_refuses_and_plain_f2_does_not) {
+  auto& gtd = h.Gtd();
+  EXPECT_TRUE(Press(gtd, platform::VK_F2));
+  EXPECT_TRUE(h.App().MessageBoxes().Shown().empty());
+  EXPECT_TRUE(Press(gtd, platform::VK_F2, kShift));
+  ASSERT_EQ(h.App().MessageBoxes().Shown().size(), 1u);
+  EXPECT_EQ(h.App().MessageBoxes().Shown()[0].text, "Modification is not allowed");
+}
+
+TEST_F(GridKeys, plain_delete_cancels_and_gives_the_grid_the_focus) {
+  auto& grid = Grid();
+  h.App().SetFocusWindow(nullptr);
+  EXPECT_TRUE(Press(grid, platform::VK_DELETE));
+  EXPECT_TRUE(grid.HasFocus());
+}
+
+TEST_F(GridKeys, order_and_launch_keys_are_taken_with_their_modifiers) {
+  auto& grid = Grid();
+  const KeyCase taken[] = {{platform::VK_RETURN, kPlain}, {platform::VK_RETURN, kShift}, {'1', kShift},
+                           {platform::VK_F1, kShift},     {platform::VK_F5, kPlain},     {platform::VK_F5, kCtrl | kShift},
+                           {platform::VK_F6, kPlain},     {platform::VK_F6, kShift},     {platform::VK_F8, kCtrl},
+                           {platform::VK_F8, kPlain},     {'S', kShift}};
+  for (const KeyCase& k : taken) EXPECT_TRUE(Press(grid, k.vk, k.mods)) << k;
+}
+
+// --- Zoom and grid base commands. -------------------------------------------------------------
+
+TEST_F(GridKeys, ctrl_brackets_zoom_by_a_tenth_within_the_scaling_range) {
+  auto& grid = Grid();
+  ASSERT_DOUBLE_EQ(grid.GetScale(), 1.0);
+  EXPECT_TRUE(Press(grid, platform::VK_OEM_6, kCtrl));
+  EXPECT_NEAR(grid.GetScale(), 1.1, 1e-9);
+  EXPECT_TRUE(Press(grid, platform::VK_OEM_4, kCtrl));
+  EXPECT_TRUE(Press(grid, platform::VK_OEM_4, kCtrl | kShift));
+  EXPECT_NEAR(grid.GetScale(), 0.9, 1e-9);
+  for (int i = 0; i < 20; ++i) Press(grid, platform::VK_OEM_4, kCtrl);
+  EXPECT_NEAR(grid.GetScale(), 0.1, 1e-9) << "never below the range";
+}
+
+TEST_F(GridKeys, ctrl_shift_p_and_ctrl_num_star_reach_the_grid_base_commands) {
+  auto& grid = Grid();
+  EXPECT_TRUE(Press(grid, 'P', kCtrl | kShift));
+  EXPECT_EQ(grid.ColumnProfileRequests(), 1);
+  EXPECT_TRUE(Press(grid, platform::VK_MULTIPLY, kCtrl));
+  EXPECT_TRUE(Press(grid, platform::VK_MULTIPLY, kCtrl | kShift));
+  EXPECT_EQ(grid.FitToSizeRequests(), 2);
+}
+
+// --- Selection. -------------------------------------------------------------------------------
+
+TEST_F(GridKeys, ctrl_a_selects_every_row_in_multi_row_mode) {
+  auto& grid = Grid();
+  EXPECT_TRUE(Press(grid, 'A', kCtrl));
+  ASSERT_EQ(grid.GetSelectionRanges().size(), 1u);
+  EXPECT_EQ(grid.GetSelectionRanges()[0].m_nTop, 0);
+  EXPECT_EQ(grid.GetSelectionRanges()[0].m_nBottom, 6);
+  EXPECT_TRUE(grid.GetOwnerWnd()->bMultiRowSelected);
+  EXPECT_EQ(AppOrderBook::LastSelectedRefNo.size(), 7u);
+}
+
+class GridKeysNavigation : public GridKeys {
+ protected:
+  // 60 rows, 25 to a page; the current item on row 10, column 3, scrolled to the top.
+  OrderBookGrid& Tall() {
+    auto& grid = Grid(59);
+    grid.SetCurSel({10, 3}, platform::kSelSingleItem);
+    grid.SetScrollPos(platform::GridCtrlModel::SB_VERT, 0);
+    grid.SetScrollPos(platform::GridCtrlModel::SB_HORZ, 0);
+    return grid;
+  }
+  static std::pair<int, int> Rows(const OrderBookGrid& grid) {
+    const auto& r = grid.GetSelectionRanges();
+    return r.size() == 1 ? std::pair{r[0].m_nTop, r[0].m_nBottom} : std::pair{-1, -1};
+  }
+  int LastColumnLeft(const OrderBookGrid& grid) {
+    int left = 0;
+    for (int id : grid.GetColumnOrderArray()) {
+      if (id == grid.GetLastVisibleColumn()) break;
+      if (grid.GetColumnVisible(id)) left += grid.GetColumnWidth(id);
+    }
+    return left;
+  }
+};
+
+TEST_F(GridKeysNavigation, home_and_end_move_the_current_row_and_shift_extends_from_the_anchor) {
+  auto& grid = Tall();
+  EXPECT_TRUE(Press(grid, platform::VK_END));
+  EXPECT_EQ(grid.GetCurSelItemID(), (GridItemID{59, 3}));
+  EXPECT_EQ(Rows(grid), (std::pair{59, 59}));
+  EXPECT_EQ(grid.GetTopVisibleRow(), 35) << "the last row is brought into view";
+
+  EXPECT_TRUE(Press(grid, platform::VK_HOME, kShift));
+  EXPECT_EQ(grid.GetCurSelItemID(), (GridItemID{0, 3}));
+  EXPECT_EQ(Rows(grid), (std::pair{0, 59})) << "Shift stretches from the anchor";
+  EXPECT_EQ(grid.GetTopVisibleRow(), 0);
+  EXPECT_EQ(grid.GetScrollPos(platform::GridCtrlModel::SB_HORZ), 0) << "plain Home/End leave the columns";
+}
+
+TEST_F(GridKeysNavigation, page_keys_move_a_page_and_shift_extends) {
+  auto& grid = Tall();
+  EXPECT_TRUE(Press(grid, platform::VK_NEXT));
+  EXPECT_EQ(grid.GetCurSelItemID(), (GridItemID{35, 3}));
+  EXPECT_EQ(grid.GetTopVisibleRow(), 25) << "the view moves a page with the row";
+  EXPECT_TRUE(Press(grid, platform::VK_NEXT, kShift));
+  EXPECT_EQ(Rows(grid), (std::pair{35, 59})) << "clamped to the last row";
+  EXPECT_TRUE(Press(grid, platform::VK_PRIOR));
+  EXPECT_EQ(grid.GetCurSelItemID(), (GridItemID{34, 3}));
+  EXPECT_EQ(Rows(grid), (std::pair{34, 34}));
+  EXPECT_TRUE(grid.GetTopVisibleRow() <= 34 && 34 < grid.GetTopVisibleRow() + 25);
+}
+
+TEST_F(GridKeysNavigation, page_keys_without_a_current_row_select_the_first_row_at_the_top) {
+  auto& grid = Tall();
+  for (int vk : {platform::VK_NEXT, platform::VK_PRIOR}) {
+    grid.SetScrollPos(platform::GridCtrlModel::SB_VERT, 30 * grid.GetRowHeight());
+    grid.ClearSelection();
+    EXPECT_TRUE(Press(grid, vk, kShift));
+    EXPECT_EQ(grid.GetCurSelItemID().m_nRow, 0) << KeyText(vk);
+    EXPECT_EQ(Rows(grid), (std::pair{0, 0}));
+    EXPECT_EQ(grid.GetTopVisibleRow(), 0);
+  }
+}
+
+TEST_F(GridKeysNavigation, edge_keys_act_as_home_or_end_and_scroll_to_the_edge_column) {
+  auto& grid = Tall();
+  const KeyCase toEnd[] = {{platform::VK_NEXT, kCtrl}, {platform::VK_END, kCtrl | kShift},
+                           {platform::VK_DOWN, kCtrl | kShift}, {platform::VK_DOWN, kCtrl},
+                           {platform::VK_NEXT, kCtrl | kShift}};
+  const KeyCase toHome[] = {{platform::VK_PRIOR, kCtrl}, {platform::VK_HOME, kCtrl | kShift},
+                            {platform::VK_UP, kCtrl | kShift}, {platform::VK_UP, kCtrl}};
+  for (const KeyCase& k : toEnd) {
+    grid.SetCurSel({10, 3}, platform::kSelSingleItem);
+    grid.SetScrollPos(platform::GridCtrlModel::SB_VERT, 0);
+    grid.SetScrollPos(platform::GridCtrlModel::SB_HORZ, 0);
+    EXPECT_TRUE(Press(grid, k.vk, k.mods)) << k;
+    EXPECT_EQ(grid.GetCurSelItemID(), (GridItemID{59, 3})) << k;
+    EXPECT_EQ(Rows(grid), (std::pair{59, 59})) << k << " does not extend";
+    EXPECT_EQ(grid.GetTopVisibleRow(), 35) << k;
+    EXPECT_EQ(grid.GetScrollPos(platform::GridCtrlModel::SB_HORZ), LastColumnLeft(grid)) << k;
+  }
+  for (const KeyCase& k : toHome) {
+    grid.SetCurSel({40, 3}, platform::kSelSingleItem);
+    grid.EnsureVisible(40);
+    grid.SetScrollPos(platform::GridCtrlModel::SB_HORZ, 500);
+    EXPECT_TRUE(Press(grid, k.vk, k.mods)) << k;
+    EXPECT_EQ(grid.GetCurSelItemID(), (GridItemID{0, 3})) << k;
+    EXPECT_EQ(grid.GetTopVisibleRow(), 0) << k;
+    EXPECT_EQ(grid.GetScrollPos(platform::GridCtrlModel::SB_HORZ), 0) << k;
+  }
+}
+
+TEST_F(GridKeysNavigation, ctrl_left_and_right_go_to_the_edge_columns_of_the_row) {
+  auto& grid = Tall();
+  grid.SetColumnVisible(0, false);
+  grid.SetColumnVisible(COL_NNFID, false);
+  EXPECT_TRUE(Press(grid, platform::VK_RIGHT, kCtrl));
+  EXPECT_EQ(grid.GetCurSelItemID(), (GridItemID{10, grid.GetLastVisibleColumn()}));
+  EXPECT_NE(grid.GetLastVisibleColumn(), COL_NNFID) << "hidden columns are skipped";
+  EXPECT_EQ(grid.GetScrollPos(platform::GridCtrlModel::SB_HORZ), LastColumnLeft(grid));
+  EXPECT_TRUE(Press(grid, platform::VK_LEFT, kCtrl));
+  EXPECT_EQ(grid.GetCurSelItemID(), (GridItemID{10, 1}));
+  EXPECT_EQ(grid.GetScrollPos(platform::GridCtrlModel::SB_HORZ), 0);
+}
+
+TEST_F(GridKeysNavigation, navigation_keys_in_an_empty_grid_change_nothing) {
+  auto& grid = h.Pending();
+  h.Run();
+  ASSERT_EQ(grid.GetVirtualRowCount(), 0);
+  const Observed before = Observe(grid);
+  const KeyCase keys[] = {{platform::VK_HOME, kPlain}, {platform::VK_END, kShift}, {platform::VK_NEXT, kPlain},
+                          {platform::VK_PRIOR, kCtrl}, {platform::VK_DOWN, kCtrl}, {platform::VK_RIGHT, kCtrl}};
+  for (const KeyCase& k : keys) EXPECT_TRUE(Press(grid, k.vk, k.mods)) << k;
+  EXPECT_EQ(Observe(grid), before);
+}
+
+// --- The window around the grid. --------------------------------------------------------------
+
+TEST_F(GridKeys, ctrl_t_and_ctrl_u_toggle_one_bar_each_and_ctrl_b_keeps_them_together) {
+  auto& grid = Grid();
+  OrderBookWnd& wnd = *grid.GetOwnerWnd();
+  EXPECT_TRUE(Press(grid, 'T', kCtrl));
+  EXPECT_FALSE(wnd.IsTitleBarShown());
+  EXPECT_TRUE(wnd.IsStatusBarShown());
+  EXPECT_TRUE(Press(grid, 'T', kCtrl | kShift));
+  EXPECT_TRUE(wnd.IsTitleBarShown());
+  EXPECT_TRUE(Press(grid, 'U', kCtrl));
+  EXPECT_FALSE(wnd.IsStatusBarShown());
+  EXPECT_TRUE(wnd.IsTitleBarShown());
+
+  // Title shown, status hidden: Ctrl+B hides the title and both agree again.
+  EXPECT_TRUE(Press(grid, 'B', kCtrl));
+  EXPECT_FALSE(wnd.IsTitleBarShown());
+  EXPECT_FALSE(wnd.IsStatusBarShown());
+  // Both hidden: Ctrl+B shows the title, then the status bar follows.
+  EXPECT_TRUE(Press(grid, 'B', kCtrl));
+  EXPECT_TRUE(wnd.IsTitleBarShown());
+  EXPECT_TRUE(wnd.IsStatusBarShown());
+}
+
+TEST_F(GridKeys, tab_is_taken_while_the_filter_bar_is_shown) {
+  auto& grid = Grid();
+  grid.GetOwnerWnd()->bFilterBarShown = true;
+  const Observed before = Observe(grid);
+  EXPECT_TRUE(Press(grid, platform::VK_TAB));
+  EXPECT_TRUE(Press(grid, platform::VK_TAB, kShift));
+  EXPECT_EQ(Observe(grid), before) << "the grid's own cell navigation does not run";
+}
+
+TEST_F(GridKeys, escape_closes_the_window_only_when_it_closes_on_escape) {
+  auto& grid = Grid();
+  OrderBookWnd& wnd = *grid.GetOwnerWnd();
+  wnd.SetCloseOnEscape(true);
+  EXPECT_TRUE(Press(grid, platform::VK_ESCAPE, kCtrl));
+  EXPECT_TRUE(wnd.bClosedByEscape);
+  EXPECT_FALSE(wnd.IsVisible());
+  EXPECT_TRUE(grid.GetCurSelItemID().IsNull());
+  EXPECT_TRUE(grid.GetSelectionRanges().empty());
+}
+
+TEST_F(GridKeys, ctrl_f4_forgets_the_remembered_selection_and_closes) {
+  auto& grid = Grid();
+  grid.SetCurSel({1, 0}, platform::kSelSingleItem);
+  ASSERT_FALSE(AppOrderBook::LastSelectedRefNo.empty());
+  EXPECT_TRUE(Press(grid, platform::VK_F4, kCtrl));
+  EXPECT_TRUE(AppOrderBook::LastSelectedRefNo.empty());
+  EXPECT_FALSE(grid.GetOwnerWnd()->IsVisible());
+  EXPECT_FALSE(grid.GetOwnerWnd()->bClosedByEscape);
+}
+
+TEST_F(GridKeys, alt_f4_asks_the_host_to_log_off) {
+  auto& grid = Grid();
+  EXPECT_TRUE(Press(grid, platform::VK_F4, kAlt, platform::WM_SYSKEYDOWN));
+  const Request r = LastRequest();
+  EXPECT_EQ(r.id, 5902);
+  EXPECT_EQ(r.from, 10005);
+}
+
+}  // namespace

@@ -1,0 +1,416 @@
+#include "filterbar/GTDOrderBookFilterFrame.h"
+#include "filterbar/OrderBookFilter.h"
+#include "filterbar/OrvOrdersFilterFrame.h"
+#include "support/ViewHarness.h"
+#include "view/ColumnCatalogue.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace {
+
+namespace platform = orv::platform;
+
+std::vector<std::pair<std::string, std::string>> g_lines;
+void CaptureLine(const char* source, const char* text) { g_lines.emplace_back(source, text); }
+
+class WindowShell : public ::testing::Test {
+ protected:
+  WindowShell() { g_lines.clear(); }
+
+  static WindowRect Rect(int x, int y, int cx, int cy) { return WindowRect::FromSize(x, y, cx, cy); }
+  const std::vector<platform::MessageBoxRecord>& Boxes() { return h.App().MessageBoxes().Shown(); }
+
+  ViewHarness h;
+};
+
+TEST_F(WindowShell, status_bar_has_eleven_panes_with_their_widths_and_texts) {
+  const std::vector<int> widths{0, 50, 180, 195, 80, 80, 120, 80, 80, 120, 150};
+  for (OrderBookWnd* wnd : {static_cast<OrderBookWnd*>(&h.PendingWnd()), static_cast<OrderBookWnd*>(&h.GtdWnd())}) {
+    const std::string title = wnd == static_cast<OrderBookWnd*>(&h.PendingWnd()) ? "Pending Orders Of All Scrips"
+                                                                                 : "GTD Order Book Of All Scrips";
+    const std::vector<std::string> texts{"",        "T.O.M.U", title,     "<Description>", "B.Qty:0",       "B.Lot:0",
+                                         "B.Val:0.00", "S.Qty:0", "S.Lot:0", "S.Value:0.00",  "TotalEntries:0"};
+    platform::StatusBar& bar = *wnd->GetStatusBar();
+    ASSERT_EQ(bar.GetCount(), 11);
+    std::vector<int> shownWidths;
+    std::vector<std::string> shownTexts;
+    for (int i = 0; i < 11; ++i) {
+      shownWidths.push_back(bar.GetPaneWidth(i));
+      shownTexts.push_back(bar.GetPaneText(i));
+    }
+    EXPECT_EQ(shownWidths, widths) << title;
+    EXPECT_EQ(shownTexts, texts);
+    EXPECT_EQ(bar.GetPaneStyle(0), platform::SBPS_NOBORDERS | platform::SBPS_DISABLED);
+    EXPECT_EQ(bar.GetPaneStyle(1), platform::SBPS_NORMAL);
+  }
+}
+
+TEST_F(WindowShell, creation_builds_a_two_row_splitter_with_the_filter_row_collapsed) {
+  OrvPendingOrdersWnd& wnd = h.PendingWnd();
+  CustomSplitterControl& splitter = wnd.GetSplitter();
+  ASSERT_TRUE(splitter.GetSafeHwnd());
+  EXPECT_EQ(splitter.GetParent(), &wnd);
+  EXPECT_EQ(splitter.GetDlgCtrlID(), 59648u);
+  EXPECT_EQ(splitter.GetRowCount(), 2);
+  EXPECT_EQ(splitter.GetColumnCount(), 1);
+
+  EXPECT_EQ(splitter.GetPaneCreationHeight(0, 0), 50) << "the filter frame is created 50 high";
+  int cur = -1, min = -1;
+  ASSERT_TRUE(splitter.GetRowInfo(0, cur, min));
+  EXPECT_EQ(cur, 0) << "then collapsed";
+  EXPECT_EQ(splitter.GetRowIdealHeight(0), 0);
+  EXPECT_EQ(splitter.GetPaneCreationHeight(1, 0), ViewHarness::kClientHeight + 20);
+  EXPECT_FALSE(wnd.bFilterBarShown);
+
+  auto* frame = dynamic_cast<OrvOrdersFilterFrame*>(splitter.GetPane(0, 0));
+  ASSERT_NE(frame, nullptr);
+  EXPECT_EQ(splitter.GetPane(1, 0), wnd.GetGrid());
+  EXPECT_EQ(wnd.GetFilterFrame(), frame);
+  EXPECT_EQ(frame->GetViewWnd(), &wnd);
+  ASSERT_NE(wnd.GetFilterBar(), nullptr);
+  EXPECT_EQ(wnd.GetFilterBar()->GetParent(), frame);
+  EXPECT_EQ(wnd.GetFilterBar()->GetTemplateId(), 7350);
+  EXPECT_EQ(wnd.GetFilterBar()->GetGrid(), wnd.GetGrid()) << "the grid hands itself to the bar";
+  EXPECT_EQ(wnd.GetGrid()->GetOwnerWnd(), &wnd) << "the grid found its window through the splitter";
+  EXPECT_TRUE(wnd.GetGrid()->IsGridCreated());
+
+  GTDOrderBookWnd& gtd = h.GtdWnd();
+  EXPECT_NE(dynamic_cast<GTDOrderBookFilterFrame*>(gtd.GetSplitter().GetPane(0, 0)), nullptr);
+  EXPECT_NE(dynamic_cast<GTDOrderBookGrid*>(gtd.GetGrid()), nullptr);
+  EXPECT_EQ(gtd.GetFilterBar()->GetTemplateId(), 61551);
+}
+
+TEST_F(WindowShell, creation_sets_the_shift_f3_event_and_copies_the_multi_modify_setting) {
+  AppGlobal::g_bPendingMultiOrdersModify = 1;
+  EXPECT_TRUE(h.PendingWnd().bMultiOrdersModify);
+  EXPECT_EQ(AppGlobal::g_iIsShiftF3ProcessEvent, 3);
+  AppGlobal::g_bPendingMultiOrdersModify = 0;
+  EXPECT_FALSE(h.GtdWnd().bMultiOrdersModify);
+}
+
+TEST_F(WindowShell, layout_reserves_the_status_bar_and_the_filter_bar) {
+  OrvPendingOrdersWnd& wnd = h.PendingWnd();
+  OrderBookGrid& grid = *wnd.GetGrid();
+  const int cx = ViewHarness::kClientWidth, cy = ViewHarness::kClientHeight;  // status bar: 20 high
+  EXPECT_EQ(wnd.GetGridRect(), Rect(0, 0, cx, cy - 20));
+  EXPECT_EQ(wnd.GetStatusBarRect(), Rect(0, cy - 20, cx, 20));
+  EXPECT_EQ(wnd.GetSplitter().GetWindowRect(), Rect(0, 0, cx, cy)) << "the splitter covers the client area";
+
+  wnd.bFilterBarShown = true;
+  wnd.AdjustLayout();
+  EXPECT_EQ(wnd.GetGridRect(), Rect(0, 60, cx, cy - 4 * 20 - 6));
+  EXPECT_EQ(wnd.GetSplitter().GetPaneRect(1, 0), wnd.GetGridRect()) << "the grid pane itself moved";
+
+  grid.OnMenuStatusbar();
+  EXPECT_EQ(wnd.GetGridRect(), Rect(0, 60, cx, cy - 86)) << "the size message is posted, not sent";
+  h.Run(1);
+  EXPECT_EQ(wnd.GetGridRect(), Rect(0, 60, cx, cy - 60));
+  wnd.bFilterBarShown = false;
+  wnd.AdjustLayout();
+  EXPECT_EQ(wnd.GetGridRect(), Rect(0, 0, cx, cy));
+
+  wnd.GetStatusBar()->SetFixedHeight(25);
+  grid.OnMenuStatusbar();
+  wnd.SetClientSize(600, 300);
+  EXPECT_EQ(wnd.GetGridRect(), Rect(0, 0, 600, 275)) << "a resize lays out at once";
+  EXPECT_EQ(wnd.GetStatusBarRect(), Rect(0, 275, 600, 25));
+  wnd.SetClientSize(600, 50);
+  wnd.bFilterBarShown = true;
+  wnd.AdjustLayout();
+  EXPECT_EQ(wnd.GetGridRect().Height(), 0) << "a window smaller than its bars leaves the grid no height";
+}
+
+TEST_F(WindowShell, creation_logs_its_line_with_the_low_performance_setting) {
+  AppGlobal::pWriteInLogFile = &CaptureLine;
+  AppGlobal::g_bLastOrderSelectionLowPerf = 1;
+  h.PendingWnd();
+  AppGlobal::g_bLastOrderSelectionLowPerf = 0;
+  h.GtdWnd();
+  std::vector<std::pair<std::string, std::string>> creation;
+  for (const auto& line : g_lines)
+    if (line.second.find("OnCreate()") != std::string::npos) creation.push_back(line);
+  EXPECT_EQ(creation, (std::vector<std::pair<std::string, std::string>>{
+                          {"ZARUClient", "OrvPendingOrdersWnd::OnCreate(), AppGlobal::g_bLastOrderSelectionLowPerf - 1"},
+                          {"ZARUClient", "GTDOrderBookWnd::OnCreate(), AppGlobal::g_bLastOrderSelectionLowPerf - 0"},
+                      }));
+}
+
+TEST_F(WindowShell, creation_registers_with_the_router_and_destruction_leaves_it) {
+  InteractiveRouterMap router;
+  AppGlobal::m_pInteractiveRouterMap = &router;
+  {
+    OrvPendingOrdersWnd pending;
+    GTDOrderBookWnd gtd;
+    ASSERT_EQ(pending.OnCreate(), 0);
+    ASSERT_EQ(gtd.OnCreate(), 0);
+    ASSERT_EQ(router.entries.size(), 2u);
+    EXPECT_EQ(router.entries[0].pWindow, static_cast<void*>(static_cast<OrderBookWnd*>(&pending)));
+    EXPECT_NE(router.entries[0].hWnd, nullptr);
+    EXPECT_EQ(router.entries[0].nIdentity, 10005);
+    EXPECT_EQ(router.entries[1].nIdentity, 50093);
+  }
+  EXPECT_TRUE(router.entries.empty()) << "the host must not route to a window that is gone";
+  AppGlobal::m_pInteractiveRouterMap = nullptr;
+}
+
+TEST_F(WindowShell, a_second_create_of_a_live_window_keeps_its_grid) {
+  OrvPendingOrdersWnd& wnd = h.PendingWnd();
+  OrderBookGrid* grid = wnd.GetGrid();
+  EXPECT_EQ(wnd.OnCreate(), -1);
+  EXPECT_EQ(wnd.GetGrid(), grid);
+  EXPECT_TRUE(grid->IsWindowVisible());
+}
+
+TEST_F(WindowShell, showing_polls_the_store_and_closing_hides_and_stops) {
+  OrvPendingOrdersWnd& wnd = h.PendingWnd();
+  OrderBookGrid& grid = *wnd.GetGrid();
+  platform::EventLoop& loop = h.App().Loop();
+  EXPECT_TRUE(wnd.IsVisible());
+  EXPECT_TRUE(loop.hasTimer(&grid, 10150));
+
+  grid.OnClose();
+  EXPECT_FALSE(wnd.IsVisible()) << "closing hides the bar through the host";
+  EXPECT_EQ(wnd.CloseRequests(), 1);
+  EXPECT_FALSE(loop.hasTimer(&grid, 10150));
+  EXPECT_TRUE(wnd.GetSafeHwnd()) << "the window lives on";
+
+  AppOrderBook::IsInsertPost = 0;
+  wnd.ShowControlBar(true);
+  EXPECT_EQ(AppOrderBook::IsInsertPost, 1);
+  EXPECT_TRUE(loop.hasTimer(&grid, 10150));
+}
+
+TEST_F(WindowShell, log_off_posts_the_request_record_from_a_clean_slate) {
+  struct Expect {
+    OrderBookGrid* grid;
+    std::int32_t from;
+  };
+  for (const Expect& e : {Expect{&static_cast<OrderBookGrid&>(h.Pending()), 10005},
+                          Expect{&static_cast<OrderBookGrid&>(h.Gtd()), 50093}}) {
+    AppGlobal::objWindowPassing.nParam1 = 7;
+    AppGlobal::objWindowPassing.nParam2 = 8;
+    AppGlobal::objWindowPassing.nReserved = 9;
+    AppGlobal::objWindowPassing.dParam = 3.5;
+    h.App().MainWindow().Clear();
+    e.grid->OnLogoff();
+
+    ASSERT_EQ(h.App().MainWindow().Posted().size(), 1u);
+    const platform::PostedMessage& posted = h.App().MainWindow().Posted()[0];
+    EXPECT_EQ(posted.msg, 9898u);
+    EXPECT_EQ(posted.lParam, 0);
+    ASSERT_EQ(posted.wParam, reinterpret_cast<platform::WPARAM>(&AppGlobal::objWindowPassing));
+    unsigned char bytes[40];
+    std::memcpy(bytes, reinterpret_cast<const void*>(posted.wParam), sizeof bytes);
+    std::int32_t from = 0, id = 0, p1 = -1, p2 = -1;
+    void* wnd = nullptr;
+    std::uint64_t reserved = 1;
+    double d = 1.0;
+    std::memcpy(&from, bytes + 0, 4);
+    std::memcpy(&wnd, bytes + 4, 8);
+    std::memcpy(&id, bytes + 12, 4);
+    std::memcpy(&p1, bytes + 16, 4);
+    std::memcpy(&p2, bytes + 20, 4);
+    std::memcpy(&reserved, bytes + 24, 8);
+    std::memcpy(&d, bytes + 32, 8);
+    EXPECT_EQ(from, e.from);
+    EXPECT_EQ(wnd, static_cast<void*>(e.grid));
+    EXPECT_EQ(id, 5902);
+    EXPECT_EQ(p1, 0);
+    EXPECT_EQ(p2, 0);
+    EXPECT_EQ(reserved, 0u);
+    EXPECT_EQ(d, 0.0);
+  }
+}
+
+TEST_F(WindowShell, double_click_hides_and_shows_title_and_status_bars_together) {
+  OrvPendingOrdersWnd& wnd = h.PendingWnd();
+  OrderBookGrid& grid = *wnd.GetGrid();
+  grid.OnLButtonDblClk();
+  EXPECT_FALSE(wnd.IsTitleBarShown());
+  EXPECT_FALSE(wnd.IsStatusBarShown());
+  EXPECT_FALSE(wnd.GetStatusBar()->IsVisible());
+  h.Run(1);
+  EXPECT_EQ(wnd.GetGridRect().Height(), ViewHarness::kClientHeight) << "the grid took the status bar's room";
+
+  grid.OnLButtonDblClk();
+  EXPECT_TRUE(wnd.IsTitleBarShown());
+  EXPECT_TRUE(wnd.IsStatusBarShown());
+  EXPECT_TRUE(wnd.GetStatusBar()->IsVisible());
+
+  grid.OnMenuStatusbar();  // the bars now differ: only the title bar follows a double click
+  grid.OnLButtonDblClk();
+  EXPECT_FALSE(wnd.IsTitleBarShown());
+  EXPECT_FALSE(wnd.IsStatusBarShown());
+  EXPECT_FALSE(wnd.GetStatusBar()->IsVisible());
+  grid.OnMenuTitlebar();
+  EXPECT_TRUE(wnd.IsTitleBarShown());
+}
+
+TEST_F(WindowShell, destroying_during_a_bulk_save_asks_and_destroys_whatever_the_answer) {
+  struct Case {
+    int answer;
+    std::vector<std::string> texts;
+  };
+  const std::string question = "File Not Saved .Do You Still Want To Continue?";
+  const std::string advice = "Please Reopen the Pending Window And Wait For File Save Confirmation";
+  for (const Case& c : {Case{platform::IDYES, {question}}, Case{platform::IDNO, {question, advice}}}) {
+    AppGlobal::g_bPendingOrdersOnBulkWindow = 1;
+    h.App().MessageBoxes().ClearShown();
+    OrvPendingOrdersWnd wnd;
+    ASSERT_EQ(wnd.OnCreate(), 0);
+    wnd.ShowControlBar(true);
+    wnd.bBulkTextSaveInProgress = true;
+    h.App().MessageBoxes().QueueAnswer(c.answer);
+    wnd.OnNcDestroy();
+
+    std::vector<std::string> texts;
+    for (const auto& box : Boxes()) {
+      texts.push_back(box.text);
+      EXPECT_EQ(box.caption, "ALERT");
+    }
+    EXPECT_EQ(texts, c.texts);
+    ASSERT_FALSE(Boxes().empty());
+    EXPECT_EQ(Boxes()[0].flags & platform::MB_TYPEMASK, platform::MB_YESNO);
+    EXPECT_FALSE(wnd.GetSafeHwnd());
+    EXPECT_FALSE(wnd.GetGrid()->GetSafeHwnd());
+    EXPECT_FALSE(h.App().Loop().hasTimer(wnd.GetGrid(), 10150)) << "nothing of the window keeps running";
+  }
+}
+
+TEST_F(WindowShell, destroying_without_a_bulk_save_under_way_asks_nothing) {
+  for (int bulkWindow : {0, 1}) {
+    AppGlobal::g_bPendingOrdersOnBulkWindow = bulkWindow;
+    OrvPendingOrdersWnd wnd;
+    ASSERT_EQ(wnd.OnCreate(), 0);
+    wnd.bBulkExcelSaveInProgress = bulkWindow == 0;  // a save, but not on the bulk window
+    wnd.OnNcDestroy();
+    EXPECT_TRUE(Boxes().empty());
+    EXPECT_FALSE(wnd.GetSafeHwnd());
+  }
+}
+
+TEST_F(WindowShell, closing_with_filter_reset_clears_every_filter_and_hides_the_bar) {
+  OrvPendingOrdersWnd& wnd = h.PendingWnd();
+  OrderBookGrid& grid = *wnd.GetGrid();
+  grid.SetDefaultDemoFilter(COL_B_S, "BUY", false, true, false);
+  ASSERT_TRUE(grid.IsFilterExist(COL_Order_Status)) << "the default status filter";
+  wnd.bFilterBarShown = true;
+  wnd.GetSplitter().SetRowInfo(0, 60, 0);
+  wnd.GetSplitter().RecalcLayout();
+  AppOrderBook::IsInsertPost = 0;
+
+  wnd.ResetFilterOnClose();
+  EXPECT_FALSE(grid.IsFilterExist(-1));
+  EXPECT_EQ(AppOrderBook::IsInsertPost, 1) << "the rows are rebuilt without filters";
+  EXPECT_FALSE(wnd.bFilterBarShown);
+  EXPECT_EQ(wnd.GetSplitter().GetRowIdealHeight(0), 0);
+  EXPECT_EQ(wnd.GetSplitter().GetPaneRect(0, 0).Height(), 0);
+
+  // With Save Filter ticked the bar stays open; the filters still go.
+  grid.SetDefaultDemoFilter(COL_B_S, "SELL", false, true, false);
+  wnd.bFilterBarShown = true;
+  wnd.GetFilterBar()->SaveFilterCheckBox().SetCheck(platform::BST_CHECKED);
+  wnd.ResetFilterOnClose();
+  EXPECT_FALSE(grid.IsFilterExist(-1));
+  EXPECT_TRUE(wnd.bFilterBarShown);
+}
+
+TEST_F(WindowShell, closing_the_filter_bar_collapses_its_row_once) {
+  OrvPendingOrdersWnd& wnd = h.PendingWnd();
+  OrderBookFilter& bar = *wnd.GetFilterBar();
+  const int recalcs = wnd.GetSplitter().RecalcCount();
+  bar.Close();
+  EXPECT_EQ(wnd.GetSplitter().RecalcCount(), recalcs) << "a hidden bar is left alone";
+
+  wnd.bFilterBarShown = true;
+  wnd.GetSplitter().SetRowInfo(0, 60, 0);
+  wnd.AdjustLayout();
+  EXPECT_EQ(wnd.GetSplitter().GetPaneRect(0, 0).Height(), 60);
+  bar.Close();
+  EXPECT_FALSE(wnd.bFilterBarShown);
+  EXPECT_TRUE(wnd.HasFocus());
+  h.Run(1);
+  EXPECT_EQ(wnd.GetGridRect(), Rect(0, 0, ViewHarness::kClientWidth, ViewHarness::kClientHeight - 20));
+}
+
+TEST_F(WindowShell, find_opens_from_the_command_and_from_ctrl_f_outside_the_grid) {
+  OrvPendingOrdersWnd& wnd = h.PendingWnd();
+  OrderBookGrid& grid = *wnd.GetGrid();
+  wnd.OnMessage(platform::WM_COMMAND, 57636, 0);
+  EXPECT_EQ(grid.FindDialogRequests(), 1);
+
+  h.App().Keys().SetCtrl(true);
+  platform::MSG onBar{wnd.GetFilterBar(), platform::WM_KEYDOWN, 'F', 0};
+  EXPECT_TRUE(wnd.PreTranslateMessage(&onBar));
+  EXPECT_EQ(grid.FindDialogRequests(), 2);
+  platform::MSG onGrid{&grid, platform::WM_KEYDOWN, 'F', 0};
+  EXPECT_FALSE(wnd.PreTranslateMessage(&onGrid)) << "Ctrl+F in the grid is the grid's key";
+  h.App().Keys().SetCtrl(false);
+  EXPECT_FALSE(wnd.PreTranslateMessage(&onBar)) << "a plain F goes to the base";
+  EXPECT_EQ(grid.FindDialogRequests(), 2);
+}
+
+TEST_F(WindowShell, window_commands_reach_the_grid_first) {
+  OrvPendingOrdersWnd& wnd = h.PendingWnd();
+  wnd.OnMessage(platform::WM_COMMAND, 2009, 0);  // TitleBar, a grid command
+  EXPECT_FALSE(wnd.IsTitleBarShown());
+  EXPECT_EQ(wnd.GetGrid()->OnMessage(platform::WM_COMMAND, 2009, 0), 0);
+  EXPECT_TRUE(wnd.IsTitleBarShown()) << "the grid takes commands as messages too";
+  EXPECT_EQ(wnd.GetGrid()->OnMessage(7999, 1, 2), 0);
+  EXPECT_EQ(wnd.GetGrid()->OnMessage(5555, 1, 2), 0);
+  EXPECT_TRUE(wnd.OnUpdateFilterClear()) << "the default status filter exists";
+  wnd.GetGrid()->ClearFilter(-1);
+  EXPECT_FALSE(wnd.OnUpdateFilterClear());
+}
+
+TEST_F(WindowShell, customize_relays_the_status_bar_only_when_something_changed) {
+  OrvPendingOrdersWnd& wnd = h.PendingWnd();
+  OrderBookGrid& grid = *wnd.GetGrid();
+  wnd.SetStatusBarShown(false);
+  grid.OnCustomize();
+  EXPECT_EQ(wnd.FormPropertiesRequests(), 1);
+  EXPECT_TRUE(wnd.GetStatusBar()->IsVisible()) << "nothing changed";
+
+  wnd.SetNextFormPropertiesAnswer(true);
+  grid.OnCustomize();
+  EXPECT_FALSE(wnd.GetStatusBar()->IsVisible());
+  h.Run(1);
+  EXPECT_EQ(wnd.GetGridRect().Height(), ViewHarness::kClientHeight);
+}
+
+TEST_F(WindowShell, focus_goes_to_the_grid_which_publishes_the_current_token) {
+  h.AddOrder(BookKind::Pending, 1);
+  h.AddOrder(BookKind::Pending, 2, [](OrderBookDetails& r) { r.lOurToken = ViewHarness::kReliance; });
+  OrvPendingOrdersWnd& wnd = h.PendingWnd();
+  OrderBookGrid& grid = *wnd.GetGrid();
+  h.Run();
+  ASSERT_EQ(grid.GetCurSelItemID().m_nRow, 0);
+  AppGlobal::CurrentLOurTokenForApp = 0;
+
+  wnd.OnSetFocus();
+  EXPECT_TRUE(grid.HasFocus());
+  EXPECT_EQ(AppGlobal::CurrentLOurTokenForApp, ViewHarness::kReliance);
+  ASSERT_FALSE(AppGlobal::m_FocusCtrl.Windows().empty());
+  EXPECT_EQ(AppGlobal::m_FocusCtrl.Windows().back(), static_cast<void*>(static_cast<OrderBookWnd*>(&wnd)));
+}
+
+TEST_F(WindowShell, small_grid_commands_reach_the_host) {
+  OrvPendingOrdersWnd& wnd = h.PendingWnd();
+  OrderBookGrid& grid = *wnd.GetGrid();
+  grid.OnLButtonDown();
+  EXPECT_EQ(wnd.HideFloatingBarRequests(), 1);
+  grid.OnTomufilepath();
+  EXPECT_EQ(grid.GridPropertiesRequests(), 1);
+
+  for (int i = 0; i < 12; ++i) grid.ZoomBy(-0.1);
+  EXPECT_EQ(grid.GetScale(), 0.1) << "steps land on whole percents and stop at the smallest scale";
+  for (int i = 0; i < 5; ++i) grid.ZoomBy(0.1);
+  EXPECT_EQ(grid.GetScale(), 0.6);
+}
+
+}  // namespace
