@@ -4,6 +4,7 @@
 #include "view/OrderBookGrid.h"
 
 #include "filterbar/OrderBookFilter.h"
+#include "view/OrderBookWnd.h"
 
 #include "host/platform/Application.h"
 #include "host/platform/MessageBoxService.h"
