@@ -3,11 +3,12 @@
 // fields above the grid, living in the filter frame (the upper pane of the window's splitter).
 #include "host/platform/CheckBox.h"
 #include "host/platform/Window.h"
+#include "sortfilter/FilterBarMirror.h"
 #include "view/ViewVariant.h"
 
 class OrderBookGrid;
 
-class OrderBookFilter : public orv::platform::Window {
+class OrderBookFilter : public orv::platform::Window, public FilterBarMirror {
  public:
   static constexpr int kSaveFilterCheckId = 7362;
 
@@ -34,6 +35,17 @@ class OrderBookFilter : public orv::platform::Window {
   void ResetFilter(bool withStatus);
   // Hides the bar by collapsing the splitter row it sits in; nothing when it is not shown.
   void Close();
+
+  // Mirrors of the column filters (see FilterBarMirror).
+  void SetdataOnFilterbar(int /*column*/, const std::string& /*text*/, bool /*bAll*/) override {
+    // TODO(filter bar): select the list entry or set the edit text of the column's control.
+  }
+  void ResetColumnControl(int /*column*/) override {
+    // TODO(filter bar): put the column's list or edit back to "All" and enable the edits it governs.
+  }
+  void SetTimeRange(const orv::platform::OleDateTime& /*from*/, const orv::platform::OleDateTime& /*till*/) override {
+    // TODO(filter bar): set the From and Till time pickers.
+  }
 
  protected:
   OrderBookGrid* m_pGrid = nullptr;

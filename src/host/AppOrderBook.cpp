@@ -11,7 +11,9 @@ namespace {
 
 struct BookStorage {
   RecordArena records;  // stable addresses, allocation order
+  SortKeyExtractor extractor;
   ColumnComparer comparer;
+  OrderBookSorter sorter;
 };
 
 BookStorage g_pending;
@@ -21,9 +23,14 @@ std::vector<OrvGridCtrl*> g_orderBookWnds;
 BookStorage& Storage(BookKind kind) { return kind == BookKind::Pending ? g_pending : g_gtd; }
 
 void SortDisplayed(BookKind kind, const std::vector<SortColState>& columns) {
-  auto& comparer = Storage(kind).comparer;
-  if (columns.empty() || !comparer) return;
+  BookStorage& storage = Storage(kind);
   auto& rows = AppOrderBook::Book(kind).vctDisplayed;
+  if (storage.extractor) {
+    storage.sorter.Sort(rows, columns, storage.extractor);
+    return;
+  }
+  auto& comparer = storage.comparer;
+  if (columns.empty() || !comparer) return;
   auto less = [&](const OrderBookDetails* a, const OrderBookDetails* b) {
     for (const SortColState& c : columns) {
       int r = comparer(*a, *b, c.nColumn);
@@ -80,6 +87,12 @@ void AppOrderBook::MultiColSortDataForGTD(std::vector<SortColState> columns) {
 void AppOrderBook::SetColumnComparer(BookKind kind, ColumnComparer comparer) {
   Storage(kind).comparer = std::move(comparer);
 }
+
+void AppOrderBook::SetSortKeyExtractor(BookKind kind, SortKeyExtractor extractor) {
+  Storage(kind).extractor = std::move(extractor);
+}
+
+OrderBookSorter& AppOrderBook::Sorter(BookKind kind) { return Storage(kind).sorter; }
 
 std::uint32_t AppOrderBook::KeyOf(BookKind kind, const OrderBookDetails& record) {
   return kind == BookKind::Pending ? record.RefNo : static_cast<std::uint32_t>(record.GTDOrderNo & 0xFFFFFFFFu);

@@ -1,6 +1,7 @@
 #pragma once
 // The host's in-memory order store. It owns every record; the views hold pointers and read the
 // vectors and flags on the user-interface thread.
+#include "host/OrderBookSorter.h"
 #include "host/OrderBookTypes.h"
 #include "host/records/OrderBookDetails.h"
 
@@ -44,7 +45,8 @@ using OrderRowMap = OrvStdMap<std::uint32_t, std::vector<OrderBookDetails*>>;
 using SelectionMemoryMap = std::unordered_map<std::uint32_t, LastSelectedOrderData_map>;
 
 // Compares two records on one column: negative, zero or positive. The view's column catalogue
-// provides it, since the cell value of a column is the view's definition.
+// provides it, since the cell value of a column is the view's definition. The store sorts with it
+// only while a book has no key extractor (SetSortKeyExtractor), which sorts far faster.
 using ColumnComparer = std::function<int(const OrderBookDetails&, const OrderBookDetails&, int column)>;
 
 // Every store member of one book, so code written once serves both books.
@@ -91,10 +93,18 @@ class AppOrderBook final {
   static void SetAvgPrice_InOrderTrade(OrderBookDetails* record);
 
   // Orders the displayed vector by the columns of the list: the first entry is the primary key,
-  // later entries break its ties, and rows equal on every column keep their previous order.
+  // later entries break its ties, and rows equal on every column keep their previous order. The
+  // keys come from the book's key extractor; a book without one falls back to its column
+  // comparer; a book with neither, or an empty list, stays as it is. Runs on the user-interface
+  // thread; the comparisons may use every core.
   static void MultiColSortData(std::vector<SortColState> columns);
   static void MultiColSortDataForGTD(std::vector<SortColState> columns);
+  // What a book's cells are, given by the view: the extractor of sort keys (preferred) and the
+  // comparer of two records. An empty one removes it. Clear() keeps both.
+  static void SetSortKeyExtractor(BookKind kind, SortKeyExtractor extractor);
   static void SetColumnComparer(BookKind kind, ColumnComparer comparer);
+  // The book's sorter, for its tuning (SetParallelThreshold) and its scratch memory.
+  static OrderBookSorter& Sorter(BookKind kind);
 
   // --- The host side: how orders enter, change and leave the store. ---
   // Copies the record into the store, appends it to the all and displayed vectors, files it

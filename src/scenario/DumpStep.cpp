@@ -24,8 +24,8 @@ namespace {
 namespace pf = orv::platform;
 using Json = nlohmann::json;
 
-constexpr std::array<std::string_view, 11> kSections{"rows",   "status", "title", "window",    "filters", "selection",
-                                                     "memory", "store",  "menu",  "filterbar", "globals"};
+constexpr std::array<std::string_view, 12> kSections{"rows",   "status", "title", "window",     "filters",   "selection",
+                                                     "memory", "store",  "menu",  "headermenu", "filterbar", "globals"};
 
 Json ColorName(const pf::DispInfo& cell) {
   if (!cell.HasTextColor()) return "";
@@ -247,6 +247,10 @@ void Dump(ScenarioHost& host, const StepArgs& args) {
   if (wants("memory")) event["memory"] = MemorySection(variant);
   if (wants("store")) event["store"] = StoreSection(variant);
   if (wants("menu")) event["menu"] = MenuSection(host);
+  if (wants("headermenu")) {
+    const auto& last = host.App().FilterMenus().Last();
+    event["headermenu"] = last ? DescribeFilterMenu(*last) : nullptr;
+  }
   if (wants("globals")) event["globals"] = GlobalsSection(host, args);
   host.FlushPosts();
   host.Events().Emit("dump", std::move(event));

@@ -11,6 +11,7 @@ EventWriter::EventWriter(Sink sink) : m_sink(std::move(sink)) {}
 void EventWriter::Emit(const std::string& kind, nlohmann::json event) {
   if (!event.is_object()) event = nlohmann::json::object();
   event["ev"] = kind;
+  std::lock_guard lock(m_mutex);
   ++m_count;
   if (m_sink) {
     m_sink(event);
@@ -25,7 +26,10 @@ void EventWriter::Emit(const std::string& kind, nlohmann::json event) {
 }
 
 void EventWriter::Error(int line, const std::string& step, const std::string& message) {
-  ++m_errors;
+  {
+    std::lock_guard lock(m_mutex);
+    ++m_errors;
+  }
   nlohmann::json event{{"line", line}, {"message", message}};
   if (!step.empty()) event["step"] = step;
   Emit("error", std::move(event));

@@ -1,11 +1,13 @@
 #pragma once
 // Writes the scenario's events as JSON Lines: one object per line, keys in alphabetical order, so
-// the same scenario always prints the same bytes. Every event carries "ev" with its kind.
+// the same scenario always prints the same bytes. Every event carries "ev" with its kind. Safe to
+// call from several threads (a worker that writes a file may log); each event stays one line.
 #include <nlohmann/json.hpp>
 
 #include <cstddef>
 #include <functional>
 #include <iosfwd>
+#include <mutex>
 #include <string>
 
 namespace orv::scenario {
@@ -28,6 +30,7 @@ class EventWriter final {
   std::size_t Errors() const { return m_errors; }
 
  private:
+  std::mutex m_mutex;
   std::ostream* m_out = nullptr;
   Sink m_sink;
   std::size_t m_count = 0;

@@ -1,7 +1,7 @@
-// Steps that stand for the user's hand: selecting rows, keys, commands, clicks, header menus and
-// context menus. Those that act on the grid first give it the focus as a click would, when it
-// does not have it.
+// Steps that stand for the user's hand: selecting rows, keys, commands, clicks and context menus.
+// Those that act on the grid first give it the focus as a click would, when it does not have it.
 #include "host/platform/GridSelectMode.h"
+#include "scenario/FilterBarInput.h"
 #include "scenario/ScenarioHost.h"
 #include "scenario/ScenarioNames.h"
 #include "scenario/StepArgs.h"
@@ -58,7 +58,6 @@ void Key(ScenarioHost& host, const StepArgs& args) {
   if (args.Has("control") && target != Target::FilterBar)
     StepArgs::Fail("\"control\" names a filter bar control; use it with \"target\": \"filterbar\"");
   OrderBookWnd& wnd = host.RequireWindow(variant);
-  if (target == Target::FilterBar) StepArgs::Fail("the filter bar takes no keys yet");
   OrderBookGrid& grid = host.RequireGrid(variant);
 
   pf::MSG msg;
@@ -68,7 +67,9 @@ void Key(ScenarioHost& host, const StepArgs& args) {
   if (target == Target::Grid) FocusGrid(wnd, grid);
   {
     HeldModifiers held(host.App().Keys(), shift, ctrl, alt);
-    if (target == Target::Grid) {
+    if (target == Target::FilterBar) {
+      consumedBy = SendKeyToFilterBar(wnd.GetFilterBar(), args.Find("control"), msg);
+    } else if (target == Target::Grid) {
       // As the message loop does: the window with the focus first, then its parents.
       msg.hwnd = &grid;
       if (grid.PreTranslateMessage(&msg)) consumedBy = "grid";
@@ -102,7 +103,9 @@ void Command(ScenarioHost& host, const StepArgs& args) {
       wnd.OnMessage(pf::WM_COMMAND, id, 0);
       break;
     case Target::FilterBar:
-      StepArgs::Fail("the filter bar takes no commands yet");
+      event["target"] = "filterbar";
+      SendCommandToFilterBar(wnd.GetFilterBar(), id);
+      break;
   }
   host.FlushPosts();
   host.Events().Emit("command", std::move(event));
@@ -198,24 +201,6 @@ void Click(ScenarioHost& host, const StepArgs& args) {
   grid.ToggleSortColumn(ColumnOf(args.Require("column"), grid.Variant(), "column"));
 }
 
-void HeaderMenu(ScenarioHost& host, const StepArgs& args) {
-  const ViewVariant variant = args.View();
-  host.RequireWindow(variant);
-  OrderBookGrid& grid = host.RequireGrid(variant);
-  const int column = ColumnOf(args.Require("column"), grid.Variant(), "column");
-  std::vector<std::string> ticked;
-  if (const nlohmann::json* list = args.Find("ticked")) {
-    if (!list->is_array()) StepArgs::Fail("\"ticked\" must be a list of texts");
-    for (const nlohmann::json& v : *list) ticked.push_back(StepArgs::ToText(v, "ticked"));
-  }
-  const bool all = args.Bool("all", false);
-  const bool apply = args.Has("ticked") || all;
-  grid.OnHeaderMenuButtonClick(column);
-  // The menu's apply stores the ticked values as the column's filter; "all" ticks the menu's
-  // all entry, which clears it.
-  if (apply) grid.SetFilterParam(column, ticked, all, true, false);
-}
-
 void ContextMenu(ScenarioHost& host, const StepArgs& args) {
   const ViewVariant variant = args.View();
   const Target target = TargetOf(args);
@@ -223,7 +208,6 @@ void ContextMenu(ScenarioHost& host, const StepArgs& args) {
   const int x = static_cast<int>(args.Int("x", 100)), y = static_cast<int>(args.Int("y", 100));
   OrderBookWnd& wnd = host.RequireWindow(variant);
   if (target == Target::Window) StepArgs::Fail("the window has no context menu of its own; use the grid");
-  if (target == Target::FilterBar) StepArgs::Fail("the filter bar has no context menu yet");
   OrderBookGrid& grid = host.RequireGrid(variant);
   auto& menus = host.App().PopupMenus();
   menus.SetChooser([choose](const pf::Menu&) { return choose; });
@@ -231,6 +215,10 @@ void ContextMenu(ScenarioHost& host, const StepArgs& args) {
     pf::MenuTracker& menus;
     ~ResetChooser() { menus.SetChooser({}); }
   } reset{menus};
+  if (target == Target::FilterBar) {
+    OpenFilterBarMenu(wnd.GetFilterBar(), x, y);
+    return;
+  }
   FocusGrid(wnd, grid);
   grid.OnContextMenu(x, y);
 }
@@ -242,7 +230,6 @@ void AddInputSteps(StepTable& table) {
   table.Add({"key", {"view", "key", "shift", "ctrl", "alt", "target", "control"}, &Key});
   table.Add({"command", {"view", "id", "target"}, &Command});
   table.Add({"click", {"view", "column", "row", "double"}, &Click});
-  table.Add({"headermenu", {"view", "column", "ticked", "all"}, &HeaderMenu});
   table.Add({"menu", {"view", "target", "choose", "x", "y"}, &ContextMenu});
 }
 

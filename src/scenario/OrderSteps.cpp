@@ -143,27 +143,28 @@ std::vector<std::string> TextList(const StepArgs& args, std::string_view key) {
 
 void Generate(ScenarioHost& host, const StepArgs& args) {
   constexpr std::int64_t kMaxOrders = 5000000;
-  orv::demo::OrderBookSpec spec;
-  spec.kind = BookOf(args.View());
+  orv::demo::OrderBookSpec book;
+  book.kind = BookOf(args.View());
   const std::int64_t orders = args.Int("orders");
   if (orders < 0 || orders > kMaxOrders) StepArgs::Fail("\"orders\" takes 0 to 5000000");
-  spec.orders = static_cast<int>(orders);
-  spec.seed = StepArgs::ToIntIn<std::uint32_t>(args.Find("seed") ? args.Require("seed") : nlohmann::json(1), "seed");
-  spec.spreadShare = args.Number("spreadShare", 0.0);
-  spec.contractlessShare = args.Number("contractlessShare", 0.0);
-  spec.unfilledLookupShare = args.Number("unfilledLookupShare", 0.0);
-  if (const nlohmann::json* first = args.Find("firstRefNo")) spec.firstRefNo = StepArgs::ToIntIn<std::uint32_t>(*first, "firstRefNo");
-  spec.dealers = TextList(args, "dealers");
-  spec.clients = TextList(args, "clients");
+  book.orders = static_cast<int>(orders);
+  if (const nlohmann::json* seed = args.Find("seed")) book.seed = StepArgs::ToIntIn<std::uint32_t>(*seed, "seed");
+  book.spreadShare = args.Number("spreadShare", 0.0);
+  book.contractlessShare = args.Number("contractlessShare", 0.0);
+  book.unfilledLookupShare = args.Number("unfilledLookupShare", 0.0);
+  if (const nlohmann::json* first = args.Find("firstRefNo"))
+    book.firstRefNo = StepArgs::ToIntIn<std::uint32_t>(*first, "firstRefNo");
+  book.dealers = TextList(args, "dealers");
+  book.clients = TextList(args, "clients");
   const std::int64_t contracts = args.Int("contracts", 400);
   if (contracts < 0 || contracts > orv::demo::ContractMasterGenerator::kMaxContracts)
     StepArgs::Fail("\"contracts\" takes 0 to " + std::to_string(orv::demo::ContractMasterGenerator::kMaxContracts));
   try {
     // A book needs contracts: an empty master gets a demo one from the same seed.
     if (args.Has("contracts") || host.Master().Count() == 0)
-      orv::demo::GenerateContracts(host.Master(), spec.seed, static_cast<int>(contracts));
-    orv::demo::GenerateOrders(spec, host.Master());
-    if (spec.unfilledLookupShare > 0) orv::demo::RegisterClientNames(spec);
+      orv::demo::GenerateContracts(host.Master(), book.seed, static_cast<int>(contracts));
+    orv::demo::GenerateOrders(book, host.Master());
+    if (book.unfilledLookupShare > 0) orv::demo::RegisterClientNames(book);
   } catch (const std::invalid_argument& e) {
     StepArgs::Fail(std::string("the demo book was refused: ") + e.what());
   }

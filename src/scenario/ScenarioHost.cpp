@@ -9,6 +9,7 @@
 #include "host/HostLibraries.h"
 #include "host/HostWindowRegistry.h"
 #include "scenario/OrderSenderRecorder.h"
+#include "scenario/ScenarioNames.h"
 #include "scenario/StepArgs.h"
 #include "view/GTDOrderBookGrid.h"
 #include "view/GTDOrderBookWnd.h"
@@ -123,6 +124,26 @@ void ScenarioHost::InstallObservers() {
     FlushPosts();
     m_events.Emit("menu", {{"chosen", menu.chosen}, {"items", menu.menu.GetMenuItemCount()}});
   });
+  m_app.FilterMenus().SetObserver([this](const orv::platform::TrackedFilterMenu& tracked) {
+    FlushPosts();
+    m_events.Emit("headermenu", DescribeFilterMenu(tracked));
+  });
+  m_app.FilterDialogs().SetObserver([this](const orv::platform::FilterDialogRecord& dialog) {
+    FlushPosts();
+    const bool list = dialog.request.kind == orv::platform::FilterDialogKind::ValueList;
+    nlohmann::json event{{"kind", list ? "list" : "range"},
+                         {"column", ColumnLabel(dialog.request.nColumn)},
+                         {"answer", AnswerName(dialog.result)},
+                         {"bAll", dialog.state.bAll}};
+    if (list) {
+      event["offered"] = dialog.request.offered;
+      event["values"] = dialog.state.values;
+    } else {
+      event["from"] = dialog.state.from.Format();
+      event["till"] = dialog.state.till.Format();
+    }
+    m_events.Emit("filterdialog", std::move(event));
+  });
   m_logObserver = m_log.AddObserver([this](const std::string& source, const std::string& text) {
     if (std::this_thread::get_id() == g_mainThread) FlushPosts();
     m_events.Emit("log", {{"source", source}, {"text", text}});
@@ -137,6 +158,9 @@ void ScenarioHost::RemoveObservers() {
   m_app.MessageBoxes().SetObserver({});
   m_app.PopupMenus().SetObserver({});
   m_app.PopupMenus().SetChooser({});
+  m_app.FilterMenus().SetObserver({});
+  m_app.FilterMenus().SetChooser({});
+  m_app.FilterDialogs().SetObserver({});
   m_log.RemoveObserver(m_logObserver);
   OrvInMemory::m_orvWindowPassingQueue.SetObserver({});
 }
@@ -249,6 +273,20 @@ nlohmann::json ScenarioHost::NameOf(const void* pointer) const {
     }
   }
   return "unknown";
+}
+
+nlohmann::json ColumnLabel(int column) {
+  // Both variants share the names of the ids they share; the GTD catalogue has them all.
+  const std::string name = ColumnName(column, DescriptionOf(ViewVariant::GTD));
+  return name.empty() ? nlohmann::json(column) : nlohmann::json(name);
+}
+
+nlohmann::json DescribeFilterMenu(const orv::platform::TrackedFilterMenu& tracked) {
+  return {{"column", ColumnLabel(tracked.menu.nColumn)},
+          {"offered", tracked.menu.values},
+          {"chosen", tracked.chosen},
+          {"bAll", tracked.result.bAll},
+          {"ticked", tracked.result.lstValues}};
 }
 
 nlohmann::json ScenarioHost::DescribeRequest(const WindowPassing& request) const {

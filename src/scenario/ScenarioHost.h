@@ -27,6 +27,11 @@ namespace orv::scenario {
 
 class OrderSenderRecorder;
 
+// A column id as events name it: the column's name, or the number when it has none.
+nlohmann::json ColumnLabel(int column);
+// A header filter menu as it was shown and answered.
+nlohmann::json DescribeFilterMenu(const orv::platform::TrackedFilterMenu& tracked);
+
 class ScenarioHost final {
  public:
   struct Options {

@@ -7,7 +7,8 @@ class StepTable;
 void AddSettingsSteps(StepTable& table);  // settings, contracts, answer
 void AddOrderSteps(StepTable& table);     // orders, generate
 void AddViewSteps(StepTable& table);      // open, show, hide, close, run
-void AddInputSteps(StepTable& table);     // select, key, command, click, headermenu, menu
+void AddInputSteps(StepTable& table);     // select, key, command, click, menu
+void AddHeaderFilterSteps(StepTable& table);  // headermenu, filterdialog
 void AddCallStep(StepTable& table);       // call
 void AddDumpStep(StepTable& table);       // dump
 

@@ -11,6 +11,7 @@ const StepTable& StepTable::Standard() {
     AddOrderSteps(t);
     AddViewSteps(t);
     AddInputSteps(t);
+    AddHeaderFilterSteps(t);
     AddCallStep(t);
     AddDumpStep(t);
     return t;

@@ -5,6 +5,7 @@
 #include "host/GlobalFunctions.h"
 #include "host/OrvEnumsMethods.h"
 #include "host/RCGlobal.h"
+#include "sortfilter/ColumnSortKeys.h"
 #include "view/ColumnCatalogue.h"
 #include "view/OrderBookWnd.h"
 
@@ -359,6 +360,15 @@ int CompareItemsAsStored(const OrderBookDetails& a, const OrderBookDetails& b, i
                       ColumnValueType(column, variant));
 }
 
+double GetItemNumberAsStored(const OrderBookDetails& record, int column, const VariantDescription& variant) {
+  return NumberOf(ResolveAsStored(record, column, variant));
+}
+
+std::string_view GetItemTextAsStored(const OrderBookDetails& record, int column, const VariantDescription& variant,
+                                     CellTextBuffer& buffer) {
+  return TextOf(ResolveAsStored(record, column, variant), buffer);
+}
+
 int CompareItems(OrderBookDetails& a, OrderBookDetails& b, int column, const VariantDescription& variant) {
   try {
     const Cell cellA = Resolve(a, column, variant, true);
@@ -383,6 +393,9 @@ void FillFirstTimeValues(std::span<OrderBookDetails* const> records, int column,
 }
 
 void InstallColumnComparers() {
+  // The store sorts with the key extractors whenever it has them; the comparers stay for callers
+  // that compare two records.
+  InstallSortKeyExtractors();
   for (ViewVariant v : {ViewVariant::Pending, ViewVariant::GTD}) {
     const VariantDescription& d = DescriptionOf(v);
     AppOrderBook::SetColumnComparer(d.eBook, [&d](const OrderBookDetails& a, const OrderBookDetails& b, int column) {

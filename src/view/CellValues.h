@@ -46,12 +46,22 @@ int CompareItems(OrderBookDetails& a, OrderBookDetails& b, int column, const Var
 int CompareItemsAsStored(const OrderBookDetails& a, const OrderBookDetails& b, int column,
                          const VariantDescription& variant);
 
+// The sort key of a cell on the record as it stands, in the order CompareItemsAsStored gives
+// (same rules: no fill, no write, safe on several threads, never allocates). The number of a
+// numeric column (value types 1 to 4), 0 for an empty cell or a text that is no number:
+double GetItemNumberAsStored(const OrderBookDetails& record, int column, const VariantDescription& variant);
+// The text of any column; the view points into the record, its contract, a fixed text or
+// `buffer` (a formatted number), and is valid until the record or the buffer changes.
+std::string_view GetItemTextAsStored(const OrderBookDetails& record, int column, const VariantDescription& variant,
+                                     CellTextBuffer& buffer);
+
 // Runs the first-time fill of `column` (client name, product type, average price, AlgoID) on every
 // record, so that a later sort on the records as they stand sees what the grid shows. Nothing for
 // the other columns. Call on the user-interface thread before handing a sort to the store.
 void FillFirstTimeValues(std::span<OrderBookDetails* const> records, int column, const VariantDescription& variant);
 
-// Gives the order store the comparer of each book (CompareItemsAsStored of its variant).
+// Gives the order store the comparer of each book (CompareItemsAsStored of its variant) and the
+// key extractor it sorts with (see sortfilter/ColumnSortKeys.h).
 void InstallColumnComparers();
 
 // Readers for the refresh's filter pass: a column whose cell is a plain text of the record or of

@@ -1,6 +1,6 @@
 // Command handlers whose behaviour belongs to the sorting, filter, filter bar and order action
-// code. Those that have their full behaviour already (the GTD refusals, Users, clearing every
-// filter and the two update handlers) live here until their areas take them over.
+// code. Those that have their full behaviour already (the GTD refusals and Users) live
+// here until their areas take them over.
 #include "view/OrderBookGrid.h"
 
 #include "filterbar/OrderBookFilter.h"
@@ -83,55 +83,7 @@ void OrderBookGrid::OnBulkOrderText() {
   // TODO(export): rewrite the orders as a field-per-line bulk order file.
 }
 
-// --- Sorting. ---
-
-void OrderBookGrid::OnSortAZ() {
-  // TODO(sorting): sort the header menu's column ascending.
-}
-
-void OrderBookGrid::OnSortZA() {
-  // TODO(sorting): sort the header menu's column descending.
-}
-
-void OrderBookGrid::OnRemoveSort() {
-  // TODO(sorting): remove the header menu column's sort.
-}
-
-void OrderBookGrid::OnRemoveAllSort() {
-  // TODO(sorting): remove every sort column.
-}
-
-bool OrderBookGrid::OnUpdateRemoveSort() {
-  // Without a header menu column the command keeps the state it has, which is enabled.
-  return nHeaderMenuColumn < 0 || GetColumnState(nHeaderMenuColumn) != 0;
-}
-
 // --- Column filters, saved filters and the filter bar. ---
-
-void OrderBookGrid::OnFilterSet() {
-  // TODO(header filters): open the value-list or date-range dialog for the header menu's column.
-}
-
-void OrderBookGrid::OnFilterClear() {
-  // TODO(header filters): clear the header menu column's filter and its filter bar control.
-}
-
-void OrderBookGrid::OnApplyFilter() {
-  // TODO(header filters): store the header menu's ticked values through SetFilterParam.
-}
-
-void OrderBookGrid::OnClearAllFilter() {
-  try {
-    ClearFilter(-1);
-    FilterGridData();
-    SetDockTitleBylOurToken(0);
-    if (m_pWnd && m_pWnd->GetFilterBar()) m_pWnd->GetFilterBar()->ResetFilter(true);
-  } catch (...) {
-    LogException("OnClearAllFilter");
-  }
-}
-
-bool OrderBookGrid::OnUpdateClearAllFilter() { return IsFilterExist(-1); }
 
 void OrderBookGrid::OnPendingorderFilterbar() {
   // TODO(filter bar): show or hide the filter bar.

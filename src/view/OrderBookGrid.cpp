@@ -49,6 +49,7 @@ int OrderBookGrid::OnCreate() {
     SetScalingRange(0.1, 4.0);
     CreateColumns(*this, Variant());
     InstallColumnComparers();
+    EnableHeaderFilterButtons();
     EnableVirtualMode([this](orv::platform::DispInfo& info) {
       // Row-level requests carry column -1 and need nothing from the view.
       return info.item.nCol == -1 ? true : GetItemValue(&info);
@@ -76,9 +77,6 @@ int OrderBookGrid::OnCreate() {
     return -1;
   }
 }
-
-// Sorting is re-applied by the sort code; without it a refill keeps the store's order.
-void OrderBookGrid::ApplyLastSorting(bool) {}
 
 // Saved filters are applied by the saved-filter code; without it the view opens unfiltered.
 void OrderBookGrid::ApplyFilterOnOpen() {}

@@ -3,6 +3,7 @@
 #include "host/LegacyTypes.h"
 #include "host/platform/VirtualKeys.h"
 #include "host/OrvGridCtrl.h"
+#include "host/platform/FilterMenuTracker.h"
 #include "host/records/OrderBookDetails.h"
 #include "view/SelectionIndex.h"
 #include "view/ViewVariant.h"
@@ -60,6 +61,46 @@ class OrderBookGrid : public OrvGridCtrl {
   void SetFilterParam(int column, const std::vector<std::string>& values, bool bShowAll, bool bReplace,
                       bool bSkipFilterBar);
   void SetDefaultDemoFilter(int column, const std::string& text, bool bShowAll, bool bReplace, bool bSkipFilterBar);
+
+  // --- Column header filters: buttons, header menu, dialogs and tips (sortfilter/HeaderFilter*). ---
+  // Gives every filterable column its header filter button (creation sequence).
+  void EnableHeaderFilterButtons();
+  void OnHeaderMenuButtonClick(int col) override;
+  // -1 without a button; 0 plain, 3 filtered, plus 1 ascending or 2 descending with the sort mark.
+  int GetHeaderMenuButtonImageIndex(int col, bool withSortMark) const override;
+  // The header menu's state: its column, whether its all entry is ticked and the ticked values.
+  const orv::platform::FilterColumnInfo& HeaderMenuState() const { return m_FilterColumnInfo; }
+  // Appends the values a column's header menu and set-filter dialog offer: its fixed list, or the
+  // distinct texts of the store's whole displayed list (not only the rows shown), byte-wise sorted.
+  void GetStringList(std::vector<std::string>& out, int column);
+  // The texts joined with ",".
+  static std::string GetFilterValues(const std::vector<std::string>& values);
+  // "Filter by <column name>"; false for a column without a filter button.
+  bool GetHeaderMenuButtonTooltip(int column, std::string& text) const;
+  // What the tip of a column's filter button says about its filter.
+  std::string GetCurFilterButtonDescription(int column) const;
+  // The tip of the header button under x (see GridColumnsInfo::HitTestColumn); false when there is
+  // no filter button there.
+  bool OnNeedTipText(int x, std::string& title, std::string& text) const;
+  // 1 hides the grid row, 0 shows it. Kept for the host's link surface; the grid never registers
+  // it (the refresh's own filter pass decides which rows exist).
+  static int pfnFilterCallback(const OrderBookGrid* grid, int row, const MULTIPLEFILTER_PARAM* filter);
+  // --- Sorting (sortfilter/GridSorting.cpp): the sort list goes to the store, which reorders its
+  // displayed vector; the next tick rebuilds the rows. ---
+  // A header click: the column cycles not sorted, ascending, descending, not sorted, and moves to
+  // the end of the sort list.
+  void ToggleSortColumn(int col) override;
+  // Hands the sort list to the store; unless bNoRefresh, also asks for a grid update.
+  void Sort(bool bNoRefresh);
+  // The sort list, most recently toggled column last; a column occurs at most once and carries
+  // the direction of its header mark.
+  const std::vector<SortColState>& GetSortColState() const { return vctSortColState; }
+  // Exported: sorts the store's displayed vector in place by one column (nonzero bDescending:
+  // greatest first); the third argument has no effect.
+  void SortData(int column, int bDescending, int);
+  // Exported: would order the grid's own row list by a column list of its own, but nothing ever
+  // fills that list, so it returns at once.
+  void MultipleSorting() {}
   // Re-applies or clears the remembered sort when the rows are refilled.
   virtual void ApplyLastSorting(bool bRefill);
   // Applies the filters saved in the general settings when the view opens.
@@ -162,6 +203,7 @@ class OrderBookGrid : public OrvGridCtrl {
   bool bGridCreated = false;
   bool bSelectingRows = false;
   bool bRestoringSelection = false;
+  std::vector<SortColState> vctSortColState;
 
  private:
   void Tick();
@@ -169,6 +211,7 @@ class OrderBookGrid : public OrvGridCtrl {
   void RebuildSelectionMemory();
   bool SelectionCoversAllRows() const;
 
+  orv::platform::FilterColumnInfo m_FilterColumnInfo;
   SelectionIndex m_selectionIndex;
   int m_nFindDialogRequests = 0;
   std::vector<std::uint64_t> m_seenPairs;  // scratch of the selection-memory rebuild

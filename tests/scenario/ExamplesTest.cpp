@@ -122,7 +122,7 @@ TEST(OrvScriptProgram, reads_standard_input_and_tells_failures_by_its_exit_statu
 
   const RunResult failed = RunScript(Quote(bad.string()));
   EXPECT_EQ(failed.status, 1);
-  EXPECT_NE(failed.out.find(R"({"ev":"error","line":2,"message":"not valid JSON (column 2)"})"), std::string::npos)
+  EXPECT_NE(failed.out.find(R"j({"ev":"error","line":2,"message":"not valid JSON (column 2)"})j"), std::string::npos)
       << failed.out;
   EXPECT_NE(failed.out.find(R"({"ev":"end","failed":1,"steps":3})"), std::string::npos) << "play goes on after it";
   fs::remove_all(dir);

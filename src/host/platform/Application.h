@@ -4,6 +4,8 @@
 // One Application is current per thread (made current by ApplicationScope); a window binds to the
 // one current when it is constructed.
 #include "host/platform/EventLoop.h"
+#include "host/platform/FilterDialogService.h"
+#include "host/platform/FilterMenuTracker.h"
 #include "host/platform/KeyState.h"
 #include "host/platform/MainWindowInbox.h"
 #include "host/platform/MenuTracker.h"
@@ -30,6 +32,8 @@ class Application {
   MainWindowInbox& MainWindow() { return m_mainWindow; }
   MessageBoxService& MessageBoxes() { return m_messageBoxes; }
   MenuTracker& PopupMenus() { return m_popupMenus; }
+  FilterMenuTracker& FilterMenus() { return m_filterMenus; }
+  FilterDialogService& FilterDialogs() { return m_filterDialogs; }
   KeyState& Keys() { return m_keys; }
   ResourceRegistry& Resources() { return m_resources; }
 
@@ -53,6 +57,8 @@ class Application {
   MainWindowInbox m_mainWindow;
   MessageBoxService m_messageBoxes;
   MenuTracker m_popupMenus;
+  FilterMenuTracker m_filterMenus;
+  FilterDialogService m_filterDialogs;
   KeyState m_keys;
   ResourceRegistry m_resources;
   Window* m_focus = nullptr;

@@ -1,0 +1,112 @@
+#include "sortfilter/ColumnSortKeys.h"
+
+#include "host/AppOrderBook.h"
+#include "view/CellValues.h"
+#include "view/ColumnCatalogue.h"
+
+#include <algorithm>
+#include <execution>
+#include <numeric>
+#include <vector>
+
+namespace {
+
+// Reading keys is a pass over records scattered in memory; from this many rows on it is spread
+// over every core.
+constexpr std::size_t kParallelRows = OrderBookSorter::kDefaultParallelThreshold;
+constexpr std::size_t kChunkRows = 1 << 14;
+
+// Calls fn(begin, end) over consecutive slices of [0, n). Each row is written by one slice only.
+template <typename Fn>
+void ForEachSlice(std::size_t n, Fn fn) {
+  if (n < kParallelRows) {
+    fn(std::size_t{0}, n);
+    return;
+  }
+  std::vector<std::size_t> slices((n + kChunkRows - 1) / kChunkRows);
+  std::iota(slices.begin(), slices.end(), std::size_t{0});
+  std::for_each(std::execution::par, slices.begin(), slices.end(),
+                [&](std::size_t s) { fn(s * kChunkRows, std::min(n, (s + 1) * kChunkRows)); });
+}
+
+// Price columns whose cell is the record's double, printed with the contract's format: they sort
+// by the value itself.
+double OrderBookDetails::* PriceField(int column) {
+  switch (column) {
+    case COL_Price: return &OrderBookDetails::Price;
+    case COL_Trig_Price: return &OrderBookDetails::Trig_Price;
+    case COL_Avg_Price: return &OrderBookDetails::Avg_Price;
+    case COL_Asset_Price: return &OrderBookDetails::Asset_Price;
+    case COL_Target_Price: return &OrderBookDetails::Target_Price;
+    case COL_BR_TrigPrice: return &OrderBookDetails::BR_TrigPrice;
+    default: return nullptr;
+  }
+}
+
+void ExtractNumbers(std::span<OrderBookDetails* const> rows, int column, const VariantDescription& variant,
+                    SortKeyColumn& keys) {
+  keys.Reset(SortKeyColumn::Kind::Number, rows.size());
+  if (const CellIntegerReader read = PlainIntegerReader(column, variant)) {
+    ForEachSlice(rows.size(), [&](std::size_t begin, std::size_t end) {
+      for (std::size_t i = begin; i < end; ++i)
+        if (rows[i]) keys.SetNumber(i, static_cast<double>(read(*rows[i])));
+    });
+  } else if (double OrderBookDetails::*field = PriceField(column)) {
+    ForEachSlice(rows.size(), [&](std::size_t begin, std::size_t end) {
+      for (std::size_t i = begin; i < end; ++i)
+        if (rows[i]) keys.SetNumber(i, rows[i]->*field);
+    });
+  } else {
+    ForEachSlice(rows.size(), [&](std::size_t begin, std::size_t end) {
+      for (std::size_t i = begin; i < end; ++i)
+        if (rows[i]) keys.SetNumber(i, GetItemNumberAsStored(*rows[i], column, variant));
+    });
+  }
+}
+
+void ExtractTexts(std::span<OrderBookDetails* const> rows, int column, const VariantDescription& variant,
+                  SortKeyColumn& keys) {
+  keys.Reset(SortKeyColumn::Kind::Text, rows.size());
+  if (const CellTextReader read = PlainTextReader(column, variant)) {
+    ForEachSlice(rows.size(), [&](std::size_t begin, std::size_t end) {
+      for (std::size_t i = begin; i < end; ++i)
+        if (rows[i]) keys.SetText(i, read(*rows[i]));
+    });
+    return;
+  }
+  // Formatted cells (numbers shown as text, the time texts) go through the general reader; a
+  // text formatted into the buffer is copied, one that points into the record is not.
+  CellTextBuffer buffer;
+  const char* const bufferBegin = buffer.data;
+  const char* const bufferEnd = buffer.data + sizeof buffer.data;
+  for (std::size_t i = 0; i < rows.size(); ++i) {
+    if (!rows[i]) continue;
+    const std::string_view text = GetItemTextAsStored(*rows[i], column, variant, buffer);
+    const bool formatted = !text.empty() && std::less_equal<const char*>()(bufferBegin, text.data()) &&
+                           std::less<const char*>()(text.data(), bufferEnd);
+    if (formatted) keys.SetTextCopy(i, text);
+    else keys.SetText(i, text);
+  }
+}
+
+}  // namespace
+
+void ExtractColumnSortKeys(std::span<OrderBookDetails* const> rows, int column, const VariantDescription& variant,
+                           SortKeyColumn& keys) {
+  FillFirstTimeValues(rows, column, variant);
+  if (IsNumericValueType(ColumnValueType(column, variant))) ExtractNumbers(rows, column, variant, keys);
+  else ExtractTexts(rows, column, variant, keys);
+}
+
+SortKeyExtractor ColumnSortKeyExtractor(const VariantDescription& variant) {
+  return [&variant](std::span<OrderBookDetails* const> rows, int column, SortKeyColumn& keys) {
+    ExtractColumnSortKeys(rows, column, variant, keys);
+  };
+}
+
+void InstallSortKeyExtractors() {
+  for (ViewVariant v : {ViewVariant::Pending, ViewVariant::GTD}) {
+    const VariantDescription& d = DescriptionOf(v);
+    AppOrderBook::SetSortKeyExtractor(d.eBook, ColumnSortKeyExtractor(d));
+  }
+}

@@ -1,0 +1,212 @@
+#include "host/AppOrderBook.h"
+#include "host/OrderBookSorter.h"
+#include "support/HostReset.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstring>
+#include <deque>
+#include <random>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace {
+
+// Test columns: 0 a number (Price), 1 a short text (B_S), 2 a long text (Remarks, collides past
+// its first seven bytes), 3 a whole number (Pending_Qty).
+constexpr int kPrice = 0, kSide = 1, kRemarks = 2, kQuantity = 3;
+
+void Extract(std::span<OrderBookDetails* const> rows, int column, SortKeyColumn& keys) {
+  const bool text = column == kSide || column == kRemarks;
+  keys.Reset(text ? SortKeyColumn::Kind::Text : SortKeyColumn::Kind::Number, rows.size());
+  for (std::size_t i = 0; i < rows.size(); ++i) {
+    const OrderBookDetails& r = *rows[i];
+    switch (column) {
+      case kPrice: keys.SetNumber(i, r.Price); break;
+      case kSide: keys.SetText(i, r.B_S); break;
+      case kRemarks: keys.SetText(i, r.Remarks); break;
+      case kQuantity: keys.SetNumber(i, r.Pending_Qty); break;
+    }
+  }
+}
+
+int Compare(const OrderBookDetails& a, const OrderBookDetails& b, int column) {
+  switch (column) {
+    case kPrice: return a.Price < b.Price ? -1 : (a.Price > b.Price ? 1 : 0);
+    case kSide: return std::strcmp(a.B_S, b.B_S);
+    case kRemarks: return std::strcmp(a.Remarks, b.Remarks);
+    default: return a.Pending_Qty < b.Pending_Qty ? -1 : (a.Pending_Qty > b.Pending_Qty ? 1 : 0);
+  }
+}
+
+class OrderBookSorterTest : public ::testing::Test {
+ protected:
+  OrderBookDetails* Add(std::uint32_t refNo, double price, const char* side, const char* remarks = "",
+                        int quantity = 0) {
+    OrderBookDetails& r = m_records.emplace_back();
+    r.RefNo = refNo;
+    r.Price = price;
+    CopyText(r.B_S, side);
+    CopyText(r.Remarks, remarks);
+    r.Pending_Qty = quantity;
+    m_rows.push_back(&r);
+    return &r;
+  }
+  std::vector<std::uint32_t> RefNos() const {
+    std::vector<std::uint32_t> out;
+    for (const OrderBookDetails* r : m_rows) out.push_back(r->RefNo);
+    return out;
+  }
+
+  std::deque<OrderBookDetails> m_records;
+  std::vector<OrderBookDetails*> m_rows;
+  OrderBookSorter m_sorter;
+};
+
+TEST_F(OrderBookSorterTest, the_first_column_leads_later_ones_break_ties_and_full_ties_keep_their_order) {
+  Add(1, 5, "SELL");
+  Add(2, 7, "BUY");
+  Add(3, 5, "SELL");
+  Add(4, 9, "BUY");
+  Add(5, 1, "SELL");
+
+  const SortColState sideThenPriceDown[] = {{kSide, true}, {kPrice, false}};
+  m_sorter.Sort(m_rows, sideThenPriceDown, Extract);
+  EXPECT_EQ(RefNos(), (std::vector<std::uint32_t>{4, 2, 1, 3, 5}));
+
+  const SortColState priceDown[] = {{kPrice, false}};
+  m_sorter.Sort(m_rows, priceDown, Extract);
+  EXPECT_EQ(RefNos(), (std::vector<std::uint32_t>{4, 2, 1, 3, 5})) << "1 and 3 tie and keep their order";
+
+  m_sorter.Sort(m_rows, {}, Extract);
+  EXPECT_EQ(RefNos(), (std::vector<std::uint32_t>{4, 2, 1, 3, 5})) << "an empty list changes nothing";
+}
+
+TEST_F(OrderBookSorterTest, long_texts_that_share_a_prefix_compare_in_full_in_both_directions) {
+  Add(1, 0, "B", "Placed by dealer 2");
+  Add(2, 0, "B", "Placed by dealer 10");
+  Add(3, 0, "B", "Placed by");
+  Add(4, 0, "B", "Placed by dealer 2");
+  Add(5, 0, "B", "Placed");
+
+  const SortColState up[] = {{kRemarks, true}};
+  m_sorter.Sort(m_rows, up, Extract);
+  EXPECT_EQ(RefNos(), (std::vector<std::uint32_t>{5, 3, 2, 1, 4}));
+  const SortColState down[] = {{kRemarks, false}};
+  m_sorter.Sort(m_rows, down, Extract);
+  EXPECT_EQ(RefNos(), (std::vector<std::uint32_t>{1, 4, 2, 3, 5})) << "equal remarks stay in their order";
+}
+
+TEST_F(OrderBookSorterTest, a_column_listed_twice_is_extracted_once_and_keeps_its_first_direction) {
+  for (std::uint32_t i = 1; i <= 4; ++i) Add(i, 10.0 - i, "BUY");
+  int extractions = 0;
+  SortKeyExtractor counting = [&](std::span<OrderBookDetails* const> rows, int column, SortKeyColumn& keys) {
+    ++extractions;
+    Extract(rows, column, keys);
+  };
+  const SortColState twice[] = {{kPrice, true}, {kPrice, false}};
+  m_sorter.Sort(m_rows, twice, counting);
+  EXPECT_EQ(extractions, 1);
+  EXPECT_EQ(RefNos(), (std::vector<std::uint32_t>{4, 3, 2, 1}));
+}
+
+TEST_F(OrderBookSorterTest, a_failing_or_short_extractor_leaves_the_rows_as_they_were) {
+  for (std::uint32_t i = 1; i <= 5; ++i) Add(i, 10.0 - i, "BUY");
+  const std::vector<std::uint32_t> before = RefNos();
+  const SortColState byPrice[] = {{kPrice, true}, {kSide, true}};
+
+  SortKeyExtractor throwsOnSecond = [](std::span<OrderBookDetails* const> rows, int column, SortKeyColumn& keys) {
+    if (column == kSide) throw std::runtime_error("lookup failed");
+    Extract(rows, column, keys);
+  };
+  EXPECT_THROW(m_sorter.Sort(m_rows, byPrice, throwsOnSecond), std::runtime_error);
+  EXPECT_EQ(RefNos(), before);
+
+  SortKeyExtractor tooFew = [](std::span<OrderBookDetails* const> rows, int column, SortKeyColumn& keys) {
+    Extract(rows.first(rows.size() - 1), column, keys);
+  };
+  EXPECT_THROW(m_sorter.Sort(m_rows, byPrice, tooFew), std::logic_error);
+  EXPECT_EQ(RefNos(), before);
+}
+
+// The result must be what a stable sort with the same comparer gives, whether the ordering runs
+// on one thread or on every core.
+TEST_F(OrderBookSorterTest, equals_a_stable_sort_for_random_column_lists_serial_and_parallel) {
+  std::mt19937 random(3);
+  const char* sides[] = {"BUY", "SELL", "B", ""};
+  const char* remarks[] = {"Placed by dealer 1", "Placed by dealer 12", "Placed by", "Modify", ""};
+  for (std::uint32_t i = 0; i < 40000; ++i)
+    Add(i, static_cast<double>(random() % 50) / 4.0 - 3.0, sides[random() % 4], remarks[random() % 5],
+        static_cast<int>(random() % 7));
+  std::shuffle(m_rows.begin(), m_rows.end(), random);
+
+  for (int trial = 0; trial < 12; ++trial) {
+    m_sorter.SetParallelThreshold(trial % 2 == 0 ? 1 : SIZE_MAX);
+    std::vector<SortColState> columns;
+    const int count = 1 + static_cast<int>(random() % 4);
+    for (int c = 0; c < count; ++c) columns.push_back({static_cast<int>(random() % 4), random() % 2 == 0});
+
+    std::vector<OrderBookDetails*> expected = m_rows;
+    std::stable_sort(expected.begin(), expected.end(), [&](const OrderBookDetails* a, const OrderBookDetails* b) {
+      for (const SortColState& c : columns) {
+        const int r = Compare(*a, *b, c.nColumn);
+        if (r != 0) return c.bAscending ? r < 0 : r > 0;
+      }
+      return false;
+    });
+    m_sorter.Sort(m_rows, columns, Extract);
+    ASSERT_EQ(m_rows, expected) << "trial " << trial;
+  }
+}
+
+class AppOrderBookSortTest : public ::testing::Test {
+ protected:
+  void SetUp() override { ResetHostForTest(); }
+  void TearDown() override {
+    AppOrderBook::SetSortKeyExtractor(BookKind::Pending, {});
+    AppOrderBook::SetSortKeyExtractor(BookKind::GTD, {});
+    AppOrderBook::SetColumnComparer(BookKind::Pending, {});
+    AppOrderBook::SetColumnComparer(BookKind::GTD, {});
+    AppOrderBook::Clear();
+  }
+  static void AddBoth(std::uint32_t refNo, double price) {
+    OrderBookDetails r;
+    r.RefNo = refNo;
+    r.Price = price;
+    AppOrderBook::AddOrder(BookKind::Pending, r);
+    AppOrderBook::AddOrder(BookKind::GTD, r);
+  }
+  static std::vector<std::uint32_t> RefNos(BookKind kind) {
+    std::vector<std::uint32_t> out;
+    for (const OrderBookDetails* r : AppOrderBook::Book(kind).vctDisplayed) out.push_back(r->RefNo);
+    return out;
+  }
+};
+
+TEST_F(AppOrderBookSortTest, each_book_sorts_its_own_displayed_vector_with_its_extractor_before_its_comparer) {
+  AddBoth(1, 3);
+  AddBoth(2, 1);
+  AddBoth(3, 2);
+  // The comparer orders the other way: it must not be used while an extractor is there.
+  AppOrderBook::SetColumnComparer(BookKind::Pending, [](const OrderBookDetails& a, const OrderBookDetails& b, int) {
+    return a.Price < b.Price ? 1 : (a.Price > b.Price ? -1 : 0);
+  });
+  AppOrderBook::SetSortKeyExtractor(BookKind::Pending, Extract);
+  AppOrderBook::SetSortKeyExtractor(BookKind::GTD, Extract);
+
+  AppOrderBook::MultiColSortData({{kPrice, true}});
+  EXPECT_EQ(RefNos(BookKind::Pending), (std::vector<std::uint32_t>{2, 3, 1}));
+  EXPECT_EQ(RefNos(BookKind::GTD), (std::vector<std::uint32_t>{1, 2, 3})) << "the GTD book is untouched";
+  EXPECT_EQ(AppOrderBook::vctAllOrderBook.front()->RefNo, 1u) << "the all-orders vector keeps its order";
+
+  AppOrderBook::MultiColSortDataForGTD({{kPrice, false}});
+  EXPECT_EQ(RefNos(BookKind::GTD), (std::vector<std::uint32_t>{1, 3, 2}));
+
+  AppOrderBook::SetSortKeyExtractor(BookKind::Pending, {});
+  AppOrderBook::MultiColSortData({{kPrice, true}});
+  EXPECT_EQ(RefNos(BookKind::Pending), (std::vector<std::uint32_t>{1, 3, 2})) << "without extractor: the comparer";
+}
+
+}  // namespace

@@ -1,0 +1,203 @@
+#include "ScenarioFixture.h"
+
+#include "host/AppGlobal.h"
+#include "host/AppOrderBook.h"
+#include "host/EntryPointRegistry.h"
+#include "host/HostLibraries.h"
+#include "host/HostWindowRegistry.h"
+#include "view/OrderBookWnd.h"
+
+namespace {
+
+class ScenarioEvents : public ScenarioFixture {};
+
+TEST_F(ScenarioEvents, message_boxes_take_the_queued_answers_in_order) {
+  OpenSmallBook();
+  AppGlobal::g_bPendingOrdersOnBulkWindow = 1;
+  m_host->Window(ViewVariant::Pending)->bBulkTextSaveInProgress = true;
+  auto boxes = OfKind(Play({R"({"do":"answer","answers":["no"]})", R"({"do":"close"})"}), "messagebox");
+  ASSERT_EQ(boxes.size(), 2u);
+  EXPECT_EQ(boxes[0]["text"], "File Not Saved .Do You Still Want To Continue?");
+  EXPECT_EQ(boxes[0]["caption"], "ALERT");
+  EXPECT_EQ(boxes[0]["answer"], "no");
+  EXPECT_EQ(boxes[1]["text"], "Please Reopen the Pending Window And Wait For File Save Confirmation");
+  EXPECT_EQ(boxes[1]["answer"], "ok") << "with the queue empty an OK box gives OK";
+  EXPECT_FALSE(m_host->IsOpen(ViewVariant::Pending));
+}
+
+TEST_F(ScenarioEvents, a_window_request_post_shows_the_record_with_named_pointers) {
+  OpenSmallBook();
+  auto posts = OfKind(Play({R"({"do":"key","key":"F4","alt":true})", R"({"do":"key","key":"S","ctrl":true,"shift":true})"}),
+                      "post");
+  ASSERT_EQ(posts.size(), 2u);
+  EXPECT_EQ(posts[0]["message"], 9898);
+  EXPECT_EQ(posts[0]["target"], "main");
+  EXPECT_EQ(posts[0]["wParam"], "AppGlobal::objWindowPassing");
+  EXPECT_EQ(posts[0]["request"]["nRequestFrom"], 10005);
+  EXPECT_EQ(posts[0]["request"]["nRequestId"], 5902);
+  EXPECT_EQ(posts[0]["request"]["pRequestWnd"], "grid:pending");
+  EXPECT_EQ(posts[1]["request"]["nRequestFrom"], 0);
+  EXPECT_EQ(posts[1]["request"]["nRequestId"], 26);
+}
+
+TEST_F(ScenarioEvents, queued_window_requests_and_log_lines_are_reported_in_the_order_they_happen) {
+  OpenSmallBook();
+  m_events.clear();
+  WindowPassing request;
+  request.nRequestFrom = 50093;
+  request.nRequestId = 4;
+  request.pRequestWnd = m_host->Window(ViewVariant::Pending);
+  OrvInMemory::m_orvWindowPassingQueue.InsertInQueue(request);
+  Play({R"({"do":"call","name":"OnTimeFormat"})"});
+  ASSERT_GE(m_events.size(), 3u);
+  EXPECT_EQ(m_events[0]["ev"], "queue");
+  EXPECT_EQ(m_events[0]["request"]["pRequestWnd"], "wnd:pending");
+  EXPECT_EQ(m_events[1]["ev"], "log");
+  EXPECT_EQ(m_events[1]["source"], "PendingOrders");
+  EXPECT_EQ(m_events[1]["text"], "Exception in OnTimeFormat - PendingOrders");
+  EXPECT_EQ(m_events[2]["ev"], "call");
+  EXPECT_EQ(m_events[2]["result"], 0);
+}
+
+TEST_F(ScenarioEvents, the_order_senders_are_registered_with_the_main_executable_and_report_each_call) {
+  HMODULE main = GetMainModuleHandle();
+  auto send = EntryPointRegistry::Resolve<SendCOCOrderExeFn>(main, "SendCOCOrderExeFn");
+  auto sendSpread = EntryPointRegistry::Resolve<SendSpreadOrderExeFn>(main, "SendToServerForOrvel_SpreadOrder_EntryExeFn");
+  ASSERT_NE(send, nullptr);
+  ASSERT_NE(sendSpread, nullptr);
+  ORVEL_ORDER_ENTRY packet;
+  packet.setTransactionCode(5508);
+  packet.setDealerId("DLR01");
+  packet.setToken(101000002);
+  packet.setOurOrderNo(77);
+  EXPECT_EQ(send(&packet, 1100000000001234.0), 1);
+  ORVEL_SPREAD_OE_REQUEST spread;
+  spread.setTransactionCode(5706);
+  EXPECT_EQ(sendSpread(&spread), 1);
+
+  auto sends = OfKind(m_events, "send");
+  ASSERT_EQ(sends.size(), 2u);
+  EXPECT_EQ(sends[0]["function"], "SendCOCOrderExeFn");
+  EXPECT_EQ(sends[0]["orderNumber"], 1100000000001234.0);
+  EXPECT_EQ(sends[0]["request"]["transactionCode"], 5508);
+  EXPECT_EQ(sends[0]["request"]["dealerId"], "DLR01");
+  EXPECT_EQ(sends[0]["request"]["token"], 101000002);
+  EXPECT_EQ(sends[0]["request"]["ourOrderNo"], 77);
+  EXPECT_EQ(sends[1]["function"], "SendToServerForOrvel_SpreadOrder_EntryExeFn");
+  EXPECT_EQ(sends[1]["request"]["transactionCode"], 5706);
+
+  m_player.reset();
+  m_host.reset();
+  EXPECT_EQ(EntryPointRegistry::Resolve<SendCOCOrderExeFn>(GetMainModuleHandle(), "SendCOCOrderExeFn"), nullptr)
+      << "the senders leave with the host";
+}
+
+TEST_F(ScenarioEvents, written_files_are_named_relative_to_the_data_folder) {
+  m_host->FileWritten(m_host->DataFolder() / "exports" / "grid.txt");
+  m_host->FileWritten("/var/tmp/elsewhere.csv");
+  auto files = OfKind(m_events, "file");
+  ASSERT_EQ(files.size(), 2u);
+  EXPECT_EQ(files[0]["path"], "data:exports/grid.txt");
+  EXPECT_EQ(files[1]["path"], "/var/tmp/elsewhere.csv");
+}
+
+TEST_F(ScenarioEvents, spread_rows_are_addressed_by_refno_and_leg) {
+  Play({R"({"do":"orders","add":[{"RefNo":5,"eOrderLeg":1,"Order_Status":"Spread Pending","Price":5},{"RefNo":5,"eOrderLeg":1,"Order_Status":"Spread Pending Leg","Price":100},{"RefNo":5,"eOrderLeg":1,"Order_Status":"Spread Pending Leg","Price":105},{"RefNo":6,"Price":7}]})",
+        R"({"do":"orders","update":{"RefNo":5,"legNo":2,"Price":106}})",
+        R"({"do":"orders","update":{"RefNo":5,"leg":false,"Price":6}})"});
+  const auto& all = AppOrderBook::vctAllOrderBook;
+  ASSERT_EQ(all.size(), 4u);
+  EXPECT_EQ(all[0]->Price, 6.0);
+  EXPECT_EQ(all[1]->Price, 100.0);
+  EXPECT_EQ(all[2]->Price, 106.0);
+  EXPECT_EQ(AppOrderBook::IsUpdatePost, 1);
+
+  auto errors = OfKind(Play({R"({"do":"orders","update":{"RefNo":6,"leg":true,"Price":1}})"}), "error");
+  ASSERT_EQ(errors.size(), 1u);
+  EXPECT_EQ(errors[0]["message"], "no order with RefNo 6 (leg row) in the book");
+
+  Play({R"({"do":"orders","remove":{"RefNo":5}})"});
+  ASSERT_EQ(AppOrderBook::vctAllOrderBook.size(), 1u) << "without \"leg\" every row of the order goes";
+  EXPECT_EQ(AppOrderBook::vctAllOrderBook[0]->RefNo, 6u);
+}
+
+TEST_F(ScenarioEvents, a_new_order_gets_what_a_host_derives_for_it) {
+  Play({R"({"do":"contracts","add":{"token":101000002,"cExchangeName":"NSE","Symbol_ScriptID":"RELIANCE"}})",
+        R"({"do":"orders","add":{"RefNo":9,"eOrderStatus":3,"B_S":"SELL","lOurToken":101000002,"Total_Qty":4,"Price":12.5,"dtServerEntryTime":"2026-12-15 13:05:09","objOrderEntry":{"bookType":66}}})",
+        R"({"do":"orders","add":{"RefNo":10,"lOurToken":101000002,"pContract":null}})"});
+  const OrderBookDetails& r = *AppOrderBook::vctAllOrderBook.at(0);
+  EXPECT_STREQ(r.Order_Status, "Rejected");
+  EXPECT_EQ(r.GTDOrderNo, 9u);
+  ASSERT_NE(r.pContract, nullptr);
+  EXPECT_STREQ(r.pContract->Symbol_ScriptID, "RELIANCE");
+  EXPECT_STREQ(r.Server_Entry_Time.c24Hr, "13:05:09");
+  EXPECT_STREQ(r.Server_Entry_Time.c12Hr, "01:05:09 PM");
+  EXPECT_EQ(r.objOrderEntry.buySell(), 2);
+  EXPECT_EQ(r.objOrderEntry.quantity(), 4);
+  EXPECT_EQ(r.objOrderEntry.ourOrderNo(), 9u);
+  EXPECT_EQ(r.objOrderEntry.get<std::uint8_t>(ORVEL_ORDER_ENTRY::kBookType), 66);
+  EXPECT_EQ(AppOrderBook::vctAllOrderBook.at(1)->pContract, nullptr);
+}
+
+TEST_F(ScenarioEvents, selected_ranges_reach_the_grid_and_its_selected_orders) {
+  OpenSmallBook();
+  auto events = Play({R"({"do":"select","ranges":[[0,1]],"wholeRows":true})",
+                      R"({"do":"call","name":"GetCurSelectedOrders"})",
+                      R"({"do":"dump","what":["selection"]})"});
+  auto call = OfKind(events, "call").at(0);
+  EXPECT_EQ(call["result"], nlohmann::json::parse(R"([{"RefNo":3},{"RefNo":2}])"));
+  auto dump = OfKind(events, "dump").at(0);
+  EXPECT_EQ(dump["selection"]["ranges"], nlohmann::json::parse("[[0,1]]"));
+  EXPECT_EQ(dump["selection"]["current"]["row"], 1);
+  EXPECT_EQ(dump["selection"]["wholeRows"], true);
+}
+
+TEST_F(ScenarioEvents, a_greyed_menu_item_cannot_be_chosen) {
+  OpenSmallBook();
+  // "All" of the Exchange group is greyed while the column has no filter.
+  auto menus = OfKind(Play({R"({"do":"menu","choose":2013})"}), "menu");
+  ASSERT_EQ(menus.size(), 1u);
+  EXPECT_EQ(menus[0]["chosen"], 0);
+}
+
+TEST_F(ScenarioEvents, modifier_keys_are_released_after_each_key) {
+  OpenSmallBook();
+  Play({R"({"do":"key","key":"E","ctrl":true,"shift":true,"alt":true})"});
+  EXPECT_FALSE(m_host->App().Keys().IsPressed(orv::platform::Key::Shift));
+  EXPECT_FALSE(m_host->App().Keys().IsPressed(orv::platform::Key::Ctrl));
+  EXPECT_FALSE(m_host->App().Keys().IsPressed(orv::platform::Key::Alt));
+}
+
+TEST_F(ScenarioEvents, a_dump_of_a_view_that_is_not_open_still_shows_the_store) {
+  auto dump = OfKind(Play({R"({"do":"generate","view":"gtd","orders":50,"seed":3})", R"({"do":"dump","view":"gtd"})"}),
+                     "dump")
+                  .at(0);
+  EXPECT_EQ(dump["open"], false);
+  EXPECT_FALSE(dump.contains("rows"));
+  EXPECT_EQ(dump["store"]["vctAllGTDOrderBook"], 50);
+}
+
+TEST_F(ScenarioEvents, a_header_menu_is_answered_with_ticks_or_a_command) {
+  OpenSmallBook();
+  auto events = Play({R"({"do":"headermenu","column":"B_S","ticked":["BUY"]})", R"({"do":"run","ms":60})",
+                      R"({"do":"dump","what":["filters","rows"],"columns":["RefNo"]})"});
+  auto menus = OfKind(events, "headermenu");
+  ASSERT_EQ(menus.size(), 1u);
+  EXPECT_EQ(menus[0]["column"], "B_S");
+  EXPECT_EQ(menus[0]["offered"], nlohmann::json::parse(R"(["BUY","SELL"])"));
+  EXPECT_EQ(menus[0]["ticked"], nlohmann::json::parse(R"(["BUY"])"));
+  EXPECT_NE(menus[0]["chosen"], 0);
+  auto dump = OfKind(events, "dump").at(0);
+  EXPECT_EQ(dump["rows"]["cells"], nlohmann::json::parse(R"([["3"],["1"]])")) << "the ticks became the filter";
+
+  events = Play({R"({"do":"filterdialog","values":["SELL"]})",
+                 R"({"do":"headermenu","column":"B_S","choose":32863})", R"({"do":"run","ms":60})",
+                 R"({"do":"dump","what":["rows"],"columns":["RefNo"]})"});
+  auto dialogs = OfKind(events, "filterdialog");
+  ASSERT_EQ(dialogs.size(), 1u);
+  EXPECT_EQ(dialogs[0]["kind"], "list");
+  EXPECT_EQ(dialogs[0]["answer"], "ok");
+  EXPECT_EQ(OfKind(events, "dump").at(0)["rows"]["cells"], nlohmann::json::parse(R"([["2"]])"));
+}
+
+}  // namespace

@@ -1,0 +1,177 @@
+#include "ScenarioFixture.h"
+
+#include "host/AppOrderBook.h"
+#include "host/GeneralXmlSettings.h"
+#include "scenario/PacketFields.h"
+#include "scenario/RecordFields.h"
+#include "scenario/ScenarioNames.h"
+#include "scenario/StepArgs.h"
+
+#include <sstream>
+
+namespace {
+
+using nlohmann::json;
+using orv::scenario::StepError;
+
+TEST(RecordFields, set_each_kind_of_field_and_refuse_what_does_not_fit) {
+  OrderBookDetails r;
+  orv::scenario::SetRecordField(r, "RefNo", 4000000000u);
+  orv::scenario::SetRecordField(r, "eOrderStatus", 3);
+  orv::scenario::SetRecordField(r, "Price", 12.25);
+  orv::scenario::SetRecordField(r, "Order_Status", "Pending");
+  orv::scenario::SetRecordField(r, "Last_Modified", "00:07:05");
+  orv::scenario::SetRecordField(r, "NNFID", 111111111111111LL);
+  EXPECT_EQ(r.RefNo, 4000000000u);
+  EXPECT_EQ(r.eOrderStatus, eRejected);
+  EXPECT_EQ(r.Price, 12.25);
+  EXPECT_STREQ(r.Last_Modified.c24Hr, "00:07:05");
+  EXPECT_STREQ(r.Last_Modified.c12Hr, "12:07:05 AM");
+  EXPECT_EQ(r.NNFID, 111111111111111LL);
+
+  EXPECT_THROW(orv::scenario::SetRecordField(r, "RefNo", -1), StepError);
+  EXPECT_THROW(orv::scenario::SetRecordField(r, "ReqID", 40000), StepError) << "a 16-bit field";
+  EXPECT_THROW(orv::scenario::SetRecordField(r, "COL_Order", "AB"), StepError) << "room for one character";
+  EXPECT_THROW(orv::scenario::SetRecordField(r, "Last_Modified", "24:00:00"), StepError);
+  EXPECT_THROW(orv::scenario::SetRecordField(r, "Last_Modified", "10:00:00 PM"), StepError);
+  EXPECT_THROW(orv::scenario::SetRecordField(r, "pContract", nullptr), StepError) << "not a plain field";
+  EXPECT_STREQ(r.Order_Status, "Pending") << "a refused value leaves the field alone";
+}
+
+TEST(PacketFields, named_fields_sit_at_their_offsets) {
+  ORVEL_ORDER_ENTRY packet;
+  orv::scenario::SetOrderEntryField(packet, "quantity106", 250);
+  orv::scenario::SetOrderEntryField(packet, "exchangeOrderId", "1300000012345678");
+  orv::scenario::SetOrderEntryField(packet, "flags", 0x2200);
+  EXPECT_EQ(packet.get<std::int32_t>(106), 250);
+  EXPECT_EQ(packet.exchangeOrderId(), "1300000012345678");
+  EXPECT_EQ(packet.flags(), 0x2200);
+  const json described = orv::scenario::DescribeOrderEntry(packet);
+  EXPECT_EQ(described["quantity106"], 250);
+  EXPECT_EQ(described["flags"], 0x2200);
+  EXPECT_EQ(described["field220"], std::string(26, '0'));
+  EXPECT_THROW(orv::scenario::SetOrderEntryField(packet, "bookType", 300), StepError);
+  EXPECT_THROW(orv::scenario::SetOrderEntryField(packet, "field220", "x"), StepError);
+  EXPECT_THROW(orv::scenario::SetOrderEntryField(packet, "dealerId", std::string(25, 'D')), StepError);
+}
+
+TEST(ScenarioNames, every_listed_key_name_resolves_and_others_are_refused) {
+  for (const std::string& name : orv::scenario::KeyNames()) EXPECT_NO_THROW(orv::scenario::KeyCode(name)) << name;
+  EXPECT_EQ(orv::scenario::KeyCode("F1"), orv::platform::VK_F1);
+  EXPECT_EQ(orv::scenario::KeyCode("F12"), orv::platform::VK_F12);
+  EXPECT_EQ(orv::scenario::KeyCode("Q"), 'Q');
+  EXPECT_EQ(orv::scenario::KeyCode("Num*"), orv::platform::VK_MULTIPLY);
+  for (const char* bad : {"F0", "F13", "F1x", "q", "", "Esc"}) EXPECT_THROW(orv::scenario::KeyCode(bad), StepError) << bad;
+}
+
+TEST(ScenarioNames, columns_by_name_or_id_within_the_variant) {
+  const auto& pending = DescriptionOf(ViewVariant::Pending);
+  const auto& gtd = DescriptionOf(ViewVariant::GTD);
+  EXPECT_EQ(orv::scenario::ColumnOf("B_S", pending, "column"), 15);
+  EXPECT_EQ(orv::scenario::ColumnOf(44, pending, "column"), 44);
+  EXPECT_EQ(orv::scenario::ColumnOf("GTDOrderNo", gtd, "column"), 70);
+  EXPECT_THROW(orv::scenario::ColumnOf("GTDOrderNo", pending, "column"), StepError);
+  EXPECT_THROW(orv::scenario::ColumnOf(69, pending, "column"), StepError);
+  EXPECT_THROW(orv::scenario::ColumnOf(-1, gtd, "column"), StepError);
+}
+
+TEST(ScriptArguments, a_file_standard_input_logs_and_bad_usage) {
+  orv::scenario::ScriptOptions o;
+  std::string error;
+  const char* plain[] = {"orvscript", "s.jsonl"};
+  ASSERT_TRUE(orv::scenario::ParseScriptArguments(2, plain, o, error));
+  EXPECT_EQ(o.input, "s.jsonl");
+  o = {};
+  const char* logs[] = {"orvscript", "--logs", "out/logs"};
+  ASSERT_TRUE(orv::scenario::ParseScriptArguments(3, logs, o, error));
+  EXPECT_EQ(o.input, "-");
+  EXPECT_EQ(o.logFolder, "out/logs");
+  o = {};
+  const char* two[] = {"orvscript", "a.jsonl", "b.jsonl"};
+  EXPECT_FALSE(orv::scenario::ParseScriptArguments(3, two, o, error));
+  const char* unknown[] = {"orvscript", "--fast"};
+  EXPECT_FALSE(orv::scenario::ParseScriptArguments(2, unknown, o, error));
+  EXPECT_EQ(error, "unknown option --fast");
+}
+
+TEST(EventWriter, writes_one_line_per_event_even_for_texts_that_are_not_utf8) {
+  std::ostringstream out;
+  orv::scenario::EventWriter writer(out);
+  writer.Emit("log", {{"text", std::string("Caf\xE9")}});
+  writer.Error(3, "run", "bad");
+  EXPECT_EQ(out.str(), "{\"ev\":\"log\",\"text\":\"Caf\xEF\xBF\xBD\"}\n"
+                       "{\"ev\":\"error\",\"line\":3,\"message\":\"bad\",\"step\":\"run\"}\n");
+  EXPECT_EQ(writer.Count(), 2u);
+  EXPECT_EQ(writer.Errors(), 1u);
+}
+
+class ScenarioSteps : public ScenarioFixture {};
+
+TEST_F(ScenarioSteps, settings_reach_the_login_record_and_the_saved_filter_blocks) {
+  Play({R"({"do":"settings","set":{"login.userId":"DLR09","login.userType":3,"login.accountFlag":1,"objGTDFilter.bSaveFilter":true,"objGTDFilter.cOrderLegFilter":"S","cGeneralSettings_Exchange":"NSE"}})"});
+  EXPECT_EQ(m_host->Login().userId(), "DLR09");
+  EXPECT_EQ(m_host->Login().userType(), 3);
+  EXPECT_EQ(m_host->Login().accountFlag(), 1);
+  EXPECT_TRUE(regGeneralXMLSettings.objGTDFilter.bSaveFilter);
+  EXPECT_EQ(regGeneralXMLSettings.objGTDFilter.cOrderLegFilter, "S");
+  auto dump = OfKind(Play({R"({"do":"dump","what":["globals"],"globals":["cGeneralSettings_Exchange","login.userType","bServerConnect"]})"}),
+                     "dump")
+                  .at(0);
+  EXPECT_EQ(dump["globals"], json::parse(R"({"bServerConnect":0,"cGeneralSettings_Exchange":"NSE","login.userType":3})"));
+}
+
+TEST_F(ScenarioSteps, a_changed_contract_keeps_its_address_so_orders_see_the_change) {
+  Play({R"({"do":"contracts","add":{"token":101000002,"Symbol_ScriptID":"RELIANCE","lLotSize":1}})",
+        R"({"do":"orders","add":{"RefNo":1,"lOurToken":101000002}})",
+        R"({"do":"contracts","add":{"token":101000002,"Symbol_ScriptID":"RIL"}})"});
+  const ScriptDesc* contract = AppOrderBook::vctAllOrderBook.at(0)->pContract;
+  ASSERT_NE(contract, nullptr);
+  EXPECT_STREQ(contract->Symbol_ScriptID, "RIL");
+  EXPECT_EQ(contract->lLotSize, 1) << "fields not given keep their values";
+}
+
+TEST_F(ScenarioSteps, an_update_renews_what_the_host_derives_from_the_changed_fields) {
+  Play({R"({"do":"contracts","add":[{"token":101000002,"Symbol_ScriptID":"RELIANCE"},{"token":101000003,"Symbol_ScriptID":"TCS"}]})",
+        R"({"do":"orders","add":[{"RefNo":1,"lOurToken":101000002,"Price":10,"objOrderEntry":{"exchangeOrderNo":77}},{"RefNo":2,"eOrderLeg":1,"Order_Status":"Spread Pending Leg"}]})",
+        R"({"do":"orders","update":[{"RefNo":1,"eOrderStatus":2,"lOurToken":101000003,"Total_Qty":9},{"RefNo":2,"eOrderStatus":2}]})"});
+  const OrderBookDetails& order = *AppOrderBook::vctAllOrderBook.at(0);
+  EXPECT_STREQ(order.Order_Status, "Cancelled");
+  EXPECT_STREQ(order.pContract->Symbol_ScriptID, "TCS");
+  EXPECT_EQ(order.objOrderEntry.token(), 101000003);
+  EXPECT_EQ(order.objOrderEntry.quantity(), 9);
+  EXPECT_EQ(order.objOrderEntry.exchangeOrderNo(), 77.0) << "packet fields the update did not touch stay";
+  EXPECT_STREQ(AppOrderBook::vctAllOrderBook.at(1)->Order_Status, "Spread Pending Leg") << "a leg row keeps its text";
+  auto errors = OfKind(Play({R"({"do":"orders","update":{"RefNo":1,"GTDOrderNo":5}})",
+                             R"({"do":"orders","remove":{"RefNo":1,"Price":3}})"}),
+                       "error");
+  ASSERT_EQ(errors.size(), 2u);
+  EXPECT_EQ(AppOrderBook::vctAllOrderBook.size(), 2u);
+}
+
+TEST_F(ScenarioSteps, gtd_orders_are_found_by_refno_too) {
+  Play({R"({"do":"orders","view":"gtd","add":{"RefNo":7,"GTDOrderNo":9001}})",
+        R"({"do":"orders","view":"gtd","update":{"RefNo":7,"Price":5}})"});
+  EXPECT_EQ(AppOrderBook::vctAllGTDOrderBook.at(0)->Price, 5.0);
+  EXPECT_EQ(AppOrderBook::IsUpdatePost_GTD, 1);
+  EXPECT_EQ(AppOrderBook::IsUpdatePost, 0);
+}
+
+TEST_F(ScenarioSteps, a_dump_limits_rows_and_keeps_columns_in_display_order) {
+  OpenSmallBook();
+  auto rows = OfKind(Play({R"({"do":"dump","what":["rows"],"rows":[1,5],"columns":["Price","RefNo"]})"}), "dump")
+                  .at(0)["rows"];
+  EXPECT_EQ(rows["count"], 3);
+  EXPECT_EQ(rows["first"], 1);
+  EXPECT_EQ(rows["columns"], json::parse(R"(["RefNo","Price"])"));
+  EXPECT_EQ(rows["cells"], json::parse(R"([["2","1410.00"],["1","1400.00"]])"));
+  EXPECT_EQ(rows["colors"], json::parse(R"(["red","blue"])"));
+}
+
+TEST_F(ScenarioSteps, comments_are_not_steps_and_a_failing_step_does_not_stop_the_play) {
+  Play({"# a note", "", R"({"do":"run","ms":5})", R"({"do":"close"})", R"({"do":"run","ms":5})"});
+  EXPECT_EQ(m_player->Steps(), 3);
+  EXPECT_EQ(m_player->Failed(), 1);
+  EXPECT_EQ(m_host->App().Loop().nowMs(), 10);
+}
+
+}  // namespace

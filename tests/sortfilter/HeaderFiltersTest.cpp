@@ -1,0 +1,335 @@
+#include "sortfilter/HeaderFilterFixture.h"
+
+#include "sortfilter/QuickFilters.h"
+
+namespace {
+
+using orv::platform::FilterDialogAnswer;
+using orv::platform::FilterMenuAnswer;
+using orv::platform::IDCANCEL;
+using orv::platform::IDOK;
+using orv::platform::OleDateTime;
+
+class HeaderFilters : public HeaderFilterFixture {
+ protected:
+  // Opens the header menu of `col` and answers it with `answer`; the chosen command arrives once
+  // the event loop runs.
+  void Answer(OrderBookGrid& grid, int col, FilterMenuAnswer answer) {
+    Menus().QueueAnswer(std::move(answer));
+    grid.OnHeaderMenuButtonClick(col);
+    h.Run();
+  }
+  static FilterMenuAnswer Apply(std::vector<std::string> ticked, bool all = false) {
+    return {HostMenus::kApplyFilter, all, std::move(ticked)};
+  }
+};
+
+TEST_F(HeaderFilters, header_menu_opens_with_the_stored_filter_ticked_and_without_the_removed_items) {
+  OrderBookGrid& grid = View();
+  grid.SetFilterParam(COL_B_S, {"SELL"}, false, true, false);
+  grid.OnHeaderMenuButtonClick(COL_B_S);
+
+  const auto& state = grid.HeaderMenuState();
+  EXPECT_EQ(state.nCol, COL_B_S);
+  EXPECT_FALSE(state.bAll);
+  EXPECT_EQ(state.lstValues, std::vector<std::string>{"SELL"});
+  EXPECT_EQ(grid.nHeaderMenuColumn, COL_B_S);
+  const auto& shown = Menus().Last();
+  ASSERT_TRUE(shown.has_value());
+  EXPECT_EQ(shown->menu.values, (std::vector<std::string>{"BUY", "SELL"}));
+  EXPECT_EQ(shown->menu.nApplyCommand, HostMenus::kApplyFilter);
+  EXPECT_EQ(shown->menu.commands.FindCommand(HostMenus::kGroupByColumn), nullptr);
+  EXPECT_EQ(shown->menu.commands.FindCommand(HostMenus::kFilterRow), nullptr);
+  EXPECT_NE(shown->menu.commands.FindCommand(HostMenus::kClearFilter), nullptr);
+
+  grid.OnHeaderMenuButtonClick(COL_Pro_Client);
+  EXPECT_TRUE(grid.HeaderMenuState().bAll) << "no filter on the column: the all entry is ticked";
+  EXPECT_TRUE(grid.HeaderMenuState().lstValues.empty());
+}
+
+TEST_F(HeaderFilters, a_column_without_filter_button_opens_no_menu_and_keeps_the_menu_column) {
+  OrderBookGrid& grid = View();
+  grid.OnHeaderMenuButtonClick(COL_Client);
+  grid.OnHeaderMenuButtonClick(COL_Price);
+  grid.OnHeaderMenuButtonClick(COL_lOurToken);
+  EXPECT_EQ(Menus().TrackedCount(), 1u);
+  EXPECT_EQ(grid.nHeaderMenuColumn, COL_Client);
+  EXPECT_EQ(grid.HeaderMenuState().nCol, COL_Client);
+}
+
+TEST_F(HeaderFilters, without_the_hosts_menu_the_state_is_set_but_nothing_is_shown) {
+  h.App().Resources().UnregisterMenu(HostMenus::kHeaderFilterMenu);
+  OrderBookGrid& grid = View();
+  grid.OnHeaderMenuButtonClick(COL_B_S);
+  EXPECT_EQ(Menus().TrackedCount(), 0u);
+  EXPECT_EQ(grid.HeaderMenuState().nCol, COL_B_S);
+}
+
+TEST_F(HeaderFilters, apply_stores_the_ticked_values_and_clear_and_clear_all_take_them_away) {
+  OrderBookGrid& grid = View();
+  AddOn(1, ViewHarness::kNiftyFut);
+  h.AddOrder(BookKind::Pending, 2, [](OrderBookDetails& r) { CopyText(r.B_S, "SELL"); });
+
+  Answer(grid, COL_B_S, Apply({"SELL", "NOT OFFERED"}));
+  EXPECT_EQ(Values(grid, COL_B_S), std::vector<std::string>{"SELL"}) << "a value the list cannot show is dropped";
+  EXPECT_EQ(Shown(grid), std::set<std::uint32_t>{2});
+  EXPECT_EQ(Bar().mirrored.back(), (RecordingFilterBar::Mirrored{COL_B_S, "SELL", false}));
+
+  Answer(grid, COL_B_S, {HostMenus::kClearFilter, false, {}});
+  EXPECT_FALSE(grid.IsFilterExist(COL_B_S));
+  EXPECT_EQ(Bar().resets, std::vector<int>{COL_B_S});
+  EXPECT_EQ(Shown(grid), (std::set<std::uint32_t>{1, 2}));
+
+  Answer(grid, COL_B_S, Apply({"BUY"}));
+  ASSERT_TRUE(grid.OnUpdateClearAllFilter());
+  grid.OnCommand(33031);
+  EXPECT_FALSE(grid.IsFilterExist(-1)) << "the default status filter goes as well";
+  EXPECT_FALSE(grid.OnUpdateClearAllFilter());
+  EXPECT_FALSE(h.PendingWnd().OnUpdateFilterClear());
+}
+
+TEST_F(HeaderFilters, apply_with_the_all_entry_clears_the_column_and_empties_its_filter_bar_control) {
+  OrderBookGrid& grid = View();
+  grid.SetFilterParam(COL_B_S, {"BUY"}, false, true, false);
+  Answer(grid, COL_B_S, Apply({"BUY"}, true));
+  EXPECT_FALSE(grid.IsFilterExist(COL_B_S));
+  EXPECT_EQ(Bar().mirrored.back(), (RecordingFilterBar::Mirrored{COL_B_S, "BUY", true}));
+  EXPECT_NE(std::find(Bar().mirrored.begin(), Bar().mirrored.end(), RecordingFilterBar::Mirrored{COL_B_S, "", true}),
+            Bar().mirrored.end());
+}
+
+TEST_F(HeaderFilters, a_dismissed_menu_or_a_command_it_does_not_hold_changes_nothing) {
+  OrderBookGrid& grid = View();
+  const auto before = grid.Filters();
+  Answer(grid, COL_Order_Status, {});
+  Answer(grid, COL_Order_Status, {HostMenus::kGroupByColumn, false, {}});
+  Answer(grid, COL_Order_Status, {2063, false, {}});  // the context menu's Cancel
+  EXPECT_EQ(Menus().Last()->chosen, 0u);
+  EXPECT_EQ(Values(grid, COL_Order_Status), before.at(COL_Order_Status).lstValues);
+}
+
+TEST_F(HeaderFilters, header_commands_before_any_header_menu_do_nothing) {
+  OrderBookGrid& grid = View();
+  const auto before = grid.Filters().size();
+  grid.OnApplyFilter();
+  grid.OnFilterClear();
+  grid.OnFilterSet();
+  EXPECT_EQ(grid.Filters().size(), before);
+  EXPECT_TRUE(Dialogs().Shown().empty());
+}
+
+TEST_F(HeaderFilters, status_header_filter_compares_the_status_code_text_not_the_cell) {
+  OrderBookGrid& grid = View();
+  h.AddOrder(BookKind::Pending, 1, [](OrderBookDetails& r) { CopyText(r.Order_Status, "Pending Leg"); });
+  h.AddOrder(BookKind::Pending, 2, [](OrderBookDetails& r) {
+    r.eOrderStatus = eCancelled;
+    CopyText(r.Order_Status, "Pending");
+  });
+  Answer(grid, COL_Order_Status, Apply({"Pending"}));
+  EXPECT_EQ(Shown(grid), std::set<std::uint32_t>{1});
+  EXPECT_EQ(Menus().Last()->menu.values,
+            (std::vector<std::string>{"Pending", "Cancelled", "UnConfirmed", "Rejected", "Completed", "AMOUnconfirmed"}));
+}
+
+TEST_F(HeaderFilters, the_un_confirmed_menu_item_shows_the_unconfirmed_orders) {
+  OrderBookGrid& grid = View();
+  AddOn(1, ViewHarness::kNiftyFut);
+  h.AddOrder(BookKind::Pending, 2, [](OrderBookDetails& r) {
+    r.eOrderStatus = eUnConfirmed;
+    CopyText(r.Order_Status, "UnConfirmed");
+  });
+  grid.OnQuickFilter(2041);  // Order Status All
+  grid.OnQuickFilter(2043);  // "Un-Confirmed"
+  EXPECT_EQ(Shown(grid), std::set<std::uint32_t>{2});
+}
+
+TEST_F(HeaderFilters, quick_filters_mirror_what_they_set_and_leave_the_bar_when_taking_a_value_out) {
+  OrderBookGrid& grid = View();
+  grid.OnQuickFilter(2014);  // NSE
+  grid.OnQuickFilter(2028);  // CME added
+  EXPECT_EQ(Values(grid, COL_ExchCode), (std::vector<std::string>{"NSE", "CME"}));
+  EXPECT_EQ(Bar().mirrored.back(), (RecordingFilterBar::Mirrored{COL_ExchCode, "NSE", false}));
+  const std::size_t mirrored = Bar().mirrored.size();
+  grid.OnQuickFilter(2014);  // NSE out again
+  EXPECT_EQ(Values(grid, COL_ExchCode), std::vector<std::string>{"CME"});
+  EXPECT_EQ(Bar().mirrored.size(), mirrored);
+  grid.OnQuickFilter(2015);  // BSE toggles in alone
+  EXPECT_EQ(Values(grid, COL_ExchCode), std::vector<std::string>{"BSE"});
+}
+
+TEST_F(HeaderFilters, offered_values_come_from_every_displayed_record_sorted_bytewise_once_each) {
+  OrderBookGrid& grid = View();
+  h.AddContract(301, "NSE", "alpha", "E", 1, "%.2f");
+  h.AddContract(302, "NSE", "\xC3\xA9tat", "E", 1, "%.2f");  // a byte above 0x7F sorts last
+  AddOn(1, ViewHarness::kNiftyFut);
+  AddOn(2, kBseEq);
+  AddOn(3, ViewHarness::kNiftyFut);
+  AddOn(4, 301);
+  AddOn(5, 302);
+  AddOn(6, ViewHarness::kReliance);
+  grid.OnQuickFilter(2015);  // BSE only: NIFTY and the others are hidden
+  ASSERT_EQ(Shown(grid), std::set<std::uint32_t>{2});
+
+  std::vector<std::string> values{"kept"};
+  grid.GetStringList(values, COL_Symbol_ScriptID);
+  EXPECT_EQ(values, (std::vector<std::string>{"kept", "NIFTY", "RELIANCE", "TATA", "alpha", "\xC3\xA9tat"}));
+}
+
+TEST_F(HeaderFilters, offered_values_of_fixed_and_unlisted_columns) {
+  OrderBookGrid& pending = View();
+  OrderBookGrid& gtd = View(ViewVariant::GTD);
+  AddOn(1, ViewHarness::kNiftyFut, BookKind::GTD);
+  auto list = [](OrderBookGrid& grid, int col) {
+    std::vector<std::string> out;
+    grid.GetStringList(out, col);
+    return out;
+  };
+  EXPECT_EQ(list(pending, COL_Order_Type), (std::vector<std::string>{"RL", "SL", "CA", "CB", "AU", "BR", "BL", "CO"}));
+  EXPECT_EQ(list(pending, COL_OrderLeg), (std::vector<std::string>{"N", "S"}));
+  EXPECT_EQ(list(gtd, COL_Symbol_ScriptID), std::vector<std::string>{"NIFTY"});
+  for (int col : {COL_RefNo, COL_Server_Entry_Time, COL_Price, COL_GTDOrderStatus, COL_GTDOrderNo, 200, -1})
+    EXPECT_TRUE(list(gtd, col).empty()) << col;
+}
+
+TEST_F(HeaderFilters, button_images_follow_filter_and_sort_mark) {
+  OrderBookGrid& grid = View();
+  grid.SetHeaderBtnImageList(169, 6);
+  EXPECT_EQ(grid.GetHeaderMenuButtonImageIndex(COL_Price, true), -1);
+  EXPECT_EQ(grid.GetHeaderMenuButtonImageIndex(COL_GTDOrderNo, true), -1) << "GTD only";
+  EXPECT_EQ(grid.GetHeaderMenuButtonImageIndex(COL_B_S, true), 0);
+  grid.SetSortColumn(COL_B_S, true);
+  EXPECT_EQ(grid.GetHeaderMenuButtonImageIndex(COL_B_S, true), 1);
+  EXPECT_EQ(grid.GetHeaderMenuButtonImageIndex(COL_B_S, false), 0);
+  grid.SetFilterParam(COL_B_S, {"BUY"}, false, true, false);
+  EXPECT_EQ(grid.GetHeaderMenuButtonImageIndex(COL_B_S, true), 4);
+  grid.SetSortColumn(COL_B_S, false);
+  EXPECT_EQ(grid.GetHeaderMenuButtonImageIndex(COL_B_S, true), 5);
+  EXPECT_EQ(grid.GetHeaderMenuButtonImageIndex(COL_B_S, false), 3);
+
+  grid.SetHeaderBtnImageList(169, 3);  // a short strip: the grid control decides
+  EXPECT_EQ(grid.GetHeaderMenuButtonImageIndex(COL_B_S, true), 2);
+  EXPECT_TRUE(grid.IsColumnFilterButton(COL_Server_Entry_Time));
+  EXPECT_FALSE(grid.IsColumnFilterButton(COL_Price));
+  EXPECT_TRUE(View(ViewVariant::GTD).IsColumnFilterButton(COL_Order_Initiate_Time));
+}
+
+TEST_F(HeaderFilters, tips_describe_the_filter_without_using_its_values_as_a_format) {
+  OrderBookGrid& grid = View();
+  std::string title;
+  ASSERT_TRUE(grid.GetHeaderMenuButtonTooltip(COL_B_S, title));
+  EXPECT_EQ(title, "Filter by B_S");
+  EXPECT_FALSE(grid.GetHeaderMenuButtonTooltip(COL_Price, title));
+
+  EXPECT_EQ(grid.GetCurFilterButtonDescription(COL_B_S), "Click to set new filter by this column");
+  grid.SetFilterParam(COL_B_S, {"BUY", "SELL"}, false, true, false);
+  EXPECT_EQ(grid.GetCurFilterButtonDescription(COL_B_S), "Contains \"BUY, SELL\"");
+  grid.SetFilterParam(COL_Client, {"%s%n%d"}, false, true, false);
+  EXPECT_EQ(grid.GetCurFilterButtonDescription(COL_Client), "Contains \"%s%n%d\"");
+
+  MULTIPLEFILTER_PARAM none;
+  grid.AddFilter(COL_Strategy, none);
+  EXPECT_EQ(grid.GetCurFilterButtonDescription(COL_Strategy), "(Showing None)");
+  MULTIPLEFILTER_PARAM all;
+  all.bAll = true;
+  grid.AddFilter(COL_Validity, all);
+  EXPECT_EQ(grid.GetCurFilterButtonDescription(COL_Validity), "(Showing All)");
+  MULTIPLEFILTER_PARAM range;
+  range.dtFrom = OleDateTime(2024, 1, 1, 9, 0, 0);
+  grid.AddFilter(COL_Server_Entry_Time, range);
+  EXPECT_EQ(grid.GetCurFilterButtonDescription(COL_Server_Entry_Time), "");
+
+  std::string text;
+  const int x = grid.GetColumnWidth(0) * COL_B_S + 1;  // every column starts 80 wide, in id order
+  ASSERT_TRUE(grid.OnNeedTipText(x, title, text));
+  EXPECT_EQ(title, "Filter by B_S");
+  EXPECT_EQ(text, "Contains \"BUY, SELL\"");
+}
+
+TEST_F(HeaderFilters, set_filter_param_refuses_columns_outside_the_grid) {
+  OrderBookGrid& pending = View();
+  OrderBookGrid& gtd = View(ViewVariant::GTD);
+  const auto before = pending.Filters().size();
+  pending.SetFilterParam(-1, {"x"}, false, true, false);
+  pending.SetFilterParam(kPendingColumnCount, {"x"}, false, true, false);
+  EXPECT_EQ(pending.Filters().size(), before);
+  pending.SetFilterParam(COL_NNFID, {"7"}, false, true, false);
+  EXPECT_TRUE(pending.IsFilterExist(COL_NNFID));
+
+  gtd.SetFilterParam(kGtdColumnCount, {"x"}, false, true, false);
+  EXPECT_FALSE(gtd.IsFilterExist(kGtdColumnCount));
+  gtd.SetFilterParam(COL_Order_Initiate_Time, {"x"}, false, true, false);
+  EXPECT_TRUE(gtd.IsFilterExist(COL_Order_Initiate_Time));
+
+  OrvPendingOrdersGrid loose;  // no window: nothing to filter for
+  loose.SetFilterParam(COL_B_S, {"BUY"}, false, true, false);
+  EXPECT_FALSE(loose.IsFilterExist(-1));
+}
+
+TEST_F(HeaderFilters, set_filter_param_appends_or_replaces_and_mirrors_the_first_value) {
+  OrderBookGrid& grid = View();
+  grid.SetFilterParam(COL_Client, {"C2", "C1"}, false, true, false);
+  grid.SetFilterParam(COL_Client, {"C3"}, false, false, true);
+  EXPECT_EQ(Values(grid, COL_Client), (std::vector<std::string>{"C2", "C1", "C3"}));
+  ASSERT_EQ(Bar().mirrored.size(), 1u) << "the second call skipped the filter bar";
+  EXPECT_EQ(Bar().mirrored[0], (RecordingFilterBar::Mirrored{COL_Client, "C2", false}));
+  EXPECT_EQ(grid.FindFilter(COL_Client)->pOwner, &h.PendingWnd());
+
+  grid.SetFilterParam(COL_Client, {}, false, true, false);
+  EXPECT_TRUE(grid.IsFilterExist(COL_Client)) << "an empty list is a filter that shows nothing";
+  EXPECT_EQ(Bar().mirrored.back(), (RecordingFilterBar::Mirrored{COL_Client, "", false}));
+}
+
+TEST_F(HeaderFilters, a_token_filter_of_zero_is_refused_with_a_log_line) {
+  OrderBookGrid& pending = View();
+  OrderBookGrid& gtd = View(ViewVariant::GTD);
+  pending.SetDefaultDemoFilter(COL_lOurToken, "102000001", false, true, false);
+  pending.SetDefaultDemoFilter(COL_lOurToken, "0", false, true, false);
+  gtd.SetDefaultDemoFilter(COL_lOurToken, "0", false, true, false);
+  EXPECT_EQ(Values(pending, COL_lOurToken), std::vector<std::string>{"102000001"});
+  EXPECT_FALSE(gtd.IsFilterExist(COL_lOurToken));
+  const std::vector<std::string> expected{"PendingOrders: TokenNo Zero in Filter", "GTDOrderBook: TokenNo Zero in Filter"};
+  std::vector<std::string> refusals;
+  for (const std::string& line : logLines)
+    if (line.find("TokenNo") != std::string::npos) refusals.push_back(line);
+  EXPECT_EQ(refusals, expected);
+
+  pending.SetDefaultDemoFilter(COL_Client, "0", false, true, false);
+  EXPECT_EQ(Values(pending, COL_Client), std::vector<std::string>{"0"}) << "only the token column refuses 0";
+}
+
+TEST_F(HeaderFilters, default_filter_with_all_or_no_text_clears_the_column) {
+  OrderBookGrid& grid = View();
+  grid.SetDefaultDemoFilter(COL_B_S, "BUY", false, true, false);
+  grid.SetDefaultDemoFilter(COL_B_S, "aLL", false, false, false);
+  EXPECT_FALSE(grid.IsFilterExist(COL_B_S));
+  grid.SetDefaultDemoFilter(COL_B_S, "SELL", false, true, false);
+  grid.SetDefaultDemoFilter(COL_B_S, "", false, false, false);
+  EXPECT_FALSE(grid.IsFilterExist(COL_B_S));
+}
+
+TEST_F(HeaderFilters, row_callback_answers_only_for_its_columns) {
+  OrderBookGrid& grid = View();
+  grid.OnQuickFilter(2041);
+  h.AddOrder(BookKind::Pending, 1, [](OrderBookDetails& r) { CopyText(r.Order_Status, "Pending Leg"); });
+  ASSERT_EQ(Shown(grid).size(), 1u);
+  MULTIPLEFILTER_PARAM filter;
+  filter.nCol = COL_B_S;
+  filter.lstValues = {"SELL"};
+  EXPECT_EQ(OrderBookGrid::pfnFilterCallback(&grid, 0, &filter), 1);
+  filter.lstValues = {"BUY"};
+  EXPECT_EQ(OrderBookGrid::pfnFilterCallback(&grid, 0, &filter), 0);
+  filter.lstValues = {"SELL"};
+  EXPECT_EQ(OrderBookGrid::pfnFilterCallback(&grid, 1, &filter), 0) << "no such row";
+  filter.bAll = true;
+  EXPECT_EQ(OrderBookGrid::pfnFilterCallback(&grid, 0, &filter), 0);
+  filter.bAll = false;
+  filter.nCol = COL_Price;
+  EXPECT_EQ(OrderBookGrid::pfnFilterCallback(&grid, 0, &filter), 0) << "not one of its columns";
+  filter.nCol = COL_Order_Status;
+  filter.lstValues = {"Pending"};
+  EXPECT_EQ(OrderBookGrid::pfnFilterCallback(&grid, 0, &filter), 0) << "the code's text, not the leg row's";
+  EXPECT_EQ(OrderBookGrid::pfnFilterCallback(nullptr, 0, &filter), 0);
+  EXPECT_EQ(OrderBookGrid::pfnFilterCallback(&grid, 0, nullptr), 0);
+}
+
+}  // namespace

@@ -1,0 +1,363 @@
+#include "ui/qt/GridTableView.h"
+
+#include "host/platform/Application.h"
+#include "host/platform/GridSelectMode.h"
+#include "ui/qt/GridHeaderView.h"
+#include "ui/qt/GridInputSink.h"
+#include "ui/qt/GridTableModel.h"
+#include "ui/qt/KeyTranslation.h"
+
+#include <QContextMenuEvent>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QScrollBar>
+
+#include <algorithm>
+#include <cmath>
+
+namespace orv::ui {
+
+namespace pf = orv::platform;
+
+struct GridTableView::Mirroring {
+  explicit Mirroring(GridTableView& view) : m_view(view) { ++m_view.m_mirroring; }
+  ~Mirroring() { --m_view.m_mirroring; }
+  Mirroring(const Mirroring&) = delete;
+  Mirroring& operator=(const Mirroring&) = delete;
+  GridTableView& m_view;
+};
+
+GridTableView::GridTableView(pf::GridCtrlModel& grid, QWidget* parent)
+    : QTableView(parent), m_grid(grid), m_model(new GridTableModel(grid, this)), m_header(new GridHeaderView(*m_model, this)) {
+  setHorizontalHeader(m_header);
+  setModel(m_model);
+  setSortingEnabled(false);
+  setAutoScroll(false);  // the grid decides what to scroll into view
+  setTabKeyNavigation(true);
+  setWordWrap(false);
+  setCornerButtonEnabled(false);
+  setEditTriggers(QAbstractItemView::NoEditTriggers);
+  setSelectionMode(QAbstractItemView::ExtendedSelection);
+  setSelectionBehavior(QAbstractItemView::SelectItems);
+  setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
+  setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+  setFocusPolicy(Qt::StrongFocus);
+  verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+  verticalHeader()->setMinimumSectionSize(1);
+  verticalHeader()->hide();
+  m_header->setSectionResizeMode(QHeaderView::Interactive);
+  m_header->setMinimumSectionSize(8);
+  m_header->SetFilteredColumnTest([](int) { return false; });
+  m_baseFont = font();
+
+  connect(m_header, &QHeaderView::sectionClicked, this, &GridTableView::OnHeaderClicked);
+  connect(m_header, &QHeaderView::sectionResized, this, &GridTableView::OnSectionResized);
+  connect(verticalScrollBar(), &QScrollBar::valueChanged, this, [this](int value) {
+    if (m_mirroring) return;
+    m_grid.SetScrollPos(pf::GridCtrlModel::SB_VERT, value * m_grid.GetRowHeight());
+  });
+  connect(horizontalScrollBar(), &QScrollBar::valueChanged, this, [this](int value) {
+    if (m_mirroring) return;
+    const double scale = m_grid.GetScale() > 0 ? m_grid.GetScale() : 1.0;
+    m_grid.SetScrollPos(pf::GridCtrlModel::SB_HORZ, static_cast<int>(std::lround(value / scale)));
+  });
+  m_grid.SetChangeListener([this](pf::GridChange change) { OnGridChange(change); });
+  SyncAll();
+}
+
+GridTableView::~GridTableView() { m_grid.SetChangeListener({}); }
+
+int GridTableView::RowPixels() const {
+  return std::max(1, static_cast<int>(std::lround(m_grid.GetRowHeight() * m_grid.GetScale())));
+}
+
+int GridTableView::ViewportRows() const { return std::max(1, viewport()->height() / RowPixels()); }
+
+void GridTableView::SyncAll() {
+  Mirroring guard(*this);
+  m_model->SyncColumns();
+  m_model->SyncRowCount();
+  ApplyLayout();
+  MirrorSelection();
+  MirrorScroll();
+  m_header->viewport()->update();
+}
+
+void GridTableView::OnGridChange(pf::GridChange change) {
+  Mirroring guard(*this);
+  switch (change) {
+    case pf::GridChange::RowCount:
+      m_model->SyncRowCount();
+      MirrorScroll();
+      break;
+    case pf::GridChange::Cells:
+      m_model->CellsChanged();
+      break;
+    case pf::GridChange::Selection:
+      MirrorSelection();
+      break;
+    case pf::GridChange::SortMarks:
+      m_header->viewport()->update();
+      break;
+    case pf::GridChange::Columns:
+      m_model->SyncColumns();
+      ApplyColumnWidths();
+      m_header->viewport()->update();
+      break;
+    case pf::GridChange::Scroll:
+      MirrorScroll();
+      break;
+    case pf::GridChange::Layout:
+      ApplyLayout();
+      break;
+    case pf::GridChange::Repaint:
+      viewport()->update();
+      m_header->viewport()->update();
+      break;
+  }
+}
+
+void GridTableView::ApplyLayout() {
+  const double scale = m_grid.GetScale() > 0 ? m_grid.GetScale() : 1.0;
+  QFont scaled = m_baseFont;
+  if (m_baseFont.pointSizeF() > 0) scaled.setPointSizeF(m_baseFont.pointSizeF() * scale);
+  if (scaled != font()) {
+    setFont(scaled);
+    m_header->setFont(scaled);
+  }
+  const int rowPixels = RowPixels();
+  if (verticalHeader()->defaultSectionSize() != rowPixels) verticalHeader()->setDefaultSectionSize(rowPixels);
+  m_header->setVisible(m_grid.IsHeaderEnabled());
+  ApplyColumnWidths();
+  UpdatePageRows();
+}
+
+void GridTableView::ApplyColumnWidths() {
+  Mirroring guard(*this);
+  const double scale = m_grid.GetScale() > 0 ? m_grid.GetScale() : 1.0;
+  for (int c = 0; c < m_model->columnCount(); ++c) {
+    const int width = static_cast<int>(std::lround(m_grid.GetColumnWidth(m_model->ColumnId(c)) * scale));
+    if (m_header->sectionSize(c) != width) m_header->resizeSection(c, width);
+  }
+}
+
+void GridTableView::UpdatePageRows() {
+  const int rows = ViewportRows();
+  if (rows != m_grid.GetPageRows()) m_grid.SetPageRows(rows);
+}
+
+void GridTableView::MirrorSelection() {
+  Mirroring guard(*this);
+  QItemSelectionModel* selection = selectionModel();
+  const int rows = m_model->rowCount();
+  const int lastColumn = m_model->columnCount() - 1;
+  QItemSelection shown;
+  if (rows > 0 && lastColumn >= 0) {
+    // Selected rows show as whole rows: every order action works on rows, whatever cells were hit.
+    for (const pf::GridRange& range : m_grid.GetSelectionRanges()) {
+      if (range.IsEmpty() || range.m_nTop >= rows) continue;
+      shown.select(m_model->index(std::max(range.m_nTop, 0), 0),
+                   m_model->index(std::min(range.m_nBottom, rows - 1), lastColumn));
+    }
+  }
+  selection->select(shown, QItemSelectionModel::ClearAndSelect);
+  const pf::GridItemID current = m_grid.GetCurSelItemID();
+  QModelIndex index;
+  if (!current.IsNull() && current.m_nRow < rows && lastColumn >= 0)
+    index = m_model->index(current.m_nRow, std::max(0, m_model->ModelColumn(current.m_nColumn)));
+  selection->setCurrentIndex(index, QItemSelectionModel::NoUpdate);
+}
+
+void GridTableView::MirrorScroll() {
+  Mirroring guard(*this);
+  // The scroll range follows the row count only at Qt's next layout; bring it up to date first.
+  updateGeometries();
+  verticalScrollBar()->setValue(m_grid.GetTopVisibleRow());
+  const double scale = m_grid.GetScale() > 0 ? m_grid.GetScale() : 1.0;
+  horizontalScrollBar()->setValue(
+      static_cast<int>(std::lround(m_grid.GetScrollPos(pf::GridCtrlModel::SB_HORZ) * scale)));
+}
+
+void GridTableView::OnHeaderClicked(int modelColumn) {
+  const int id = m_model->ColumnId(modelColumn);
+  if (id < 0) return;
+  FocusGrid();
+  if (m_header->FilterButtonRect(modelColumn).contains(m_header->LastPressPosition())) {
+    const QRect button = m_header->FilterButtonRect(modelColumn);
+    if (m_sink) m_sink->PreparePopup(m_header->mapToGlobal(button.bottomLeft()));
+    m_grid.OnHeaderMenuButtonClick(id);
+  } else {
+    m_grid.ToggleSortColumn(id);
+  }
+  AfterInput();
+}
+
+void GridTableView::OnSectionResized(int modelColumn, int /*oldSize*/, int newSize) {
+  if (m_mirroring) return;
+  const int id = m_model->ColumnId(modelColumn);
+  if (id < 0) return;
+  const double scale = m_grid.GetScale() > 0 ? m_grid.GetScale() : 1.0;
+  Mirroring guard(*this);
+  m_grid.SetColumnWidth(id, static_cast<int>(std::lround(newSize / scale)));
+}
+
+void GridTableView::FocusGrid() {
+  if (m_sink) m_sink->FocusGrid();
+  else if (m_grid.HasApp() && m_grid.GetSafeHwnd()) m_grid.SetFocus();
+}
+
+void GridTableView::HoldModifiers(Qt::KeyboardModifiers modifiers, bool shift) {
+  if (!m_grid.HasApp()) return;
+  pf::KeyState& keys = m_grid.App().Keys();
+  keys.SetShift(shift || modifiers.testFlag(Qt::ShiftModifier));
+  keys.SetCtrl(modifiers.testFlag(Qt::ControlModifier));
+  keys.SetAlt(modifiers.testFlag(Qt::AltModifier));
+}
+
+void GridTableView::ReleaseModifiers() {
+  if (m_grid.HasApp()) m_grid.App().Keys().ReleaseAll();
+}
+
+void GridTableView::AfterInput() {
+  if (m_sink) m_sink->AfterInput();
+}
+
+void GridTableView::SelectFromClick(const QModelIndex& index, Qt::KeyboardModifiers modifiers) {
+  const int id = m_model->ColumnId(index.column());
+  // Ctrl+click adds a group, Shift+click stretches the last one, a plain click starts over.
+  std::uint32_t mode = pf::kSelSingleItem;
+  if (modifiers.testFlag(Qt::ControlModifier)) mode = pf::kSelRangeStart;
+  else if (modifiers.testFlag(Qt::ShiftModifier)) mode = pf::kSelRangeEnd;
+  m_grid.SetCurSel({index.row(), id}, mode);
+}
+
+void GridTableView::mousePressEvent(QMouseEvent* event) {
+  const QModelIndex index = indexAt(event->position().toPoint());
+  FocusGrid();
+  HoldModifiers(event->modifiers(), false);
+  if (index.isValid()) {
+    if (event->button() == Qt::LeftButton) {
+      SelectFromClick(index, event->modifiers());
+      m_dragging = true;
+      m_dragColumn = m_model->ColumnId(index.column());
+      if (m_sink) m_sink->LeftButtonDown();
+    } else if (event->button() == Qt::RightButton && !m_grid.IsRowSelected(index.row())) {
+      // A right click on a row outside the selection selects it, so the menu acts on what was hit.
+      m_grid.SetCurSel({index.row(), m_model->ColumnId(index.column())}, pf::kSelSingleItem);
+    }
+  }
+  ReleaseModifiers();
+  event->accept();
+  AfterInput();
+}
+
+void GridTableView::mouseMoveEvent(QMouseEvent* event) {
+  if (!m_dragging || !(event->buttons() & Qt::LeftButton)) return;
+  const QModelIndex index = indexAt(event->position().toPoint());
+  if (!index.isValid()) return;
+  const pf::GridItemID current = m_grid.GetCurSelItemID();
+  if (current.m_nRow == index.row()) return;
+  m_grid.SetCurSel({index.row(), m_dragColumn}, pf::kSelRangeEnd);
+  m_grid.EnsureVisible(index.row());
+  AfterInput();
+}
+
+void GridTableView::mouseReleaseEvent(QMouseEvent* event) {
+  m_dragging = false;
+  event->accept();
+}
+
+void GridTableView::mouseDoubleClickEvent(QMouseEvent* event) {
+  if (event->button() == Qt::LeftButton && indexAt(event->position().toPoint()).isValid() && m_sink) {
+    m_sink->LeftButtonDoubleClick();
+    AfterInput();
+  }
+  event->accept();
+}
+
+void GridTableView::keyPressEvent(QKeyEvent* event) {
+  const int vk = VirtualKeyOf(event->key(), event->modifiers());
+  if (vk == 0) {
+    event->ignore();
+    return;
+  }
+  const bool backtab = event->key() == Qt::Key_Backtab;
+  const bool shift = backtab || event->modifiers().testFlag(Qt::ShiftModifier);
+  const bool ctrl = event->modifiers().testFlag(Qt::ControlModifier);
+  const bool alt = event->modifiers().testFlag(Qt::AltModifier);
+  FocusGrid();
+  HoldModifiers(event->modifiers(), backtab);
+  pf::MSG msg;
+  msg.hwnd = &m_grid;
+  msg.message = alt ? pf::WM_SYSKEYDOWN : pf::WM_KEYDOWN;
+  msg.wParam = static_cast<pf::WPARAM>(vk);
+  bool consumed = m_sink && m_sink->KeyDown(msg);
+  if (!consumed) consumed = DefaultKey(vk, shift, ctrl);
+  ReleaseModifiers();
+  // Tab and Shift+Tab the grid did not take move the focus on.
+  if (!consumed && vk == pf::VK_TAB) event->ignore();
+  else event->accept();
+  AfterInput();
+}
+
+bool GridTableView::DefaultKey(int vk, bool shift, bool ctrl) {
+  const int rows = m_grid.GetVirtualRowCount();
+  if (rows == 0 || ctrl) return false;
+  pf::GridItemID current = m_grid.GetCurSelItemID();
+  int column = current.m_nColumn >= 0 ? current.m_nColumn : m_grid.GetFirstVisibleColumn();
+  int row = std::max(current.m_nRow, 0);
+  switch (vk) {
+    case pf::VK_UP:
+      row = current.IsNull() ? 0 : std::max(0, row - 1);
+      break;
+    case pf::VK_DOWN:
+      row = current.IsNull() ? 0 : std::min(rows - 1, row + 1);
+      break;
+    case pf::VK_LEFT:
+    case pf::VK_RIGHT: {
+      const int modelColumn = m_model->ModelColumn(column);
+      const int next = std::clamp(modelColumn + (vk == pf::VK_LEFT ? -1 : 1), 0, m_model->columnCount() - 1);
+      column = m_model->ColumnId(next);
+      scrollTo(m_model->index(row, next), QAbstractItemView::EnsureVisible);
+      break;
+    }
+    default:
+      return false;
+  }
+  m_grid.SetCurSel({row, column}, shift ? pf::kSelRangeEnd : pf::kSelSingleItem);
+  m_grid.EnsureVisible(row);
+  return true;
+}
+
+void GridTableView::contextMenuEvent(QContextMenuEvent* event) {
+  const QModelIndex index = indexAt(event->pos());
+  FocusGrid();
+  if (index.isValid() && !m_grid.IsRowSelected(index.row()))
+    m_grid.SetCurSel({index.row(), m_model->ColumnId(index.column())}, pf::kSelSingleItem);
+  if (m_sink) m_sink->ContextMenu(event->globalPos());
+  event->accept();
+  AfterInput();
+}
+
+void GridTableView::focusInEvent(QFocusEvent* event) {
+  // Not QAbstractItemView's: it would move Qt's current cell on its own.
+  QAbstractScrollArea::focusInEvent(event);
+  viewport()->update();
+  if (event->reason() != Qt::MouseFocusReason) FocusGrid();
+}
+
+void GridTableView::resizeEvent(QResizeEvent* event) {
+  QTableView::resizeEvent(event);
+  Mirroring guard(*this);
+  UpdatePageRows();
+  MirrorScroll();
+}
+
+void GridTableView::paintEvent(QPaintEvent* event) {
+  const auto started = std::chrono::steady_clock::now();
+  QTableView::paintEvent(event);
+  m_paintTime += std::chrono::steady_clock::now() - started;
+  ++m_paints;
+}
+
+}  // namespace orv::ui

@@ -1,0 +1,73 @@
+#include "ui/qt/QtEventLoopDriver.h"
+
+#include <QAbstractEventDispatcher>
+#include <QThread>
+
+#include <algorithm>
+
+namespace orv::ui {
+
+QtEventLoopDriver::QtEventLoopDriver(orv::platform::EventLoop& loop, QObject* parent) : QObject(parent), m_loop(loop) {
+  m_timer.setSingleShot(true);
+  m_timer.setTimerType(Qt::PreciseTimer);
+  connect(&m_timer, &QTimer::timeout, this, &QtEventLoopDriver::DeliverNow);
+}
+
+QtEventLoopDriver::~QtEventLoopDriver() { Stop(); }
+
+void QtEventLoopDriver::Start() {
+  if (m_running) return;
+  m_running = true;
+  m_clock.start();
+  m_advancedMs = 0;
+  if (QAbstractEventDispatcher* dispatcher = QAbstractEventDispatcher::instance(thread()))
+    m_aboutToBlock = connect(dispatcher, &QAbstractEventDispatcher::aboutToBlock, this, &QtEventLoopDriver::Reschedule);
+  Reschedule();
+}
+
+void QtEventLoopDriver::Stop() {
+  m_running = false;
+  m_timer.stop();
+  if (m_aboutToBlock) disconnect(m_aboutToBlock);
+  m_aboutToBlock = {};
+}
+
+void QtEventLoopDriver::DeliverNow() {
+  if (!m_running) return;
+  if (m_delivering) {
+    // A handler opened a modal loop (a message box, a menu); the work waits until it returns.
+    m_timer.start(static_cast<int>(orv::platform::EventLoop::kMinimumTimerMs));
+    return;
+  }
+  const auto started = std::chrono::steady_clock::now();
+  m_delivering = true;
+  const std::int64_t real = m_clock.elapsed();
+  const std::int64_t step = std::max<std::int64_t>(real - m_advancedMs, 0);
+  m_advancedMs = std::max(m_advancedMs, real);
+  try {
+    m_loop.advance(step);
+  } catch (...) {
+    // A handler that throws must not take Qt's loop down; the module logs its own failures.
+  }
+  m_delivering = false;
+  m_busy += std::chrono::steady_clock::now() - started;
+  ++m_passes;
+  if (m_afterDelivery) m_afterDelivery();
+  Reschedule();
+}
+
+void QtEventLoopDriver::Reschedule() {
+  if (!m_running || m_delivering) return;
+  const std::int64_t untilDue = m_loop.msUntilNextTimer();
+  if (untilDue < 0) {
+    m_timer.stop();
+    return;
+  }
+  // The loop's clock trails real time by what has not been handed to it yet.
+  const std::int64_t lag = m_clock.elapsed() - m_advancedMs;
+  const int wait = static_cast<int>(std::clamp<std::int64_t>(untilDue - lag, 0, 24 * 3600 * 1000));
+  if (m_timer.isActive() && m_timer.remainingTime() <= wait) return;
+  m_timer.start(wait);
+}
+
+}  // namespace orv::ui

@@ -1,0 +1,292 @@
+#include "ui/qt/TerminalHost.h"
+
+#include "demo/ContractMasterGenerator.h"
+#include "demo/DemoText.h"
+#include "demo/OrderBookGenerator.h"
+#include "host/AppGlobal.h"
+#include "host/AppOrderBook.h"
+#include "host/GeneralXmlSettings.h"
+#include "host/HostLibraries.h"
+#include "host/HostWindowRegistry.h"
+#include "host/OrvEnumsMethods.h"
+#include "view/GTDOrderBookWnd.h"
+#include "view/OrvPendingOrdersWnd.h"
+
+#include <chrono>
+#include <cstdio>
+#include <stdexcept>
+#include <system_error>
+
+namespace orv::ui {
+
+namespace pf = orv::platform;
+using orv::demo::FieldView;
+
+namespace {
+
+// The client size a window is created with before the dock gives it its own.
+constexpr int kCreationWidth = 1000;
+constexpr int kCreationHeight = 400;
+constexpr int kContracts = 400;
+
+void Build(OrderBookWnd& wnd) {
+  wnd.SetClientSize(kCreationWidth, kCreationHeight);
+  if (wnd.OnCreate() != 0 || !wnd.GetGrid()) throw std::runtime_error("the order-book window could not be created");
+  wnd.SetClientSize(kCreationWidth, kCreationHeight);
+  wnd.ShowControlBar(true);
+}
+
+std::string Text(const char* format, auto... values) {
+  char line[256];
+  std::snprintf(line, sizeof line, format, values...);
+  return line;
+}
+
+}  // namespace
+
+TerminalHost::TerminalHost(pf::Application& app, TerminalOptions options) : m_app(app), m_options(std::move(options)) {}
+
+TerminalHost::~TerminalHost() {
+  if (m_exchange) m_exchange->Stop();
+  if (m_started) SaveSettings();
+  m_app.MainWindow().SetHandler({});
+  m_gtd.reset();
+  m_pending.reset();
+  m_exchange.reset();
+  AppGlobal::SetLogWriter(nullptr);
+  AppGlobal::g_pObjLoginResponse = nullptr;
+  AppOrderBook::Clear();
+  InstallContractMaster(nullptr);
+}
+
+OrderBookWnd& TerminalHost::Pending() const { return *m_pending; }
+OrderBookWnd& TerminalHost::Gtd() const { return *m_gtd; }
+
+void TerminalHost::Start() {
+  if (m_started) return;
+  m_dataFolder = std::filesystem::absolute(m_options.dataFolder);
+  std::error_code ec;
+  std::filesystem::create_directories(m_dataFolder / "Logs", ec);
+  if (ec) throw std::runtime_error("cannot create the data folder " + m_dataFolder.string() + ": " + ec.message());
+  OrvStorageEnvironment::CustomAppPath = m_dataFolder.string();
+  m_log.SetFolder(m_dataFolder / "Logs");
+  AppGlobal::SetLogWriter(&m_log);
+  HostLibraries::RegisterDefaults();
+
+  const GeneralXmlSettings::Result loaded = regGeneralXMLSettings.Load(SettingsFile());
+  switch (loaded.status) {
+    case GeneralXmlSettings::Status::Ok:
+      m_settingsStatus = "settings read from " + SettingsFile().string();
+      break;
+    case GeneralXmlSettings::Status::Missing:
+      m_settingsStatus = "new settings file " + SettingsFile().string();
+      break;
+    default:
+      // The defaults are in force; the unreadable file was kept aside by the loader.
+      m_settingsStatus = "settings file unreadable (" + loaded.message + "); defaults in use";
+      m_log.Write("ZARUClientGeneralLogs", m_settingsStatus);
+      break;
+  }
+
+  m_login.setUserId("DLR01");
+  m_login.setAllClients(1);
+  AppGlobal::g_pObjLoginResponse = &m_login;
+  AppGlobal::cOrderSettings_MarketType = "All";
+  AppGlobal::cGeneralSettings_OrderBook = "All";
+  // The selection follows the orders through every refresh, and cancels ask first.
+  AppGlobal::g_bLastOrderSelection = 1;
+  AppGlobal::bOrderSettings_OrderCancel = 1;
+  AppGlobal::bServerConnect = 1;
+
+  const auto started = std::chrono::steady_clock::now();
+  orv::demo::GenerateContracts(m_master, m_options.seed, kContracts);
+  InstallContractMaster(&m_master);
+  orv::demo::OrderBookSpec pending;
+  pending.orders = m_options.orders;
+  pending.seed = m_options.seed;
+  pending.kind = BookKind::Pending;
+  pending.spreadShare = 0.02;
+  pending.contractlessShare = 0.001;
+  orv::demo::GenerateOrders(pending, m_master);
+  orv::demo::OrderBookSpec gtd = pending;
+  gtd.orders = m_options.orders / 10;
+  gtd.kind = BookKind::GTD;
+  gtd.seed = m_options.seed + 1;
+  gtd.spreadShare = 0.0;
+  orv::demo::GenerateOrders(gtd, m_master);
+  m_generationSeconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
+
+  m_pending = std::make_unique<OrvPendingOrdersWnd>();
+  m_wndPendingOrder = m_pending.get();
+  m_gtd = std::make_unique<GTDOrderBookWnd>();
+  m_wndGTDOrderBook = m_gtd.get();
+  Build(*m_pending);
+  Build(*m_gtd);
+
+  orv::demo::ExchangeFlowSpec flow;
+  flow.changesPerSecond = m_options.rate;
+  flow.seed = m_options.seed;
+  const auto now = std::chrono::system_clock::to_time_t(std::chrono::system_clock::now());
+  std::tm local{};
+  localtime_r(&now, &local);
+  flow.startSecondOfDay = local.tm_hour * 3600 + local.tm_min * 60 + local.tm_sec;
+  m_exchange = std::make_unique<orv::demo::SimulatedExchange>(m_master, flow);
+  if (!m_exchange->Start()) throw std::runtime_error("the simulated exchange could not start its timer");
+  m_started = true;
+}
+
+bool TerminalHost::SaveSettings() {
+  const GeneralXmlSettings::Result saved = regGeneralXMLSettings.Save(SettingsFile());
+  if (!saved.ok()) m_log.Write("ZARUClientGeneralLogs", "settings not saved: " + saved.message);
+  return saved.ok();
+}
+
+std::string TerminalHost::RequestName(int requestId) {
+  switch (requestId) {
+    case 5902: return "Log Off";
+    case 10001: return "Market Picture (By Price)";
+    case 10002: return "Market Picture (By Order)";
+    case 10050: return "Spread Market Picture";
+    case 10023: return "Trades";
+    case 10059: return "Market By Aggregate";
+    case 20001: return "Link To IOB";
+    default: return "Request " + std::to_string(requestId);
+  }
+}
+
+std::string TerminalHost::WindowName(int identity) {
+  switch (identity) {
+    case 10005: return "Pending Orders";
+    case 50093: return "GTD Order Book";
+    default: return identity == 0 ? "the terminal" : "window " + std::to_string(identity);
+  }
+}
+
+std::string TerminalHost::ContractText(std::int32_t token) const {
+  const ScriptDesc* c = m_master.Find(token);
+  if (!c) return token == 0 ? std::string("-") : "token " + std::to_string(token);
+  std::string text(FieldView(c->cExchangeName));
+  for (std::string_view part : {FieldView(c->Symbol_ScriptID), FieldView(c->Inst_Name), FieldView(c->cExpiry),
+                                FieldView(c->cStrike), FieldView(c->cOptionType)}) {
+    if (part.empty()) continue;
+    text += ' ';
+    text += part;
+  }
+  return text + " (" + std::to_string(token) + ")";
+}
+
+std::string TerminalHost::OrderLine(const OrderBookDetails& row) const {
+  return Text("%u  %s %d @ %.2f  %s  %s", row.RefNo, row.B_S, row.Total_Qty, row.Price,
+              ContractText(row.lOurToken).c_str(), row.Order_Status);
+}
+
+HostAction TerminalHost::HandleRequest(const WindowPassing& request) const {
+  HostAction action;
+  const std::string name = RequestName(request.nRequestId);
+  const std::string from = WindowName(request.nRequestFrom);
+  if (request.nRequestId == 5902) {
+    action.statusLine = "Log off requested from " + from;
+    return action;
+  }
+  action.statusLine = name + " requested from " + from;
+  action.windowTitle = name;
+  action.windowText = name + "\nRequested from " + from + "\n";
+  switch (request.nRequestId) {
+    case 10001:
+    case 10002:
+    case 10059:
+      action.windowText += "Contract: " + ContractText(request.nParam1) + "\n";
+      break;
+    case 10050:
+      action.windowText += "Near leg: " + ContractText(request.nParam1) + "\nFar leg: " + ContractText(request.nParam2) + "\n";
+      break;
+    case 20001: {
+      action.windowText += Text("Orders to link: %zu, total quantity %ld\n", AppOrderBook::objOrderBook_IOBLinkOrder.size(),
+                                AppGlobal::lTotalQty);
+      for (std::uint32_t key : AppOrderBook::objOrderBook_IOBLinkOrder)
+        if (const auto* rows = AppOrderBook::m_mapAllOrders.find(key); rows && !rows->empty())
+          action.windowText += OrderLine(*rows->front()) + "\n";
+      break;
+    }
+    default:
+      action.windowText += Text("Parameters: %d, %d, %.2f\n", request.nParam1, request.nParam2, request.dParam);
+      break;
+  }
+  return action;
+}
+
+HostAction TerminalHost::Cancel(BookKind kind) {
+  std::vector<std::uint32_t>& list = AppOrderBook::Book(kind).vctCancellation;
+  const std::vector<std::uint32_t> keys = list;
+  // The host has read the list; what the module collects next starts afresh.
+  list.clear();
+  HostAction action;
+  if (keys.empty()) return action;
+  const int accepted = m_exchange ? m_exchange->RequestCancel(kind, keys) : 0;
+  const std::string book = kind == BookKind::Pending ? "Pending" : "GTD";
+  action.statusLine = Text("%s: cancellation sent for %d order(s)", book.c_str(), accepted);
+  if (accepted < static_cast<int>(keys.size()))
+    action.statusLine += Text(", %d refused (no longer open)", static_cast<int>(keys.size()) - accepted);
+  m_log.Write("OrderRequest", action.statusLine);
+  return action;
+}
+
+HostAction TerminalHost::Modification() const {
+  HostAction action;
+  const auto& keys = AppOrderBook::vctModification;
+  action.statusLine = Text("Modification requested for %zu order(s)", keys.size());
+  action.windowTitle = "Modify Order";
+  action.windowText = Text("Orders to modify: %zu\n", keys.size());
+  for (std::uint32_t key : keys)
+    if (const auto* rows = AppOrderBook::m_mapAllOrders.find(key); rows && !rows->empty())
+      action.windowText += OrderLine(*rows->front()) + "\n";
+  return action;
+}
+
+HostAction TerminalHost::OrderHistory() const {
+  const SingleOrderDetail& d = AppGlobal::m_objSingleOrderDetail;
+  const std::uint32_t refNo = d.get<std::uint32_t>(0);
+  HostAction action;
+  action.statusLine = Text("Order history requested for order %u", refNo);
+  action.windowTitle = "Order History";
+  auto field = [&](std::size_t offset, std::size_t width) { return std::string(d.text(offset, width + 1)); };
+  action.windowText = Text("Order %u\n", refNo) + "Symbol: " + field(4, 11) + "  " + field(16, 10) + "  " +
+                      field(27, 14) + "  " + field(42, 3) + "\nExchange order: " + field(46, 49) +
+                      "\nSide: " + field(96, 4) + "\n";
+  if (const auto* rows = AppOrderBook::m_mapAllOrders.find(refNo); rows && !rows->empty()) {
+    const OrderBookDetails& r = *rows->front();
+    action.windowText += Text("Status: %s, traded %d of %d, last change %s\n", r.Order_Status, r.Traded_Qty,
+                              r.Total_Qty, r.Last_Modified.c24Hr);
+  }
+  return action;
+}
+
+HostAction TerminalHost::Handle(const pf::PostedMessage& message) {
+  switch (message.msg) {
+    case kMsgPendingCancel:
+      return Cancel(BookKind::Pending);
+    case kMsgGtdCancel:
+      return Cancel(BookKind::GTD);
+    case kMsgWindowPassing: {
+      // wParam carries the address of the host's request record; it is read at once, before the
+      // module can reuse the record for its next request.
+      const auto* record = reinterpret_cast<const WindowPassing*>(message.wParam);
+      return HandleRequest(record ? *record : AppGlobal::objWindowPassing);
+    }
+    case kMsgModificationRequest:
+      return Modification();
+    case kMsgSingleOrderHistory:
+      return OrderHistory();
+    default:
+      return {};
+  }
+}
+
+std::vector<WindowPassing> TerminalHost::TakeQueuedRequests() {
+  std::vector<WindowPassing> requests;
+  WindowPassing request;
+  while (OrvInMemory::m_orvWindowPassingQueue.TakeNext(request)) requests.push_back(request);
+  return requests;
+}
+
+}  // namespace orv::ui

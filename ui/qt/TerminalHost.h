@@ -1,0 +1,94 @@
+#pragma once
+// The host side of the desktop terminal, without any screen: the data folder with the settings file
+// and the logs, the login record, a seeded contract master and order books, both order-book
+// windows created and shown as the host creates them, and the simulated exchange that keeps the
+// books moving. It also decides what the host does with every message the module posts to the
+// main window (cancellations go to the exchange, window requests become a small window or a line
+// in the host's status bar); the main window only shows the answer.
+#include "demo/SimulatedExchange.h"
+#include "host/ContractMaster.h"
+#include "host/LogWriter.h"
+#include "host/platform/Application.h"
+#include "host/platform/MainWindowInbox.h"
+#include "host/records/LoginResponse.h"
+#include "host/records/WindowPassing.h"
+#include "ui/qt/TerminalOptions.h"
+
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+class OrderBookWnd;
+class OrvPendingOrdersWnd;
+class GTDOrderBookWnd;
+
+namespace orv::ui {
+
+// What the host does about one message or request.
+struct HostAction {
+  std::string statusLine;   // a line for the host's status bar; empty: none
+  std::string windowTitle;  // a small window to open; empty: none
+  std::string windowText;
+};
+
+class TerminalHost final {
+ public:
+  // The Application must be current on this thread and outlive the host.
+  TerminalHost(orv::platform::Application& app, TerminalOptions options);
+  // Saves the settings, destroys the windows and leaves the host's globals empty.
+  ~TerminalHost();
+  TerminalHost(const TerminalHost&) = delete;
+  TerminalHost& operator=(const TerminalHost&) = delete;
+
+  // Prepares the data folder, settings and logs, generates the books, creates and shows both
+  // windows and starts the exchange. Throws std::runtime_error with a message a user can act on.
+  void Start();
+
+  OrderBookWnd& Pending() const;
+  OrderBookWnd& Gtd() const;
+  orv::demo::SimulatedExchange& Exchange() const { return *m_exchange; }
+  orv::platform::Application& App() const { return m_app; }
+  const TerminalOptions& Options() const { return m_options; }
+  const std::filesystem::path& DataFolder() const { return m_dataFolder; }
+  std::filesystem::path SettingsFile() const { return m_dataFolder / "GeneralSettings.xml"; }
+  const std::string& SettingsStatus() const { return m_settingsStatus; }
+  LogWriter& Log() { return m_log; }
+  double GenerationSeconds() const { return m_generationSeconds; }
+
+  // A message the module posted to the main window.
+  HostAction Handle(const orv::platform::PostedMessage& message);
+  // A request the module queued for the host (the market pictures) or posted with 9898.
+  HostAction HandleRequest(const WindowPassing& request) const;
+  // Requests waiting in the host's window-passing queue, oldest first (the queue is emptied).
+  std::vector<WindowPassing> TakeQueuedRequests();
+
+  // Writes the settings file; false (with the reason in the log) when it could not be written.
+  bool SaveSettings();
+
+  // Names the host gives requests and windows.
+  static std::string RequestName(int requestId);
+  static std::string WindowName(int identity);
+
+ private:
+  HostAction Cancel(BookKind kind);
+  HostAction Modification() const;
+  HostAction OrderHistory() const;
+  std::string ContractText(std::int32_t token) const;
+  std::string OrderLine(const OrderBookDetails& row) const;
+
+  orv::platform::Application& m_app;
+  TerminalOptions m_options;
+  std::filesystem::path m_dataFolder;
+  std::string m_settingsStatus;
+  LogWriter m_log;
+  CScriptDesc m_master;
+  ORVEL5901 m_login;
+  std::unique_ptr<OrvPendingOrdersWnd> m_pending;
+  std::unique_ptr<GTDOrderBookWnd> m_gtd;
+  std::unique_ptr<orv::demo::SimulatedExchange> m_exchange;
+  double m_generationSeconds = 0.0;
+  bool m_started = false;
+};
+
+}  // namespace orv::ui
