@@ -97,7 +97,7 @@ class SimulatedExchange final : public orv::platform::Window {
   // lazily, so the figure may run a little high).
   std::size_t OpenOrderCount() const { return m_open.size(); }
   std::size_t AnswersWaiting() const { return m_due.size(); }
-  // Time spent inside the flow's timer since construction.
+  // CPU time of the thread spent inside the flow's timer since construction.
   std::chrono::nanoseconds BusyTime() const { return m_busy; }
 
   void OnTimer(orv::platform::UINT_PTR id) override;

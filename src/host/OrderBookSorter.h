@@ -37,23 +37,29 @@ class OrderBookSorter final {
   void ReleaseMemory();
 
  private:
+  // The keys of the first few columns ride in the entries themselves, so that most comparisons
+  // read two neighbouring entries and nothing else; further columns are read from their arrays.
+  static constexpr std::size_t kInlineColumns = 4;
+  template <std::size_t K>
   struct Entry {
-    std::uint64_t word;  // the primary column's order word, turned for a descending column
-    std::uint32_t row;   // position before the sort
+    std::uint64_t word[K];  // order words, turned for descending columns
+    std::uint32_t row;      // position before the sort
   };
-  struct TieBreaker {
+  struct ColumnOrder {
     const SortKeyColumn* keys;
-    int sign;  // 1 ascending, -1 descending
+    std::uint64_t flip;  // 0 ascending, all ones descending
+    int sign;            // 1 ascending, -1 descending
   };
 
-  void Order(bool parallel);
+  template <std::size_t K>
+  void OrderBy(std::vector<OrderBookDetails*>& rows, std::vector<Entry<K>>& entries, bool parallel);
 
   std::vector<SortKeyColumn> m_keys;
-  std::vector<TieBreaker> m_ties;
-  std::vector<Entry> m_entries;
+  std::vector<ColumnOrder> m_columns;
+  std::vector<Entry<1>> m_entries1;
+  std::vector<Entry<2>> m_entries2;
+  std::vector<Entry<3>> m_entries3;
+  std::vector<Entry<4>> m_entries4;
   std::vector<OrderBookDetails*> m_previous;
-  const SortKeyColumn* m_primary = nullptr;
-  std::uint64_t m_primaryFlip = 0;
-  int m_primarySign = 1;
   std::size_t m_parallelThreshold = kDefaultParallelThreshold;
 };

@@ -1,10 +1,12 @@
 #include "sortfilter/ColumnSortKeys.h"
 
+#include "host/AppGlobal.h"
 #include "host/AppOrderBook.h"
 #include "view/CellValues.h"
 #include "view/ColumnCatalogue.h"
 
 #include <algorithm>
+#include <cstring>
 #include <execution>
 #include <numeric>
 #include <vector>
@@ -43,6 +45,21 @@ double OrderBookDetails::* PriceField(int column) {
   }
 }
 
+// Time columns show one of the record's two time texts, chosen by the host's time format.
+TimeTextPair OrderBookDetails::* TimeField(int column) {
+  switch (column) {
+    case COL_Last_Modified: return &OrderBookDetails::Last_Modified;
+    case COL_Server_Entry_Time: return &OrderBookDetails::Server_Entry_Time;
+    case COL_Order_Initiate_Time: return &OrderBookDetails::Order_Initiate_Time;
+    default: return nullptr;
+  }
+}
+
+template <std::size_t N>
+std::string_view Field(const char (&field)[N]) {
+  return std::string_view(field, ::strnlen(field, N));
+}
+
 void ExtractNumbers(std::span<OrderBookDetails* const> rows, int column, const VariantDescription& variant,
                     SortKeyColumn& keys) {
   keys.Reset(SortKeyColumn::Kind::Number, rows.size());
@@ -67,6 +84,7 @@ void ExtractNumbers(std::span<OrderBookDetails* const> rows, int column, const V
 void ExtractTexts(std::span<OrderBookDetails* const> rows, int column, const VariantDescription& variant,
                   SortKeyColumn& keys) {
   keys.Reset(SortKeyColumn::Kind::Text, rows.size());
+  if (!FindColumn(column, variant)) return;
   if (const CellTextReader read = PlainTextReader(column, variant)) {
     ForEachSlice(rows.size(), [&](std::size_t begin, std::size_t end) {
       for (std::size_t i = begin; i < end; ++i)
@@ -74,8 +92,16 @@ void ExtractTexts(std::span<OrderBookDetails* const> rows, int column, const Var
     });
     return;
   }
-  // Formatted cells (numbers shown as text, the time texts) go through the general reader; a
-  // text formatted into the buffer is copied, one that points into the record is not.
+  if (TimeTextPair OrderBookDetails::*field = TimeField(column)) {
+    const bool hours24 = AppGlobal::bGeneralSettings_24HrTimeFormat != 0;
+    ForEachSlice(rows.size(), [&](std::size_t begin, std::size_t end) {
+      for (std::size_t i = begin; i < end; ++i)
+        if (rows[i]) keys.SetText(i, hours24 ? Field((rows[i]->*field).c24Hr) : Field((rows[i]->*field).c12Hr));
+    });
+    return;
+  }
+  // Formatted cells (numbers shown as texts) go through the general reader; a text formatted into
+  // the buffer is copied, one that points into the record or its contract is not.
   CellTextBuffer buffer;
   const char* const bufferBegin = buffer.data;
   const char* const bufferEnd = buffer.data + sizeof buffer.data;

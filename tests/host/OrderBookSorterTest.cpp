@@ -15,11 +15,13 @@
 namespace {
 
 // Test columns: 0 a number (Price), 1 a short text (B_S), 2 a long text (Remarks, collides past
-// its first seven bytes), 3 a whole number (Pending_Qty).
-constexpr int kPrice = 0, kSide = 1, kRemarks = 2, kQuantity = 3;
+// its first seven bytes), 3 a whole number (Pending_Qty), 4 a text of a few values (Client), 5 a
+// whole number of a few values (Total_Qty).
+constexpr int kPrice = 0, kSide = 1, kRemarks = 2, kQuantity = 3, kClient = 4, kTotal = 5;
+constexpr int kTestColumns = 6;
 
 void Extract(std::span<OrderBookDetails* const> rows, int column, SortKeyColumn& keys) {
-  const bool text = column == kSide || column == kRemarks;
+  const bool text = column == kSide || column == kRemarks || column == kClient;
   keys.Reset(text ? SortKeyColumn::Kind::Text : SortKeyColumn::Kind::Number, rows.size());
   for (std::size_t i = 0; i < rows.size(); ++i) {
     const OrderBookDetails& r = *rows[i];
@@ -28,6 +30,8 @@ void Extract(std::span<OrderBookDetails* const> rows, int column, SortKeyColumn&
       case kSide: keys.SetText(i, r.B_S); break;
       case kRemarks: keys.SetText(i, r.Remarks); break;
       case kQuantity: keys.SetNumber(i, r.Pending_Qty); break;
+      case kClient: keys.SetText(i, r.Client); break;
+      case kTotal: keys.SetNumber(i, r.Total_Qty); break;
     }
   }
 }
@@ -37,6 +41,8 @@ int Compare(const OrderBookDetails& a, const OrderBookDetails& b, int column) {
     case kPrice: return a.Price < b.Price ? -1 : (a.Price > b.Price ? 1 : 0);
     case kSide: return std::strcmp(a.B_S, b.B_S);
     case kRemarks: return std::strcmp(a.Remarks, b.Remarks);
+    case kClient: return std::strcmp(a.Client, b.Client);
+    case kTotal: return (a.Total_Qty > b.Total_Qty) - (a.Total_Qty < b.Total_Qty);
     default: return a.Pending_Qty < b.Pending_Qty ? -1 : (a.Pending_Qty > b.Pending_Qty ? 1 : 0);
   }
 }
@@ -137,16 +143,21 @@ TEST_F(OrderBookSorterTest, equals_a_stable_sort_for_random_column_lists_serial_
   std::mt19937 random(3);
   const char* sides[] = {"BUY", "SELL", "B", ""};
   const char* remarks[] = {"Placed by dealer 1", "Placed by dealer 12", "Placed by", "Modify", ""};
-  for (std::uint32_t i = 0; i < 40000; ++i)
-    Add(i, static_cast<double>(random() % 50) / 4.0 - 3.0, sides[random() % 4], remarks[random() % 5],
-        static_cast<int>(random() % 7));
+  const char* clients[] = {"C1", "C2", "CLIENT-LONG-1", "CLIENT-LONG-2"};
+  for (std::uint32_t i = 0; i < 40000; ++i) {
+    OrderBookDetails* r = Add(i, static_cast<double>(random() % 50) / 4.0 - 3.0, sides[random() % 4],
+                              remarks[random() % 5], static_cast<int>(random() % 7));
+    CopyText(r->Client, clients[random() % 4]);
+    r->Total_Qty = static_cast<int>(random() % 3);
+  }
   std::shuffle(m_rows.begin(), m_rows.end(), random);
 
-  for (int trial = 0; trial < 12; ++trial) {
+  for (int trial = 0; trial < 16; ++trial) {
     m_sorter.SetParallelThreshold(trial % 2 == 0 ? 1 : SIZE_MAX);
+    // One to eight entries, repeats included, so that every number of distinct columns shows up.
     std::vector<SortColState> columns;
-    const int count = 1 + static_cast<int>(random() % 4);
-    for (int c = 0; c < count; ++c) columns.push_back({static_cast<int>(random() % 4), random() % 2 == 0});
+    const int count = 1 + trial / 2;
+    for (int c = 0; c < count; ++c) columns.push_back({static_cast<int>(random() % kTestColumns), random() % 2 == 0});
 
     std::vector<OrderBookDetails*> expected = m_rows;
     std::stable_sort(expected.begin(), expected.end(), [&](const OrderBookDetails* a, const OrderBookDetails* b) {

@@ -187,7 +187,7 @@ TEST_F(HeaderFilters, offered_values_of_fixed_and_unlisted_columns) {
   EXPECT_EQ(list(pending, COL_Order_Type), (std::vector<std::string>{"RL", "SL", "CA", "CB", "AU", "BR", "BL", "CO"}));
   EXPECT_EQ(list(pending, COL_OrderLeg), (std::vector<std::string>{"N", "S"}));
   EXPECT_EQ(list(gtd, COL_Symbol_ScriptID), std::vector<std::string>{"NIFTY"});
-  for (int col : {COL_RefNo, COL_Server_Entry_Time, COL_Price, COL_GTDOrderStatus, COL_GTDOrderNo, 200, -1})
+  for (int col : std::vector<int>{COL_RefNo, COL_Server_Entry_Time, COL_Price, COL_GTDOrderStatus, COL_GTDOrderNo, 200, -1})
     EXPECT_TRUE(list(gtd, col).empty()) << col;
 }
 

@@ -2,10 +2,12 @@
 
 #include "host/platform/Application.h"
 #include "host/platform/GridSelectMode.h"
+#include "ui/qt/GridCellDelegate.h"
 #include "ui/qt/GridHeaderView.h"
 #include "ui/qt/GridInputSink.h"
 #include "ui/qt/GridTableModel.h"
 #include "ui/qt/KeyTranslation.h"
+#include "ui/qt/LoadMeter.h"
 
 #include <QContextMenuEvent>
 #include <QKeyEvent>
@@ -31,6 +33,7 @@ GridTableView::GridTableView(pf::GridCtrlModel& grid, QWidget* parent)
     : QTableView(parent), m_grid(grid), m_model(new GridTableModel(grid, this)), m_header(new GridHeaderView(*m_model, this)) {
   setHorizontalHeader(m_header);
   setModel(m_model);
+  setItemDelegate(new GridCellDelegate(this));
   setSortingEnabled(false);
   setAutoScroll(false);  // the grid decides what to scroll into view
   setTabKeyNavigation(true);
@@ -84,6 +87,7 @@ void GridTableView::SyncAll() {
 }
 
 void GridTableView::OnGridChange(pf::GridChange change) {
+  const auto started = LoadSample::ThreadCpuNow();
   Mirroring guard(*this);
   switch (change) {
     case pf::GridChange::RowCount:
@@ -115,6 +119,7 @@ void GridTableView::OnGridChange(pf::GridChange change) {
       m_header->viewport()->update();
       break;
   }
+  m_mirrorTime += LoadSample::ThreadCpuNow() - started;
 }
 
 void GridTableView::ApplyLayout() {
@@ -354,9 +359,9 @@ void GridTableView::resizeEvent(QResizeEvent* event) {
 }
 
 void GridTableView::paintEvent(QPaintEvent* event) {
-  const auto started = std::chrono::steady_clock::now();
+  const auto started = LoadSample::ThreadCpuNow();
   QTableView::paintEvent(event);
-  m_paintTime += std::chrono::steady_clock::now() - started;
+  m_paintTime += LoadSample::ThreadCpuNow() - started;
   ++m_paints;
 }
 

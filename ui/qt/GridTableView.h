@@ -43,9 +43,11 @@ class GridTableView final : public QTableView {
   int ViewportRows() const;
   int RowPixels() const;
 
-  // Time spent painting the cells, and how many paints, since construction.
+  // CPU time spent painting the cells, and how many paints, since construction.
   std::chrono::nanoseconds PaintTime() const { return m_paintTime; }
   std::uint64_t PaintCount() const { return m_paints; }
+  // CPU time spent bringing grid changes onto the screen (part of the ticks that make them).
+  std::chrono::nanoseconds MirrorTime() const { return m_mirrorTime; }
 
  protected:
   void mousePressEvent(QMouseEvent* event) override;
@@ -86,6 +88,7 @@ class GridTableView final : public QTableView {
   bool m_dragging = false;
   int m_dragColumn = -1;
   std::chrono::nanoseconds m_paintTime{0};
+  std::chrono::nanoseconds m_mirrorTime{0};
   std::uint64_t m_paints = 0;
 };
 

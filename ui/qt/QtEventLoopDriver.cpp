@@ -1,11 +1,23 @@
 #include "ui/qt/QtEventLoopDriver.h"
 
+#include "ui/qt/LoadMeter.h"
+
 #include <QAbstractEventDispatcher>
 #include <QThread>
 
 #include <algorithm>
 
 namespace orv::ui {
+
+namespace {
+
+// The most loop time one pass hands over. A thread that falls behind (a slow machine, a long
+// handler) lets the loop's clock lag real time instead of replaying every missed tick back to back,
+// which would keep Qt from painting and fall further behind; late timers then fire once, as native
+// timers do.
+constexpr std::int64_t kMaxStepMs = 100;
+
+}  // namespace
 
 QtEventLoopDriver::QtEventLoopDriver(orv::platform::EventLoop& loop, QObject* parent) : QObject(parent), m_loop(loop) {
   m_timer.setSingleShot(true);
@@ -20,16 +32,21 @@ void QtEventLoopDriver::Start() {
   m_running = true;
   m_clock.start();
   m_advancedMs = 0;
-  if (QAbstractEventDispatcher* dispatcher = QAbstractEventDispatcher::instance(thread()))
+  // Before Qt waits, and whenever it processes events without waiting (a nested loop polling),
+  // work posted since the last pass gets a timer.
+  if (QAbstractEventDispatcher* dispatcher = QAbstractEventDispatcher::instance(thread())) {
     m_aboutToBlock = connect(dispatcher, &QAbstractEventDispatcher::aboutToBlock, this, &QtEventLoopDriver::Reschedule);
+    m_awake = connect(dispatcher, &QAbstractEventDispatcher::awake, this, &QtEventLoopDriver::Reschedule);
+  }
   Reschedule();
 }
 
 void QtEventLoopDriver::Stop() {
   m_running = false;
   m_timer.stop();
-  if (m_aboutToBlock) disconnect(m_aboutToBlock);
-  m_aboutToBlock = {};
+  disconnect(m_aboutToBlock);
+  disconnect(m_awake);
+  m_aboutToBlock = m_awake = {};
 }
 
 void QtEventLoopDriver::DeliverNow() {
@@ -39,18 +56,19 @@ void QtEventLoopDriver::DeliverNow() {
     m_timer.start(static_cast<int>(orv::platform::EventLoop::kMinimumTimerMs));
     return;
   }
-  const auto started = std::chrono::steady_clock::now();
+  const auto started = LoadSample::ThreadCpuNow();
   m_delivering = true;
   const std::int64_t real = m_clock.elapsed();
-  const std::int64_t step = std::max<std::int64_t>(real - m_advancedMs, 0);
-  m_advancedMs = std::max(m_advancedMs, real);
+  const std::int64_t step = std::clamp<std::int64_t>(real - m_advancedMs, 0, kMaxStepMs);
+  m_advancedMs += step;
+  if (real - m_advancedMs > kMaxStepMs) m_advancedMs = real - kMaxStepMs;  // drop what cannot be caught up
   try {
     m_loop.advance(step);
   } catch (...) {
     // A handler that throws must not take Qt's loop down; the module logs its own failures.
   }
   m_delivering = false;
-  m_busy += std::chrono::steady_clock::now() - started;
+  m_busy += LoadSample::ThreadCpuNow() - started;
   ++m_passes;
   if (m_afterDelivery) m_afterDelivery();
   Reschedule();

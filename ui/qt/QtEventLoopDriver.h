@@ -1,9 +1,10 @@
 #pragma once
 // Runs the toolkit stand-in's event loop inside Qt's: timers and posted messages are delivered by
 // EventLoop::advance with the real time that passed, so they keep the manual clock's semantics
-// (due order, one-shot timers, posts delivered later, never inline). A single-shot QTimer is armed
-// for the next due work, and re-armed whenever Qt is about to wait, so work posted by any handler
-// (a key, a menu choice) is delivered before Qt sleeps.
+// (due order, one-shot timers, posts delivered later, never inline). A thread that falls more than
+// a step behind lets the loop's clock lag rather than replay every missed tick. A single-shot QTimer is armed
+// for the next due work, and re-armed whenever Qt is about to wait or wakes up, so work posted by
+// any handler (a key, a menu choice) is delivered before Qt sleeps.
 #include "host/platform/EventLoop.h"
 
 #include <QElapsedTimer>
@@ -34,7 +35,7 @@ class QtEventLoopDriver final : public QObject {
   // Delivers what is due now (also used by tests instead of waiting for the timer).
   void DeliverNow();
 
-  // Time spent delivering, and how many passes, since construction.
+  // CPU time of this thread spent delivering, and how many passes, since construction.
   std::chrono::nanoseconds BusyTime() const { return m_busy; }
   std::uint64_t Passes() const { return m_passes; }
 
@@ -51,6 +52,7 @@ class QtEventLoopDriver final : public QObject {
   std::chrono::nanoseconds m_busy{0};
   std::uint64_t m_passes = 0;
   QMetaObject::Connection m_aboutToBlock;
+  QMetaObject::Connection m_awake;
 };
 
 }  // namespace orv::ui

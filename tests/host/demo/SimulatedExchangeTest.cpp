@@ -1,0 +1,202 @@
+#include "demo/ContractMasterGenerator.h"
+#include "demo/OrderBookGenerator.h"
+#include "demo/SimulatedExchange.h"
+#include "host/demo/DemoFixture.h"
+#include "host/platform/Application.h"
+
+#include <stdexcept>
+
+namespace {
+
+using namespace orv::demo;
+
+class SimulatedExchangeFlow : public DemoFixture {
+ protected:
+  void SetUp() override {
+    DemoFixture::SetUp();
+    GenerateContracts(m_master, 3, 120);
+    InstallContractMaster(&m_master);
+    OrderBookSpec spec;
+    spec.orders = 300;
+    spec.seed = 5;
+    GenerateOrders(spec, m_master);
+    spec.kind = BookKind::GTD;
+    spec.orders = 40;
+    GenerateOrders(spec, m_master);
+  }
+
+  ExchangeFlowSpec Flow(double rate) const {
+    ExchangeFlowSpec flow;
+    flow.changesPerSecond = rate;
+    flow.seed = 11;
+    return flow;
+  }
+
+  static void ClearFlags() {
+    for (BookKind kind : {BookKind::Pending, BookKind::GTD}) {
+      AppOrderBook::Book(kind).IsInsertPost = 0;
+      AppOrderBook::Book(kind).IsUpdatePost = 0;
+    }
+  }
+
+  static OrderBookDetails* OpenOrder(BookKind kind) {
+    for (OrderBookDetails* row : AppOrderBook::Book(kind).vctAll)
+      if (row->eOrderStatus == ePending && row->eOrderLeg == eNormalLeg) return row;
+    return nullptr;
+  }
+
+  orv::platform::Application m_app;
+  orv::platform::ApplicationScope m_scope{m_app};
+};
+
+TEST_F(SimulatedExchangeFlow, plays_its_rate_of_store_changes_on_the_event_loop_clock_and_raises_the_flags) {
+  SimulatedExchange exchange(m_master, Flow(200));
+  ASSERT_TRUE(exchange.Start());
+  ClearFlags();
+
+  m_app.Loop().advance(5000);
+
+  const ExchangeCounters& c = exchange.Counters();
+  EXPECT_NEAR(static_cast<double>(c.StoreChanges()), 1000.0, 60.0);
+  EXPECT_GT(c.newOrders, 0u);
+  EXPECT_GT(c.confirmations, 0u);
+  EXPECT_GT(c.modifications, 0u);
+  EXPECT_GT(c.partialTrades + c.fullTrades, 0u);
+  EXPECT_GT(c.exchangeCancels, 0u);
+  EXPECT_EQ(AppOrderBook::IsInsertPost, 1);
+  EXPECT_EQ(AppOrderBook::IsUpdatePost, 1);
+  EXPECT_GT(BookRows(BookKind::GTD).size(), 40u) << "a share of new orders goes to the GTD book";
+}
+
+TEST_F(SimulatedExchangeFlow, the_same_seed_plays_the_same_flow) {
+  auto play = [this] {
+    AppOrderBook::Clear();
+    InstallContractMaster(nullptr);
+    m_master.Clear();
+    SetUp();
+    SimulatedExchange exchange(m_master, Flow(100));
+    exchange.Start();
+    m_app.Loop().advance(2000);
+    std::vector<std::string> statuses;
+    for (const OrderBookDetails* row : BookRows(BookKind::Pending)) statuses.push_back(FieldText(row->Order_Status));
+    return statuses;
+  };
+  const std::vector<std::string> first = play();
+  EXPECT_EQ(play(), first);
+}
+
+TEST_F(SimulatedExchangeFlow, a_new_order_arrives_unconfirmed_and_is_answered_a_moment_later) {
+  ExchangeFlowSpec flow = Flow(0);
+  flow.gtdShare = 0.0;
+  flow.spreadShare = 0.0;
+  SimulatedExchange exchange(m_master, flow);
+  exchange.Start();
+  const std::size_t before = BookRows(BookKind::Pending).size();
+
+  exchange.Play(40);  // with no open order picked, some events may act on existing orders instead
+  const auto& rows = BookRows(BookKind::Pending);
+  ASSERT_GT(rows.size(), before);
+  OrderBookDetails* fresh = rows.back();
+  EXPECT_EQ(fresh->eOrderStatus, eUnConfirmed);
+  EXPECT_EQ(FieldText(fresh->Order_Status), "UnConfirmed");
+  EXPECT_EQ(fresh->Traded_Qty, 0);
+  EXPECT_EQ(fresh->RefNo, 301u + (exchange.Counters().newOrders - 1)) << "numbers continue after the book's last";
+
+  m_app.Loop().advance(flow.confirmAfterMs + flow.sliceMs);
+  EXPECT_NE(fresh->eOrderStatus, eUnConfirmed);
+  EXPECT_EQ(exchange.Counters().confirmations + exchange.Counters().rejections + exchange.Counters().withdrawals,
+            exchange.Counters().newOrders);
+}
+
+TEST_F(SimulatedExchangeFlow, a_spread_order_keeps_its_legs_in_step) {
+  ExchangeFlowSpec flow = Flow(0);
+  flow.gtdShare = 0.0;
+  flow.spreadShare = 1.0;
+  SimulatedExchange exchange(m_master, flow);
+  exchange.Start();
+  while (exchange.Counters().newOrders == 0) exchange.Play(1);
+  const auto& rows = BookRows(BookKind::Pending);
+  ASSERT_GE(rows.size(), 3u);
+  OrderBookDetails* head = rows[rows.size() - 3];
+  EXPECT_EQ(head->eOrderLeg, eSpreadLeg);
+  EXPECT_FALSE(head->IsLegRow());
+  EXPECT_TRUE(rows[rows.size() - 2]->IsLegRow());
+  EXPECT_TRUE(rows.back()->IsLegRow());
+  EXPECT_EQ(rows.back()->RefNo, head->RefNo);
+
+  m_app.Loop().advance(flow.confirmAfterMs + flow.sliceMs);
+  for (std::size_t i = rows.size() - 3; i < rows.size(); ++i) {
+    EXPECT_EQ(rows[i]->eOrderStatus, head->eOrderStatus);
+    EXPECT_EQ(rows[i]->IsLegRow(), i != rows.size() - 3) << "the leg text stays on the legs";
+  }
+}
+
+TEST_F(SimulatedExchangeFlow, a_cancellation_is_confirmed_after_the_delay_and_unknown_or_closed_orders_are_refused) {
+  SimulatedExchange exchange(m_master, Flow(0));
+  exchange.Start();
+  OrderBookDetails* open = OpenOrder(BookKind::Pending);
+  ASSERT_NE(open, nullptr);
+  OrderBookDetails* closed = nullptr;
+  for (OrderBookDetails* row : BookRows(BookKind::Pending))
+    if (row->eOrderStatus == eCompleted) closed = row;
+  ASSERT_NE(closed, nullptr);
+  ClearFlags();
+
+  const int accepted = exchange.RequestCancel(BookKind::Pending, {open->RefNo, closed->RefNo, 999999u});
+
+  EXPECT_EQ(accepted, 1);
+  EXPECT_EQ(exchange.Counters().cancelsRefused, 2u);
+  EXPECT_EQ(open->eOrderStatus, ePending) << "nothing changes before the exchange answers";
+  m_app.Loop().advance(exchange.Spec().cancelAfterMs + exchange.Spec().sliceMs);
+  EXPECT_EQ(open->eOrderStatus, eCancelled);
+  EXPECT_EQ(FieldText(open->Order_Status), "Cancelled");
+  EXPECT_EQ(FieldText(open->TransType), "OC");
+  EXPECT_EQ(AppOrderBook::IsUpdatePost, 1);
+  EXPECT_EQ(exchange.Counters().cancelsConfirmed, 1u);
+}
+
+TEST_F(SimulatedExchangeFlow, gtd_orders_are_cancelled_by_their_gtd_key) {
+  SimulatedExchange exchange(m_master, Flow(0));
+  exchange.Start();
+  OrderBookDetails* open = OpenOrder(BookKind::GTD);
+  ASSERT_NE(open, nullptr);
+
+  EXPECT_EQ(exchange.RequestCancel(BookKind::GTD, {AppOrderBook::KeyOf(BookKind::GTD, *open)}), 1);
+  m_app.Loop().advance(500);
+
+  EXPECT_EQ(open->eOrderStatus, eCancelled);
+  EXPECT_EQ(FieldText(open->GTDOrderStatus), "Cancelled");
+}
+
+TEST_F(SimulatedExchangeFlow, stopping_ends_the_flow_but_a_stalled_clock_is_no_burst) {
+  SimulatedExchange exchange(m_master, Flow(100));
+  exchange.Start();
+  m_app.Loop().advance(1000);
+  const std::uint64_t afterOneSecond = exchange.Counters().StoreChanges();
+  exchange.Stop();
+  m_app.Loop().advance(1000);
+  EXPECT_EQ(exchange.Counters().StoreChanges(), afterOneSecond);
+
+  // The timer is re-armed by each slice: one slice after a long silence owes at most a second.
+  exchange.Start();
+  m_app.Loop().advance(exchange.Spec().sliceMs);
+  EXPECT_LE(exchange.Counters().StoreChanges() - afterOneSecond, 101u);
+}
+
+TEST(SimulatedExchangeSpec, refuses_rates_shares_and_slices_that_make_no_sense) {
+  CScriptDesc master;
+  orv::demo::GenerateContracts(master, 1, 20);
+  ExchangeFlowSpec flow;
+  flow.changesPerSecond = -1;
+  EXPECT_THROW(SimulatedExchange(master, flow), std::invalid_argument);
+  flow = {};
+  flow.gtdShare = 1.5;
+  EXPECT_THROW(SimulatedExchange(master, flow), std::invalid_argument);
+  flow = {};
+  flow.sliceMs = 0;
+  EXPECT_THROW(SimulatedExchange(master, flow), std::invalid_argument);
+  CScriptDesc empty;
+  EXPECT_THROW(SimulatedExchange(empty, ExchangeFlowSpec{}), std::invalid_argument);
+}
+
+}  // namespace

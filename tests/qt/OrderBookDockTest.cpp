@@ -1,0 +1,245 @@
+#include "host/platform/MessageBoxService.h"
+#include "support/ViewHarness.h"
+#include "ui/qt/GridHeaderView.h"
+#include "ui/qt/GridTableModel.h"
+#include "ui/qt/GridTableView.h"
+#include "ui/qt/OrderBookDock.h"
+#include "ui/qt/QtPopups.h"
+#include "view/ColumnCatalogue.h"
+
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+
+namespace {
+
+namespace pf = orv::platform;
+using orv::ui::OrderBookDock;
+
+constexpr unsigned kTitleBarCommand = 2009;
+
+// Runs `act` once a widget of the kind is up inside the modal loop the next call opens.
+void WhenUp(std::function<QWidget*()> find, std::function<void(QWidget*)> act, int triesLeft = 200) {
+  QTimer::singleShot(5, [find, act, triesLeft] {
+    if (QWidget* w = find(); w && w->isVisible()) act(w);
+    else if (triesLeft > 0) WhenUp(find, act, triesLeft - 1);
+  });
+}
+
+class Dock : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    AppGlobal::g_bLastOrderSelection = 1;
+    for (std::uint32_t refNo = 1; refNo <= 30; ++refNo)
+      h.AddOrder(BookKind::Pending, refNo, [refNo](OrderBookDetails& r) { CopyText(r.B_S, refNo % 2 ? "SELL" : "BUY"); });
+    h.Pending();
+    h.Run();
+    popups = std::make_unique<orv::ui::QtPopups>(h.App(), nullptr);
+    popups->SetInteractive(false);
+    dock = std::make_unique<OrderBookDock>(h.PendingWnd(), popups.get());
+    dock->resize(900, 500);
+    dock->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(dock.get()));
+  }
+  void TearDown() override {
+    dock.reset();
+    popups.reset();
+  }
+
+  OrderBookGrid& Grid() { return h.Pending(); }
+  orv::ui::GridTableView& View() { return dock->View(); }
+  int ModelColumn(int columnId) { return View().Model().ModelColumn(columnId); }
+  QPoint CellCentre(int row) { return View().visualRect(View().Model().index(row, 1)).center(); }
+  void Press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    View().setFocus();
+    QTest::keyClick(&View(), key, modifiers);
+  }
+  std::vector<std::uint32_t> Remembered() const {
+    std::vector<std::uint32_t> refs;
+    for (const auto& entry : AppOrderBook::LastSelectedRefNo) refs.push_back(entry.RefNo);
+    return refs;
+  }
+  bool PaneShows(const QString& text) const {
+    for (const QLabel* label : dock->PaneBar().findChildren<QLabel*>())
+      if (label->text() == text) return true;
+    return false;
+  }
+
+  ViewHarness h;
+  std::unique_ptr<orv::ui::QtPopups> popups;
+  std::unique_ptr<OrderBookDock> dock;
+};
+
+TEST_F(Dock, shows_the_rows_the_grid_has_coloured_by_side_and_the_status_panes) {
+  const auto& model = View().Model();
+  ASSERT_EQ(model.rowCount(), 30);
+  EXPECT_EQ(model.data(model.index(0, ModelColumn(COL_RefNo))).toString(), QStringLiteral("30"));
+  EXPECT_EQ(model.data(model.index(0, ModelColumn(COL_B_S))).toString(), QStringLiteral("BUY"));
+  EXPECT_EQ(model.data(model.index(0, ModelColumn(COL_B_S)), Qt::ForegroundRole).value<QColor>(), QColor(0, 0, 255));
+  EXPECT_EQ(model.data(model.index(1, ModelColumn(COL_B_S)), Qt::ForegroundRole).value<QColor>(), QColor(255, 0, 0));
+  EXPECT_TRUE(PaneShows(QStringLiteral("T.O.M.U")));
+  EXPECT_EQ(dock->windowTitle(), QStringLiteral("Pending Orders"));
+}
+
+TEST_F(Dock, a_click_on_a_row_has_the_effects_of_SetCurSel_160_and_OnLButtonDown) {
+  const int column = Grid().GetFirstVisibleColumn();
+  const int floatingBefore = h.PendingWnd().HideFloatingBarRequests();
+
+  QTest::mouseClick(View().viewport(), Qt::LeftButton, {}, CellCentre(3));
+
+  EXPECT_EQ(Grid().GetCurSelItemID().m_nRow, 3);
+  EXPECT_EQ(Remembered(), std::vector<std::uint32_t>{27});
+  EXPECT_EQ(h.PendingWnd().HideFloatingBarRequests(), floatingBefore + 1);
+  EXPECT_TRUE(PaneShows(QStringLiteral("NIFTY"))) << "the status bar totals name the row's contract";
+
+  // The same handlers called directly do the same to another row.
+  Grid().SetCurSel({5, column}, pf::kSelSingleItem);
+  Grid().OnLButtonDown();
+  EXPECT_EQ(Remembered(), std::vector<std::uint32_t>{25});
+  EXPECT_EQ(h.PendingWnd().HideFloatingBarRequests(), floatingBefore + 2);
+  EXPECT_EQ(View().currentIndex().row(), 5);
+}
+
+TEST_F(Dock, ctrl_and_shift_clicks_select_several_orders_as_the_range_modes_do) {
+  QTest::mouseClick(View().viewport(), Qt::LeftButton, {}, CellCentre(2));
+  QTest::mouseClick(View().viewport(), Qt::LeftButton, Qt::ControlModifier, CellCentre(6));
+  QTest::mouseClick(View().viewport(), Qt::LeftButton, Qt::ShiftModifier, CellCentre(8));
+  ASSERT_EQ(Grid().GetSelectionCount(), 2);
+  std::vector<OrderBookDetails*> selected;
+  Grid().GetCurSelectedOrders(selected);
+  std::vector<std::uint32_t> refs;
+  for (const OrderBookDetails* r : selected) refs.push_back(r->RefNo);
+  EXPECT_EQ(refs, (std::vector<std::uint32_t>{28, 24, 23, 22}));
+}
+
+TEST_F(Dock, a_key_press_goes_through_the_grid_key_table_like_PreTranslateMessage) {
+  ASSERT_TRUE(h.PendingWnd().IsTitleBarShown());
+  Press(Qt::Key_T, Qt::ControlModifier);
+  EXPECT_FALSE(h.PendingWnd().IsTitleBarShown());
+  EXPECT_NE(dock->titleBarWidget(), nullptr) << "the dock hides its title bar with the window's";
+
+  // The same message handed to the grid directly turns it back.
+  pf::MSG msg;
+  msg.hwnd = &Grid();
+  msg.message = pf::WM_KEYDOWN;
+  msg.wParam = 'T';
+  h.App().Keys().SetCtrl(true);
+  EXPECT_TRUE(Grid().PreTranslateMessage(&msg));
+  h.App().Keys().ReleaseAll();
+  dock->SyncFromWindow();
+  EXPECT_TRUE(h.PendingWnd().IsTitleBarShown());
+  EXPECT_EQ(dock->titleBarWidget(), nullptr);
+}
+
+TEST_F(Dock, ctrl_u_hides_the_status_bar_once_the_posted_size_message_ran) {
+  Press(Qt::Key_U, Qt::ControlModifier);
+  h.Run(20);
+  dock->SyncFromWindow();
+  EXPECT_FALSE(h.PendingWnd().GetStatusBar()->IsVisible());
+  EXPECT_TRUE(dock->PaneBar().isHidden());
+}
+
+TEST_F(Dock, a_header_click_sorts_through_ToggleSortColumn) {
+  auto& header = View().Header();
+  const int section = ModelColumn(COL_Price);
+  View().scrollTo(View().Model().index(0, section));
+  QTest::qWait(10);
+  const QPoint at(header.sectionViewportPosition(section) + 10, header.height() / 2);
+  QTest::mouseClick(header.viewport(), Qt::LeftButton, {}, at);
+  EXPECT_EQ(Grid().GetColumnState(COL_Price), 1);
+  Grid().ToggleSortColumn(COL_Price);
+  EXPECT_EQ(Grid().GetColumnState(COL_Price), -1);
+}
+
+TEST_F(Dock, a_choice_in_the_context_menu_reaches_the_grid_command_it_names) {
+  popups->SetInteractive(true);
+  WhenUp([] { return QApplication::activePopupWidget(); },
+         [](QWidget* popup) {
+           auto* menu = qobject_cast<QMenu*>(popup);
+           for (QAction* action : menu->actions()) {
+             if (orv::ui::CommandOf(action) != kTitleBarCommand) continue;
+             QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(action).center());
+             return;
+           }
+           menu->close();
+         });
+  const QPoint at = CellCentre(2);
+  QContextMenuEvent event(QContextMenuEvent::Mouse, at, View().viewport()->mapToGlobal(at));
+  QApplication::sendEvent(View().viewport(), &event);
+
+  EXPECT_EQ(Grid().GetCurSelItemID().m_nRow, 2) << "the right-clicked row is selected first";
+  ASSERT_EQ(h.App().PopupMenus().TrackedCount(), 1u);
+  EXPECT_EQ(h.App().PopupMenus().Last()->chosen, kTitleBarCommand);
+  h.Run(20);  // the chosen command arrives as a posted command message
+  EXPECT_FALSE(h.PendingWnd().IsTitleBarShown());
+  EXPECT_TRUE(Grid().OnCommand(kTitleBarCommand)) << "the same command called directly toggles it back";
+  EXPECT_TRUE(h.PendingWnd().IsTitleBarShown());
+}
+
+TEST_F(Dock, the_selection_survives_a_store_update_on_screen) {
+  QTest::mouseClick(View().viewport(), Qt::LeftButton, {}, CellCentre(3));
+  ASSERT_EQ(Grid().RecordAtRow(3)->RefNo, 27u);
+
+  h.AddOrder(BookKind::Pending, 31);
+  h.Run();
+
+  EXPECT_EQ(View().Model().rowCount(), 31);
+  EXPECT_EQ(Grid().GetCurSelItemID().m_nRow, 4);
+  EXPECT_EQ(View().currentIndex().row(), 4);
+  EXPECT_TRUE(View().selectionModel()->isRowSelected(4, {}));
+  EXPECT_FALSE(View().selectionModel()->isRowSelected(3, {}));
+  EXPECT_EQ(View().Model().data(View().Model().index(4, ModelColumn(COL_RefNo))).toString(), QStringLiteral("27"));
+
+  OrderBookDetails* record = Grid().RecordAtRow(4);
+  record->Price = 555.25;
+  AppOrderBook::MarkUpdated(BookKind::Pending);
+  h.Run();
+  EXPECT_EQ(View().currentIndex().row(), 4);
+  EXPECT_EQ(View().Model().data(View().Model().index(4, ModelColumn(COL_Price))).toString(), QStringLiteral("555.25"));
+}
+
+TEST_F(Dock, message_boxes_are_shown_by_qt_and_their_answers_go_back) {
+  GTDOrderBookWnd& gtd = h.GtdWnd();
+  h.Run();
+  OrderBookDock gtdDock(gtd, popups.get());
+  gtdDock.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&gtdDock));
+  popups->SetInteractive(true);
+  QString shownText;
+  WhenUp([] { return QApplication::activeModalWidget(); },
+         [&shownText](QWidget* modal) {
+           auto* box = qobject_cast<QMessageBox*>(modal);
+           shownText = box->text();
+           box->button(QMessageBox::Ok)->click();
+         });
+
+  gtdDock.View().setFocus();
+  QTest::keyClick(&gtdDock.View(), Qt::Key_F2, Qt::ShiftModifier);
+
+  EXPECT_EQ(shownText, QStringLiteral("Modification is not allowed"));
+  ASSERT_FALSE(h.App().MessageBoxes().Shown().empty());
+  EXPECT_EQ(h.App().MessageBoxes().Shown().back().answer, pf::IDOK);
+}
+
+TEST_F(Dock, closing_the_dock_hides_the_window_through_the_host_and_the_host_shows_it_again) {
+  dock->close();
+  EXPECT_FALSE(h.PendingWnd().IsVisible());
+  EXPECT_FALSE(h.App().Loop().hasTimer(&Grid(), 10150)) << "a hidden window keeps no refresh timer";
+  dock->ShowFromHost(true);
+  EXPECT_TRUE(h.PendingWnd().IsVisible());
+  EXPECT_FALSE(dock->isHidden());
+  EXPECT_TRUE(h.App().Loop().hasTimer(&Grid(), 10150));
+}
+
+}  // namespace

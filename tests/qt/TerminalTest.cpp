@@ -1,0 +1,202 @@
+#include "host/ScratchFolder.h"
+#include "host/platform/Application.h"
+#include "support/HostReset.h"
+#include "ui/qt/GridTableModel.h"
+#include "ui/qt/GridTableView.h"
+#include "ui/qt/OrderBookDock.h"
+#include "ui/qt/QtEventLoopDriver.h"
+#include "ui/qt/TerminalHost.h"
+#include "ui/qt/TerminalOptions.h"
+#include "ui/qt/TerminalWindow.h"
+#include "view/OrderBookGrid.h"
+#include "view/OrderBookWnd.h"
+
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+namespace pf = orv::platform;
+using orv::ui::TerminalOptions;
+
+TerminalOptions Parse(std::vector<std::string> args, std::string* error = nullptr) {
+  TerminalOptions options;
+  std::string message;
+  bool help = false;
+  const bool ok = orv::ui::ParseTerminalOptions(args, options, message, help);
+  if (error) *error = ok ? std::string() : message;
+  return options;
+}
+
+TEST(TerminalOptionsParsing, reads_the_flow_the_run_and_the_folders) {
+  const TerminalOptions o = Parse({"--orders", "1000000", "--rate", "1000", "--seed", "9", "--seconds", "10", "--measure",
+                                   "--screenshot", "out/t.png", "--data", "d", "--rows", "5"});
+  EXPECT_EQ(o.orders, 1000000);
+  EXPECT_DOUBLE_EQ(o.rate, 1000.0);
+  EXPECT_EQ(o.seed, 9u);
+  EXPECT_DOUBLE_EQ(o.seconds, 10.0);
+  EXPECT_TRUE(o.measure);
+  EXPECT_EQ(o.screenshot, "out/t.png");
+  EXPECT_EQ(o.dataFolder, "d");
+  EXPECT_EQ(o.topRows, 5);
+}
+
+TEST(TerminalOptionsParsing, refuses_unknown_options_missing_values_and_values_out_of_range) {
+  std::string error;
+  Parse({"--colour"}, &error);
+  EXPECT_EQ(error, "unknown option --colour (try --help)");
+  Parse({"--rate"}, &error);
+  EXPECT_EQ(error, "--rate needs a value");
+  Parse({"--orders", "-5"}, &error);
+  EXPECT_NE(error.find("--orders takes a whole number"), std::string::npos);
+  Parse({"--orders", "12abc"}, &error);
+  EXPECT_FALSE(error.empty());
+  Parse({"--rate", "nan"}, &error);
+  EXPECT_FALSE(error.empty());
+  Parse({"--seconds", "1e9"}, &error);
+  EXPECT_FALSE(error.empty());
+}
+
+TEST(TerminalOptionsParsing, a_display_is_there_only_with_x11_or_wayland_and_not_offscreen) {
+  EXPECT_TRUE(orv::ui::HasDisplay(":0", nullptr, nullptr));
+  EXPECT_TRUE(orv::ui::HasDisplay(nullptr, "wayland-0", "xcb"));
+  EXPECT_FALSE(orv::ui::HasDisplay(nullptr, nullptr, nullptr));
+  EXPECT_FALSE(orv::ui::HasDisplay("", "", nullptr));
+  EXPECT_FALSE(orv::ui::HasDisplay(":0", nullptr, "offscreen"));
+}
+
+// A window of the toolkit stand-in that records what the loop delivers.
+class Recorder final : public pf::Window {
+ public:
+  using pf::Window::Window;
+  void OnTimer(pf::UINT_PTR id) override { timers.push_back(id); }
+  pf::LRESULT OnMessage(unsigned msg, pf::WPARAM, pf::LPARAM) override {
+    messages.push_back(msg);
+    return 0;
+  }
+  std::vector<pf::UINT_PTR> timers;
+  std::vector<unsigned> messages;
+};
+
+TEST(QtEventLoopDriving, timers_and_posts_are_delivered_by_qt_in_real_time_never_inline) {
+  pf::Application app;
+  pf::ApplicationScope scope(app);
+  Recorder window;
+  window.CreateNative(nullptr);
+  orv::ui::QtEventLoopDriver driver(app.Loop());
+  int afterDelivery = 0;
+  driver.SetAfterDelivery([&afterDelivery] { ++afterDelivery; });
+  driver.Start();
+
+  window.SetTimer(7, 60);
+  window.PostMessage(1234);
+  EXPECT_TRUE(window.messages.empty()) << "a post is never delivered inside the call";
+  EXPECT_TRUE(QTest::qWaitFor([&] { return !window.messages.empty(); }, 1000));
+  EXPECT_TRUE(window.timers.empty()) << "the timer is not due yet";
+  EXPECT_TRUE(QTest::qWaitFor([&] { return !window.timers.empty(); }, 2000));
+  EXPECT_EQ(window.timers, std::vector<pf::UINT_PTR>{7});
+  EXPECT_GE(app.Loop().nowMs(), 60);
+  EXPECT_GT(afterDelivery, 0);
+
+  driver.Stop();
+  window.PostMessage(99);
+  QTest::qWait(30);
+  EXPECT_EQ(window.messages, std::vector<unsigned>{1234}) << "a stopped driver delivers nothing";
+}
+
+class Terminal : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ResetHostForTest();
+    options.orders = 300;
+    options.rate = 0;
+    options.dataFolder = (scratch / "data").string();
+    options.offscreen = true;
+  }
+  void TearDown() override { ResetHostForTest(); }
+
+  ScratchFolder scratch{"orvterm"};
+  TerminalOptions options;
+  pf::Application app;
+  pf::ApplicationScope scope{app};
+};
+
+TEST_F(Terminal, the_host_starts_both_windows_over_generated_books_and_saves_its_settings_on_exit) {
+  {
+    orv::ui::TerminalHost host(app, options);
+    host.Start();
+    EXPECT_TRUE(host.Pending().IsVisible());
+    EXPECT_TRUE(host.Gtd().IsVisible());
+    EXPECT_EQ(AppOrderBook::vctAllGTDOrderBook.empty(), false);
+    EXPECT_TRUE(std::filesystem::is_directory(host.DataFolder() / "Logs"));
+    EXPECT_EQ(OrvStorageEnvironment::CustomAppPath, host.DataFolder().string());
+    app.Loop().advance(60);
+    EXPECT_GT(host.Pending().GetGrid()->GetVirtualRowCount(), 0);
+  }
+  EXPECT_TRUE(std::filesystem::exists(scratch / "data" / "GeneralSettings.xml"));
+}
+
+TEST_F(Terminal, cancel_messages_send_the_listed_orders_to_the_exchange_which_confirms_them) {
+  orv::ui::TerminalHost host(app, options);
+  host.Start();
+  OrderBookDetails* open = nullptr;
+  for (OrderBookDetails* row : AppOrderBook::vctAllOrderBook)
+    if (row->eOrderStatus == ePending && row->eOrderLeg == eNormalLeg) open = row;
+  ASSERT_NE(open, nullptr);
+  AppOrderBook::vctCancellation = {open->RefNo};
+
+  const orv::ui::HostAction action = host.Handle({kMsgPendingCancel, 0, 0, 0});
+
+  EXPECT_EQ(action.statusLine, "Pending: cancellation sent for 1 order(s)");
+  EXPECT_TRUE(AppOrderBook::vctCancellation.empty()) << "the host has read the list";
+  app.Loop().advance(300);
+  EXPECT_EQ(open->eOrderStatus, eCancelled);
+}
+
+TEST_F(Terminal, window_requests_open_a_small_window_and_a_log_off_shows_a_line) {
+  orv::ui::TerminalHost host(app, options);
+  host.Start();
+  WindowPassing request;
+  request.nRequestFrom = 10005;
+  request.nRequestId = 10023;
+  orv::ui::HostAction trades = host.Handle({kMsgWindowPassing, reinterpret_cast<pf::WPARAM>(&request), 0, 0});
+  EXPECT_EQ(trades.windowTitle, "Trades");
+  EXPECT_EQ(trades.statusLine, "Trades requested from Pending Orders");
+
+  request.nRequestId = 5902;
+  request.nRequestFrom = 50093;
+  orv::ui::HostAction logOff = host.HandleRequest(request);
+  EXPECT_TRUE(logOff.windowTitle.empty());
+  EXPECT_EQ(logOff.statusLine, "Log off requested from GTD Order Book");
+
+  AppGlobal::m_objSingleOrderDetail.set<std::uint32_t>(0, 17);
+  AppGlobal::m_objSingleOrderDetail.setText(4, 12, "NIFTY");
+  orv::ui::HostAction history = host.Handle({kMsgSingleOrderHistory, 0, 0, 0});
+  EXPECT_EQ(history.windowTitle, "Order History");
+  EXPECT_NE(history.windowText.find("Order 17"), std::string::npos);
+  EXPECT_NE(history.windowText.find("NIFTY"), std::string::npos);
+}
+
+TEST_F(Terminal, the_window_runs_the_live_books_and_prints_the_top_rows) {
+  options.rate = 300;
+  orv::ui::TerminalHost host(app, options);
+  host.Start();
+  orv::ui::TerminalWindow window(host);
+  window.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+  window.Begin();
+
+  EXPECT_TRUE(QTest::qWaitFor([&] { return host.Exchange().Counters().confirmations > 5; }, 3000));
+  QTest::qWait(100);
+  const OrderBookGrid& grid = *host.Pending().GetGrid();
+  EXPECT_EQ(window.PendingDock().View().Model().rowCount(), grid.GetVirtualRowCount());
+  EXPECT_GT(window.PendingDock().View().PaintCount(), 0u);
+
+  const std::string text = window.TopRowsText(3);
+  EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 4) << text;
+  EXPECT_EQ(text.rfind("OrvelClientId", 0), 0u) << text;
+  EXPECT_FALSE(window.grab().isNull());
+}
+
+}  // namespace

@@ -1,0 +1,268 @@
+#include "sortfilter/ColumnSortKeys.h"
+#include "support/ViewHarness.h"
+#include "view/ColumnCatalogue.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace {
+
+std::vector<std::pair<std::string, std::string>> g_lines;
+void CaptureLine(const char* source, const char* text) { g_lines.emplace_back(source, text); }
+
+using RefNos = std::vector<std::uint32_t>;
+
+class Sorting : public ::testing::TestWithParam<ViewVariant> {
+ protected:
+  bool IsPending() const { return GetParam() == ViewVariant::Pending; }
+  BookKind Kind() const { return IsPending() ? BookKind::Pending : BookKind::GTD; }
+  OrderBookRefs Book() const { return AppOrderBook::Book(Kind()); }
+  OrderBookGrid& Grid() { return IsPending() ? static_cast<OrderBookGrid&>(h.Pending()) : h.Gtd(); }
+  OrderBookWnd& Wnd() { return IsPending() ? static_cast<OrderBookWnd&>(h.PendingWnd()) : h.GtdWnd(); }
+  OrderBookFilterSettings& Settings() {
+    return IsPending() ? regGeneralXMLSettings.objPendingFilter : regGeneralXMLSettings.objGTDFilter;
+  }
+
+  void Add(std::uint32_t refNo, double price, const char* client = "C1") {
+    h.AddOrder(Kind(), refNo, [&](OrderBookDetails& r) {
+      r.Price = price;
+      CopyText(r.Client, client);
+    });
+  }
+  // Five orders whose prices and clients are in neither RefNo order nor each other's.
+  void AddFive() {
+    Add(1, 30, "B");
+    Add(2, 10, "A");
+    Add(3, 50, "B");
+    Add(4, 20, "B");
+    Add(5, 40, "A");
+  }
+  RefNos Displayed() const {
+    RefNos out;
+    for (const OrderBookDetails* r : Book().vctDisplayed) out.push_back(r->RefNo);
+    return out;
+  }
+  // The grid's row list after the next ticks (every row passes the default filters here).
+  RefNos Rows() {
+    h.Run();
+    RefNos out;
+    for (const OrderBookDetails* r : Grid().RowVector()) out.push_back(r->RefNo);
+    return out;
+  }
+  std::vector<SortColState> List() { return Grid().GetSortColState(); }
+  std::string GridClass() const { return IsPending() ? "OrvPendingOrdersGrid" : "GTDOrderBookGrid"; }
+
+  ViewHarness h;
+};
+
+TEST_P(Sorting, three_clicks_on_one_header_sort_up_then_down_then_bring_back_the_natural_order) {
+  AddFive();
+  OrderBookGrid& grid = Grid();
+  ASSERT_EQ(Rows(), (RefNos{1, 2, 3, 4, 5}));
+
+  grid.ToggleSortColumn(COL_Price);
+  EXPECT_EQ(grid.GetColumnState(COL_Price), 1);
+  EXPECT_EQ(List(), (std::vector<SortColState>{{COL_Price, true}}));
+  EXPECT_EQ(Rows(), (RefNos{2, 4, 1, 5, 3}));
+
+  grid.ToggleSortColumn(COL_Price);
+  EXPECT_EQ(grid.GetColumnState(COL_Price), -1);
+  EXPECT_EQ(List(), (std::vector<SortColState>{{COL_Price, false}}));
+  EXPECT_EQ(Rows(), (RefNos{3, 5, 1, 4, 2}));
+
+  grid.ToggleSortColumn(COL_Price);
+  EXPECT_EQ(grid.GetColumnState(COL_Price), 0);
+  EXPECT_TRUE(List().empty());
+  EXPECT_EQ(Book().IsInsertPost, 1) << "the store's natural order is a new row set";
+  EXPECT_EQ(Rows(), (RefNos{1, 2, 3, 4, 5}));
+  EXPECT_EQ(h.App().WaitCursorDepth(), 0) << "every toggle ends its wait cursor";
+}
+
+TEST_P(Sorting, a_then_b_then_a_again_lists_b_ascending_then_a_descending) {
+  AddFive();
+  OrderBookGrid& grid = Grid();
+  grid.ToggleSortColumn(COL_Price);
+  grid.ToggleSortColumn(COL_Client);
+  grid.ToggleSortColumn(COL_Price);
+  EXPECT_EQ(List(), (std::vector<SortColState>{{COL_Client, true}, {COL_Price, false}}));
+  EXPECT_EQ(grid.GetColumnState(COL_Client), 1);
+  EXPECT_EQ(grid.GetColumnState(COL_Price), -1);
+  EXPECT_EQ(Rows(), (RefNos{5, 2, 3, 1, 4})) << "clients A then B, each by price from the highest";
+}
+
+TEST_P(Sorting, header_menu_commands_sort_the_menu_column_and_move_it_to_the_end) {
+  AddFive();
+  OrderBookGrid& grid = Grid();
+  grid.ToggleSortColumn(COL_Client);
+
+  grid.nHeaderMenuColumn = COL_Price;
+  grid.OnSortZA();
+  EXPECT_EQ(grid.GetColumnState(COL_Price), -1) << "Z-A on an unsorted column is descending at once";
+  EXPECT_EQ(List(), (std::vector<SortColState>{{COL_Client, true}, {COL_Price, false}}));
+  EXPECT_EQ(Rows(), (RefNos{5, 2, 3, 1, 4}));
+
+  grid.OnSortAZ();
+  EXPECT_EQ(grid.GetColumnState(COL_Price), 1) << "A-Z on a descending column is ascending";
+  EXPECT_EQ(List(), (std::vector<SortColState>{{COL_Client, true}, {COL_Price, true}}));
+
+  grid.nHeaderMenuColumn = COL_Client;
+  grid.OnSortAZ();
+  EXPECT_EQ(grid.GetColumnState(COL_Client), 1) << "A-Z on an ascending column keeps it ascending";
+  EXPECT_EQ(List(), (std::vector<SortColState>{{COL_Price, true}, {COL_Client, true}}));
+  EXPECT_EQ(Rows(), (RefNos{2, 4, 1, 5, 3}));
+
+  // The window's own sort commands and the command ids reach the same handlers.
+  grid.nHeaderMenuColumn = COL_RefNo;
+  Wnd().OnFilterSortZA();
+  EXPECT_EQ(List().back(), (SortColState{COL_RefNo, false}));
+  Wnd().OnFilterSortAZ();
+  EXPECT_EQ(List().back(), (SortColState{COL_RefNo, true}));
+  EXPECT_TRUE(grid.OnCommand(32862));
+  EXPECT_EQ(List(), (std::vector<SortColState>{{COL_Price, true}, {COL_Client, true}, {COL_RefNo, false}}));
+  EXPECT_EQ(Rows(), (RefNos{2, 4, 1, 5, 3})) << "the price still leads";
+}
+
+TEST_P(Sorting, header_menu_commands_before_any_header_menu_do_nothing) {
+  AddFive();
+  OrderBookGrid& grid = Grid();
+  h.Run();
+  ASSERT_EQ(grid.nHeaderMenuColumn, -1);
+  grid.OnSortAZ();
+  grid.OnSortZA();
+  grid.OnRemoveSort();
+  EXPECT_TRUE(List().empty());
+  EXPECT_TRUE(grid.GetSortColumns().empty());
+  EXPECT_EQ(Book().IsUpdatePost, 0);
+  EXPECT_EQ(Book().IsInsertPost, 0);
+  EXPECT_EQ(Displayed(), (RefNos{1, 2, 3, 4, 5}));
+  EXPECT_TRUE(grid.IsCommandEnabled(33030)) << "without a menu column the command keeps its state";
+}
+
+TEST_P(Sorting, remove_sort_is_enabled_only_on_a_sorted_column) {
+  AddFive();
+  OrderBookGrid& grid = Grid();
+  grid.nHeaderMenuColumn = COL_Price;
+  EXPECT_FALSE(grid.IsCommandEnabled(33030));
+  grid.ToggleSortColumn(COL_Price);
+  EXPECT_TRUE(grid.IsCommandEnabled(33030));
+  grid.ToggleSortColumn(COL_Price);
+  EXPECT_TRUE(grid.OnUpdateRemoveSort());
+  grid.ToggleSortColumn(COL_Price);
+  EXPECT_FALSE(grid.OnUpdateRemoveSort());
+}
+
+TEST_P(Sorting, removing_one_of_two_sorts_keeps_the_rows_and_the_next_sort_uses_only_the_other) {
+  AddFive();
+  OrderBookGrid& grid = Grid();
+  grid.ToggleSortColumn(COL_Client);
+  grid.ToggleSortColumn(COL_Price);
+  const RefNos byClientThenPrice{2, 5, 4, 1, 3};
+  ASSERT_EQ(Rows(), byClientThenPrice);
+
+  grid.nHeaderMenuColumn = COL_Client;
+  grid.OnRemoveSort();
+  EXPECT_EQ(grid.GetColumnState(COL_Client), 0);
+  EXPECT_EQ(grid.GetColumnState(COL_Price), 1);
+  EXPECT_EQ(List(), (std::vector<SortColState>{{COL_Price, true}}));
+  EXPECT_EQ(Book().IsUpdatePost, 1);
+  EXPECT_EQ(Rows(), byClientThenPrice) << "the rows keep their order until the next sort";
+
+  grid.Sort(false);
+  EXPECT_EQ(Rows(), (RefNos{2, 4, 1, 5, 3}));
+}
+
+TEST_P(Sorting, remove_all_sort_clears_every_mark_and_restores_the_natural_order) {
+  AddFive();
+  OrderBookGrid& grid = Grid();
+  grid.ToggleSortColumn(COL_Client);
+  grid.ToggleSortColumn(COL_Price);
+  grid.ToggleSortColumn(COL_Price);
+  ASSERT_NE(Rows(), (RefNos{1, 2, 3, 4, 5}));
+  EXPECT_TRUE(grid.OnCommand(3141));
+  EXPECT_TRUE(List().empty());
+  EXPECT_TRUE(grid.GetSortColumns().empty());
+  EXPECT_EQ(Rows(), (RefNos{1, 2, 3, 4, 5}));
+}
+
+TEST_P(Sorting, open_with_sorting_on_sorts_by_refno_ascending_and_keeps_the_list_across_refills) {
+  Settings().bOpenWithSorting = true;
+  for (std::uint32_t refNo : {3u, 1u, 2u}) Add(refNo, 100.0 - refNo);
+  OrderBookGrid& grid = Grid();
+  EXPECT_EQ(List(), (std::vector<SortColState>{{COL_RefNo, true}}));
+  EXPECT_EQ(grid.GetColumnState(COL_RefNo), 1);
+  EXPECT_EQ(Rows(), (RefNos{1, 2, 3}));
+
+  grid.ToggleSortColumn(COL_RefNo);
+  grid.ToggleSortColumn(COL_Price);
+  Add(4, 99.5);  // appended by the store after the sort
+  grid.UpdateVirutalRow();
+  EXPECT_EQ(List(), (std::vector<SortColState>{{COL_RefNo, false}, {COL_Price, true}}));
+  EXPECT_EQ(Rows(), (RefNos{4, 3, 2, 1})) << "the refill sorts again by the kept list";
+}
+
+TEST_P(Sorting, open_with_sorting_off_removes_every_sort_on_refill) {
+  AddFive();
+  OrderBookGrid& grid = Grid();
+  EXPECT_TRUE(List().empty()) << "a view opens unsorted";
+  grid.ToggleSortColumn(COL_Price);
+  grid.ToggleSortColumn(COL_Client);
+  ASSERT_NE(Rows(), (RefNos{1, 2, 3, 4, 5}));
+  grid.UpdateVirutalRow();
+  EXPECT_TRUE(List().empty());
+  EXPECT_TRUE(grid.GetSortColumns().empty());
+  EXPECT_EQ(Rows(), (RefNos{1, 2, 3, 4, 5}));
+}
+
+TEST_P(Sorting, a_column_the_grid_does_not_have_is_not_sorted) {
+  AddFive();
+  OrderBookGrid& grid = Grid();
+  grid.ToggleSortColumn(-1);
+  grid.ToggleSortColumn(IsPending() ? COL_GTDOrderNo : kGtdColumnCount);
+  EXPECT_TRUE(List().empty());
+  EXPECT_TRUE(grid.GetSortColumns().empty());
+}
+
+TEST_P(Sorting, sort_data_orders_the_displayed_list_by_one_column_numbers_as_numbers_texts_as_bytes) {
+  Add(1, 10.0, "10");
+  Add(2, 9.5, "9.5");
+  Add(3, 100.0, "100");
+  for (OrderBookDetails* r : Book().vctAll) r->SL_Price = r->Price;  // a price shown in a text column
+  OrderBookGrid& grid = Grid();
+
+  grid.SortData(COL_Price, 0, 7);
+  EXPECT_EQ(Displayed(), (RefNos{2, 1, 3})) << "9.5 before 10 before 100";
+  grid.SortData(COL_Price, 1, 0);
+  EXPECT_EQ(Displayed(), (RefNos{3, 1, 2}));
+  grid.SortData(COL_Client, 0, 0);
+  EXPECT_EQ(Displayed(), (RefNos{1, 3, 2})) << "\"10\" before \"100\" before \"9.5\"";
+  grid.SortData(COL_SL_Price, 0, 0);
+  EXPECT_EQ(Displayed(), (RefNos{1, 3, 2})) << "\"10.00\" before \"100.00\" before \"9.50\"";
+  EXPECT_TRUE(List().empty()) << "SortData leaves the sort list alone";
+}
+
+TEST_P(Sorting, a_failing_sort_writes_its_exception_line_and_keeps_the_list) {
+  AddFive();
+  EntryPointRegistry::Instance().Register(kCommonIncludeLibrary, "WriteInLogFile", &CaptureLine);
+  OrderBookGrid& grid = Grid();  // the window binds the log writer when it is built
+  g_lines.clear();
+  AppOrderBook::SetSortKeyExtractor(Kind(), [](std::span<OrderBookDetails* const>, int, SortKeyColumn&) {
+    throw std::runtime_error("lookup failed");
+  });
+  grid.ToggleSortColumn(COL_Price);
+  InstallSortKeyExtractors();
+
+  EXPECT_EQ(List(), (std::vector<SortColState>{{COL_Price, true}}));
+  EXPECT_EQ(Displayed(), (RefNos{1, 2, 3, 4, 5}));
+  ASSERT_EQ(g_lines.size(), 1u);
+  EXPECT_EQ(g_lines[0].first, "ZARUClient");
+  const std::string prefix = "Exception In " + GridClass() + ":::Sort(), ErrorCode - ";
+  EXPECT_EQ(g_lines[0].second.substr(0, prefix.size()), prefix);
+}
+
+INSTANTIATE_TEST_SUITE_P(BothVariants, Sorting, ::testing::Values(ViewVariant::Pending, ViewVariant::GTD),
+                         [](const auto& info) { return info.param == ViewVariant::Pending ? "Pending" : "GTD"; });
+
+}  // namespace

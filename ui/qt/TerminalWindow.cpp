@@ -1,0 +1,234 @@
+#include "ui/qt/TerminalWindow.h"
+
+#include "host/AppOrderBook.h"
+#include "ui/qt/GridTableModel.h"
+#include "ui/qt/GridTableView.h"
+#include "ui/qt/OrderBookDock.h"
+#include "ui/qt/QtEventLoopDriver.h"
+#include "ui/qt/QtPopups.h"
+#include "ui/qt/TerminalHost.h"
+#include "view/OrderBookGrid.h"
+#include "view/OrderBookWnd.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QDir>
+#include <QFileInfo>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPixmap>
+#include <QPlainTextEdit>
+#include <QStatusBar>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <cstdio>
+
+namespace orv::ui {
+
+namespace {
+
+constexpr int kCounterIntervalMs = 500;
+// Columns printed for the top rows: enough to recognise an order.
+constexpr int kPrintedColumns = 9;
+
+}  // namespace
+
+TerminalWindow::TerminalWindow(TerminalHost& host, QWidget* parent) : QMainWindow(parent), m_host(host) {
+  setWindowTitle(QStringLiteral("ZARU Client - Order Book"));
+  setDockNestingEnabled(true);
+  m_popups = std::make_unique<QtPopups>(host.App(), this);
+  m_popups->SetInteractive(!host.Options().offscreen);
+  m_popups->SetBoxObserver([this](const std::string& text, const std::string& caption, int) {
+    if (!m_popups->IsInteractive()) m_hostLine->setText(GridTableModel::FromGridText(caption + ": " + text));
+  });
+  m_driver = new QtEventLoopDriver(host.App().Loop(), this);
+  m_driver->SetAfterDelivery([this] { SyncAll(); });
+
+  m_pendingDock = new OrderBookDock(host.Pending(), m_popups.get(), this);
+  m_gtdDock = new OrderBookDock(host.Gtd(), m_popups.get(), this);
+  for (OrderBookDock* dock : {m_pendingDock, m_gtdDock}) dock->SetAfterInput([this] { SyncAll(); });
+  addDockWidget(Qt::TopDockWidgetArea, m_pendingDock);
+  splitDockWidget(m_pendingDock, m_gtdDock, Qt::Vertical);
+
+  m_hostLine = new QLabel(this);
+  m_counters = new QLabel(this);
+  statusBar()->addWidget(m_hostLine, 1);
+  statusBar()->addPermanentWidget(m_counters);
+  m_hostLine->setText(GridTableModel::FromGridText(host.SettingsStatus()));
+  BuildMenus();
+
+  host.App().MainWindow().SetHandler([this](const orv::platform::PostedMessage& message) { Show(m_host.Handle(message)); });
+  auto* counters = new QTimer(this);
+  connect(counters, &QTimer::timeout, this, &TerminalWindow::UpdateCounters);
+  counters->start(kCounterIntervalMs);
+  resize(1600, 900);
+  resizeDocks({m_pendingDock, m_gtdDock}, {560, 300}, Qt::Vertical);
+  UpdateCounters();
+}
+
+TerminalWindow::~TerminalWindow() {
+  m_driver->Stop();
+  m_host.App().MainWindow().SetHandler({});
+}
+
+void TerminalWindow::BuildMenus() {
+  QMenu* view = menuBar()->addMenu(QStringLiteral("&View"));
+  for (OrderBookDock* dock : {m_pendingDock, m_gtdDock}) {
+    QAction* toggle = view->addAction(dock->Title());
+    toggle->setCheckable(true);
+    toggle->setChecked(true);
+    connect(toggle, &QAction::triggered, dock, [dock](bool checked) { dock->ShowFromHost(checked); });
+    connect(dock, &QDockWidget::visibilityChanged, toggle, [toggle, dock](bool) { toggle->setChecked(!dock->isHidden()); });
+  }
+  QMenu* exchange = menuBar()->addMenu(QStringLiteral("&Exchange"));
+  m_pauseFlow = exchange->addAction(QStringLiteral("&Pause Order Flow"));
+  m_pauseFlow->setCheckable(true);
+  connect(m_pauseFlow, &QAction::triggered, this, [this](bool paused) {
+    if (paused) m_host.Exchange().Stop();
+    else m_host.Exchange().Start();
+    UpdateCounters();
+  });
+  exchange->addSeparator();
+  for (double rate : {10.0, 50.0, 200.0, 1000.0}) {
+    QAction* action = exchange->addAction(QStringLiteral("%1 changes a second").arg(rate));
+    connect(action, &QAction::triggered, this, [this, rate] {
+      m_host.Exchange().SetRate(rate);
+      UpdateCounters();
+    });
+  }
+  QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+  connect(file->addAction(QStringLiteral("E&xit")), &QAction::triggered, this, &QWidget::close);
+}
+
+void TerminalWindow::Begin() {
+  m_driver->Start();
+  m_measureFrom = Sample();
+  if (m_host.Options().seconds >= 0)
+    QTimer::singleShot(static_cast<int>(m_host.Options().seconds * 1000.0), this, &TerminalWindow::Finish);
+}
+
+void TerminalWindow::SyncAll() {
+  m_pendingDock->SyncFromWindow();
+  m_gtdDock->SyncFromWindow();
+  for (const WindowPassing& request : m_host.TakeQueuedRequests()) Show(m_host.HandleRequest(request));
+}
+
+void TerminalWindow::Show(const HostAction& action) {
+  if (!action.statusLine.empty()) m_hostLine->setText(GridTableModel::FromGridText(action.statusLine));
+  if (action.windowTitle.empty() || !m_popups->IsInteractive()) return;
+  // One small window per kind of request; a new request of the kind refreshes it.
+  QWidget*& window = m_requestWindows[action.windowTitle];
+  if (!window) {
+    auto* dialog = new QDialog(this);
+    dialog->setWindowTitle(GridTableModel::FromGridText(action.windowTitle));
+    auto* layout = new QVBoxLayout(dialog);
+    auto* text = new QPlainTextEdit(dialog);
+    text->setReadOnly(true);
+    text->setObjectName(QStringLiteral("requestText"));
+    layout->addWidget(text);
+    dialog->resize(460, 220);
+    window = dialog;
+  }
+  window->findChild<QPlainTextEdit*>(QStringLiteral("requestText"))
+      ->setPlainText(GridTableModel::FromGridText(action.windowText));
+  window->show();
+  window->raise();
+}
+
+QString TerminalWindow::HostStatusLine() const { return m_hostLine->text(); }
+
+QStringList TerminalWindow::OpenRequestWindows() const {
+  QStringList titles;
+  for (const auto& [title, window] : m_requestWindows)
+    if (window && window->isVisible()) titles << GridTableModel::FromGridText(title);
+  return titles;
+}
+
+void TerminalWindow::UpdateCounters() {
+  const auto& c = m_host.Exchange().Counters();
+  const auto& pending = AppOrderBook::vctAllOrderBook;
+  const auto& gtd = AppOrderBook::vctAllGTDOrderBook;
+  m_counters->setText(QStringLiteral("Exchange %1 | %2 changes/s | orders %3 new, %4 traded, %5 cancelled, %6 rejected | "
+                                     "book %7 Pending, %8 GTD rows")
+                          .arg(m_host.Exchange().IsRunning() ? QStringLiteral("open") : QStringLiteral("paused"))
+                          .arg(m_host.Exchange().Spec().changesPerSecond)
+                          .arg(c.newOrders)
+                          .arg(c.partialTrades + c.fullTrades)
+                          .arg(c.exchangeCancels + c.cancelsConfirmed)
+                          .arg(c.rejections)
+                          .arg(pending.size())
+                          .arg(gtd.size()));
+}
+
+LoadSample TerminalWindow::Sample() const {
+  LoadSample s;
+  s.wall = LoadSample::WallNow();
+  s.threadCpu = LoadSample::ThreadCpuNow();
+  s.delivering = m_driver->BusyTime();
+  s.exchange = m_host.Exchange().BusyTime();
+  s.passes = m_driver->Passes();
+  for (const OrderBookDock* dock : {m_pendingDock, m_gtdDock}) {
+    s.painting += dock->View().PaintTime();
+    s.paints += dock->View().PaintCount();
+    s.mirroring += dock->View().MirrorTime();
+  }
+  s.storeChanges = m_host.Exchange().Counters().StoreChanges();
+  return s;
+}
+
+std::string TerminalWindow::TopRowsText(int rows) const {
+  OrderBookGrid& grid = m_pendingDock->Grid();
+  const GridTableModel& model = m_pendingDock->View().Model();
+  const int columns = std::min(kPrintedColumns, model.columnCount());
+  std::string out;
+  std::string cell;
+  auto addCell = [&out](std::string_view text, bool last) {
+    std::string padded(text.substr(0, 18));
+    padded.resize(18, ' ');
+    out += last ? std::string(text) : padded + ' ';
+  };
+  for (int c = 0; c < columns; ++c) addCell(grid.GetColumnName(model.ColumnId(c)), c + 1 == columns);
+  out += '\n';
+  const int shown = std::min(rows, grid.GetVirtualRowCount());
+  for (int r = 0; r < shown; ++r) {
+    for (int c = 0; c < columns; ++c) {
+      grid.RequestCell(r, model.ColumnId(c)).value.ToText(cell);
+      addCell(cell, c + 1 == columns);
+    }
+    out += '\n';
+  }
+  return out;
+}
+
+void TerminalWindow::Finish() {
+  const TerminalOptions& options = m_host.Options();
+  const LoadSample now = Sample();
+  int code = 0;
+  SyncAll();
+  if (!options.screenshot.empty()) {
+    const QString path = QFileInfo(QString::fromStdString(options.screenshot)).absoluteFilePath();
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    const QPixmap picture = grab();
+    if (picture.save(path, "PNG")) {
+      std::printf("screenshot: %s\n", path.toLocal8Bit().constData());
+    } else {
+      std::fprintf(stderr, "orvterm: cannot write the screenshot %s\n", path.toLocal8Bit().constData());
+      code = 1;
+    }
+  }
+  if (options.offscreen || !options.screenshot.empty()) {
+    std::printf("Pending Orders: %d rows shown of %zu in the book; top rows:\n%s",
+                m_pendingDock->Grid().GetVirtualRowCount(), AppOrderBook::vctAllOrderBook.size(),
+                TopRowsText(options.topRows).c_str());
+  }
+  if (options.measure) {
+    const LoadReport report = Compare(m_measureFrom, now);
+    std::printf("%s\n", report.Text().c_str());
+  }
+  std::fflush(stdout);
+  QApplication::exit(code);
+}
+
+}  // namespace orv::ui

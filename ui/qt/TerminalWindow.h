@@ -1,0 +1,73 @@
+#pragma once
+// The desktop terminal's main window: it plays the host around the order-book module. Both
+// order-book windows are docks, the module's event loop runs inside Qt's, menus and message boxes
+// are Qt's, and what the module posts to the main window is carried out by the TerminalHost and
+// shown here (a line in the host's status bar or a small window). It also runs the timed,
+// unattended mode: after --seconds it writes the screenshot and the load figures and quits.
+#include "ui/qt/LoadMeter.h"
+
+#include <QMainWindow>
+
+#include <map>
+#include <memory>
+#include <string>
+
+class QAction;
+class QLabel;
+class QTextStream;
+
+namespace orv::ui {
+
+class OrderBookDock;
+class QtEventLoopDriver;
+class QtPopups;
+class TerminalHost;
+struct HostAction;
+
+class TerminalWindow final : public QMainWindow {
+  Q_OBJECT
+
+ public:
+  // The host must be started and outlive the window.
+  explicit TerminalWindow(TerminalHost& host, QWidget* parent = nullptr);
+  ~TerminalWindow() override;
+
+  OrderBookDock& PendingDock() const { return *m_pendingDock; }
+  OrderBookDock& GtdDock() const { return *m_gtdDock; }
+  QtEventLoopDriver& Driver() const { return *m_driver; }
+  QtPopups& Popups() const { return *m_popups; }
+  QString HostStatusLine() const;
+  // Titles of the request windows the host has open.
+  QStringList OpenRequestWindows() const;
+
+  // Starts the event loop driver and, with --seconds, the timer that ends the run.
+  void Begin();
+  // Brings the module's window state onto the screen and serves the host's queued requests.
+  void SyncAll();
+  // Ends an unattended run: screenshot, top rows, load figures; then quits Qt's loop with 0 (1 when
+  // the screenshot could not be written).
+  void Finish();
+
+  // The first rows of the Pending grid as text, one line per row, a header line first.
+  std::string TopRowsText(int rows) const;
+  // Takes a sample for the load meter.
+  LoadSample Sample() const;
+
+ private:
+  void Show(const HostAction& action);
+  void UpdateCounters();
+  void BuildMenus();
+
+  TerminalHost& m_host;
+  std::unique_ptr<QtPopups> m_popups;
+  QtEventLoopDriver* m_driver;
+  OrderBookDock* m_pendingDock;
+  OrderBookDock* m_gtdDock;
+  QLabel* m_hostLine;
+  QLabel* m_counters;
+  QAction* m_pauseFlow = nullptr;
+  std::map<std::string, QWidget*> m_requestWindows;
+  LoadSample m_measureFrom;
+};
+
+}  // namespace orv::ui
