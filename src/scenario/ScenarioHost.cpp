@@ -7,6 +7,7 @@
 #include "host/GeneralXmlSettings.h"
 #include "host/GlobalFunctions.h"
 #include "host/HostLibraries.h"
+#include "host/HostMenus.h"
 #include "host/HostWindowRegistry.h"
 #include "scenario/OrderSenderRecorder.h"
 #include "scenario/ScenarioNames.h"
@@ -69,6 +70,9 @@ ScenarioHost::ScenarioHost(EventWriter& events, Options options)
   OrvStorageEnvironment::CustomAppPath = m_dataFolder.string();
   regGeneralXMLSettings.SetPath(m_dataFolder / "GeneralSettings.xml");
 
+  // The host brings some menus of its own (the header filter menu), which the module finds
+  // through the application's resources.
+  HostMenus::RegisterHostMenus(m_app.Resources());
   AppGlobal::SetLogWriter(&m_log);
   m_login.setUserId("DLR01");
   m_login.setAllClients(1);

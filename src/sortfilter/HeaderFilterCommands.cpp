@@ -19,9 +19,11 @@ namespace {
 
 // Columns whose filter-bar control goes back to "All" when the header menu clears their filter.
 constexpr std::array kMirroredColumns{
-    COL_ExchCode,  COL_Mkt_Seg, COL_Order_Type, COL_B_S, COL_Pro_Client, COL_Order_Style,  // lists
-    COL_OrvelClientId, COL_Symbol_ScriptID, COL_Ser_Exp_Group, COL_Strike, COL_Option_Type,
-    COL_Client, COL_Prod_Type, COL_Strategy, COL_OrderNo,  // edits
+    // Lists.
+    COL_ExchCode, COL_Mkt_Seg, COL_Order_Type, COL_B_S, COL_Pro_Client, COL_Order_Style,
+    // Edits.
+    COL_OrvelClientId, COL_Symbol_ScriptID, COL_Ser_Exp_Group, COL_Strike, COL_Option_Type, COL_Client,
+    COL_Prod_Type, COL_Strategy, COL_OrderNo,
 };
 
 bool IsTimeRangeColumn(int column, const VariantDescription& variant) {

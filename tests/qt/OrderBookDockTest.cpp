@@ -1,3 +1,4 @@
+#include "host/HostMenus.h"
 #include "host/platform/MessageBoxService.h"
 #include "support/ViewHarness.h"
 #include "ui/qt/GridHeaderView.h"
@@ -10,6 +11,7 @@
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QLabel>
+#include <QListWidget>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
@@ -43,6 +45,7 @@ class Dock : public ::testing::Test {
     AppGlobal::g_bLastOrderSelection = 1;
     for (std::uint32_t refNo = 1; refNo <= 30; ++refNo)
       h.AddOrder(BookKind::Pending, refNo, [refNo](OrderBookDetails& r) { CopyText(r.B_S, refNo % 2 ? "SELL" : "BUY"); });
+    HostMenus::RegisterHostMenus(h.App().Resources());
     h.Pending();
     h.Run();
     popups = std::make_unique<orv::ui::QtPopups>(h.App(), nullptr);
@@ -185,6 +188,33 @@ TEST_F(Dock, a_choice_in_the_context_menu_reaches_the_grid_command_it_names) {
   EXPECT_FALSE(h.PendingWnd().IsTitleBarShown());
   EXPECT_TRUE(Grid().OnCommand(kTitleBarCommand)) << "the same command called directly toggles it back";
   EXPECT_TRUE(h.PendingWnd().IsTitleBarShown());
+}
+
+TEST_F(Dock, the_header_filter_button_opens_the_filter_menu_and_its_ticks_filter_the_rows) {
+  const int section = ModelColumn(COL_B_S);
+  View().scrollTo(View().Model().index(0, section));
+  QTest::qWait(10);
+  const QRect button = View().Header().FilterButtonRect(section);
+  ASSERT_FALSE(button.isEmpty()) << "the side column has a filter button";
+  popups->SetInteractive(true);
+  QStringList offered;
+  WhenUp([] { return QApplication::activePopupWidget(); },
+         [&offered](QWidget* popup) {
+           auto* list = popup->findChild<QListWidget*>();
+           for (int i = 0; i < list->count(); ++i) offered << list->item(i)->text();
+           for (QListWidgetItem* item : list->findItems(QStringLiteral("BUY"), Qt::MatchExactly))
+             item->setCheckState(Qt::Unchecked);
+           QTest::mouseClick(popup->findChild<QPushButton*>(), Qt::LeftButton);
+         });
+
+  QTest::mouseClick(View().Header().viewport(), Qt::LeftButton, {}, button.center());
+  h.Run();  // the apply command, then the refresh
+
+  EXPECT_EQ(offered, (QStringList{QStringLiteral("(All)"), QStringLiteral("BUY"), QStringLiteral("SELL")}));
+  EXPECT_TRUE(Grid().IsFilterExist(COL_B_S, "SELL"));
+  EXPECT_FALSE(Grid().IsFilterExist(COL_B_S, "BUY"));
+  ASSERT_EQ(View().Model().rowCount(), 15);
+  EXPECT_EQ(View().Model().data(View().Model().index(0, section)).toString(), QStringLiteral("SELL"));
 }
 
 TEST_F(Dock, the_selection_survives_a_store_update_on_screen) {

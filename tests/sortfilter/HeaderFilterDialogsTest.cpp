@@ -100,7 +100,8 @@ TEST_F(HeaderFilterDialogs, a_time_range_keeps_the_rows_inside_it_and_moves_the_
   AddAt(1, OleDateTime(2024, 6, 10, 9, 15, 0));
   AddAt(2, OleDateTime(2024, 6, 10, 11, 0, 0));
   AddAt(3, OleDateTime::Invalid());
-  SetFilter(grid, COL_Server_Entry_Time, Range(OleDateTime(2024, 6, 10, 10, 0, 0), OleDateTime(2024, 6, 10, 12, 30, 5)));
+  SetFilter(grid, COL_Server_Entry_Time,
+            Range(OleDateTime(2024, 6, 10, 10, 0, 0), OleDateTime(2024, 6, 10, 12, 30, 5)));
 
   EXPECT_EQ(Dialogs().Shown().back().request.kind, FilterDialogKind::DateRange);
   EXPECT_EQ(Shown(grid), (std::set<std::uint32_t>{2, 3})) << "a record without a valid time stays";

@@ -127,8 +127,8 @@ TEST_F(HeaderFilters, status_header_filter_compares_the_status_code_text_not_the
   });
   Answer(grid, COL_Order_Status, Apply({"Pending"}));
   EXPECT_EQ(Shown(grid), std::set<std::uint32_t>{1});
-  EXPECT_EQ(Menus().Last()->menu.values,
-            (std::vector<std::string>{"Pending", "Cancelled", "UnConfirmed", "Rejected", "Completed", "AMOUnconfirmed"}));
+  const std::vector<std::string> statuses{"Pending", "Cancelled", "UnConfirmed", "Rejected", "Completed", "AMOUnconfirmed"};
+  EXPECT_EQ(Menus().Last()->menu.values, statuses);
 }
 
 TEST_F(HeaderFilters, the_un_confirmed_menu_item_shows_the_unconfirmed_orders) {
@@ -187,8 +187,9 @@ TEST_F(HeaderFilters, offered_values_of_fixed_and_unlisted_columns) {
   EXPECT_EQ(list(pending, COL_Order_Type), (std::vector<std::string>{"RL", "SL", "CA", "CB", "AU", "BR", "BL", "CO"}));
   EXPECT_EQ(list(pending, COL_OrderLeg), (std::vector<std::string>{"N", "S"}));
   EXPECT_EQ(list(gtd, COL_Symbol_ScriptID), std::vector<std::string>{"NIFTY"});
-  for (int col : std::vector<int>{COL_RefNo, COL_Server_Entry_Time, COL_Price, COL_GTDOrderStatus, COL_GTDOrderNo, 200, -1})
-    EXPECT_TRUE(list(gtd, col).empty()) << col;
+  const std::vector<int> nothingOffered{COL_RefNo, COL_Server_Entry_Time, COL_Price, COL_GTDOrderStatus,
+                                        COL_GTDOrderNo, 200, -1};
+  for (int col : nothingOffered) EXPECT_TRUE(list(gtd, col).empty()) << col;
 }
 
 TEST_F(HeaderFilters, button_images_follow_filter_and_sort_mark) {
@@ -287,7 +288,8 @@ TEST_F(HeaderFilters, a_token_filter_of_zero_is_refused_with_a_log_line) {
   gtd.SetDefaultDemoFilter(COL_lOurToken, "0", false, true, false);
   EXPECT_EQ(Values(pending, COL_lOurToken), std::vector<std::string>{"102000001"});
   EXPECT_FALSE(gtd.IsFilterExist(COL_lOurToken));
-  const std::vector<std::string> expected{"PendingOrders: TokenNo Zero in Filter", "GTDOrderBook: TokenNo Zero in Filter"};
+  const std::vector<std::string> expected{"PendingOrders: TokenNo Zero in Filter",
+                                          "GTDOrderBook: TokenNo Zero in Filter"};
   std::vector<std::string> refusals;
   for (const std::string& line : logLines)
     if (line.find("TokenNo") != std::string::npos) refusals.push_back(line);

@@ -2,6 +2,7 @@
 
 #include "host/platform/MessageBoxService.h"
 #include "ui/qt/GridTableModel.h"
+#include "ui/qt/QtFilterMenus.h"
 
 #include <QApplication>
 #include <QCursor>
@@ -55,11 +56,21 @@ QtPopups::QtPopups(pf::Application& app, QWidget* parent) : m_app(app), m_parent
   m_app.PopupMenus().SetChooser([this](const pf::Menu& menu) { return ChooseFromMenu(menu); });
   m_app.MessageBoxes().SetAnswerer(
       [this](const std::string& text, const std::string& caption, unsigned flags) { return AnswerBox(text, caption, flags); });
+  m_app.FilterMenus().SetChooser([this](const pf::FilterMenu& menu) {
+    const QPoint at = m_hasPosition ? m_nextPosition : QCursor::pos();
+    m_hasPosition = false;
+    return m_interactive ? ShowFilterMenu(menu, m_parent, at) : pf::FilterMenuAnswer{};
+  });
+  m_app.FilterDialogs().SetAnswerer([this](const pf::FilterDialogRequest& request) {
+    return m_interactive ? ShowFilterDialog(request, m_parent) : pf::FilterDialogAnswer{};
+  });
 }
 
 QtPopups::~QtPopups() {
   m_app.PopupMenus().SetChooser({});
   m_app.MessageBoxes().SetAnswerer({});
+  m_app.FilterMenus().SetChooser({});
+  m_app.FilterDialogs().SetAnswerer({});
 }
 
 unsigned QtPopups::ChooseFromMenu(const pf::Menu& menu) {

@@ -1,8 +1,9 @@
 #pragma once
-// The toolkit stand-in's popup menus and message boxes on the desktop: a tracked menu is shown as
-// a QMenu built from the platform menu (texts, accelerators, checks, greys, separators, submenus)
-// and the chosen command goes back to the module; a message box is a QMessageBox with the same
-// buttons, and its answer goes back. Without a user (the offscreen runs) boxes answer their
+// The toolkit stand-in's popup menus, message boxes and the grid's filter menus and dialogs on the
+// desktop: a tracked menu is shown as a QMenu built from the platform menu (texts, accelerators,
+// checks, greys, separators, submenus) and the chosen command goes back to the module; a message
+// box is a QMessageBox with the same buttons, and its answer goes back; the header filter menu and
+// the filter dialogs are Qt popups and dialogs (QtFilterMenus.h). Without a user (the offscreen runs) boxes answer their
 // default at once and menus are dismissed, so nothing waits for a click that cannot come.
 #include "host/platform/Application.h"
 #include "host/platform/Menu.h"
@@ -33,7 +34,8 @@ class QtPopups final {
   QtPopups(const QtPopups&) = delete;
   QtPopups& operator=(const QtPopups&) = delete;
 
-  // Without a user nobody can answer: boxes give their default answer, menus are dismissed.
+  // Without a user nobody can answer: boxes give their default answer, menus are dismissed and
+  // dialogs cancelled.
   void SetInteractive(bool interactive) { m_interactive = interactive; }
   bool IsInteractive() const { return m_interactive; }
   // The next menu opens here (else at the mouse pointer); used once.

@@ -7,6 +7,7 @@
 #include "host/AppOrderBook.h"
 #include "host/GeneralXmlSettings.h"
 #include "host/HostLibraries.h"
+#include "host/HostMenus.h"
 #include "host/HostWindowRegistry.h"
 #include "host/OrvEnumsMethods.h"
 #include "view/GTDOrderBookWnd.h"
@@ -72,6 +73,8 @@ void TerminalHost::Start() {
   m_log.SetFolder(m_dataFolder / "Logs");
   AppGlobal::SetLogWriter(&m_log);
   HostLibraries::RegisterDefaults();
+  // The grid's header filter menu is the host's own resource.
+  HostMenus::RegisterHostMenus(m_app.Resources());
 
   const GeneralXmlSettings::Result loaded = regGeneralXMLSettings.Load(SettingsFile());
   switch (loaded.status) {

@@ -1,6 +1,7 @@
 #pragma once
 // Per-thread toolkit state, as a window finds it: the event loop, the main window's inbox, message
-// boxes, popup menus, the keyboard state, the focus, the wait cursor and the registered resources.
+// boxes, popup menus, the grid's filter menus and dialogs, the keyboard state, the focus, the wait
+// cursor and the registered resources.
 // One Application is current per thread (made current by ApplicationScope); a window binds to the
 // one current when it is constructed.
 #include "host/platform/EventLoop.h"
