@@ -2,8 +2,8 @@
 // three (a whole number, a price descending, a text), beside two baselines measured on the same
 // records in the same run: the floor (a hand-written std::sort of the same keys read straight
 // from the records into one array, one thread) and the peer (Qt's QSortFilterProxyModel sorting
-// a QAbstractTableModel whose data() gives the cell values). The sort runs as shipped (the
-// comparisons on every core) and on one thread; every pass must give the same order.
+// a QAbstractTableModel whose data() gives the cell values). The sort runs as shipped (keys read
+// and compared on every core) and on one thread; every pass must give the same order.
 #include "demo/ContractMasterGenerator.h"
 #include "demo/OrderBookGenerator.h"
 #include "host/AppGlobal.h"

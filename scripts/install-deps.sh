@@ -7,7 +7,7 @@ packages=(
   cmake ninja-build g++ pkg-config
   libsqlite3-dev libtbb-dev libpugixml-dev nlohmann-json3-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  qt6-base-dev
+  qt6-base-dev fonts-dejavu-core
 )
 
 missing=()

@@ -29,7 +29,8 @@ class OrderBookSorter final {
   void Sort(std::vector<OrderBookDetails*>& rows, std::span<const SortColState> columns,
             const SortKeyExtractor& extract);
 
-  // From this many rows on, the ordering runs on every core (SIZE_MAX: always one thread).
+  // From this many rows on, the ordering runs on every core (SIZE_MAX: always one thread). The
+  // view's key extractor reads the keys on every core from the same size.
   void SetParallelThreshold(std::size_t rows) { m_parallelThreshold = rows; }
   std::size_t ParallelThreshold() const { return m_parallelThreshold; }
 

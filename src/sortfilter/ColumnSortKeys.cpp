@@ -13,15 +13,14 @@
 
 namespace {
 
-// Reading keys is a pass over records scattered in memory; from this many rows on it is spread
-// over every core.
-constexpr std::size_t kParallelRows = OrderBookSorter::kDefaultParallelThreshold;
+// Reading keys is a pass over records scattered in memory; a large book is read in slices on
+// every core, from the size at which the book's sorter orders on every core too.
 constexpr std::size_t kChunkRows = 1 << 14;
 
 // Calls fn(begin, end) over consecutive slices of [0, n). Each row is written by one slice only.
 template <typename Fn>
-void ForEachSlice(std::size_t n, Fn fn) {
-  if (n < kParallelRows) {
+void ForEachSlice(std::size_t n, bool parallel, Fn fn) {
+  if (!parallel || n < 2 * kChunkRows) {
     fn(std::size_t{0}, n);
     return;
   }
@@ -61,20 +60,20 @@ std::string_view Field(const char (&field)[N]) {
 }
 
 void ExtractNumbers(std::span<OrderBookDetails* const> rows, int column, const VariantDescription& variant,
-                    SortKeyColumn& keys) {
+                    bool parallel, SortKeyColumn& keys) {
   keys.Reset(SortKeyColumn::Kind::Number, rows.size());
   if (const CellIntegerReader read = PlainIntegerReader(column, variant)) {
-    ForEachSlice(rows.size(), [&](std::size_t begin, std::size_t end) {
+    ForEachSlice(rows.size(), parallel, [&](std::size_t begin, std::size_t end) {
       for (std::size_t i = begin; i < end; ++i)
         if (rows[i]) keys.SetNumber(i, static_cast<double>(read(*rows[i])));
     });
   } else if (double OrderBookDetails::*field = PriceField(column)) {
-    ForEachSlice(rows.size(), [&](std::size_t begin, std::size_t end) {
+    ForEachSlice(rows.size(), parallel, [&](std::size_t begin, std::size_t end) {
       for (std::size_t i = begin; i < end; ++i)
         if (rows[i]) keys.SetNumber(i, rows[i]->*field);
     });
   } else {
-    ForEachSlice(rows.size(), [&](std::size_t begin, std::size_t end) {
+    ForEachSlice(rows.size(), parallel, [&](std::size_t begin, std::size_t end) {
       for (std::size_t i = begin; i < end; ++i)
         if (rows[i]) keys.SetNumber(i, GetItemNumberAsStored(*rows[i], column, variant));
     });
@@ -82,11 +81,11 @@ void ExtractNumbers(std::span<OrderBookDetails* const> rows, int column, const V
 }
 
 void ExtractTexts(std::span<OrderBookDetails* const> rows, int column, const VariantDescription& variant,
-                  SortKeyColumn& keys) {
+                  bool parallel, SortKeyColumn& keys) {
   keys.Reset(SortKeyColumn::Kind::Text, rows.size());
   if (!FindColumn(column, variant)) return;
   if (const CellTextReader read = PlainTextReader(column, variant)) {
-    ForEachSlice(rows.size(), [&](std::size_t begin, std::size_t end) {
+    ForEachSlice(rows.size(), parallel, [&](std::size_t begin, std::size_t end) {
       for (std::size_t i = begin; i < end; ++i)
         if (rows[i]) keys.SetText(i, read(*rows[i]));
     });
@@ -94,7 +93,7 @@ void ExtractTexts(std::span<OrderBookDetails* const> rows, int column, const Var
   }
   if (TimeTextPair OrderBookDetails::*field = TimeField(column)) {
     const bool hours24 = AppGlobal::bGeneralSettings_24HrTimeFormat != 0;
-    ForEachSlice(rows.size(), [&](std::size_t begin, std::size_t end) {
+    ForEachSlice(rows.size(), parallel, [&](std::size_t begin, std::size_t end) {
       for (std::size_t i = begin; i < end; ++i)
         if (rows[i]) keys.SetText(i, hours24 ? Field((rows[i]->*field).c24Hr) : Field((rows[i]->*field).c12Hr));
     });
@@ -120,8 +119,9 @@ void ExtractTexts(std::span<OrderBookDetails* const> rows, int column, const Var
 void ExtractColumnSortKeys(std::span<OrderBookDetails* const> rows, int column, const VariantDescription& variant,
                            SortKeyColumn& keys) {
   FillFirstTimeValues(rows, column, variant);
-  if (IsNumericValueType(ColumnValueType(column, variant))) ExtractNumbers(rows, column, variant, keys);
-  else ExtractTexts(rows, column, variant, keys);
+  const bool parallel = rows.size() >= AppOrderBook::Sorter(variant.eBook).ParallelThreshold();
+  if (IsNumericValueType(ColumnValueType(column, variant))) ExtractNumbers(rows, column, variant, parallel, keys);
+  else ExtractTexts(rows, column, variant, parallel, keys);
 }
 
 SortKeyExtractor ColumnSortKeyExtractor(const VariantDescription& variant) {

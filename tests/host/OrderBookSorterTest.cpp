@@ -144,7 +144,7 @@ TEST_F(OrderBookSorterTest, equals_a_stable_sort_for_random_column_lists_serial_
   const char* sides[] = {"BUY", "SELL", "B", ""};
   const char* remarks[] = {"Placed by dealer 1", "Placed by dealer 12", "Placed by", "Modify", ""};
   const char* clients[] = {"C1", "C2", "CLIENT-LONG-1", "CLIENT-LONG-2"};
-  for (std::uint32_t i = 0; i < 40000; ++i) {
+  for (std::uint32_t i = 0; i < 10000; ++i) {
     OrderBookDetails* r = Add(i, static_cast<double>(random() % 50) / 4.0 - 3.0, sides[random() % 4],
                               remarks[random() % 5], static_cast<int>(random() % 7));
     CopyText(r->Client, clients[random() % 4]);

@@ -81,6 +81,22 @@ TEST_P(Sorting, three_clicks_on_one_header_sort_up_then_down_then_bring_back_the
   EXPECT_EQ(h.App().WaitCursorDepth(), 0) << "every toggle ends its wait cursor";
 }
 
+TEST_P(Sorting, a_header_click_shows_the_wait_cursor_while_the_store_sorts) {
+  AddFive();
+  OrderBookGrid& grid = Grid();
+  int depthWhileSorting = -1;
+  AppOrderBook::SetSortKeyExtractor(Kind(), [&](std::span<OrderBookDetails* const> rows, int column,
+                                                SortKeyColumn& keys) {
+    depthWhileSorting = h.App().WaitCursorDepth();
+    ExtractColumnSortKeys(rows, column, grid.Variant(), keys);
+  });
+  grid.ToggleSortColumn(COL_Price);
+  InstallSortKeyExtractors();
+  EXPECT_EQ(depthWhileSorting, 1);
+  EXPECT_EQ(h.App().WaitCursorDepth(), 0);
+  EXPECT_EQ(Displayed(), (RefNos{2, 4, 1, 5, 3}));
+}
+
 TEST_P(Sorting, a_then_b_then_a_again_lists_b_ascending_then_a_descending) {
   AddFive();
   OrderBookGrid& grid = Grid();

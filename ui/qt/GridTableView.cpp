@@ -175,8 +175,12 @@ void GridTableView::MirrorSelection() {
 
 void GridTableView::MirrorScroll() {
   Mirroring guard(*this);
-  // The scroll range follows the row count only at Qt's next layout; bring it up to date first.
-  updateGeometries();
+  // The scroll range follows the row count only at Qt's next layout; bring it up to date first
+  // when the count changed since.
+  if (m_scrollRangeRows != m_model->rowCount()) {
+    updateGeometries();
+    m_scrollRangeRows = m_model->rowCount();
+  }
   verticalScrollBar()->setValue(m_grid.GetTopVisibleRow());
   const double scale = m_grid.GetScale() > 0 ? m_grid.GetScale() : 1.0;
   horizontalScrollBar()->setValue(
@@ -354,6 +358,7 @@ void GridTableView::focusInEvent(QFocusEvent* event) {
 void GridTableView::resizeEvent(QResizeEvent* event) {
   QTableView::resizeEvent(event);
   Mirroring guard(*this);
+  m_scrollRangeRows = -1;  // the page changed, so did the range
   UpdatePageRows();
   MirrorScroll();
 }

@@ -85,6 +85,7 @@ class GridTableView final : public QTableView {
   GridInputSink* m_sink = nullptr;
   QFont m_baseFont;
   int m_mirroring = 0;
+  int m_scrollRangeRows = -1;  // row count the scroll range was last computed for
   bool m_dragging = false;
   int m_dragColumn = -1;
   std::chrono::nanoseconds m_paintTime{0};

@@ -36,9 +36,9 @@ LoadReport Compare(const LoadSample& from, const LoadSample& to) {
 std::string LoadReport::Text() const {
   char text[512];
   std::snprintf(text, sizeof text,
-                "measured %.1f s: %.0f store changes/s; UI thread in ticks %.1f %% (%llu passes; Qt mirroring %.1f %% of "
-                "it), in paints %.1f %% (%llu paints): %.1f %% of one core; simulated exchange %.1f %%; whole UI "
-                "thread %.1f %%",
+                "measured %.1f s: %.0f store changes/s; UI thread in ticks %.1f %% (%llu passes; %.1f points of them "
+                "bringing grid changes onto the screen), in paints %.1f %% (%llu paints): %.1f %% of one core; "
+                "simulated exchange %.1f %%; whole UI thread %.1f %%",
                 seconds, changesPerSecond, tickShare * 100.0, static_cast<unsigned long long>(passes), mirrorShare * 100.0,
                 paintShare * 100.0, static_cast<unsigned long long>(paints), UiShare() * 100.0, exchangeShare * 100.0,
                 threadShare * 100.0);

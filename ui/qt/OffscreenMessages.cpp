@@ -10,7 +10,9 @@ namespace {
 QtMessageHandler g_previous = nullptr;
 
 void Filter(QtMsgType type, const QMessageLogContext& context, const QString& message) {
-  if (type == QtWarningMsg && message.startsWith(QLatin1String("This plugin does not support"))) return;
+  if (type == QtWarningMsg && (message.startsWith(QLatin1String("This plugin does not support")) ||
+                               message.startsWith(QLatin1String("QStandardPaths: XDG_RUNTIME_DIR not set"))))
+    return;
   if (g_previous) g_previous(type, context, message);
 }
 
