@@ -156,6 +156,7 @@ void OrderBookGrid::RebuildRowVector(const std::vector<LastSelectedOrderData_map
 
   // Copy the pointers, then one order-keeping remove pass in place.
   m_RowVector = displayed;
+  if (!filter.IsActive() && !dropContractless && !bUseMemory) return;  // nothing to remove or find
   OrderBookDetails** rows = m_RowVector.data();
   std::int64_t kept = 0;
   const std::size_t n = m_RowVector.size();
