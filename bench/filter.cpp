@@ -5,6 +5,7 @@
 //     reset (its fastest path, every run);
 // (b) the values a header menu offers for a text column with ~2,000 distinct values, against a
 //     hand-written hash-then-sort of the distinct texts (the floor).
+#include "BenchHost.h"
 #include "demo/ContractMasterGenerator.h"
 #include "demo/OrderBookGenerator.h"
 #include "host/AppGlobal.h"
@@ -54,38 +55,22 @@ class Book {
   }
 
   Book() {
-    AppGlobal::ResetForTests();
-    AppOrderBook::Clear();
-    regGeneralXMLSettings.ResetToDefaults();
-    HostLibraries::RegisterDefaults();
-    m_login.setUserId("DLR01");
-    AppGlobal::g_pObjLoginResponse = &m_login;
+    bench::StartHost(m_login, m_master);
     AppGlobal::cOrderSettings_MarketType = "All";
     AppGlobal::cGeneralSettings_OrderBook = "All";
     AppGlobal::g_bLastOrderSelection = 0;
-    orv::demo::GenerateContracts(m_master, 11, 400);
-    InstallContractMaster(&m_master);
     orv::demo::OrderBookSpec spec;
     spec.orders = kOrders;
     spec.seed = 11;
     spec.kind = BookKind::Pending;
     for (int i = 0; i < kClients; ++i) spec.clients.push_back("CL" + std::to_string(100000 + i * 13));
     orv::demo::GenerateOrders(spec, m_master);
-    m_wnd.CreateNative(nullptr);
-    unsigned panes[11] = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10};
-    m_wnd.GetStatusBar()->SetIndicators(panes);
-    m_grid.CreateNative(&m_wnd);
-    m_grid.SetOwnerWnd(&m_wnd);
-    m_grid.OnCreate();
-    m_wnd.ShowControlBar(true);
+    bench::ShowPendingView(m_wnd, m_grid);
     m_grid.ClearFilter(-1);
     Tick();
   }
   ~Book() {
-    m_grid.KillTimer(10150);
-    AppOrderBook::Clear();
-    InstallContractMaster(nullptr);
-    AppGlobal::g_pObjLoginResponse = nullptr;
+    bench::StopHost(&m_grid);
   }
 
   // The timer tick a filter change asks for.

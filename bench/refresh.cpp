@@ -2,6 +2,7 @@
 // in the same run: the floor (a hand-written copy and remove pass with prefetch) and the peer
 // (Qt's QSortFilterProxyModel re-filtering through data()). Also the tick with every row selected,
 // the cell request, the status bar totals and the view's memory per order.
+#include "BenchHost.h"
 #include "demo/ContractMasterGenerator.h"
 #include "demo/OrderBookGenerator.h"
 #include "host/AppGlobal.h"
@@ -55,16 +56,9 @@ class Book {
   }
 
   Book(int orders, bool shuffled) : m_orders(orders), m_shuffled(shuffled) {
-    AppGlobal::ResetForTests();
-    AppOrderBook::Clear();
-    regGeneralXMLSettings.ResetToDefaults();
-    HostLibraries::RegisterDefaults();
-    m_login.setUserId("DLR01");
-    AppGlobal::g_pObjLoginResponse = &m_login;
+    bench::StartHost(m_login, m_master);
     AppGlobal::cOrderSettings_MarketType = kMarketType;
     AppGlobal::cGeneralSettings_OrderBook = kOrderType;
-    orv::demo::GenerateContracts(m_master, 11, 400);
-    InstallContractMaster(&m_master);
     orv::demo::OrderBookSpec spec;
     spec.orders = orders;
     spec.seed = 11;
@@ -77,13 +71,7 @@ class Book {
       if (r->pContract && std::strcmp(r->pContract->Mkt_Seg, kMarketType) == 0) m_tokens.insert(r->lOurToken);
       if (static_cast<int>(m_tokens.size()) == kTokenCount) break;
     }
-    m_wnd.CreateNative(nullptr);
-    unsigned panes[11] = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10};
-    m_wnd.GetStatusBar()->SetIndicators(panes);
-    m_grid.CreateNative(&m_wnd);
-    m_grid.SetOwnerWnd(&m_wnd);
-    m_grid.OnCreate();
-    m_wnd.ShowControlBar(true);
+    bench::ShowPendingView(m_wnd, m_grid);
     std::vector<std::string> tokenTexts;
     for (std::int32_t t : m_tokens) tokenTexts.push_back(std::to_string(t));
     m_grid.SetDefaultDemoFilter(COL_B_S, kSide, false, true, false);
@@ -91,10 +79,7 @@ class Book {
     Tick();
   }
   ~Book() {
-    m_grid.KillTimer(10150);
-    AppOrderBook::Clear();
-    InstallContractMaster(nullptr);
-    AppGlobal::g_pObjLoginResponse = nullptr;
+    bench::StopHost(&m_grid);
   }
 
   void Tick() {

@@ -4,6 +4,7 @@
 // from the records into one array, one thread) and the peer (Qt's QSortFilterProxyModel sorting
 // a QAbstractTableModel whose data() gives the cell values). The sort runs as shipped (keys read
 // and compared on every core) and on one thread; every pass must give the same order.
+#include "BenchHost.h"
 #include "demo/ContractMasterGenerator.h"
 #include "demo/OrderBookGenerator.h"
 #include "host/AppGlobal.h"

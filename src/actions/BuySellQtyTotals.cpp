@@ -1,5 +1,7 @@
 #include "actions/BuySellQtyTotals.h"
 
+#include "actions/StatusPaneText.h"
+
 #include "host/AppGlobal.h"
 #include "host/GlobalFunctions.h"
 #include "host/GridRow.h"
@@ -27,19 +29,8 @@ std::int64_t Lots(std::int64_t qty, std::int32_t lotSize) {
   return lotSize < 0 ? qty : qty / lotSize;
 }
 
-void WriteCount(orv::platform::StatusBar& bar, int pane, const char* prefix, std::int64_t count) {
-  char text[64];
-  std::snprintf(text, sizeof text, "%s%" PRId64, prefix, count);
-  bar.SetPaneText(pane, text, true);
-}
-
-void WriteValue(orv::platform::StatusBar& bar, int pane, const char* prefix, double value, const char* format) {
-  char text[192];
-  const std::size_t prefixLength = std::strlen(prefix);
-  std::memcpy(text, prefix, prefixLength);
-  GlobalFunctions::DoubleToString(value, format, text + prefixLength, sizeof text - prefixLength);
-  bar.SetPaneText(pane, text, true);
-}
+using StatusPaneText::WriteCount;
+using StatusPaneText::WriteValue;
 
 }  // namespace
 
