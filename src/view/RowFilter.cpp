@@ -76,6 +76,21 @@ RowFilter::RowFilter(const std::map<int, MULTIPLEFILTER_PARAM>& filters, const V
     }
     m_columns.push_back(std::move(c));
   }
+  // Every filter must pass, so their order does not change the result: the cheap ones run first
+  // and most records are decided before a text is formatted.
+  auto cost = [](Kind k) {
+    switch (k) {
+      case Kind::Status: return 0;
+      case Kind::PlainInteger: return 1;
+      case Kind::PlainText: return 2;
+      case Kind::DateTime: return 3;
+      case Kind::Integer: return 4;
+      case Kind::Text: return 5;
+    }
+    return 5;
+  };
+  std::stable_sort(m_columns.begin(), m_columns.end(),
+                   [&](const Column& a, const Column& b) { return cost(a.eKind) < cost(b.eKind); });
 }
 
 bool RowFilter::AcceptText(const Column& column, std::string_view text) const {
