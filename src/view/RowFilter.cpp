@@ -95,8 +95,16 @@ RowFilter::RowFilter(const std::map<int, MULTIPLEFILTER_PARAM>& filters, const V
 
 bool RowFilter::AcceptText(const Column& column, std::string_view text) const {
   if (column.bSortedValues) return std::binary_search(column.values.begin(), column.values.end(), text);
-  for (std::string_view v : column.values)
-    if (v == text) return true;
+  // Most comparisons fail on the length or the first byte; only then is the rest compared.
+  const std::size_t n = text.size();
+  for (std::string_view v : column.values) {
+    if (v.size() != n) continue;
+    if (n == 0) return true;
+    if (v[0] != text[0]) continue;
+    std::size_t i = 1;
+    while (i < n && v[i] == text[i]) ++i;
+    if (i == n) return true;
+  }
   return false;
 }
 
