@@ -34,7 +34,7 @@ struct OrderBookSpec {
   DemoDate tradingDay = DemoCatalogue::kTradingDay;
 };
 
-// Adds the spec's orders to the book through AppOrderBook::AddOrder, in RefNo order. The
+// Adds the OrderBookSpec's orders to the book through AppOrderBook::AddOrder, in RefNo order. The
 // master is not installed (see InstallContractMaster); the records point into it, so it must
 // outlive the book. Throws std::invalid_argument for a negative order count, a share outside
 // 0..1 (or spread and contractless shares adding up to more than 1), an empty or over-long
@@ -42,7 +42,7 @@ struct OrderBookSpec {
 // that need contracts from an empty master.
 void GenerateOrders(const OrderBookSpec& spec, const CScriptDesc& master);
 
-// Files the demo name of each of the spec's clients with RCGlobal, so that the view's client
+// Files the demo name of each of the OrderBookSpec's clients with RCGlobal, so that the view's client
 // name lookup finds the names the generator leaves empty.
 void RegisterClientNames(const OrderBookSpec& spec);
 
