@@ -10,7 +10,24 @@
 #include "view/OrvPendingOrdersGrid.h"
 #include "view/OrvPendingOrdersWnd.h"
 
+#include <memory>
+
 namespace bench {
+
+// One book at a time (the store is global): built on first use, rebuilt when the arguments change.
+template <typename Book>
+Book& Cached(int orders, bool shuffled) {
+  static std::unique_ptr<Book> book;
+  static int lastOrders = -1;
+  static bool lastShuffled = false;
+  if (!book || lastOrders != orders || lastShuffled != shuffled) {
+    book.reset();
+    book = std::make_unique<Book>(orders, shuffled);
+    lastOrders = orders;
+    lastShuffled = shuffled;
+  }
+  return *book;
+}
 
 inline void StartHost(ORVEL5901& login, CScriptDesc& master) {
   AppGlobal::ResetForTests();

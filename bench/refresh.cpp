@@ -46,16 +46,9 @@ constexpr int kTokenCount = 60;
 
 class Book {
  public:
-  static Book& Get(int orders, bool shuffled) {
-    static std::unique_ptr<Book> book;
-    if (!book || book->m_orders != orders || book->m_shuffled != shuffled) {
-      book.reset();
-      book = std::make_unique<Book>(orders, shuffled);
-    }
-    return *book;
-  }
+  static Book& Get(int orders, bool shuffled) { return bench::Cached<Book>(orders, shuffled); }
 
-  Book(int orders, bool shuffled) : m_orders(orders), m_shuffled(shuffled) {
+  Book(int orders, bool shuffled) {
     bench::StartHost(m_login, m_master);
     AppGlobal::cOrderSettings_MarketType = kMarketType;
     AppGlobal::cGeneralSettings_OrderBook = kOrderType;
@@ -116,8 +109,6 @@ class Book {
   const std::set<std::int32_t>& Tokens() const { return m_tokens; }
 
  private:
-  int m_orders;
-  bool m_shuffled;
   orv::platform::Application m_app;
   orv::platform::ApplicationScope m_scope{m_app};
   ORVEL5901 m_login;

@@ -44,16 +44,9 @@ const VariantDescription& Pending() { return DescriptionOf(ViewVariant::Pending)
 // pointers shuffled as a previous sort leaves them.
 class Book {
  public:
-  static Book& Get(int orders, bool shuffled) {
-    static std::unique_ptr<Book> book;
-    if (!book || book->m_orders != orders || book->m_shuffled != shuffled) {
-      book.reset();
-      book = std::make_unique<Book>(orders, shuffled);
-    }
-    return *book;
-  }
+  static Book& Get(int orders, bool shuffled) { return bench::Cached<Book>(orders, shuffled); }
 
-  Book(int orders, bool shuffled) : m_orders(orders), m_shuffled(shuffled) {
+  Book(int orders, bool shuffled) {
     AppGlobal::ResetForTests();
     AppOrderBook::Clear();
     regGeneralXMLSettings.ResetToDefaults();
@@ -79,8 +72,6 @@ class Book {
   void Restore() { AppOrderBook::vctDisplayedOrderBook = m_base; }
 
  private:
-  int m_orders;
-  bool m_shuffled;
   CScriptDesc m_master;
   std::vector<OrderBookDetails*> m_base;
 };

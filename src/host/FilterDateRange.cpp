@@ -1,23 +1,15 @@
 #include "host/FilterDateRange.h"
 
-#include "host/platform/Application.h"
+#include "host/FilterDialogRun.h"
+#include "host/platform/MessageBoxService.h"
 
 using namespace orv::platform;
 
 FilterDateRange::FilterDateRange(MULTIPLEFILTER_PARAM& param, Window* parent) : m_param(param), m_pParent(parent) {}
 
 int FilterDateRange::DoModal() {
-  Application* app = m_pParent != nullptr && m_pParent->HasApp() ? &m_pParent->App() : Application::Current();
-  if (app == nullptr) return IDCANCEL;
-  FilterDialogRequest request;
-  request.kind = FilterDialogKind::DateRange;
-  request.nColumn = m_param.nCol;
-  request.state.bAll = m_param.bAll;
-  request.state.values = m_param.lstValues;
-  request.state.from = m_param.dtFrom;
-  request.state.till = m_param.dtTill;
-  FilterDialogState state = request.state;
-  const int result = app->FilterDialogs().DoModal(request, state);
+  FilterDialogState state;
+  const int result = RunFilterDialog(m_pParent, FilterDialogKind::DateRange, m_param, {}, state);
   if (result == IDOK) {
     m_param.bAll = state.bAll;
     m_param.dtFrom = state.from;
