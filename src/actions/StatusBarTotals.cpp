@@ -103,8 +103,9 @@ void Write(OrderBookGrid& grid, std::int32_t token, const std::string& symbol, c
       return;
     }
 
-    // The totals describe one state of the list: a copy, taken once.
-    const std::vector<OrderBookDetails*> rows = grid.RowVector();
+    // Nothing rebuilds the list while the totals are summed (both run on the user-interface
+    // thread), so they read it in place.
+    const std::vector<OrderBookDetails*>& rows = grid.RowVector();
     const auto n = static_cast<long long>(rows.size());
     const int currentRow = grid.GetCurSelItemID().m_nRow;
     const OrderBookDetails* current =

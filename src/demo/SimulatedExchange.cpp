@@ -371,7 +371,7 @@ void SimulatedExchange::Confirm(BookKind kind, std::uint32_t key) {
       row->Pending_Qty = 0;
     }
     ++m_counters.rejections;
-    AppOrderBook::MarkUpdated(kind);
+    AppOrderBook::MarkUpdated(kind, *rows);
     return;
   }
 
@@ -389,7 +389,7 @@ void SimulatedExchange::Confirm(BookKind kind, std::uint32_t key) {
   }
   m_open.push_back({kind, key});
   ++m_counters.confirmations;
-  AppOrderBook::MarkUpdated(kind);
+  AppOrderBook::MarkUpdated(kind, *rows);
 }
 
 void SimulatedExchange::Modify(const OpenOrder& order) {
@@ -416,7 +416,7 @@ void SimulatedExchange::Modify(const OpenOrder& order) {
   CopyText(head.TransType, "OM");
   SetStatus(*rows, ePending, "Modified", "Modified", IsGtt(head) ? kCodeGtt : kCodeModified);
   ++m_counters.modifications;
-  AppOrderBook::MarkUpdated(order.kind);
+  AppOrderBook::MarkUpdated(order.kind, *rows);
 }
 
 void SimulatedExchange::Trade(const OpenOrder& order, bool full) {
@@ -435,7 +435,7 @@ void SimulatedExchange::Trade(const OpenOrder& order, bool full) {
     head.LastTradedQty = static_cast<std::uint32_t>(fill);
     SetStatus(*rows, ePending, "Partially Traded", "Partially Traded", IsGtt(head) ? kCodeGtt : kCodePartlyTraded);
     ++m_counters.partialTrades;
-    AppOrderBook::MarkUpdated(order.kind);
+    AppOrderBook::MarkUpdated(order.kind, *rows);
     return;
   }
   for (OrderBookDetails* row : *rows) {
@@ -449,7 +449,7 @@ void SimulatedExchange::Trade(const OpenOrder& order, bool full) {
   SetStatus(*rows, eCompleted, spread ? "Spread Traded" : OrvEnumsMethods::GetOrderStatus(eCompleted),
             "Spread Traded Leg", kCodeTraded);
   ++m_counters.fullTrades;
-  AppOrderBook::MarkUpdated(order.kind);
+  AppOrderBook::MarkUpdated(order.kind, *rows);
 }
 
 void SimulatedExchange::CancelByExchange(const OpenOrder& order) {
@@ -464,7 +464,7 @@ void SimulatedExchange::CancelByExchange(const OpenOrder& order) {
     CopyText(row->Error_Discriptions, reason);
   }
   ++m_counters.exchangeCancels;
-  AppOrderBook::MarkUpdated(order.kind);
+  AppOrderBook::MarkUpdated(order.kind, *rows);
 }
 
 int SimulatedExchange::RequestCancel(BookKind kind, const std::vector<std::uint32_t>& keys) {
@@ -494,7 +494,7 @@ void SimulatedExchange::FinishCancel(BookKind kind, std::uint32_t key) {
             "Cancelled Spread Leg", spread ? kCodeSpreadCancelled : kCodeCancelled);
   for (OrderBookDetails* row : *rows) CopyText(row->TransType, "OC");
   ++m_counters.cancelsConfirmed;
-  AppOrderBook::MarkUpdated(kind);
+  AppOrderBook::MarkUpdated(kind, *rows);
 }
 
 }  // namespace orv::demo

@@ -14,6 +14,7 @@ struct BookStorage {
   SortKeyExtractor extractor;
   ColumnComparer comparer;
   OrderBookSorter sorter;
+  DisplayedChangeLog journal;
 };
 
 BookStorage g_pending;
@@ -27,6 +28,7 @@ void SortDisplayed(BookKind kind, const std::vector<SortColState>& columns) {
   auto& rows = AppOrderBook::Book(kind).vctDisplayed;
   if (storage.extractor) {
     storage.sorter.Sort(rows, columns, storage.extractor);
+    storage.journal.Renumber(rows);
     return;
   }
   auto& comparer = storage.comparer;
@@ -39,6 +41,7 @@ void SortDisplayed(BookKind kind, const std::vector<SortColState>& columns) {
     return false;
   };
   std::stable_sort(std::execution::par, rows.begin(), rows.end(), less);
+  storage.journal.Renumber(rows);
 }
 
 }  // namespace
@@ -103,6 +106,7 @@ OrderBookDetails* AppOrderBook::AddOrder(BookKind kind, const OrderBookDetails& 
   OrderBookRefs book = Book(kind);
   book.vctAll.push_back(stored);
   book.vctDisplayed.push_back(stored);
+  Storage(kind).journal.RecordAppended(stored, book.vctDisplayed.size() - 1);
   book.mapAll.Lock();
   book.mapAll[KeyOf(kind, *stored)].push_back(stored);
   book.mapAll.Unlock();
@@ -110,13 +114,39 @@ OrderBookDetails* AppOrderBook::AddOrder(BookKind kind, const OrderBookDetails& 
   return stored;
 }
 
-void AppOrderBook::MarkUpdated(BookKind kind) { Book(kind).IsUpdatePost = 1; }
+void AppOrderBook::MarkUpdated(BookKind kind) {
+  Storage(kind).journal.Invalidate();
+  Book(kind).IsUpdatePost = 1;
+}
+
+void AppOrderBook::MarkUpdated(BookKind kind, OrderBookDetails* record) {
+  Storage(kind).journal.RecordChanged(record);
+  Book(kind).IsUpdatePost = 1;
+}
+
+void AppOrderBook::MarkUpdated(BookKind kind, const std::vector<OrderBookDetails*>& records) {
+  for (OrderBookDetails* record : records) Storage(kind).journal.RecordChanged(record);
+  Book(kind).IsUpdatePost = 1;
+}
+
+void AppOrderBook::SetChangeJournal(BookKind kind, bool on) { Storage(kind).journal.Enable(Book(kind).vctDisplayed, on); }
+
+DisplayedChangeLog& AppOrderBook::ChangeLog(BookKind kind) { return Storage(kind).journal; }
+
+void AppOrderBook::InvalidateDisplayed(BookKind kind) { Storage(kind).journal.Invalidate(); }
 
 void AppOrderBook::RemoveOrder(BookKind kind, OrderBookDetails* record) {
   if (!record) return;
   OrderBookRefs book = Book(kind);
   std::erase(book.vctAll, record);
-  std::erase(book.vctDisplayed, record);
+  DisplayedChangeLog& journal = Storage(kind).journal;
+  for (auto it = std::find(book.vctDisplayed.begin(), book.vctDisplayed.end(), record); it != book.vctDisplayed.end();
+       it = std::find(it, book.vctDisplayed.end(), record)) {
+    const auto index = static_cast<std::size_t>(it - book.vctDisplayed.begin());
+    it = book.vctDisplayed.erase(it);
+    journal.RecordRemoved(book.vctDisplayed, index);
+  }
+  record->nDisplayedIndex = OrderBookDetails::kNotDisplayed;
   book.mapAll.Lock();
   std::uint32_t key = KeyOf(kind, *record);
   if (auto* rows = book.mapAll.find(key)) {
@@ -141,6 +171,7 @@ void AppOrderBook::Clear() {
     book.vctModification.clear();
     book.vctCancellation.clear();
     Storage(kind).records.Clear();
+    Storage(kind).journal.Invalidate();
   }
   objOrderBook_IOBLinkOrder.clear();
 }

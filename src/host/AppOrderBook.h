@@ -1,6 +1,7 @@
 #pragma once
 // The host's in-memory order store. It owns every record; the views hold pointers and read the
 // vectors and flags on the user-interface thread.
+#include "host/DisplayedChangeLog.h"
 #include "host/OrderBookSorter.h"
 #include "host/OrderBookTypes.h"
 #include "host/records/OrderBookDetails.h"
@@ -110,12 +111,23 @@ class AppOrderBook final {
   // Copies the record into the store, appends it to the all and displayed vectors, files it
   // under its key and raises the insert request.
   static OrderBookDetails* AddOrder(BookKind kind, const OrderBookDetails& record);
-  // Raises the update request after the host changed a record in place.
+  // Raises the update request after the host changed records in place. Naming the records lets a
+  // view with the journal on re-check only them; without names every record counts as changed.
   static void MarkUpdated(BookKind kind);
+  static void MarkUpdated(BookKind kind, OrderBookDetails* record);
+  static void MarkUpdated(BookKind kind, const std::vector<OrderBookDetails*>& records);
   // Takes a record out of the vectors and the map and raises the update request. The record's
   // memory stays valid until Clear(), because a view may still hold it until its next rebuild.
   static void RemoveOrder(BookKind kind, OrderBookDetails* record);
   static std::uint32_t KeyOf(BookKind kind, const OrderBookDetails& record);
-  // Empties both books and every list and flag.
+  // Empties both books and every list and flag (the journals stay as they are set).
   static void Clear();
+
+  // The journal of a book's displayed vector (off by default). A host that turns it on makes every
+  // change through the operations above, names the records it changes, and calls
+  // InvalidateDisplayed after changing anything else a cell shows (the contract master, names,
+  // settings) or the displayed vector itself; views then rebuild from the changes alone.
+  static void SetChangeJournal(BookKind kind, bool on);
+  static DisplayedChangeLog& ChangeLog(BookKind kind);
+  static void InvalidateDisplayed(BookKind kind);
 };

@@ -13,6 +13,7 @@ OrvGridCtrl::~OrvGridCtrl() = default;
 bool OrvGridCtrl::AddFilter(int col, const MULTIPLEFILTER_PARAM& param) {
   if (col < 0) return false;
   MULTIPLEFILTER_PARAM& stored = m_filters[col];
+  ++m_filterRevision;
   stored.Copy(param);
   stored.nCol = col;
   return true;
@@ -24,11 +25,13 @@ bool OrvGridCtrl::RemoveFilter(int col, std::string_view text) {
   std::vector<std::string>& values = it->second.lstValues;
   const auto removed = std::erase_if(values, [text](const std::string& v) { return v == text; });
   if (removed == 0) return false;
+  ++m_filterRevision;
   if (values.empty()) m_filters.erase(it);
   return true;
 }
 
 void OrvGridCtrl::ClearFilter(int col) {
+  ++m_filterRevision;
   if (col == -1) {
     m_filters.clear();
   } else {

@@ -4,6 +4,7 @@
 #include "host/MultipleFilterParam.h"
 #include "host/platform/GridCtrlModel.h"
 
+#include <cstdint>
 #include <map>
 #include <string>
 #include <string_view>
@@ -44,6 +45,9 @@ class OrvGridCtrl : public orv::platform::GridCtrlModel {
   // Null when the column has no filter; valid until the store changes.
   const MULTIPLEFILTER_PARAM* FindFilter(int col) const;
   const std::map<int, MULTIPLEFILTER_PARAM>& Filters() const { return m_filters; }
+  // Counts the changes to the stored filters, so a view can tell whether they are still the ones
+  // its rows were filtered with.
+  std::uint64_t FilterRevision() const { return m_filterRevision; }
 
   // Fixed value lists offered by a column's header filter menu.
   void SetRefFilterValues(int col, std::vector<std::string> values);
@@ -97,6 +101,7 @@ class OrvGridCtrl : public orv::platform::GridCtrlModel {
   int m_nFitToSizeRequests = 0;
   int m_nGridPropertiesRequests = 0;
   std::map<int, MULTIPLEFILTER_PARAM> m_filters;
+  std::uint64_t m_filterRevision = 0;
   std::map<int, std::vector<std::string>> m_refFilterValues;
   std::map<std::string, ColumnProfile, std::less<>> m_profiles;
 };

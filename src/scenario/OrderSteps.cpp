@@ -127,8 +127,13 @@ void Orders(ScenarioHost& host, const StepArgs& args) {
   }
 
   for (const OrderBookDetails& r : added) AppOrderBook::AddOrder(kind, r);
-  for (auto& [row, copy] : updated) *row = copy;
-  if (!updated.empty()) AppOrderBook::MarkUpdated(kind);
+  std::vector<OrderBookDetails*> changed;
+  for (auto& [row, copy] : updated) {
+    copy.nDisplayedIndex = row->nDisplayedIndex;  // the store's bookkeeping, not the step's
+    *row = copy;
+    changed.push_back(row);
+  }
+  if (!changed.empty()) AppOrderBook::MarkUpdated(kind, changed);
   for (OrderBookDetails* row : removed) AppOrderBook::RemoveOrder(kind, row);
 }
 

@@ -66,6 +66,8 @@ ScenarioHost::ScenarioHost(EventWriter& events, Options options)
       m_pending(std::make_unique<View>()), m_gtd(std::make_unique<View>()) {
   g_mainThread = std::this_thread::get_id();
   ResetHostGlobals();
+  // Order steps name the records they change, so the views follow the store's journal.
+  for (BookKind kind : {BookKind::Pending, BookKind::GTD}) AppOrderBook::SetChangeJournal(kind, true);
   m_dataFolder = MakeDataFolder();
   OrvStorageEnvironment::CustomAppPath = m_dataFolder.string();
   regGeneralXMLSettings.SetPath(m_dataFolder / "GeneralSettings.xml");
@@ -91,6 +93,7 @@ ScenarioHost::~ScenarioHost() {
   RemoveObservers();
   m_senders.reset();
   ResetHostGlobals();
+  for (BookKind kind : {BookKind::Pending, BookKind::GTD}) AppOrderBook::SetChangeJournal(kind, false);
   InstallContractMaster(nullptr);
   if (!m_dataFolder.empty()) {
     std::error_code ec;

@@ -39,6 +39,7 @@ void OrderBookGrid::SetStatusbarValues(std::int32_t token, const std::string& sy
 
 void OrderBookGrid::AssignOrderDataSourceByOrderStatus() {
   m_RowVector = AppOrderBook::Book(Variant().eBook).vctDisplayed;
+  m_rowTracker.Forget();
 }
 
 int OrderBookGrid::OnCreate() {

@@ -5,6 +5,7 @@
 #include "host/OrvGridCtrl.h"
 #include "host/platform/FilterMenuTracker.h"
 #include "host/records/OrderBookDetails.h"
+#include "view/RowListTracker.h"
 #include "view/SelectionIndex.h"
 #include "view/ViewVariant.h"
 
@@ -30,6 +31,8 @@ class OrderBookGrid : public OrvGridCtrl {
 
   // The grid's own row list: grid row r shows element n - 1 - r (the store's newest row on top).
   const std::vector<OrderBookDetails*>& RowVector() const { return m_RowVector; }
+  // How many refreshes followed the store's change journal instead of rebuilding from scratch.
+  std::uint64_t PatchedRefreshes() const { return m_rowTracker.PatchedRefreshes(); }
   // The record shown in grid row `row`, or null when the row does not exist.
   OrderBookDetails* RecordAtRow(int row) const {
     const auto n = static_cast<long long>(m_RowVector.size());
@@ -213,6 +216,7 @@ class OrderBookGrid : public OrvGridCtrl {
 
   orv::platform::FilterColumnInfo m_FilterColumnInfo;
   SelectionIndex m_selectionIndex;
+  RowListTracker m_rowTracker;
   int m_nFindDialogRequests = 0;
   std::vector<std::uint64_t> m_seenPairs;  // scratch of the selection-memory rebuild
 

@@ -11,6 +11,7 @@
 #include "view/ColumnCatalogue.h"
 #include "view/OrderBookWnd.h"
 #include "view/RowFilter.h"
+#include "view/RowListTracker.h"
 
 #include <algorithm>
 #include <strings.h>
@@ -29,6 +30,44 @@ bool SavedFiltersOn(const VariantDescription& variant) {
   const auto& block = variant.eVariant == ViewVariant::Pending ? regGeneralXMLSettings.objPendingFilter
                                                                : regGeneralXMLSettings.objGTDFilter;
   return block.bSaveFilter;
+}
+
+// Copies the pointers, then one order-keeping remove pass in place. With kTrack each kept row's
+// displayed index goes to `sources`.
+template <bool kTrack>
+void FilterRows(std::vector<OrderBookDetails*>& rows, const std::vector<OrderBookDetails*>& displayed,
+                const RowFilter& filter, SelectionIndex* memory, std::vector<std::uint32_t>* sources) {
+  rows = displayed;
+  const std::size_t n = rows.size();
+  if (!filter.IsActive() && !filter.DropsContractless() && !memory) {  // nothing to remove or find
+    if constexpr (kTrack) {
+      sources->resize(n);
+      for (std::size_t i = 0; i < n; ++i) (*sources)[i] = static_cast<std::uint32_t>(i);
+    }
+    return;
+  }
+  if constexpr (kTrack) sources->resize(n);
+  OrderBookDetails** data = rows.data();
+  std::size_t kept = 0;
+  constexpr std::size_t kAhead = 16;
+  for (std::size_t i = 0; i < n; ++i) {
+    if (i + kAhead < n) {
+      // Every record is a cache miss once the store has been sorted; ask for the two lines the
+      // refresh reads before they are needed.
+      const OrderBookDetails* next = data[i + kAhead];
+      if (next) {
+        __builtin_prefetch(&next->eOrderLeg);
+        __builtin_prefetch(&next->Order_Type);
+      }
+    }
+    OrderBookDetails* record = data[i];
+    if (!filter.Keeps(record)) continue;
+    if (memory) memory->Offer(*record, static_cast<std::int64_t>(kept));
+    if constexpr (kTrack) (*sources)[kept] = static_cast<std::uint32_t>(i);
+    data[kept++] = record;
+  }
+  rows.resize(kept);
+  if constexpr (kTrack) sources->resize(kept);
 }
 
 }  // namespace
@@ -73,6 +112,7 @@ void OrderBookGrid::FillVirutalRows() {
   try {
     OrderBookRefs book = AppOrderBook::Book(Variant().eBook);
     m_RowVector = book.vctDisplayed;
+    m_rowTracker.Forget();
     if (bGridCreated) {
       if (m_pWnd) m_pWnd->bClosedByEscape = false;
     } else {
@@ -149,35 +189,21 @@ bool OrderBookGrid::SelectionCoversAllRows() const {
 }
 
 void OrderBookGrid::RebuildRowVector(const std::vector<LastSelectedOrderData_map>& remembered, bool bUseMemory) {
-  const std::vector<OrderBookDetails*>& displayed = AppOrderBook::Book(Variant().eBook).vctDisplayed;
+  const BookKind kind = Variant().eBook;
   const RowFilter filter(Filters(), Variant());
-  const bool dropContractless = Variant().bAlwaysDropContractless;
+  const RowListTracker::Source source{AppOrderBook::ChangeLog(kind), AppOrderBook::Book(kind).vctDisplayed,
+                                      FilterRevision(), AppGlobal::bGeneralSettings_24HrTimeFormat != 0};
   if (bUseMemory) m_selectionIndex.Build(remembered);
-
-  // Copy the pointers, then one order-keeping remove pass in place.
-  m_RowVector = displayed;
-  if (!filter.IsActive() && !dropContractless && !bUseMemory) return;  // nothing to remove or find
-  OrderBookDetails** rows = m_RowVector.data();
-  std::int64_t kept = 0;
-  const std::size_t n = m_RowVector.size();
-  constexpr std::size_t kAhead = 16;
-  for (std::size_t i = 0; i < n; ++i) {
-    if (i + kAhead < n) {
-      // Every record is a cache miss once the store has been sorted; ask for the two lines the
-      // refresh reads before they are needed.
-      const OrderBookDetails* next = rows[i + kAhead];
-      if (next) {
-        __builtin_prefetch(&next->eOrderLeg);
-        __builtin_prefetch(&next->Order_Type);
-      }
-    }
-    OrderBookDetails* record = rows[i];
-    if (dropContractless && (!record || !record->pContract)) continue;
-    if (!filter.Accept(record)) continue;
-    if (bUseMemory) m_selectionIndex.Offer(*record, kept);
-    rows[kept++] = record;
+  if (m_rowTracker.Update(m_RowVector, source, filter)) {
+    if (bUseMemory) m_rowTracker.OfferRows(m_RowVector, m_selectionIndex);
+    return;
   }
-  m_RowVector.resize(static_cast<std::size_t>(kept));
+  SelectionIndex* memory = bUseMemory ? &m_selectionIndex : nullptr;
+  if (m_rowTracker.Tracking(source))
+    FilterRows<true>(m_RowVector, source.displayed, filter, memory, &m_rowTracker.SourcesForRebuild());
+  else
+    FilterRows<false>(m_RowVector, source.displayed, filter, memory, nullptr);
+  m_rowTracker.Rebuilt(source, m_RowVector.size());
 }
 
 void OrderBookGrid::Tick() {

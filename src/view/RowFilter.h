@@ -18,9 +18,15 @@ class __attribute__((visibility("hidden"))) RowFilter final {
 
   // True when at least one filter does not select all values.
   bool IsActive() const { return !m_columns.empty(); }
+  bool DropsContractless() const { return m_variant.bAlwaysDropContractless; }
   // The refresh predicate: false when any active filter rejects the record. With any active filter
   // the Pending view also drops rows without a contract (the GTD view never has them).
   bool Accept(OrderBookDetails* record) const;
+  // The whole verdict of a rebuild on one record: the GTD view's contract rule, then Accept.
+  bool Keeps(OrderBookDetails* record) const {
+    if (DropsContractless() && (!record || !record->pContract)) return false;
+    return Accept(record);
+  }
 
  private:
   enum class Kind { Status, DateTime, Integer, PlainInteger, Text, PlainText };

@@ -35,16 +35,6 @@ void SelectionIndex::Build(const std::vector<LastSelectedOrderData_map>& entries
   }
 }
 
-void SelectionIndex::OfferLinear(const OrderBookDetails& record, std::int64_t position) {
-  const auto& entries = *m_entries;
-  const bool spread = record.eOrderLeg == eSpreadLeg;
-  for (std::size_t i = 0; i < m_count; ++i) {
-    if (entries[i].RefNo != record.RefNo || m_positions[i] >= 0) continue;
-    if (spread && entries[i].bLegRow != record.IsLegRow()) continue;
-    m_positions[i] = position;
-  }
-}
-
 void SelectionIndex::Claim(std::uint64_t key, std::int64_t position) {
   for (std::uint64_t slot = Mix(key) & m_mask;; slot = (slot + 1) & m_mask) {
     if (m_keys[slot] == 0) return;
@@ -56,13 +46,43 @@ void SelectionIndex::Claim(std::uint64_t key, std::int64_t position) {
   }
 }
 
-void SelectionIndex::OfferHashed(const OrderBookDetails& record, std::int64_t position) {
-  if (record.eOrderLeg == eSpreadLeg) {
-    Claim(Key(record.RefNo, record.IsLegRow()), position);
+void SelectionIndex::OfferRowKey(std::uint64_t rowKey, std::int64_t position) {
+  if (m_count == 0 || rowKey == 0) return;
+  const std::uint64_t packed = rowKey - 1;
+  const auto refNo = static_cast<std::uint32_t>(packed >> 2);
+  const bool spread = (packed & 2) != 0, legRow = (packed & 1) != 0;
+  if (m_count <= kLinearLimit) {
+    const auto& entries = *m_entries;
+    for (std::size_t i = 0; i < m_count; ++i) {
+      if (entries[i].RefNo != refNo || m_positions[i] >= 0) continue;
+      if (spread && entries[i].bLegRow != legRow) continue;
+      m_positions[i] = position;
+    }
+  } else if (spread) {
+    Claim(Key(refNo, legRow), position);
   } else {
-    // A plain order matches an entry with its RefNo whatever the entry's leg flag.
-    Claim(Key(record.RefNo, false), position);
-    Claim(Key(record.RefNo, true), position);
+    Claim(Key(refNo, false), position);
+    Claim(Key(refNo, true), position);
+  }
+}
+
+void SelectionIndex::OfferRowKeys(const std::uint64_t* keys, std::size_t count) {
+  if (m_count > kLinearLimit) {
+    for (std::size_t i = 0; i < count; ++i) OfferRowKey(keys[i], static_cast<std::int64_t>(i));
+    return;
+  }
+  // A few entries: each is one scan for the first row with either key that can match it (a plain
+  // order's, or the spread row's with the entry's leg flag), which stops at the find.
+  const auto& entries = *m_entries;
+  for (std::size_t e = 0; e < m_count; ++e) {
+    const std::uint64_t refNo = entries[e].RefNo;
+    const std::uint64_t plain = (refNo << 2) + 1, spread = (refNo << 2 | 2 | entries[e].bLegRow) + 1;
+    for (std::size_t i = 0; i < count; ++i) {
+      if (keys[i] == plain || keys[i] == spread) {
+        m_positions[e] = static_cast<std::int64_t>(i);
+        break;
+      }
+    }
   }
 }
 

@@ -17,10 +17,20 @@ class SelectionIndex final {
 
   // Offers the record kept at `position` of the new row list; first offers win.
   void Offer(const OrderBookDetails& record, std::int64_t position) {
-    if (m_count == 0) return;
-    if (m_count <= kLinearLimit) OfferLinear(record, position);
-    else OfferHashed(record, position);
+    if (m_count != 0) OfferRowKey(RowKey(&record), position);
   }
+
+  // What Offer reads of a record, packed so a list of rows can be matched without reading records
+  // again: 0 for a null row.
+  static std::uint64_t RowKey(const OrderBookDetails* record) {
+    if (!record) return 0;
+    const bool spread = record->eOrderLeg == eSpreadLeg;
+    return (std::uint64_t{record->RefNo} << 2 | std::uint64_t{spread} << 1 | (spread && record->IsLegRow())) + 1;
+  }
+  // Offer by a RowKey; a null row's key matches nothing.
+  void OfferRowKey(std::uint64_t rowKey, std::int64_t position);
+  // Offers a whole row list by its keys, row i at position i.
+  void OfferRowKeys(const std::uint64_t* keys, std::size_t count);
 
   // Position found for entry `i`, or -1.
   std::int64_t PositionOf(std::size_t i) const { return m_positions[i]; }
@@ -30,8 +40,6 @@ class SelectionIndex final {
   static constexpr std::size_t kLinearLimit = 8;
   static std::uint64_t Key(std::uint32_t refNo, bool legRow) { return (std::uint64_t{refNo} << 1 | legRow) + 1; }
 
-  void OfferLinear(const OrderBookDetails& record, std::int64_t position);
-  void OfferHashed(const OrderBookDetails& record, std::int64_t position);
   void Claim(std::uint64_t key, std::int64_t position);
 
   const std::vector<LastSelectedOrderData_map>* m_entries = nullptr;

@@ -101,6 +101,54 @@ TEST_F(AppOrderBookTest, stable_sort_holds_for_a_large_book_sorted_in_parallel) 
   }
 }
 
+TEST_F(AppOrderBookTest, the_change_journal_keeps_indexes_and_says_what_it_cannot_describe) {
+  DisplayedChangeLog& journal = AppOrderBook::ChangeLog(BookKind::Pending);
+  std::vector<OrderBookDetails*> r;
+  for (std::uint32_t i = 1; i <= 4; ++i) r.push_back(AppOrderBook::AddOrder(BookKind::Pending, Order(i, "BUY", 50 - i)));
+  EXPECT_EQ(r[3]->nDisplayedIndex, OrderBookDetails::kNotDisplayed) << "off: the store keeps no indexes";
+  AppOrderBook::SetChangeJournal(BookKind::Pending, true);
+  const std::uint64_t generation = journal.Generation(), start = journal.End();
+  EXPECT_EQ(r[3]->nDisplayedIndex, 3u);
+
+  AppOrderBook::MarkUpdated(BookKind::Pending, r[2]);
+  AppOrderBook::RemoveOrder(BookKind::Pending, r[1]);
+  OrderBookDetails* added = AppOrderBook::AddOrder(BookKind::Pending, Order(5, "SELL", 1));
+  std::span<const DisplayedChange> changes;
+  ASSERT_TRUE(journal.Since(generation, start, changes));
+  ASSERT_EQ(changes.size(), 2u) << "appended rows need no entry";
+  EXPECT_EQ(changes[0].pRecord, r[2]);
+  EXPECT_EQ(changes[1].pRecord, nullptr);
+  EXPECT_EQ(changes[1].nRemovedAt, 1u);
+  EXPECT_EQ(r[1]->nDisplayedIndex, OrderBookDetails::kNotDisplayed);
+  EXPECT_EQ(r[2]->nDisplayedIndex, 1u) << "rows behind a removal move up";
+  EXPECT_EQ(r[3]->nDisplayedIndex, 2u);
+  EXPECT_EQ(added->nDisplayedIndex, 3u);
+
+  journal.Trim(start + 1);
+  EXPECT_FALSE(journal.Since(generation, start, changes)) << "a reader behind the trim rebuilds";
+  ASSERT_TRUE(journal.Since(generation, start + 1, changes));
+  EXPECT_EQ(changes.size(), 1u);
+
+  // Reordering and unnamed changes start a new generation.
+  AppOrderBook::SetSortKeyExtractor(BookKind::Pending, {});
+  AppOrderBook::SetColumnComparer(BookKind::Pending, [](const OrderBookDetails& a, const OrderBookDetails& b, int) {
+    return a.Price < b.Price ? -1 : a.Price > b.Price ? 1 : 0;
+  });
+  AppOrderBook::MultiColSortData({{0, true}});
+  EXPECT_NE(journal.Generation(), generation);
+  for (std::size_t i = 0; i < AppOrderBook::vctDisplayedOrderBook.size(); ++i)
+    EXPECT_EQ(AppOrderBook::vctDisplayedOrderBook[i]->nDisplayedIndex, i) << "renumbered in the new order";
+  EXPECT_NE(AppOrderBook::vctDisplayedOrderBook.back(), added) << "the sort moved the rows";
+  const std::uint64_t sorted = journal.Generation();
+  AppOrderBook::MarkUpdated(BookKind::Pending);
+  EXPECT_NE(journal.Generation(), sorted);
+
+  // Nobody reading: the journal stops growing and starts over.
+  const std::uint64_t unread = journal.Generation(), from = journal.End();
+  for (std::size_t i = 0; i <= DisplayedChangeLog::kCapacity; ++i) AppOrderBook::MarkUpdated(BookKind::Pending, added);
+  EXPECT_FALSE(journal.Since(unread, from, changes));
+}
+
 TEST_F(AppOrderBookTest, contract_entries_keep_their_address_when_replaced) {
   CScriptDesc master;
   ScriptDesc d;

@@ -12,6 +12,7 @@
 inline void ResetHostForTest() {
   AppGlobal::ResetForTests();
   AppOrderBook::Clear();
+  for (BookKind kind : {BookKind::Pending, BookKind::GTD}) AppOrderBook::SetChangeJournal(kind, false);
   AppIOB::Clear();
   regGeneralXMLSettings.ResetToDefaults();
   GlobalFunctions::ResetForTests();

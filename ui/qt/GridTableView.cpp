@@ -176,12 +176,14 @@ void GridTableView::MirrorSelection() {
 void GridTableView::MirrorScroll() {
   Mirroring guard(*this);
   // The scroll range follows the row count only at Qt's next layout; bring it up to date first
-  // when the count changed since.
-  if (m_scrollRangeRows != m_model->rowCount()) {
+  // when the count changed since and the top row lies beyond the old range (a layout asks every
+  // header for its size, so it is not done on every refresh).
+  const int top = m_grid.GetTopVisibleRow();
+  if (m_scrollRangeRows != m_model->rowCount() && top > verticalScrollBar()->maximum()) {
     updateGeometries();
     m_scrollRangeRows = m_model->rowCount();
   }
-  verticalScrollBar()->setValue(m_grid.GetTopVisibleRow());
+  verticalScrollBar()->setValue(top);
   const double scale = m_grid.GetScale() > 0 ? m_grid.GetScale() : 1.0;
   horizontalScrollBar()->setValue(
       static_cast<int>(std::lround(m_grid.GetScrollPos(pf::GridCtrlModel::SB_HORZ) * scale)));

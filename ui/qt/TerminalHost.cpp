@@ -57,6 +57,7 @@ TerminalHost::~TerminalHost() {
   AppGlobal::SetLogWriter(nullptr);
   AppGlobal::g_pObjLoginResponse = nullptr;
   AppOrderBook::Clear();
+  for (BookKind kind : {BookKind::Pending, BookKind::GTD}) AppOrderBook::SetChangeJournal(kind, false);
   InstallContractMaster(nullptr);
 }
 
@@ -117,6 +118,8 @@ void TerminalHost::Start() {
   gtd.seed = m_options.seed + 1;
   gtd.spreadShare = 0.0;
   orv::demo::GenerateOrders(gtd, m_master);
+  // The exchange names every record it changes, so the grids re-check only those.
+  for (BookKind kind : {BookKind::Pending, BookKind::GTD}) AppOrderBook::SetChangeJournal(kind, true);
   m_generationSeconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
 
   m_pending = std::make_unique<OrvPendingOrdersWnd>();

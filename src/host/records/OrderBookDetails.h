@@ -109,6 +109,11 @@ struct OrderBookDetails {
   orv::platform::OleDateTime dtOrderInitiateTime;
   TimeTextPair Order_Initiate_Time;
 
+  // Kept by the store while its change journal is on: the record's index in the displayed
+  // vector, so that a view can place a changed record without searching for it.
+  std::uint32_t nDisplayedIndex = kNotDisplayed;
+  static constexpr std::uint32_t kNotDisplayed = 0xFFFFFFFFu;
+
   bool IsLegRow() const { return std::strstr(Order_Status, "Leg") != nullptr; }
 };
 

@@ -1,0 +1,76 @@
+#pragma once
+// Keeps a grid's row list in step with the store between rebuilds from scratch. With the store's
+// change journal on, a refresh re-checks only the records the journal names and the rows appended
+// since, and patches the list in place of copying and filtering the whole book: the list comes out
+// exactly as a rebuild from scratch would make it. For that it remembers each row's index in the
+// displayed vector (to place a record that starts passing the filters) and, once the selection
+// memory asks, each row's match key.
+#include "host/DisplayedChangeLog.h"
+#include "host/records/OrderBookDetails.h"
+#include "view/RowFilter.h"
+#include "view/SelectionIndex.h"
+
+#include <cstdint>
+#include <vector>
+
+class RowListTracker final {
+ public:
+  // What the rows were, or are to be, filtered from and with.
+  struct Source {
+    DisplayedChangeLog& journal;
+    const std::vector<OrderBookDetails*>& displayed;
+    std::uint64_t filterRevision;
+    bool b24HrTime;  // the time cells' format, which a filter on a time text depends on
+  };
+
+  // Brings `rows` up to date from the journal. False when it cannot (journal off, another
+  // generation, other filters, a request the journal does not explain, too much to patch): the
+  // caller then rebuilds from scratch, whatever this left in `rows`.
+  bool Update(std::vector<OrderBookDetails*>& rows, const Source& source, const RowFilter& filter);
+
+  // A rebuild from scratch fills this (one entry per kept row: its displayed index) when
+  // Tracking(source) says so, then calls Rebuilt.
+  bool Tracking(const Source& source) const { return source.journal.Enabled(); }
+  std::vector<std::uint32_t>& SourcesForRebuild();
+  void Rebuilt(const Source& source, std::size_t rowCount);
+  // The rows were replaced by other means.
+  void Forget() { m_bValid = false; }
+
+  // Offers every row to the selection index by its match key (read from the records once, then
+  // kept up to date).
+  void OfferRows(const std::vector<OrderBookDetails*>& rows, SelectionIndex& index);
+
+  // Refreshes that patched the list instead of rebuilding it.
+  std::uint64_t PatchedRefreshes() const { return m_patchedRefreshes; }
+
+  // Removals patched one by one before a rebuild from scratch is cheaper.
+  static constexpr std::size_t kMaxRemovals = 64;
+
+  // One change of the list: a record to add before `row`, or the row to drop.
+  struct Patch {
+    std::size_t row;        // add before / drop this row of the current list
+    bool bDrop;
+    std::uint32_t source;   // an add: its displayed index
+  };
+
+ private:
+  void RemoveSource(std::uint32_t index, std::vector<OrderBookDetails*>& rows);
+  void ApplyPatches(std::vector<OrderBookDetails*>& rows, const std::vector<OrderBookDetails*>& displayed);
+  void Append(std::vector<OrderBookDetails*>& rows, OrderBookDetails* record, std::uint32_t source);
+
+  bool m_bValid = false;
+  std::uint64_t m_generation = 0;
+  std::uint64_t m_sequence = 0;
+  std::uint64_t m_filterRevision = 0;
+  bool m_b24HrTime = false;
+  std::size_t m_knownSize = 0;          // displayed rows the list accounts for
+  std::vector<std::uint32_t> m_sources;  // per row, ascending
+  std::vector<std::uint64_t> m_keys;     // per row while m_bKeys
+  bool m_bKeys = false;
+  std::uint64_t m_patchedRefreshes = 0;
+
+  std::vector<Patch> m_patches;  // scratch
+  std::vector<OrderBookDetails*> m_newRows;
+  std::vector<std::uint32_t> m_newSources;
+  std::vector<std::uint64_t> m_newKeys;
+};

@@ -1,0 +1,165 @@
+// With the store's change journal on, a refresh patches the row list from the changes alone. It
+// must always come out as a rebuild from scratch would make it, whatever the host does between
+// ticks.
+#include "support/ViewHarness.h"
+#include "host/OrvEnumsMethods.h"
+#include "view/ColumnCatalogue.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+namespace {
+
+class JournalRefresh : public ::testing::Test {
+ protected:
+  JournalRefresh() {
+    for (BookKind kind : {BookKind::Pending, BookKind::GTD}) AppOrderBook::SetChangeJournal(kind, true);
+    AppGlobal::g_bLastOrderSelection = 1;
+  }
+
+  // What a rebuild from scratch keeps: the GTD contract rule, then the grid's own predicate.
+  static std::vector<OrderBookDetails*> Expected(OrderBookGrid& grid, BookKind kind) {
+    std::vector<OrderBookDetails*> out;
+    for (OrderBookDetails* r : AppOrderBook::Book(kind).vctDisplayed) {
+      if (kind == BookKind::GTD && (!r || !r->pContract)) continue;
+      if (grid.CheckRecordAddForFilter(r)) out.push_back(r);
+    }
+    return out;
+  }
+
+  static void SetStatus(OrderBookDetails& r, OrderStatusIdentifier status) {
+    r.eOrderStatus = status;
+    CopyText(r.Order_Status, OrvEnumsMethods::GetOrderStatus(status));
+  }
+
+  ViewHarness h;
+};
+
+TEST_F(JournalRefresh, random_host_traffic_gives_the_rows_a_full_rebuild_gives) {
+  std::mt19937 rng(20261206);
+  auto below = [&](int n) { return static_cast<int>(rng() % static_cast<unsigned>(n)); };
+  const OrderStatusIdentifier statuses[] = {ePending, eUnConfirmed, eCancelled, eCompleted, eRejected};
+  std::uint32_t nextRef = 1;
+  auto add = [&](BookKind kind) {
+    const std::uint32_t ref = nextRef++;
+    const bool spread = below(10) == 0;
+    const int rows = spread ? 3 : 1;
+    for (int leg = 0; leg < rows; ++leg) {
+      h.AddOrder(kind, ref, [&](OrderBookDetails& r) {
+        SetStatus(r, statuses[below(3) == 0 ? below(5) : below(2)]);
+        CopyText(r.B_S, below(2) ? "BUY" : "SELL");
+        if (below(3) == 0) r.lOurToken = ViewHarness::kReliance, r.pContract = h.Master().Find(ViewHarness::kReliance);
+        if (below(40) == 0) r.pContract = nullptr;
+        if (spread) {
+          r.eOrderLeg = eSpreadLeg;
+          CopyText(r.Order_Status, leg == 0 ? "Spread Pending" : "Spread Pending Leg");
+        }
+      });
+    }
+  };
+  for (int i = 0; i < 200; ++i) add(below(2) ? BookKind::Pending : BookKind::GTD);
+  OrderBookGrid* grids[] = {&h.Pending(), &h.Gtd()};
+  h.Run();
+
+  for (int round = 0; round < 300; ++round) {
+    for (BookKind kind : {BookKind::Pending, BookKind::GTD}) {
+      OrderBookGrid& grid = *grids[kind == BookKind::Pending ? 0 : 1];
+      std::vector<OrderBookDetails*>& displayed = AppOrderBook::Book(kind).vctDisplayed;
+      const int events = 1 + below(8);
+      for (int e = 0; e < events && !displayed.empty(); ++e) {
+        OrderBookDetails* some = displayed[static_cast<std::size_t>(below(static_cast<int>(displayed.size())))];
+        switch (below(20)) {
+          case 0: case 1: case 2: case 3: add(kind); break;
+          case 4: AppOrderBook::RemoveOrder(kind, some); break;
+          case 5:  // a change the host does not name
+            SetStatus(*some, statuses[below(5)]);
+            AppOrderBook::MarkUpdated(kind);
+            break;
+          case 6:
+            if (round % 10 == 0) AppOrderBook::Book(kind).IsSortData = 1, grid.ToggleSortColumn(COL_Price);
+            break;
+          case 7:
+            if (round % 7 == 0) {
+              grid.SetDefaultDemoFilter(COL_B_S, below(2) ? "BUY" : "SELL", below(4) == 0, true, false);
+              grid.FilterGridData();
+            }
+            break;
+          case 8:
+            if (round % 5 == 0) grid.SetCurSel({below(std::max(grid.GetVirtualRowCount(), 1)), 0}, 160, true);
+            break;
+          default:
+            SetStatus(*some, statuses[below(5)]);
+            if (below(4) == 0) some->pContract = nullptr;
+            else if (!some->pContract) some->pContract = h.Master().Find(some->lOurToken);
+            AppOrderBook::MarkUpdated(kind, some);
+        }
+      }
+    }
+    h.Run();
+    for (BookKind kind : {BookKind::Pending, BookKind::GTD}) {
+      OrderBookGrid& grid = *grids[kind == BookKind::Pending ? 0 : 1];
+      ASSERT_EQ(grid.RowVector(), Expected(grid, kind)) << "round " << round;
+      ASSERT_EQ(grid.GetVirtualRowCount(), static_cast<int>(grid.RowVector().size()));
+      const auto& remembered = AppOrderBook::Book(kind).LastSelected;
+      if (!remembered.empty() && grid.GetVirtualRowCount() > 0) {
+        const OrderBookDetails* current = grid.RecordAtRow(grid.GetCurSelItemID().m_nRow);
+        ASSERT_TRUE(current);
+        EXPECT_EQ(current->RefNo, remembered[0].RefNo) << "round " << round;
+      }
+    }
+  }
+  EXPECT_GT(h.Pending().PatchedRefreshes(), 100u) << "most refreshes follow the journal";
+  EXPECT_GT(h.Gtd().PatchedRefreshes(), 100u);
+}
+
+TEST_F(JournalRefresh, a_record_that_starts_passing_takes_its_place_and_unnamed_changes_still_show) {
+  std::vector<OrderBookDetails*> records;
+  for (std::uint32_t i = 1; i <= 5; ++i) records.push_back(h.AddOrder(BookKind::Pending, i));
+  SetStatus(*records[2], eCancelled);
+  auto& grid = h.Pending();
+  h.Run();
+  auto shown = [&] {
+    std::vector<std::uint32_t> out;
+    for (int r = 0; r < grid.GetVirtualRowCount(); ++r) out.push_back(grid.RecordAtRow(r)->RefNo);
+    return out;
+  };
+  ASSERT_EQ(shown(), (std::vector<std::uint32_t>{5, 4, 2, 1}));
+
+  SetStatus(*records[2], ePending);
+  SetStatus(*records[3], eCompleted);
+  AppOrderBook::MarkUpdated(BookKind::Pending, std::vector<OrderBookDetails*>{records[2], records[3], records[2]});
+  h.Run();
+  EXPECT_EQ(shown(), (std::vector<std::uint32_t>{5, 3, 2, 1}));
+  EXPECT_EQ(grid.PatchedRefreshes(), 1u);
+
+  // A host that edits in place and raises the flag itself is not in the journal: the grid sees
+  // a request with nothing to explain it and rebuilds from scratch.
+  SetStatus(*records[0], eCancelled);
+  AppOrderBook::IsUpdatePost = 1;
+  h.Run();
+  EXPECT_EQ(shown(), (std::vector<std::uint32_t>{5, 3, 2}));
+  EXPECT_EQ(grid.PatchedRefreshes(), 1u);
+}
+
+TEST_F(JournalRefresh, a_remembered_spread_leg_is_found_on_its_leg_row_after_a_patch) {
+  h.AddOrder(BookKind::Pending, 1);
+  auto spread = [](const char* status) {
+    return [status](OrderBookDetails& r) {
+      r.eOrderLeg = eSpreadLeg;
+      CopyText(r.Order_Status, status);
+    };
+  };
+  h.AddOrder(BookKind::Pending, 5, spread("Pending Spread"));
+  h.AddOrder(BookKind::Pending, 5, spread("Pending Spread Leg"));
+  auto& grid = h.Pending();
+  h.Run();
+  grid.SetCurSel({0, 0}, 160, true);  // the leg row
+  h.AddOrder(BookKind::Pending, 6);
+  h.Run();
+  EXPECT_EQ(grid.PatchedRefreshes(), 1u);
+  EXPECT_EQ(grid.GetCurSelItemID().m_nRow, 1);
+  EXPECT_TRUE(grid.RecordAtRow(1)->IsLegRow());
+}
+
+}  // namespace
