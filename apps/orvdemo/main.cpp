@@ -1,8 +1,7 @@
 // Headless demo: builds a terminal's host around the order-book module, fills both books with a
 // seeded demo book, constructs both windows and prints what they are working with.
 #include "demo/BookSummary.h"
-#include "demo/ContractMasterGenerator.h"
-#include "demo/OrderBookGenerator.h"
+#include "demo/DemoBooks.h"
 #include "host/AppGlobal.h"
 #include "host/AppOrderBook.h"
 #include "host/ContractMaster.h"
@@ -99,22 +98,7 @@ int main(int argc, char** argv) {
 
   auto started = std::chrono::steady_clock::now();
   CScriptDesc master;
-  orv::demo::GenerateContracts(master, options.seed, 400);
-  InstallContractMaster(&master);
-
-  orv::demo::OrderBookSpec pending;
-  pending.orders = options.orders;
-  pending.seed = options.seed;
-  pending.kind = BookKind::Pending;
-  pending.spreadShare = 0.02;
-  pending.contractlessShare = 0.001;
-  orv::demo::GenerateOrders(pending, master);
-
-  orv::demo::OrderBookSpec gtd = pending;
-  gtd.orders = options.orders / 10;
-  gtd.kind = BookKind::GTD;
-  gtd.seed = options.seed + 1;
-  orv::demo::GenerateOrders(gtd, master);
+  orv::demo::GenerateDemoBooks(master, options.seed, options.orders);
   double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
 
   std::printf("orvbook headless demo: seed %u, %zu contracts, books generated in %.2f s\n", options.seed,

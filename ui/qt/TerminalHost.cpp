@@ -1,8 +1,7 @@
 #include "ui/qt/TerminalHost.h"
 
-#include "demo/ContractMasterGenerator.h"
+#include "demo/DemoBooks.h"
 #include "demo/DemoText.h"
-#include "demo/OrderBookGenerator.h"
 #include "host/AppGlobal.h"
 #include "host/AppOrderBook.h"
 #include "host/GeneralXmlSettings.h"
@@ -103,21 +102,7 @@ void TerminalHost::Start() {
   AppGlobal::bServerConnect = 1;
 
   const auto started = std::chrono::steady_clock::now();
-  orv::demo::GenerateContracts(m_master, m_options.seed, kContracts);
-  InstallContractMaster(&m_master);
-  orv::demo::OrderBookSpec pending;
-  pending.orders = m_options.orders;
-  pending.seed = m_options.seed;
-  pending.kind = BookKind::Pending;
-  pending.spreadShare = 0.02;
-  pending.contractlessShare = 0.001;
-  orv::demo::GenerateOrders(pending, m_master);
-  orv::demo::OrderBookSpec gtd = pending;
-  gtd.orders = m_options.orders / 10;
-  gtd.kind = BookKind::GTD;
-  gtd.seed = m_options.seed + 1;
-  gtd.spreadShare = 0.0;
-  orv::demo::GenerateOrders(gtd, m_master);
+  orv::demo::GenerateDemoBooks(m_master, m_options.seed, m_options.orders, kContracts);
   // The exchange names every record it changes, so the grids re-check only those.
   for (BookKind kind : {BookKind::Pending, BookKind::GTD}) AppOrderBook::SetChangeJournal(kind, true);
   m_generationSeconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
