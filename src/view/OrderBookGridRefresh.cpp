@@ -82,6 +82,8 @@ void OrderBookGrid::StartStopProcess(int bStart, unsigned nElapse) {
 }
 
 void OrderBookGrid::RefreshData() {
+  // Called after the view's own operations, which may have changed records without naming them.
+  m_rowTracker.Forget();
   StartStopProcess(0, 0);
   AppOrderBook::Book(Variant().eBook).IsUpdatePost = 1;
   StartStopProcess(1, 0);

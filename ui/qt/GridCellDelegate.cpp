@@ -24,8 +24,24 @@ void GridCellDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opti
   const QVariant& align = roles[2].data();
   const int flags = align.isValid() ? align.toInt() : int(Qt::AlignLeft | Qt::AlignVCenter);
   painter->setPen(colour);
-  const QRect text = option.rect.adjusted(kTextMargin, 0, -kTextMargin, 0);
-  painter->drawText(text, flags | Qt::TextSingleLine, roles[0].data().toString());
+  const QString value = roles[0].data().toString();
+  if (!value.isEmpty()) {
+    const QRect area = option.rect.adjusted(kTextMargin, 0, -kTextMargin, 0);
+    const QStaticText& shaped = Shaped(value, painter->font());
+    const QSizeF size = shaped.size();
+    qreal x = area.left();
+    if (flags & Qt::AlignRight) x = area.right() + 1 - size.width();
+    else if (flags & Qt::AlignHCenter) x = area.left() + (area.width() - size.width()) / 2;
+    const qreal y = area.top() + (area.height() - size.height()) / 2;
+    // Only a text wider than its cell needs the clip.
+    const bool clip = size.width() > area.width();
+    if (clip) {
+      painter->save();
+      painter->setClipRect(area, Qt::IntersectClip);
+    }
+    painter->drawStaticText(QPointF(x, y), shaped);
+    if (clip) painter->restore();
+  }
 
   if (option.state.testFlag(QStyle::State_HasFocus)) {
     QPen pen(option.palette.color(group, selected ? QPalette::HighlightedText : QPalette::Text));
@@ -34,6 +50,21 @@ void GridCellDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opti
     painter->setBrush(Qt::NoBrush);
     painter->drawRect(option.rect.adjusted(0, 0, -1, -1));
   }
+}
+
+const QStaticText& GridCellDelegate::Shaped(const QString& text, const QFont& font) const {
+  if (font != m_shapedFont || m_shaped.size() >= kShapedTextLimit) {
+    m_shaped.clear();
+    m_shapedFont = font;
+  }
+  auto it = m_shaped.find(text);
+  if (it == m_shaped.end()) {
+    QStaticText shaped(text);
+    shaped.setTextFormat(Qt::PlainText);
+    shaped.prepare(QTransform(), font);
+    it = m_shaped.insert(text, shaped);
+  }
+  return it.value();
 }
 
 QSize GridCellDelegate::sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const {

@@ -4,6 +4,9 @@
 // every part of every cell, which over two grids refreshed twenty times a second costs more than
 // the refresh itself.
 #include <QAbstractItemDelegate>
+#include <QFont>
+#include <QHash>
+#include <QStaticText>
 
 namespace orv::ui {
 
@@ -17,6 +20,16 @@ class GridCellDelegate final : public QAbstractItemDelegate {
 
   void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
   QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;
+
+  // Texts shaped once and kept: a grid shows the same few thousand texts (prices, symbols,
+  // statuses) over and over, and shaping a text is most of what drawing it costs.
+  static constexpr int kShapedTextLimit = 8192;
+
+ private:
+  const QStaticText& Shaped(const QString& text, const QFont& font) const;
+
+  mutable QHash<QString, QStaticText> m_shaped;
+  mutable QFont m_shapedFont;
 };
 
 }  // namespace orv::ui
