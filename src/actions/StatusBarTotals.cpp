@@ -41,12 +41,6 @@ struct SideTotals {
   double value = 0.0;
 };
 
-// A record's text field, never read past its capacity even when the host filled it to the brim.
-template <std::size_t N>
-std::string_view FieldText(const char (&field)[N]) {
-  return std::string_view(field, ::strnlen(field, N));
-}
-
 bool EqualsIgnoreCase(std::string_view text, std::string_view word) {
   return text.size() == word.size() && ::strncasecmp(text.data(), word.data(), word.size()) == 0;
 }
@@ -62,7 +56,7 @@ void AddRecord(const OrderBookDetails& record, SideTotals& buy, SideTotals& sell
     lotSize = record.pContract->lLotSize < 0 ? 1 : record.pContract->lLotSize;
     value *= record.pContract->dMultiplier;
   }
-  const std::string_view side = FieldText(record.B_S);
+  const std::string_view side = FieldView(record.B_S);
   SideTotals* totals = EqualsIgnoreCase(side, "BUY") ? &buy : EqualsIgnoreCase(side, "SELL") ? &sell : nullptr;
   if (totals == nullptr) return;
   totals->qty += record.Pending_Qty;
@@ -79,7 +73,7 @@ void ChooseValueFormat(std::int32_t token, char (&format)[sizeof(ScriptDesc::cPr
   const auto& contracts = OrvStorageGlobal::dctExchangeContractMappingByTokenNo;
   const auto it = contracts.find(token);
   if (it == contracts.end() || it->second == nullptr) return;
-  const std::string_view text = FieldText(it->second->cPriceFormat);
+  const std::string_view text = FieldView(it->second->cPriceFormat);
   std::memcpy(format, text.data(), text.size());
   format[text.size()] = '\0';
 }
@@ -113,7 +107,7 @@ void Write(OrderBookGrid& grid, std::int32_t token, const std::string& symbol, c
 
     OrderStatusIdentifier currentStatus = eCompleted;  // no current row: not pending
     bool currentPending = false;
-    if (current != nullptr && OrvEnumsMethods::GetOrderStatusByName(FieldText(current->Order_Status), currentStatus))
+    if (current != nullptr && OrvEnumsMethods::GetOrderStatusByName(FieldView(current->Order_Status), currentStatus))
       currentPending = IsPendingStatus(currentStatus);
 
     SideTotals buy, sell;

@@ -1,6 +1,7 @@
 #pragma once
 // Allocation-free writers for the record texts the demo generators fill: numbers and the
 // 12-hour / 24-hour time pair of one second of the day.
+#include "host/records/RecordText.h"
 #include "host/records/OrderBookDetails.h"
 
 #include <charconv>
@@ -10,11 +11,7 @@
 
 namespace orv::demo {
 
-// A record or contract text field as a view, safe also when the field is full to the last byte.
-template <std::size_t N>
-inline std::string_view FieldView(const char (&field)[N]) {
-  return {field, ::strnlen(field, N)};
-}
+using ::FieldView;
 
 template <std::size_t N>
 inline void WriteNumber(char (&field)[N], std::int64_t value) {

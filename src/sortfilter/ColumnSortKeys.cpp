@@ -54,11 +54,6 @@ TimeTextPair OrderBookDetails::* TimeField(int column) {
   }
 }
 
-template <std::size_t N>
-std::string_view Field(const char (&field)[N]) {
-  return std::string_view(field, ::strnlen(field, N));
-}
-
 void ExtractNumbers(std::span<OrderBookDetails* const> rows, int column, const VariantDescription& variant,
                     bool parallel, SortKeyColumn& keys) {
   keys.Reset(SortKeyColumn::Kind::Number, rows.size());
@@ -95,7 +90,7 @@ void ExtractTexts(std::span<OrderBookDetails* const> rows, int column, const Var
     const bool hours24 = AppGlobal::bGeneralSettings_24HrTimeFormat != 0;
     ForEachSlice(rows.size(), parallel, [&](std::size_t begin, std::size_t end) {
       for (std::size_t i = begin; i < end; ++i)
-        if (rows[i]) keys.SetText(i, hours24 ? Field((rows[i]->*field).c24Hr) : Field((rows[i]->*field).c12Hr));
+        if (rows[i]) keys.SetText(i, hours24 ? FieldView((rows[i]->*field).c24Hr) : FieldView((rows[i]->*field).c12Hr));
     });
     return;
   }

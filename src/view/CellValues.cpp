@@ -34,11 +34,6 @@ struct Cell {
   char format[sizeof(ScriptDesc::cPriceFormat) + 1] = {};
 };
 
-template <std::size_t N>
-std::string_view Field(const char (&field)[N]) {
-  return std::string_view(field, ::strnlen(field, N));
-}
-
 bool EqualsIgnoreCase(std::string_view a, std::string_view b) {
   if (a.size() != b.size()) return false;
   for (std::size_t i = 0; i < a.size(); ++i) {
@@ -50,7 +45,7 @@ bool EqualsIgnoreCase(std::string_view a, std::string_view b) {
 
 // The one BSE segment whose orders never show an algorithm id.
 bool HidesAlgoId(const ScriptDesc* contract) {
-  return contract && contract->nSegment == 6 && EqualsIgnoreCase(Field(contract->cExchangeName), "BSE");
+  return contract && contract->nSegment == 6 && EqualsIgnoreCase(FieldView(contract->cExchangeName), "BSE");
 }
 
 void SetInteger(Cell& c, long long v) {
@@ -86,14 +81,14 @@ void SetLots(Cell& c, std::int32_t quantity, const ScriptDesc* contract) {
 }
 
 std::string_view TimeText(const TimeTextPair& pair) {
-  return AppGlobal::bGeneralSettings_24HrTimeFormat ? Field(pair.c24Hr) : Field(pair.c12Hr);
+  return AppGlobal::bGeneralSettings_24HrTimeFormat ? FieldView(pair.c24Hr) : FieldView(pair.c12Hr);
 }
 
 // First-time fills: done once per record, so the grid's later paints touch the record only.
 void FillClientName(OrderBookDetails& r) {
-  if (r.Client_Name[0] != '\0' || !EqualsIgnoreCase(Field(r.Pro_Client), "CLI")) return;
+  if (r.Client_Name[0] != '\0' || !EqualsIgnoreCase(FieldView(r.Pro_Client), "CLI")) return;
   // An empty answer leaves the field empty, so the next display asks again.
-  const std::string name = RCGlobal::GetInvestorClientName(Field(r.Client), Field(r.OrvelClientId));
+  const std::string name = RCGlobal::GetInvestorClientName(FieldView(r.Client), FieldView(r.OrvelClientId));
   CopyText(r.Client_Name, name);
 }
 
@@ -118,51 +113,51 @@ Cell Resolve(OrderBookDetails& r, int column, const VariantDescription& variant,
   if (!FindColumn(column, variant)) return c;
   const ScriptDesc* k = r.pContract;
   switch (static_cast<ColumnId>(column)) {
-    case COL_OrvelClientId: SetText(c, Field(r.OrvelClientId)); break;
+    case COL_OrvelClientId: SetText(c, FieldView(r.OrvelClientId)); break;
     case COL_RefNo: SetInteger(c, r.RefNo); break;
-    case COL_ExchCode: SetContractText(c, k, [](const ScriptDesc& s) { return Field(s.cExchangeName); }); break;
-    case COL_Order_Status: SetText(c, Field(r.Order_Status)); break;
-    case COL_MemberID: SetText(c, Field(r.MemberID)); break;
-    case COL_TraderID: SetText(c, Field(r.TraderID)); break;
-    case COL_Mkt_Seg: SetContractText(c, k, [](const ScriptDesc& s) { return Field(s.Mkt_Seg); }); break;
-    case COL_Inst_Name: SetContractText(c, k, [](const ScriptDesc& s) { return Field(s.Inst_Name); }); break;
-    case COL_Code: SetContractText(c, k, [](const ScriptDesc& s) { return Field(s.Code); }); break;
+    case COL_ExchCode: SetContractText(c, k, [](const ScriptDesc& s) { return FieldView(s.cExchangeName); }); break;
+    case COL_Order_Status: SetText(c, FieldView(r.Order_Status)); break;
+    case COL_MemberID: SetText(c, FieldView(r.MemberID)); break;
+    case COL_TraderID: SetText(c, FieldView(r.TraderID)); break;
+    case COL_Mkt_Seg: SetContractText(c, k, [](const ScriptDesc& s) { return FieldView(s.Mkt_Seg); }); break;
+    case COL_Inst_Name: SetContractText(c, k, [](const ScriptDesc& s) { return FieldView(s.Inst_Name); }); break;
+    case COL_Code: SetContractText(c, k, [](const ScriptDesc& s) { return FieldView(s.Code); }); break;
     case COL_Symbol_ScriptID:
-      SetContractText(c, k, [](const ScriptDesc& s) { return Field(s.Symbol_ScriptID); });
+      SetContractText(c, k, [](const ScriptDesc& s) { return FieldView(s.Symbol_ScriptID); });
       break;
     case COL_Ser_Exp_Group:
       SetContractText(c, k, [](const ScriptDesc& s) {
-        const std::string_view segment = Field(s.Mkt_Seg);
-        return segment == "F" || segment == "O" ? Field(s.cExpiry) : Field(s.cSeries);
+        const std::string_view segment = FieldView(s.Mkt_Seg);
+        return segment == "F" || segment == "O" ? FieldView(s.cExpiry) : FieldView(s.cSeries);
       });
       break;
-    case COL_Strike: SetContractText(c, k, [](const ScriptDesc& s) { return Field(s.cStrike); }); break;
-    case COL_Option_Type: SetContractText(c, k, [](const ScriptDesc& s) { return Field(s.cOptionType); }); break;
-    case COL_Scrip_Name: SetContractText(c, k, [](const ScriptDesc& s) { return Field(s.cScripName); }); break;
-    case COL_Order_Type: SetText(c, Field(r.Order_Type)); break;
-    case COL_B_S: SetText(c, Field(r.B_S)); break;
+    case COL_Strike: SetContractText(c, k, [](const ScriptDesc& s) { return FieldView(s.cStrike); }); break;
+    case COL_Option_Type: SetContractText(c, k, [](const ScriptDesc& s) { return FieldView(s.cOptionType); }); break;
+    case COL_Scrip_Name: SetContractText(c, k, [](const ScriptDesc& s) { return FieldView(s.cScripName); }); break;
+    case COL_Order_Type: SetText(c, FieldView(r.Order_Type)); break;
+    case COL_B_S: SetText(c, FieldView(r.B_S)); break;
     case COL_Pending_Qty: SetInteger(c, r.Pending_Qty); break;
     case COL_Price: SetPrice(c, r.Price, k); break;
     case COL_Total_Qty: SetInteger(c, r.Total_Qty); break;
-    case COL_Pro_Client: SetText(c, Field(r.Pro_Client)); break;
-    case COL_Client: SetText(c, Field(r.Client)); break;
+    case COL_Pro_Client: SetText(c, FieldView(r.Pro_Client)); break;
+    case COL_Client: SetText(c, FieldView(r.Client)); break;
     case COL_Client_Name:
       if (fill) FillClientName(r);
-      SetText(c, Field(r.Client_Name));
+      SetText(c, FieldView(r.Client_Name));
       break;
-    case COL_ParticipantID: SetText(c, Field(r.ParticipantID)); break;
-    case COL_Misc: SetText(c, Field(r.Misc)); break;
-    case COL_ExchOrder_No: SetText(c, Field(r.ExchOrder_No)); break;
-    case COL_Status: SetText(c, Field(r.Status)); break;
+    case COL_ParticipantID: SetText(c, FieldView(r.ParticipantID)); break;
+    case COL_Misc: SetText(c, FieldView(r.Misc)); break;
+    case COL_ExchOrder_No: SetText(c, FieldView(r.ExchOrder_No)); break;
+    case COL_Status: SetText(c, FieldView(r.Status)); break;
     case COL_Disclose_Qty: SetInteger(c, r.Disclose_Qty); break;
-    case COL_Settlor: SetText(c, Field(r.Settlor)); break;
-    case COL_Validity: SetText(c, Field(r.Validity)); break;
-    case COL_TillDays_Dates: SetText(c, Field(r.TillDays_Dates)); break;
-    case COL_MF_AON: SetText(c, Field(r.MF_AON)); break;
+    case COL_Settlor: SetText(c, FieldView(r.Settlor)); break;
+    case COL_Validity: SetText(c, FieldView(r.Validity)); break;
+    case COL_TillDays_Dates: SetText(c, FieldView(r.TillDays_Dates)); break;
+    case COL_MF_AON: SetText(c, FieldView(r.MF_AON)); break;
     case COL_MF_Qty: SetInteger(c, r.MF_Qty); break;
     case COL_Trig_Price: SetPrice(c, r.Trig_Price, k); break;
-    case COL_CP_Brok_ID: SetText(c, Field(r.CP_Brok_ID)); break;
-    case COL_Auc_No: SetText(c, Field(r.Auc_No)); break;
+    case COL_CP_Brok_ID: SetText(c, FieldView(r.CP_Brok_ID)); break;
+    case COL_Auc_No: SetText(c, FieldView(r.Auc_No)); break;
     case COL_Last_Modified: SetText(c, TimeText(r.Last_Modified)); break;
     case COL_Traded_Qty: SetInteger(c, r.Traded_Qty); break;
     case COL_Avg_Price:
@@ -170,47 +165,47 @@ Cell Resolve(OrderBookDetails& r, int column, const VariantDescription& variant,
       SetPrice(c, r.Avg_Price, k);
       break;
     case COL_Reason: SetInteger(c, r.Reason); break;
-    case COL_Remarks: SetText(c, Field(r.Remarks)); break;
-    case COL_Part_Type: SetText(c, Field(r.Part_Type)); break;
+    case COL_Remarks: SetText(c, FieldView(r.Remarks)); break;
+    case COL_Part_Type: SetText(c, FieldView(r.Part_Type)); break;
     case COL_Prod_Type:
       if (fill) FillProductType(r);
-      SetText(c, Field(r.Prod_Type));
+      SetText(c, FieldView(r.Prod_Type));
       break;
     case COL_Server_Entry_Time: SetText(c, TimeText(r.Server_Entry_Time)); break;
-    case COL_AMO_OrderID: SetText(c, Field(r.AMO_OrderID)); break;
+    case COL_AMO_OrderID: SetText(c, FieldView(r.AMO_OrderID)); break;
     case COL_lOurToken: SetInteger(c, r.lOurToken); break;
     case COL_iOrvelCode: SetInteger(c, r.iOrvelCode); break;
-    case COL_Order_Style: SetText(c, Field(r.Order_Style)); break;
-    case COL_Strategy: SetText(c, Field(r.Strategy)); break;
+    case COL_Order_Style: SetText(c, FieldView(r.Order_Style)); break;
+    case COL_Strategy: SetText(c, FieldView(r.Strategy)); break;
     case COL_Total_Lot: SetLots(c, r.Total_Qty, k); break;
     case COL_Pending_Lot: SetLots(c, r.Pending_Qty, k); break;
     case COL_Traded_Lot: SetLots(c, r.Traded_Qty, k); break;
     case COL_ReqID: SetInteger(c, r.ReqID); break;
-    case COL_OrderNo: SetText(c, Field(r.OrderNo)); break;
-    case COL_COL_Order: SetText(c, Field(r.COL_Order)); break;
-    case COL_Exch_ClientId: SetText(c, Field(r.Exch_ClientId)); break;
-    case COL_Record_Type: SetText(c, Field(r.Record_Type)); break;
+    case COL_OrderNo: SetText(c, FieldView(r.OrderNo)); break;
+    case COL_COL_Order: SetText(c, FieldView(r.COL_Order)); break;
+    case COL_Exch_ClientId: SetText(c, FieldView(r.Exch_ClientId)); break;
+    case COL_Record_Type: SetText(c, FieldView(r.Record_Type)); break;
     case COL_Asset_Price: SetPrice(c, r.Asset_Price, k); break;
     case COL_IOM_RuleNo: SetInteger(c, r.IOM_RuleNo); break;
-    case COL_Pan_Number: SetText(c, Field(r.Pan_Number)); break;
+    case COL_Pan_Number: SetText(c, FieldView(r.Pan_Number)); break;
     case COL_Disclose_Lot: SetInteger(c, r.Disclose_Lot); break;
-    case COL_Error_Discriptions: SetText(c, Field(r.Error_Discriptions)); break;
+    case COL_Error_Discriptions: SetText(c, FieldView(r.Error_Discriptions)); break;
     case COL_Target_Price: SetPrice(c, r.Target_Price, k); break;
     case COL_SL_Price: SetPrice(c, r.SL_Price, k); break;
     case COL_BR_TrigPrice: SetPrice(c, r.BR_TrigPrice, k); break;
-    case COL_TransType: SetText(c, Field(r.TransType)); break;
+    case COL_TransType: SetText(c, FieldView(r.TransType)); break;
     case COL_AlgoID:
       if (HidesAlgoId(k)) {
         if (fill) r.AlgoID[0] = '\0';
         SetText(c, std::string_view());
       } else {
-        SetText(c, Field(r.AlgoID));
+        SetText(c, FieldView(r.AlgoID));
       }
       break;
-    case COL_Variant: SetText(c, Field(r.Variant)); break;
+    case COL_Variant: SetText(c, FieldView(r.Variant)); break;
     case COL_OrderLeg: SetText(c, OrvEnumsMethods::GetOrderLegByEnum(r.eOrderLeg)); break;
     case COL_NNFID: SetInteger(c, r.NNFID); break;
-    case COL_GTDOrderStatus: SetText(c, Field(r.GTDOrderStatus)); break;
+    case COL_GTDOrderStatus: SetText(c, FieldView(r.GTDOrderStatus)); break;
     case COL_GTDOrderNo:
       c.kind = Cell::Kind::Unsigned;
       c.unsignedValue = r.GTDOrderNo;

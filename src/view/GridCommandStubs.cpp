@@ -31,18 +31,6 @@ void OrderBookGrid::OnModify() {
   // TODO(modification): start modifying the selected orders.
 }
 
-void OrderBookGrid::OnCancel() {
-  // TODO(cancellation): cancel the selected orders.
-}
-
-void OrderBookGrid::OnCancelall() {
-  if (!Variant().bCancelAllAllowed) {
-    ShowRefusal(*this, "Cancellation is not allowed");
-    return;
-  }
-  // TODO(cancellation): cancel every pending order.
-}
-
 void OrderBookGrid::OnLinktoiob() {
   // TODO(launches): link the selected orders to the interactive order book.
 }

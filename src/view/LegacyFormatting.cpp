@@ -1,5 +1,7 @@
 #include "view/LegacyFormatting.h"
 
+#include "host/records/RecordText.h"
+
 #include "host/AppGlobal.h"
 #include "host/ContractMaster.h"
 #include "host/GlobalFunctions.h"
@@ -13,11 +15,6 @@
 #include <stdexcept>
 
 namespace {
-
-template <std::size_t N>
-std::string_view Field(const char (&field)[N]) {
-  return std::string_view(field, ::strnlen(field, N));
-}
 
 // Ends the caller's use of a shared record-cache table however the reading ends.
 class QueryScope final {
@@ -211,26 +208,26 @@ void LegacyFormatting::SetContractInfoFromlOurToken(CBCGPGridRow* row, long toke
   try {
     ScriptDesc contract;
     if (!AppGlobal::g_pScriptDesc->Lookup(static_cast<std::int32_t>(token), contract)) return;
-    SetCell(*row, COL_Symbol_ScriptID, Field(contract.Symbol_ScriptID));
-    SetCell(*row, COL_Code, Field(contract.Code));
+    SetCell(*row, COL_Symbol_ScriptID, FieldView(contract.Symbol_ScriptID));
+    SetCell(*row, COL_Code, FieldView(contract.Code));
     const long exchangeIndex = token / 100000000;
     if (exchangeIndex == kGenericExchangeIndex)
-      SetCell(*row, COL_ExchCode, Field(contract.cExchangeName));
+      SetCell(*row, COL_ExchCode, FieldView(contract.cExchangeName));
     else if (const char* exchange = ExchangeText(exchangeIndex))
       SetCell(*row, COL_ExchCode, exchange);
     const long segment = token / 1000000 % 100;
-    SetCell(*row, COL_Inst_Name, Field(contract.Inst_Name));
+    SetCell(*row, COL_Inst_Name, FieldView(contract.Inst_Name));
     if (segment == kCashSegment) {
-      SetCell(*row, COL_Ser_Exp_Group, Field(contract.cSeries));
+      SetCell(*row, COL_Ser_Exp_Group, FieldView(contract.cSeries));
       SetCell(*row, COL_Mkt_Seg, "E");
       return;
     }
-    const std::string_view marketSegment = Field(contract.Mkt_Seg);
+    const std::string_view marketSegment = FieldView(contract.Mkt_Seg);
     const bool derivative = marketSegment == "F" || marketSegment == "O";
-    SetCell(*row, COL_Ser_Exp_Group, derivative ? Field(contract.cExpiry) : Field(contract.cSeries));
+    SetCell(*row, COL_Ser_Exp_Group, derivative ? FieldView(contract.cExpiry) : FieldView(contract.cSeries));
     SetCell(*row, COL_Mkt_Seg, marketSegment);
-    SetCell(*row, COL_Strike, Field(contract.cStrike));
-    SetCell(*row, COL_Option_Type, Field(contract.cOptionType));
+    SetCell(*row, COL_Strike, FieldView(contract.cStrike));
+    SetCell(*row, COL_Option_Type, FieldView(contract.cOptionType));
   } catch (...) {
     Log("Exception in SetContractInfoFromlOurToken - PendingOrders");
   }

@@ -30,6 +30,11 @@ class OrderBookWnd : public CustomDockingControlBar {
 
   const VariantDescription& Variant() const { return *m_pVariant; }
 
+  // The market check of cancellation (mode 1, the store's cancellation list) and modification
+  // (mode 2): drops orders of shut markets from the cancellation list and tells the user which
+  // markets are shut. 1 to go on, 0 to stop; any other mode checks nothing.
+  int CheckMarketStatus(short nMode, bool bAllRows);
+
   // Writes one line through the bound log writer; nothing when the writer is missing.
   void WriteLog(const char* source, const std::string& text) const;
   // The exception line of an operation of this window's class (or of `className`).

@@ -26,6 +26,10 @@ constexpr VariantDescription kPending{
     "OrvPendingOrdersWnd::OnCreate(), AppGlobal::g_bLastOrderSelectionLowPerf - %d",
     8976,
     "Pending Orders Of All Scrips",
+    false,
+    true,
+    true,
+    false,
 };
 
 constexpr VariantDescription kGtd{
@@ -52,6 +56,10 @@ constexpr VariantDescription kGtd{
     "GTDOrderBookWnd::OnCreate(), AppGlobal::g_bLastOrderSelectionLowPerf - %d",
     8977,
     "GTD Order Book Of All Scrips",
+    true,
+    false,
+    false,
+    true,
 };
 
 }  // namespace

@@ -32,6 +32,10 @@ struct VariantDescription {
   std::string_view cCreationLogLine;
   unsigned nCancelMessage;          // 8976 / 8977
   std::string_view cStatusPaneTitle;// "Pending Orders Of All Scrips" / "GTD Order Book Of All Scrips"
+  bool bCancelsGttOnly;             // GTD collects only GTT rows; Pending refuses the command on one
+  bool bManualCheckHonoursAlgo;     // Pending lets g_bEnableManualAllowedForAlgo through the manual check
+  bool bChecksNonModStrategy;       // Pending skips orders of the strategies in map_NonModStrategy
+  bool bMarketWarningByTransactionCode; // GTD: iTransactionCode 5520 (not the first record) mutes the warning
 };
 
 const VariantDescription& DescriptionOf(ViewVariant variant);

@@ -193,3 +193,12 @@ TEST_F(GridView, hidden_columns_leave_the_model_and_row_count_changes_keep_the_m
 }
 
 }  // namespace
+
+namespace {
+
+TEST(GridText, host_texts_are_read_as_windows_1252) {
+  EXPECT_EQ(orv::ui::GridTableModel::FromGridText("\x91Nivra\x92 \x80" "5 caf\xe9"),
+            QString::fromUtf8("\u2018Nivra\u2019 \u20ac5 caf\u00e9"));
+}
+
+}  // namespace

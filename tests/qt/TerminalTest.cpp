@@ -154,6 +154,33 @@ TEST_F(Terminal, cancel_messages_send_the_listed_orders_to_the_exchange_which_co
   EXPECT_EQ(open->eOrderStatus, eCancelled);
 }
 
+TEST_F(Terminal, delete_on_a_selected_order_cancels_it_at_the_exchange_after_a_yes) {
+  orv::ui::TerminalHost host(app, options);
+  host.Start();
+  app.Loop().advance(60);
+  OrderBookGrid& grid = *host.Pending().GetGrid();
+  int row = 0;
+  while (row < grid.GetVirtualRowCount() &&
+         (grid.RecordAtRow(row)->eOrderStatus != ePending || grid.RecordAtRow(row)->eOrderLeg != eNormalLeg))
+    ++row;
+  ASSERT_LT(row, grid.GetVirtualRowCount());
+  OrderBookDetails* order = grid.RecordAtRow(row);
+  grid.SetCurSel({row, 0}, pf::kSelSingleRow, true);
+
+  app.MessageBoxes().QueueAnswer(pf::IDYES);
+  pf::MSG key{&grid, pf::WM_KEYDOWN, static_cast<pf::WPARAM>(pf::VK_DELETE), 0};
+  EXPECT_TRUE(grid.PreTranslateMessage(&key));
+  ASSERT_FALSE(app.MainWindow().Posted().empty());
+  const pf::PostedMessage posted = app.MainWindow().Posted().back();
+  EXPECT_EQ(posted.msg, static_cast<unsigned>(kMsgPendingCancel));
+  // The terminal's main window hands what the module posts to the host.
+  host.Handle(posted);
+  app.Loop().advance(300);
+  EXPECT_EQ(order->eOrderStatus, eCancelled);
+  app.Loop().advance(60);
+  for (int r = 0; r < grid.GetVirtualRowCount(); ++r) EXPECT_NE(grid.RecordAtRow(r), order) << "gone from the view";
+}
+
 TEST_F(Terminal, window_requests_open_a_small_window_and_a_log_off_shows_a_line) {
   orv::ui::TerminalHost host(app, options);
   host.Start();

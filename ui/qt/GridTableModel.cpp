@@ -17,7 +17,16 @@ GridTableModel::GridTableModel(pf::GridCtrlModel& grid, QObject* parent) : QAbst
 }
 
 QString GridTableModel::FromGridText(std::string_view text) {
-  return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+  QString out = QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+  // The host's texts are Windows-1252: its 0x80-0x9F are printable (curly quotes, dashes, the
+  // euro), where Latin-1 has control codes.
+  static constexpr char16_t kWindows1252[32] = {
+      0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+      0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+      0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+  for (QChar& c : out)
+    if (c.unicode() >= 0x80 && c.unicode() <= 0x9F) c = QChar(kWindows1252[c.unicode() - 0x80]);
+  return out;
 }
 
 QColor GridTableModel::FromColorRef(std::uint32_t colour) {

@@ -4,6 +4,7 @@
 // way the host fills them, so a long text is cut rather than spilling into the next field.
 #include "host/platform/OleDateTime.h"
 #include "host/records/OrderEntryPacket.h"
+#include "host/records/RecordText.h"
 #include "host/records/ScriptDesc.h"
 
 #include <cstdint>
@@ -117,9 +118,4 @@ struct OrderBookDetails {
   bool IsLegRow() const { return std::strstr(Order_Status, "Leg") != nullptr; }
 };
 
-template <std::size_t N>
-inline void CopyText(char (&field)[N], std::string_view value) {
-  std::size_t n = value.size() < N - 1 ? value.size() : N - 1;
-  std::memcpy(field, value.data(), n);
-  std::memset(field + n, 0, N - n);
-}
+

@@ -1,0 +1,203 @@
+// The grid's Cancel (selected rows) and Cancel All commands: check the user may trade by hand,
+// collect the keys of the cancellable orders into the store's cancellation list, run the market
+// check, confirm, and post the list to the host, which carries the cancellations out.
+#include "actions/MarketStatusCheck.h"
+#include "host/AppGlobal.h"
+#include "host/AppOrderBook.h"
+#include "host/GlobalFunctions.h"
+#include "host/platform/Application.h"
+#include "host/platform/MessageBoxService.h"
+#include "view/OrderBookGrid.h"
+#include "view/OrderBookWnd.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <string>
+
+namespace pf = orv::platform;
+
+namespace {
+
+constexpr const char* kCaption = "ZARU Client";
+constexpr const char* kConfirmCaption = "Cancel Order/s Confirmation";
+constexpr std::int32_t kGttCode = 15512;
+// The quotes are the Windows-1252 ones the host's texts use.
+constexpr const char* kStrategyRefusal =
+    "Orders placed from \x91Nivra\x92 cannot be modified or cancelled from this terminal. Please contact your "
+    "administrator for more information";
+
+bool IsCancellable(const OrderBookDetails& record) {
+  return record.eOrderStatus == eUnConfirmed || record.eOrderStatus == ePending ||
+         record.eOrderStatus == eAMOUnconfirmed;
+}
+
+bool ConfirmationsOn() { return AppGlobal::bOrderSettings_OrderCancel != 0; }
+
+int ShowBox(const OrderBookGrid& grid, const std::string& text, const char* caption, unsigned flags) {
+  if (grid.HasApp()) return grid.App().MessageBoxes().Show(text, caption, flags);
+  return pf::AfxMessageBox(text, flags, caption);
+}
+
+// True (and the user told) when manual trading is barred for this login.
+bool ManualTradingRefused(const OrderBookGrid& grid) {
+  if (!AppGlobal::g_bManualNotAllowed) return false;
+  if (grid.Variant().bManualCheckHonoursAlgo && AppGlobal::g_bEnableManualAllowedForAlgo == 1) return false;
+  if (AppGlobal::g_bManualTimerAlgoLogin && AppGlobal::g_bManualTimerAlgoSetting) return false;
+  ShowBox(grid, "Manual trading is not allowed.Please contact to Admin", kCaption, pf::MB_OK);
+  return true;
+}
+
+void LogNotPending(const OrderBookGrid& grid, std::uint32_t key) {
+  char line[64];
+  std::snprintf(line, sizeof line, "%ld Order is not Pending", static_cast<long>(key));
+  const char* source = grid.Variant().cLegacyLogSource.data();
+  if (OrderBookWnd* wnd = grid.GetOwnerWnd()) wnd->WriteLog(source, line);
+  else if (AppGlobal::pWriteInLogFile) AppGlobal::pWriteInLogFile(source, line);
+}
+
+bool IsNonModStrategy(const OrderBookDetails& record) {
+  return AppGlobal::map_NonModStrategy.count(std::string(FieldView(record.Strategy))) != 0;
+}
+
+void AddKey(std::vector<std::uint32_t>& list, std::uint32_t key) {
+  if (std::find(list.begin(), list.end(), key) == list.end()) list.push_back(key);
+}
+
+OrderBookDetails* FirstRecordOf(OrderRowMap& map, std::uint32_t key) {
+  map.Lock();
+  const std::vector<OrderBookDetails*>* rows = map.find(key);
+  OrderBookDetails* record = rows && !rows->empty() ? rows->front() : nullptr;
+  map.Unlock();
+  return record;
+}
+
+std::string SingleOrderQuestion(const OrderBookDetails& record) {
+  std::string text = "Sure You Want to Cancel ";
+  if (const ScriptDesc* contract = record.pContract) {
+    char qty[24];
+    std::snprintf(qty, sizeof qty, "%ld", static_cast<long>(record.Pending_Qty));
+    text += FieldView(contract->Symbol_ScriptID);
+    text += " --> MktType- ";
+    text += FieldView(contract->Mkt_Seg);
+    text += ", Qty- ";
+    text += qty;
+    text += ", Price- ";
+    text += GlobalFunctions::DoubleToString(record.Price, contract->cPriceFormat);
+    text += " ?";
+  }
+  return text;
+}
+
+void PostCancellation(OrderBookGrid& grid) {
+  if (grid.HasApp()) grid.App().MainWindow().Post(grid.Variant().nCancelMessage, 0, 0);
+}
+
+}  // namespace
+
+void OrderBookGrid::OnCancel() {
+  if (ManualTradingRefused(*this)) return;
+  const VariantDescription& variant = Variant();
+  OrderBookRefs book = AppOrderBook::Book(variant.eBook);
+  std::vector<std::uint32_t>& list = book.vctCancellation;
+  list.clear();
+  StartStopProcess(0, 50);
+
+  bool strategySkipped = false;
+  for (const pf::GridRange& range : GetSelectionRanges()) {
+    for (int row = range.m_nTop; row <= range.m_nBottom; ++row) {
+      OrderBookDetails* record = RecordAtRow(row);
+      if (!record) continue;
+      const bool gtt = record->iOrvelCode == kGttCode;
+      if (variant.bCancelsGttOnly && !gtt) continue;
+      if (!variant.bCancelsGttOnly && gtt) {
+        ShowBox(*this, "Please use GTD Order Book to cancel GTT orders", kCaption, pf::MB_OK);
+        list.clear();
+        StartStopProcess(1, 0);
+        return;
+      }
+      const std::uint32_t key = AppOrderBook::KeyOf(variant.eBook, *record);
+      if (!IsCancellable(*record)) {
+        LogNotPending(*this, key);
+        continue;
+      }
+      if (variant.bChecksNonModStrategy && IsNonModStrategy(*record)) {
+        strategySkipped = true;
+        continue;
+      }
+      AddKey(list, key);
+    }
+  }
+  if (strategySkipped) ShowBox(*this, kStrategyRefusal, "", pf::MB_OK);
+
+  const int marketOk = m_pWnd ? m_pWnd->CheckMarketStatus(MarketStatusCheck::kCancellation, false) : 1;
+  std::string question;
+  if (list.size() == 1) {
+    const OrderBookDetails* record = FirstRecordOf(book.mapAll, list.front());
+    if (!record || !IsCancellable(*record)) {
+      LogNotPending(*this, list.front());
+      list.clear();
+      StartStopProcess(1, 0);
+      return;
+    }
+    if (ConfirmationsOn()) {
+      if (!marketOk) return StartStopProcess(1, 0);
+      question = SingleOrderQuestion(*record);
+    }
+  } else if (list.size() >= 2 && ConfirmationsOn()) {
+    if (!marketOk) return StartStopProcess(1, 0);
+    question = "Sure You Want to Cancel all the Selected Rows Order ?";
+  } else if (!marketOk) {
+    return StartStopProcess(1, 0);
+  }
+
+  StartStopProcess(1, 0);
+  if (ConfirmationsOn() && !question.empty() &&
+      ShowBox(*this, question, kConfirmCaption, pf::MB_YESNO | pf::MB_ICONQUESTION) != pf::IDYES) {
+    list.clear();
+    SetFocus();
+    return;
+  }
+  if (list.empty()) return;
+  SetFocus();
+  PostCancellation(*this);
+}
+
+void OrderBookGrid::OnCancelall() {
+  const VariantDescription& variant = Variant();
+  if (!variant.bCancelAllAllowed) {
+    ShowBox(*this, "Cancellation is not allowed", kCaption, pf::MB_OK);
+    return;
+  }
+  if (ManualTradingRefused(*this)) return;
+  SelectAll();
+  StartStopProcess(0, 0);
+
+  OrderBookRefs book = AppOrderBook::Book(variant.eBook);
+  std::vector<std::uint32_t>& list = book.vctCancellation;
+  list.clear();
+  bool strategySkipped = false;
+  // The list is read while the refresh is paused, so it stays as the user saw it.
+  for (OrderBookDetails* record : m_RowVector) {
+    if (!record || !IsCancellable(*record)) continue;
+    if (variant.bChecksNonModStrategy && IsNonModStrategy(*record)) {
+      strategySkipped = true;
+      continue;
+    }
+    AddKey(list, AppOrderBook::KeyOf(variant.eBook, *record));
+  }
+  if (strategySkipped) ShowBox(*this, (list.empty() ? "" : "Some ") + std::string(kStrategyRefusal), "", pf::MB_OK);
+
+  if (m_pWnd && !m_pWnd->CheckMarketStatus(MarketStatusCheck::kCancellation, true)) return StartStopProcess(1, 0);
+  if (!list.empty() && ConfirmationsOn() &&
+      ShowBox(*this, "Sure To Cancel All the Order/s ?", kConfirmCaption, pf::MB_YESNO | pf::MB_ICONQUESTION) !=
+          pf::IDYES) {
+    list.clear();
+    StartStopProcess(1, 0);
+    SetCurSel({0, GetFirstVisibleColumn()}, 160, true);
+    SetFocus();
+    return;
+  }
+  SetFocus();
+  PostCancellation(*this);
+  StartStopProcess(1, 0);
+}
