@@ -130,24 +130,27 @@ void OrderBookGrid::OnCancel() {
   if (strategySkipped) ShowBox(*this, kStrategyRefusal, "", pf::MB_OK);
 
   const int marketOk = m_pWnd ? m_pWnd->CheckMarketStatus(MarketStatusCheck::kCancellation, false) : 1;
+  // A refusal leaves nothing listed for the host to find later.
+  auto refuse = [&] {
+    list.clear();
+    StartStopProcess(1, 0);
+  };
   std::string question;
   if (list.size() == 1) {
     const OrderBookDetails* record = FirstRecordOf(book.mapAll, list.front());
     if (!record || !IsCancellable(*record)) {
       LogNotPending(*this, list.front());
-      list.clear();
-      StartStopProcess(1, 0);
-      return;
+      return refuse();
     }
     if (ConfirmationsOn()) {
-      if (!marketOk) return StartStopProcess(1, 0);
+      if (!marketOk) return refuse();
       question = SingleOrderQuestion(*record);
     }
   } else if (list.size() >= 2 && ConfirmationsOn()) {
-    if (!marketOk) return StartStopProcess(1, 0);
+    if (!marketOk) return refuse();
     question = "Sure You Want to Cancel all the Selected Rows Order ?";
   } else if (!marketOk) {
-    return StartStopProcess(1, 0);
+    return refuse();
   }
 
   StartStopProcess(1, 0);
@@ -187,7 +190,10 @@ void OrderBookGrid::OnCancelall() {
   }
   if (strategySkipped) ShowBox(*this, (list.empty() ? "" : "Some ") + std::string(kStrategyRefusal), "", pf::MB_OK);
 
-  if (m_pWnd && !m_pWnd->CheckMarketStatus(MarketStatusCheck::kCancellation, true)) return StartStopProcess(1, 0);
+  if (m_pWnd && !m_pWnd->CheckMarketStatus(MarketStatusCheck::kCancellation, true)) {
+    list.clear();  // a refusal leaves nothing listed for the host to find later
+    return StartStopProcess(1, 0);
+  }
   if (!list.empty() && ConfirmationsOn() &&
       ShowBox(*this, "Sure To Cancel All the Order/s ?", kConfirmCaption, pf::MB_YESNO | pf::MB_ICONQUESTION) !=
           pf::IDYES) {

@@ -186,6 +186,7 @@ TEST_F(CancelCommands, a_shut_market_drops_its_orders_and_says_so) {
   EXPECT_EQ(Boxes().Shown()[0].text, " MCX Market/s  \nIt's Orders Wont get  Deleted");
   EXPECT_EQ(Boxes().Shown()[0].caption, "Market Status");
   EXPECT_EQ(Boxes().Shown()[0].flags, 48u);
+  EXPECT_TRUE(AppOrderBook::vctCancellation.empty());
   EXPECT_EQ(CancelPosts(), 0u);
 
   // An order not yet confirmed passes whatever the market; beside it a pending order of the shut
