@@ -63,14 +63,6 @@ void AddKey(std::vector<std::uint32_t>& list, std::uint32_t key) {
   if (std::find(list.begin(), list.end(), key) == list.end()) list.push_back(key);
 }
 
-OrderBookDetails* FirstRecordOf(OrderRowMap& map, std::uint32_t key) {
-  map.Lock();
-  const std::vector<OrderBookDetails*>* rows = map.find(key);
-  OrderBookDetails* record = rows && !rows->empty() ? rows->front() : nullptr;
-  map.Unlock();
-  return record;
-}
-
 std::string SingleOrderQuestion(const OrderBookDetails& record) {
   std::string text = "Sure You Want to Cancel ";
   if (const ScriptDesc* contract = record.pContract) {
@@ -137,7 +129,7 @@ void OrderBookGrid::OnCancel() {
   };
   std::string question;
   if (list.size() == 1) {
-    const OrderBookDetails* record = FirstRecordOf(book.mapAll, list.front());
+    const OrderBookDetails* record = AppOrderBook::FirstRecordOf(variant.eBook, list.front());
     if (!record || !IsCancellable(*record)) {
       LogNotPending(*this, list.front());
       return refuse();

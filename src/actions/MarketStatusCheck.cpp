@@ -21,14 +21,6 @@ bool PassesAnyMarket(const OrderBookDetails& record) {
   return record.eOrderStatus == eUnConfirmed || record.eOrderStatus == eAMOUnconfirmed;
 }
 
-OrderBookDetails* FirstRecordOf(OrderRowMap& map, std::uint32_t key) {
-  map.Lock();
-  const std::vector<OrderBookDetails*>* rows = map.find(key);
-  OrderBookDetails* record = rows && !rows->empty() ? rows->front() : nullptr;
-  map.Unlock();
-  return record;
-}
-
 std::string CurrentOrderType(const OrderBookGrid* grid) {
   if (!grid) return {};
   OrderBookDetails* record = grid->RecordAtRow(grid->GetCurSelItemID().m_nRow);
@@ -47,7 +39,7 @@ int Run(OrderBookWnd& wnd, short mode, bool allRows) {
   if (mode != kCancellation && mode != kModification) return 1;
   std::vector<std::uint32_t>& list = mode == kCancellation ? book.vctCancellation : book.vctModification;
   if (list.empty()) return 1;
-  const OrderBookDetails* first = FirstRecordOf(book.mapAll, list.front());
+  const OrderBookDetails* first = AppOrderBook::FirstRecordOf(variant.eBook, list.front());
   const std::string orderType = CurrentOrderType(wnd.GetGrid());
 
   std::array<bool, kTokenMarketCount> shut{};
@@ -82,7 +74,7 @@ int Run(OrderBookWnd& wnd, short mode, bool allRows) {
   } else if (mode == kCancellation) {
     std::size_t passing = 0;
     for (auto it = list.begin(); it != list.end();) {
-      const OrderBookDetails* record = FirstRecordOf(book.mapAll, *it);
+      const OrderBookDetails* record = AppOrderBook::FirstRecordOf(variant.eBook, *it);
       if (record && PassesAnyMarket(*record)) {
         ++passing;
       } else if (const TokenMarket market = record ? shutMarketOf(*record) : TokenMarket::None;
@@ -97,7 +89,7 @@ int Run(OrderBookWnd& wnd, short mode, bool allRows) {
     if (!list.empty() && passing == list.size()) return 1;
   } else {
     for (std::uint32_t key : list) {
-      const OrderBookDetails* record = FirstRecordOf(book.mapAll, key);
+      const OrderBookDetails* record = AppOrderBook::FirstRecordOf(variant.eBook, key);
       if (!record || PassesAnyMarket(*record)) continue;
       if (const TokenMarket market = shutMarketOf(*record); market != TokenMarket::None)
         named[static_cast<int>(market)] = true;

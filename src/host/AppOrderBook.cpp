@@ -101,6 +101,15 @@ std::uint32_t AppOrderBook::KeyOf(BookKind kind, const OrderBookDetails& record)
   return kind == BookKind::Pending ? record.RefNo : static_cast<std::uint32_t>(record.GTDOrderNo & 0xFFFFFFFFu);
 }
 
+OrderBookDetails* AppOrderBook::FirstRecordOf(BookKind kind, std::uint32_t key) {
+  OrderRowMap& map = Book(kind).mapAll;
+  map.Lock();
+  const std::vector<OrderBookDetails*>* rows = map.find(key);
+  OrderBookDetails* record = rows && !rows->empty() ? rows->front() : nullptr;
+  map.Unlock();
+  return record;
+}
+
 OrderBookDetails* AppOrderBook::AddOrder(BookKind kind, const OrderBookDetails& record) {
   OrderBookDetails* stored = Storage(kind).records.Add(record);
   OrderBookRefs book = Book(kind);

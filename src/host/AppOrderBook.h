@@ -120,6 +120,9 @@ class AppOrderBook final {
   // memory stays valid until Clear(), because a view may still hold it until its next rebuild.
   static void RemoveOrder(BookKind kind, OrderBookDetails* record);
   static std::uint32_t KeyOf(BookKind kind, const OrderBookDetails& record);
+  // The first record filed under a key (the order row of a spread order), read under the map's
+  // lock; null when none is.
+  static OrderBookDetails* FirstRecordOf(BookKind kind, std::uint32_t key);
   // Empties both books and every list and flag (the journals stay as they are set).
   static void Clear();
 
