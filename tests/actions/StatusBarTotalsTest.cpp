@@ -120,53 +120,60 @@ TEST_F(StatusBarTotals_, token_zero_writes_the_empty_totals_with_no_blank_in_tot
   Fill({{kNifty, "BUY", 250, 10.0, ePending, m_nifty}});
   Select(0);
   for (int i = 3; i <= 10; ++i) m_wnd->GetStatusBar()->SetPaneText(i, "stale");
-
   m_grid->SetStatusbarValues(0, "NIFTY", "NSE");
-
   EXPECT_EQ(Panes(), (Texts{"<No Scrip>", "B.Qty:0", "B.Lot:0", "B.Val:0.00", "S.Qty:0", "S.Lot:0", "S.Val:0.00",
                             "TotalEntries:0"}));
 }
 
-TEST_F(StatusBarTotals_, pending_current_row_totals_the_pending_orders_of_its_token_with_lots_truncated_per_order) {
-  m_nifty->dMultiplier = 2.0;
-  Fill({
-      {kNifty, "BUY", 250, 10.0, ePending, m_nifty},
-      {kNifty, "BUY", 120, 10.0, eUnConfirmed, m_nifty},
-      {kNifty, "SELL", 130, 4.0, eAMOUnconfirmed, m_nifty},
-      {kNifty, "BUY", 1000, 10.0, eCancelled, m_nifty},  // not pending
-      {kNifty, "SELL", 1000, 10.0, eCompleted, m_nifty},  // not pending
-      {kBank, "BUY", 1000, 10.0, ePending, m_bank},       // other contract
-      {kNifty, "BUY", 0, 10.0, ePending, m_nifty},        // the current row
-  });
-  Select(0);
-
-  m_grid->SetStatusbarValues(kNifty, "NIFTY", "NSE");
-
-  EXPECT_EQ(Panes(), (Texts{"NIFTY", "B.Qty:370", "B.Lot:3", "B.Val:7400.00", "S.Qty:130", "S.Lot:1",
-                            "S.Val:1040.00", "TotalEntries: 7"}));
-}
-
-TEST_F(StatusBarTotals_, current_row_that_is_not_pending_totals_only_itself) {
-  Fill({
-      {kNifty, "BUY", 250, 10.0, ePending, m_nifty},
-      {kNifty, "SELL", 300, 2.0, eCancelled, m_nifty},
-      {kNifty, "BUY", 120, 10.0, ePending, m_nifty},
-  });
-  Select(1);  // the cancelled sell
-
-  m_grid->SetStatusbarValues(kNifty, "NIFTY", "NSE");
-
-  EXPECT_EQ(Panes(), (Texts{"NIFTY", "B.Qty:0", "B.Lot:0", "B.Val:0.00", "S.Qty:300", "S.Lot:3", "S.Val:600.00",
-                            "TotalEntries: 3"}));
-}
-
-TEST_F(StatusBarTotals_, without_a_current_row_nothing_is_totalled_but_every_row_is_counted) {
-  Fill({{kNifty, "BUY", 250, 10.0, ePending, m_nifty}, {kNifty, "SELL", 100, 10.0, ePending, m_nifty}});
-
-  m_grid->SetStatusbarValues(kNifty, "NIFTY", "NSE");
-
-  EXPECT_EQ(Panes(), (Texts{"NIFTY", "B.Qty:0", "B.Lot:0", "B.Val:0.00", "S.Qty:0", "S.Lot:0", "S.Val:0.00",
-                            "TotalEntries: 2"}));
+// The current row picks the token and the side of what is totalled; every row is counted.
+TEST_F(StatusBarTotals_, the_current_row_decides_which_orders_are_totalled) {
+  struct Case {
+    const char* name;
+    double multiplier;
+    std::int32_t lot;
+    int selected;  // -1: no current row
+    std::vector<Order> orders;
+    Texts expected;
+  };
+  const Case cases[] = {
+      {"a pending current row totals the pending orders of its token, lots truncated per order",
+       2.0, 100, 0,
+       {{kNifty, "BUY", 250, 10.0, ePending, m_nifty},
+        {kNifty, "BUY", 120, 10.0, eUnConfirmed, m_nifty},
+        {kNifty, "SELL", 130, 4.0, eAMOUnconfirmed, m_nifty},
+        {kNifty, "BUY", 1000, 10.0, eCancelled, m_nifty},   // not pending
+        {kNifty, "SELL", 1000, 10.0, eCompleted, m_nifty},  // not pending
+        {kBank, "BUY", 1000, 10.0, ePending, m_bank},       // other contract
+        {kNifty, "BUY", 0, 10.0, ePending, m_nifty}},       // the current row
+       {"NIFTY", "B.Qty:370", "B.Lot:3", "B.Val:7400.00", "S.Qty:130", "S.Lot:1", "S.Val:1040.00", "TotalEntries: 7"}},
+      {"a current row that is not pending totals only itself",
+       1.0, 100, 1,
+       {{kNifty, "BUY", 250, 10.0, ePending, m_nifty},
+        {kNifty, "SELL", 300, 2.0, eCancelled, m_nifty},
+        {kNifty, "BUY", 120, 10.0, ePending, m_nifty}},
+       {"NIFTY", "B.Qty:0", "B.Lot:0", "B.Val:0.00", "S.Qty:300", "S.Lot:3", "S.Val:600.00", "TotalEntries: 3"}},
+      {"without a current row nothing is totalled",
+       1.0, 100, -1,
+       {{kNifty, "BUY", 250, 10.0, ePending, m_nifty}, {kNifty, "SELL", 100, 10.0, ePending, m_nifty}},
+       {"NIFTY", "B.Qty:0", "B.Lot:0", "B.Val:0.00", "S.Qty:0", "S.Lot:0", "S.Val:0.00", "TotalEntries: 2"}},
+      {"sides match in any letter case and other side texts are not counted",
+       1.0, 1, 3,  // the "Buy" row
+       {{kNifty, "sell", 4, 1.0, ePending, m_nifty},
+        {kNifty, "Buy", 2, 1.0, ePending, m_nifty},
+        {kNifty, "B", 50, 1.0, ePending, m_nifty},
+        {kNifty, "SALE", 50, 1.0, ePending, m_nifty},
+        {kNifty, "", 50, 1.0, ePending, m_nifty}},
+       {"NIFTY", "B.Qty:2", "B.Lot:2", "B.Val:2.00", "S.Qty:4", "S.Lot:4", "S.Val:4.00", "TotalEntries: 5"}},
+  };
+  for (const Case& c : cases) {
+    AppOrderBook::Clear();
+    m_nifty->dMultiplier = c.multiplier;
+    m_nifty->lLotSize = c.lot;
+    Fill(c.orders);
+    if (c.selected >= 0) Select(c.selected);
+    m_grid->SetStatusbarValues(kNifty, "NIFTY", "NSE");
+    EXPECT_EQ(Panes(), c.expected) << c.name;
+  }
 }
 
 TEST_F(StatusBarTotals_, hidden_market_watch_title_totals_every_row_in_the_blank_padded_format) {
@@ -180,9 +187,7 @@ TEST_F(StatusBarTotals_, hidden_market_watch_title_totals_every_row_in_the_blank
       {kNifty, "BUY", 2, 5.0, ePending, m_nifty},
   });
   Select(0);
-
   m_grid->SetStatusbarValues(kNifty, "NIFTY", "NSE");
-
   EXPECT_EQ(Panes(), (Texts{"NIFTY", "B.Qty:3", "B.Lot:3", "B.Val: 12.50", "S.Qty:3", "S.Lot:3", "S.Val: 3.00",
                             "TotalEntries: 3"}));
 }
@@ -233,23 +238,6 @@ TEST_F(StatusBarTotals_, contract_lot_sizes_and_missing_contracts_follow_the_cou
   }
 }
 
-TEST_F(StatusBarTotals_, sides_match_in_any_letter_case_and_other_side_texts_are_not_counted) {
-  m_nifty->lLotSize = 1;
-  Fill({
-      {kNifty, "sell", 4, 1.0, ePending, m_nifty},
-      {kNifty, "Buy", 2, 1.0, ePending, m_nifty},
-      {kNifty, "B", 50, 1.0, ePending, m_nifty},
-      {kNifty, "SALE", 50, 1.0, ePending, m_nifty},
-      {kNifty, "", 50, 1.0, ePending, m_nifty},
-  });
-  Select(3);  // "Buy"
-
-  m_grid->SetStatusbarValues(kNifty, "NIFTY", "NSE");
-
-  EXPECT_EQ(Panes(), (Texts{"NIFTY", "B.Qty:2", "B.Lot:2", "B.Val:2.00", "S.Qty:4", "S.Lot:4", "S.Val:4.00",
-                            "TotalEntries: 5"}));
-}
-
 TEST_F(StatusBarTotals_, quantities_beyond_32_bits_print_in_full) {
   m_nifty->lLotSize = 1;
   Fill({
@@ -258,9 +246,7 @@ TEST_F(StatusBarTotals_, quantities_beyond_32_bits_print_in_full) {
       {kNifty, "BUY", INT_MAX, 0.0, ePending, m_nifty},
   });
   Select(0);
-
   m_grid->SetStatusbarValues(kNifty, "NIFTY", "NSE");
-
   EXPECT_EQ(Pane(4), "B.Qty:6442450941");
   EXPECT_EQ(Pane(5), "B.Lot:6442450941");
 }
@@ -270,10 +256,8 @@ TEST_F(StatusBarTotals_, a_grid_without_its_window_writes_nothing) {
   Select(0);
   m_grid->SetOwnerWnd(nullptr);
   for (int i = 3; i <= 10; ++i) m_wnd->GetStatusBar()->SetPaneText(i, "stale");
-
   m_grid->SetStatusbarValues(kNifty, "NIFTY", "NSE");
   m_grid->SetStatusbarValues(0, "", "");
-
   EXPECT_EQ(Panes(), Texts(8, "stale"));
 }
 
@@ -292,9 +276,7 @@ TEST_F(StatusBarTotals_, gtd_grid_totals_its_own_rows_the_same_way) {
       {kNifty, "BUY", 120, 10.0, ePending, m_nifty},
   });
   Select(0);
-
   m_grid->SetStatusbarValues(kNifty, "NIFTY", "NSE");
-
   EXPECT_EQ(Panes(), (Texts{"NIFTY", "B.Qty:370", "B.Lot:3", "B.Val:3700.00", "S.Qty:0", "S.Lot:0", "S.Val:0.00",
                             "TotalEntries: 2"}));
 }

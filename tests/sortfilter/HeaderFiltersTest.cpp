@@ -45,16 +45,11 @@ TEST_F(HeaderFilters, header_menu_opens_with_the_stored_filter_ticked_and_withou
   grid.OnHeaderMenuButtonClick(COL_Pro_Client);
   EXPECT_TRUE(grid.HeaderMenuState().bAll) << "no filter on the column: the all entry is ticked";
   EXPECT_TRUE(grid.HeaderMenuState().lstValues.empty());
-}
 
-TEST_F(HeaderFilters, a_column_without_filter_button_opens_no_menu_and_keeps_the_menu_column) {
-  OrderBookGrid& grid = View();
-  grid.OnHeaderMenuButtonClick(COL_Client);
-  grid.OnHeaderMenuButtonClick(COL_Price);
-  grid.OnHeaderMenuButtonClick(COL_lOurToken);
-  EXPECT_EQ(Menus().TrackedCount(), 1u);
-  EXPECT_EQ(grid.nHeaderMenuColumn, COL_Client);
-  EXPECT_EQ(grid.HeaderMenuState().nCol, COL_Client);
+  for (int col : {COL_Price, COL_lOurToken}) grid.OnHeaderMenuButtonClick(col);
+  EXPECT_EQ(Menus().TrackedCount(), 2u) << "a column without filter button opens no menu";
+  EXPECT_EQ(grid.nHeaderMenuColumn, COL_Pro_Client) << "and keeps the menu column";
+  EXPECT_EQ(grid.HeaderMenuState().nCol, COL_Pro_Client);
 }
 
 TEST_F(HeaderFilters, without_the_hosts_menu_the_state_is_set_but_nothing_is_shown) {
@@ -98,9 +93,15 @@ TEST_F(HeaderFilters, apply_with_the_all_entry_clears_the_column_and_empties_its
             Bar().mirrored.end());
 }
 
-TEST_F(HeaderFilters, a_dismissed_menu_or_a_command_it_does_not_hold_changes_nothing) {
+TEST_F(HeaderFilters, header_commands_before_any_menu_a_dismissed_menu_or_a_command_it_lacks_change_nothing) {
   OrderBookGrid& grid = View();
   const auto before = grid.Filters();
+  grid.OnApplyFilter();
+  grid.OnFilterClear();
+  grid.OnFilterSet();
+  EXPECT_EQ(grid.Filters().size(), before.size()) << "no header menu was opened yet";
+  EXPECT_TRUE(Dialogs().Shown().empty());
+
   Answer(grid, COL_Order_Status, {});
   Answer(grid, COL_Order_Status, {HostMenus::kGroupByColumn, false, {}});
   Answer(grid, COL_Order_Status, {2063, false, {}});  // the context menu's Cancel
@@ -108,39 +109,25 @@ TEST_F(HeaderFilters, a_dismissed_menu_or_a_command_it_does_not_hold_changes_not
   EXPECT_EQ(Values(grid, COL_Order_Status), before.at(COL_Order_Status).lstValues);
 }
 
-TEST_F(HeaderFilters, header_commands_before_any_header_menu_do_nothing) {
-  OrderBookGrid& grid = View();
-  const auto before = grid.Filters().size();
-  grid.OnApplyFilter();
-  grid.OnFilterClear();
-  grid.OnFilterSet();
-  EXPECT_EQ(grid.Filters().size(), before);
-  EXPECT_TRUE(Dialogs().Shown().empty());
-}
-
-TEST_F(HeaderFilters, status_header_filter_compares_the_status_code_text_not_the_cell) {
+TEST_F(HeaderFilters, status_filters_compare_the_status_code_text_not_the_cell) {
   OrderBookGrid& grid = View();
   h.AddOrder(BookKind::Pending, 1, [](OrderBookDetails& r) { CopyText(r.Order_Status, "Pending Leg"); });
   h.AddOrder(BookKind::Pending, 2, [](OrderBookDetails& r) {
     r.eOrderStatus = eCancelled;
     CopyText(r.Order_Status, "Pending");
   });
+  h.AddOrder(BookKind::Pending, 3, [](OrderBookDetails& r) {
+    r.eOrderStatus = eUnConfirmed;
+    CopyText(r.Order_Status, "UnConfirmed");
+  });
   Answer(grid, COL_Order_Status, Apply({"Pending"}));
   EXPECT_EQ(Shown(grid), std::set<std::uint32_t>{1});
   const std::vector<std::string> statuses{"Pending", "Cancelled", "UnConfirmed", "Rejected", "Completed", "AMOUnconfirmed"};
   EXPECT_EQ(Menus().Last()->menu.values, statuses);
-}
 
-TEST_F(HeaderFilters, the_un_confirmed_menu_item_shows_the_unconfirmed_orders) {
-  OrderBookGrid& grid = View();
-  AddOn(1, ViewHarness::kNiftyFut);
-  h.AddOrder(BookKind::Pending, 2, [](OrderBookDetails& r) {
-    r.eOrderStatus = eUnConfirmed;
-    CopyText(r.Order_Status, "UnConfirmed");
-  });
   grid.OnQuickFilter(2041);  // Order Status All
   grid.OnQuickFilter(2043);  // "Un-Confirmed"
-  EXPECT_EQ(Shown(grid), std::set<std::uint32_t>{2});
+  EXPECT_EQ(Shown(grid), std::set<std::uint32_t>{3});
 }
 
 TEST_F(HeaderFilters, quick_filters_mirror_what_they_set_and_leave_the_bar_when_taking_a_value_out) {
@@ -184,8 +171,7 @@ TEST_F(HeaderFilters, offered_values_of_fixed_and_unlisted_columns) {
     grid.GetStringList(out, col);
     return out;
   };
-  EXPECT_EQ(list(pending, COL_Order_Type), (std::vector<std::string>{"RL", "SL", "CA", "CB", "AU", "BR", "BL", "CO"}));
-  EXPECT_EQ(list(pending, COL_OrderLeg), (std::vector<std::string>{"N", "S"}));
+  EXPECT_EQ(list(pending, COL_OrderLeg), (std::vector<std::string>{"N", "S"})) << "a fixed list, whatever is shown";
   EXPECT_EQ(list(gtd, COL_Symbol_ScriptID), std::vector<std::string>{"NIFTY"});
   const std::vector<int> nothingOffered{COL_RefNo, COL_Server_Entry_Time, COL_Price, COL_GTDOrderStatus,
                                         COL_GTDOrderNo, 200, -1};
@@ -301,12 +287,11 @@ TEST_F(HeaderFilters, a_token_filter_of_zero_is_refused_with_a_log_line) {
 
 TEST_F(HeaderFilters, default_filter_with_all_or_no_text_clears_the_column) {
   OrderBookGrid& grid = View();
-  grid.SetDefaultDemoFilter(COL_B_S, "BUY", false, true, false);
-  grid.SetDefaultDemoFilter(COL_B_S, "aLL", false, false, false);
-  EXPECT_FALSE(grid.IsFilterExist(COL_B_S));
-  grid.SetDefaultDemoFilter(COL_B_S, "SELL", false, true, false);
-  grid.SetDefaultDemoFilter(COL_B_S, "", false, false, false);
-  EXPECT_FALSE(grid.IsFilterExist(COL_B_S));
+  for (const char* clearing : {"aLL", ""}) {
+    grid.SetDefaultDemoFilter(COL_B_S, "BUY", false, true, false);
+    grid.SetDefaultDemoFilter(COL_B_S, clearing, false, false, false);
+    EXPECT_FALSE(grid.IsFilterExist(COL_B_S)) << '"' << clearing << '"';
+  }
 }
 
 TEST_F(HeaderFilters, row_callback_answers_only_for_its_columns) {

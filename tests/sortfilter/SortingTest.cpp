@@ -62,8 +62,15 @@ TEST_P(Sorting, three_clicks_on_one_header_sort_up_then_down_then_bring_back_the
   AddFive();
   OrderBookGrid& grid = Grid();
   ASSERT_EQ(Rows(), (RefNos{1, 2, 3, 4, 5}));
+  int depthWhileSorting = -1;
+  AppOrderBook::SetSortKeyExtractor(Kind(), [&](std::span<OrderBookDetails* const> rows, int column,
+                                                SortKeyColumn& keys) {
+    depthWhileSorting = h.App().WaitCursorDepth();
+    ExtractColumnSortKeys(rows, column, grid.Variant(), keys);
+  });
 
   grid.ToggleSortColumn(COL_Price);
+  EXPECT_EQ(depthWhileSorting, 1) << "the wait cursor shows while the store sorts";
   EXPECT_EQ(grid.GetColumnState(COL_Price), 1);
   EXPECT_EQ(List(), (std::vector<SortColState>{{COL_Price, true}}));
   EXPECT_EQ(Rows(), (RefNos{2, 4, 1, 5, 3}));
@@ -74,27 +81,12 @@ TEST_P(Sorting, three_clicks_on_one_header_sort_up_then_down_then_bring_back_the
   EXPECT_EQ(Rows(), (RefNos{3, 5, 1, 4, 2}));
 
   grid.ToggleSortColumn(COL_Price);
+  InstallSortKeyExtractors();
   EXPECT_EQ(grid.GetColumnState(COL_Price), 0);
   EXPECT_TRUE(List().empty());
   EXPECT_EQ(Book().IsInsertPost, 1) << "the store's natural order is a new row set";
   EXPECT_EQ(Rows(), (RefNos{1, 2, 3, 4, 5}));
   EXPECT_EQ(h.App().WaitCursorDepth(), 0) << "every toggle ends its wait cursor";
-}
-
-TEST_P(Sorting, a_header_click_shows_the_wait_cursor_while_the_store_sorts) {
-  AddFive();
-  OrderBookGrid& grid = Grid();
-  int depthWhileSorting = -1;
-  AppOrderBook::SetSortKeyExtractor(Kind(), [&](std::span<OrderBookDetails* const> rows, int column,
-                                                SortKeyColumn& keys) {
-    depthWhileSorting = h.App().WaitCursorDepth();
-    ExtractColumnSortKeys(rows, column, grid.Variant(), keys);
-  });
-  grid.ToggleSortColumn(COL_Price);
-  InstallSortKeyExtractors();
-  EXPECT_EQ(depthWhileSorting, 1);
-  EXPECT_EQ(h.App().WaitCursorDepth(), 0);
-  EXPECT_EQ(Displayed(), (RefNos{2, 4, 1, 5, 3}));
 }
 
 TEST_P(Sorting, a_then_b_then_a_again_lists_b_ascending_then_a_descending) {
@@ -141,7 +133,7 @@ TEST_P(Sorting, header_menu_commands_sort_the_menu_column_and_move_it_to_the_end
   EXPECT_EQ(Rows(), (RefNos{2, 4, 1, 5, 3})) << "the price still leads";
 }
 
-TEST_P(Sorting, header_menu_commands_before_any_header_menu_do_nothing) {
+TEST_P(Sorting, commands_before_any_header_menu_and_columns_the_grid_lacks_sort_nothing) {
   AddFive();
   OrderBookGrid& grid = Grid();
   h.Run();
@@ -149,6 +141,8 @@ TEST_P(Sorting, header_menu_commands_before_any_header_menu_do_nothing) {
   grid.OnSortAZ();
   grid.OnSortZA();
   grid.OnRemoveSort();
+  grid.ToggleSortColumn(-1);
+  grid.ToggleSortColumn(IsPending() ? COL_GTDOrderNo : kGtdColumnCount);
   EXPECT_TRUE(List().empty());
   EXPECT_TRUE(grid.GetSortColumns().empty());
   EXPECT_EQ(Book().IsUpdatePost, 0);
@@ -190,17 +184,24 @@ TEST_P(Sorting, removing_one_of_two_sorts_keeps_the_rows_and_the_next_sort_uses_
   EXPECT_EQ(Rows(), (RefNos{2, 4, 1, 5, 3}));
 }
 
-TEST_P(Sorting, remove_all_sort_clears_every_mark_and_restores_the_natural_order) {
+TEST_P(Sorting, remove_all_sort_and_a_refill_with_open_with_sorting_off_restore_the_natural_order) {
   AddFive();
   OrderBookGrid& grid = Grid();
-  grid.ToggleSortColumn(COL_Client);
-  grid.ToggleSortColumn(COL_Price);
-  grid.ToggleSortColumn(COL_Price);
-  ASSERT_NE(Rows(), (RefNos{1, 2, 3, 4, 5}));
-  EXPECT_TRUE(grid.OnCommand(3141));
-  EXPECT_TRUE(List().empty());
-  EXPECT_TRUE(grid.GetSortColumns().empty());
-  EXPECT_EQ(Rows(), (RefNos{1, 2, 3, 4, 5}));
+  EXPECT_TRUE(List().empty()) << "a view opens unsorted";
+  for (bool removeAll : {true, false}) {
+    grid.ToggleSortColumn(COL_Client);
+    grid.ToggleSortColumn(COL_Price);
+    grid.ToggleSortColumn(COL_Price);
+    ASSERT_NE(Rows(), (RefNos{1, 2, 3, 4, 5}));
+    if (removeAll) {
+      EXPECT_TRUE(grid.OnCommand(3141));
+    } else {
+      grid.UpdateVirutalRow();
+    }
+    EXPECT_TRUE(List().empty()) << (removeAll ? "Remove All Sort" : "refill");
+    EXPECT_TRUE(grid.GetSortColumns().empty());
+    EXPECT_EQ(Rows(), (RefNos{1, 2, 3, 4, 5}));
+  }
 }
 
 TEST_P(Sorting, open_with_sorting_on_sorts_by_refno_ascending_and_keeps_the_list_across_refills) {
@@ -217,28 +218,6 @@ TEST_P(Sorting, open_with_sorting_on_sorts_by_refno_ascending_and_keeps_the_list
   grid.UpdateVirutalRow();
   EXPECT_EQ(List(), (std::vector<SortColState>{{COL_RefNo, false}, {COL_Price, true}}));
   EXPECT_EQ(Rows(), (RefNos{4, 3, 2, 1})) << "the refill sorts again by the kept list";
-}
-
-TEST_P(Sorting, open_with_sorting_off_removes_every_sort_on_refill) {
-  AddFive();
-  OrderBookGrid& grid = Grid();
-  EXPECT_TRUE(List().empty()) << "a view opens unsorted";
-  grid.ToggleSortColumn(COL_Price);
-  grid.ToggleSortColumn(COL_Client);
-  ASSERT_NE(Rows(), (RefNos{1, 2, 3, 4, 5}));
-  grid.UpdateVirutalRow();
-  EXPECT_TRUE(List().empty());
-  EXPECT_TRUE(grid.GetSortColumns().empty());
-  EXPECT_EQ(Rows(), (RefNos{1, 2, 3, 4, 5}));
-}
-
-TEST_P(Sorting, a_column_the_grid_does_not_have_is_not_sorted) {
-  AddFive();
-  OrderBookGrid& grid = Grid();
-  grid.ToggleSortColumn(-1);
-  grid.ToggleSortColumn(IsPending() ? COL_GTDOrderNo : kGtdColumnCount);
-  EXPECT_TRUE(List().empty());
-  EXPECT_TRUE(grid.GetSortColumns().empty());
 }
 
 TEST_P(Sorting, sort_data_orders_the_displayed_list_by_one_column_numbers_as_numbers_texts_as_bytes) {

