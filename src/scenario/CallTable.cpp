@@ -67,7 +67,7 @@ T Narrow(std::int64_t v, std::string_view what) {
 }
 
 // Rows of the table; keep them in alphabetical order of name.
-const std::array<CallEntry, 24> kEntries{{
+const std::array<CallEntry, 28> kEntries{{
     {"AdjustLayout", {}, [](CallContext& c, const CallArgs&) -> Result { c.wnd.AdjustLayout(); return nullptr; }},
     {"AssignOrderDataSourceByOrderStatus", {},
      [](CallContext& c, const CallArgs&) -> Result { c.grid.AssignOrderDataSourceByOrderStatus(); return nullptr; }},
@@ -75,6 +75,10 @@ const std::array<CallEntry, 24> kEntries{{
      [](CallContext& c, const CallArgs& a) -> Result {
        c.wnd.CalculateBuySellQty(Narrow<std::int32_t>(a.Int(0), "token"), nullptr, nullptr);
        return nullptr;
+     }},
+    {"CancelSpreadOrderLogic", {"orderNumber"},
+     [](CallContext& c, const CallArgs& a) -> Result {
+       return c.wnd.CancelSpreadOrderLogic(StepArgs::ToNumber(a.At(0), "CancelSpreadOrderLogic argument orderNumber"));
      }},
     {"CheckRecordAddForFilter", {"record"},
      [](CallContext& c, const CallArgs& a) -> Result { return c.grid.CheckRecordAddForFilter(Record(c, a, 0)); }},
@@ -89,6 +93,18 @@ const std::array<CallEntry, 24> kEntries{{
        for (const OrderBookDetails* r : orders) list.push_back(DescribeRow(*r));
        return list;
      }},
+    {"getOrderRecord", {"orderNumber", "lOurOrderNo"},
+     [](CallContext& c, const CallArgs& a) -> Result {
+       ORVEL_ORDER_ENTRY packet;
+       return c.wnd.getOrderRecord(StepArgs::ToNumber(a.At(0), "getOrderRecord argument orderNumber"), &packet,
+                                   Narrow<unsigned>(a.Int(1), "lOurOrderNo"));
+     }},
+    {"getSpreadOrderRecord", {"orderNumber"},
+     [](CallContext& c, const CallArgs& a) -> Result {
+       ORVEL_SPREAD_OE_REQUEST packet;
+       return c.wnd.getSpreadOrderRecord(StepArgs::ToNumber(a.At(0), "getSpreadOrderRecord argument orderNumber"),
+                                         &packet);
+     }},
     {"GiveRequestColor", {}, [](CallContext& c, const CallArgs&) -> Result { return c.wnd.GiveRequestColor(0, 0); }},
     {"OnCustomize", {}, [](CallContext& c, const CallArgs&) -> Result { c.grid.OnCustomize(); return nullptr; }},
     {"OnLogoff", {}, [](CallContext& c, const CallArgs&) -> Result { c.grid.OnLogoff(); return nullptr; }},
@@ -96,6 +112,11 @@ const std::array<CallEntry, 24> kEntries{{
      [](CallContext& c, const CallArgs&) -> Result { return c.wnd.OnSQuareOff_CancelPendOrders(0, 0); }},
     {"OnTimeFormat", {}, [](CallContext& c, const CallArgs&) -> Result { return c.wnd.OnTimeFormat(0, 0); }},
     {"OnTomufilepath", {}, [](CallContext& c, const CallArgs&) -> Result { c.grid.OnTomufilepath(); return nullptr; }},
+    {"OrderCancellation", {"record", "bNoQuestion"},
+     [](CallContext& c, const CallArgs& a) -> Result {
+       c.wnd.OrderCancellation(*Record(c, a, 0), a.Bool(1));
+       return nullptr;
+     }},
     {"RefreshData", {}, [](CallContext& c, const CallArgs&) -> Result { c.grid.RefreshData(); return nullptr; }},
     {"ResetFilterOnClose", {},
      [](CallContext& c, const CallArgs&) -> Result { c.wnd.ResetFilterOnClose(); return nullptr; }},

@@ -3,6 +3,7 @@
 // status bar, the layout and the order actions, and binds the host libraries' entry points when
 // it is constructed.
 #include "actions/BuySellQtyTotals.h"
+#include "actions/SentCancels.h"
 #include "host/CustomDockingControlBar.h"
 #include "host/CustomSplitterControl.h"
 #include "host/HostLibraries.h"
@@ -10,6 +11,7 @@
 #include "host/LegacyTypes.h"
 #include "host/platform/StatusBar.h"
 #include "host/platform/VirtualKeys.h"
+#include "host/records/OrderBookDetails.h"
 #include "host/records/OrderEntryPacket.h"
 #include "view/LegacyFormatting.h"
 #include "view/ViewVariant.h"
@@ -18,6 +20,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <string_view>
 
 class OrderBookGrid;
 class OrderBookFilter;
@@ -34,6 +37,27 @@ class OrderBookWnd : public CustomDockingControlBar {
   // (mode 2): drops orders of shut markets from the cancellation list and tells the user which
   // markets are shut. 1 to go on, 0 to stop; any other mode checks nothing.
   int CheckMarketStatus(short nMode, bool bAllRows);
+
+  // --- Cancel requests the window sends itself (actions/WindowCancelEntryPoints.cpp). ---
+  // Builds the cancel request of the record's order and hands it to the host's order sender, at
+  // most once per order. While the store's cancellation list holds orders the user is asked
+  // first, unless `bNoQuestion`.
+  void OrderCancellation(OrderBookDetails record, bool bNoQuestion);
+  // Cancels one spread order: 1 when its request was sent, 0 when refused, unknown or already sent.
+  int CancelSpreadOrderLogic(double orderNumber);
+  // The entry packet of an order from the record cache; 1 when exactly one was found and copied.
+  // `lOurOrderNo` 0 matches any own order number.
+  int getOrderRecord(double orderNumber, ORVEL_ORDER_ENTRY* pOrderEntry, unsigned lOurOrderNo);
+  // The pending spread record of an order number; 1 when found and copied.
+  int getSpreadOrderRecord(double orderNumber, ORVEL_SPREAD_OE_REQUEST* pSpreadRequest);
+  // The audit lines of cancels sent on another dealer's behalf ("OrderRequest" log).
+  void LogCancelOrderRequest(std::string_view header, const ORVEL_ORDER_ENTRY& request) const;
+  void LogCancelSpdOrderRequest(const ORVEL_SPREAD_OE_REQUEST& request) const;
+  // The orders whose cancel requests went out; only the window's own cancel paths forget them.
+  SentCancels& SentOrderCancels() { return m_SentOrderCancels; }
+  SentCancels& SentSpreadCancels() { return m_SentSpreadCancels; }
+  // The window's copy of AppGlobal::bOrderSettings_OrderCancel (taken again by its cancel command).
+  int bOrderCancelConfirm = AppGlobal::bOrderSettings_OrderCancel;
 
   // Writes one line through the bound log writer; nothing when the writer is missing.
   void WriteLog(const char* source, const std::string& text) const;
@@ -205,6 +229,9 @@ class OrderBookWnd : public CustomDockingControlBar {
   std::list<long> m_lstLegacyCancelOrders;
   bool m_bLegacyMembersCreated = false;
   LegacyFormatting m_legacyFormatting{*this};
+
+  SentCancels m_SentOrderCancels;
+  SentCancels m_SentSpreadCancels;
 
  protected:
   ConvertTimeFn ConvertTimeEntry() const { return m_pfnConvertTime; }

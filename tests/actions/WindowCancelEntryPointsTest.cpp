@@ -1,0 +1,348 @@
+// The cancel requests a window sends itself through the host's order sender: once per order, after
+// the question, with the host told of quote-based cancels, audited when sent for another dealer,
+// and the record lookups and spread cancels behind them.
+#include "actions/SpreadRequestFields.h"
+#include "host/LogWriter.h"
+#include "host/recordcache/CInMemOrderInfo.h"
+#include "host/recordcache/CInMemPendingOrders.h"
+#include "host/recordcache/RecordCache.h"
+#include "support/ViewHarness.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <utility>
+#include <vector>
+
+namespace {
+
+namespace pf = orv::platform;
+using OE = ORVEL_ORDER_ENTRY;
+namespace F = SpreadRequestFields;
+
+constexpr double kOrderNumber = 1100000000001234.0;
+constexpr double kSpreadNumber = 3000003.0;
+
+struct SentRequest {
+  std::vector<unsigned char> bytes;  // 802 bytes, or 926 for a spread request
+  double orderNumber = 0.0;
+
+  ORVEL_ORDER_ENTRY Order() const {
+    ORVEL_ORDER_ENTRY p;
+    std::memcpy(p.data(), bytes.data(), OE::kSize);
+    return p;
+  }
+  ORVEL_SPREAD_OE_REQUEST Spread() const {
+    ORVEL_SPREAD_OE_REQUEST p;
+    std::memcpy(p.data(), bytes.data(), std::min(bytes.size(), ORVEL_SPREAD_OE_REQUEST::kSize));
+    return p;
+  }
+};
+
+std::vector<SentRequest> g_sent;
+
+// The host's order sender: spread cancels (code 5706) are the longer packet.
+int RecordingSender(void* request, double orderNumber) {
+  const auto* bytes = static_cast<const unsigned char*>(request);
+  std::int16_t code = 0;
+  std::memcpy(&code, bytes, sizeof code);
+  const std::size_t size = code == 5706 ? ORVEL_SPREAD_OE_REQUEST::kSize : OE::kSize;
+  g_sent.push_back({std::vector<unsigned char>(bytes, bytes + size), orderNumber});
+  return 1;
+}
+
+class WindowCancel : public ::testing::Test {
+ protected:
+  WindowCancel() {
+    g_sent.clear();
+    RecordCache::Close();
+    RecordCache::SetLogSink([](const std::string&) {});
+    EntryPointRegistry::Instance().Register(kMainExecutable, "SendCOCOrderExeFn", &RecordingSender);
+    AppGlobal::SetLogWriter(&m_log);
+    m_log.AddObserver([this](const std::string& source, const std::string& text) { m_lines.emplace_back(source, text); });
+  }
+  ~WindowCancel() override {
+    AppGlobal::SetLogWriter(nullptr);
+    EntryPointRegistry::Instance().Unregister(kMainExecutable, "SendCOCOrderExeFn");
+    RecordCache::Close();
+    RecordCache::SetLogSink(nullptr);
+    g_sent.clear();
+  }
+
+  // A confirmed client order of the logged-in dealer on NIFTY futures, as the store keeps it.
+  static OrderBookDetails Record(double orderNumber = kOrderNumber, std::uint32_t ourOrderNo = 77,
+                                 const char* dealer = "DLR01") {
+    OrderBookDetails r;
+    ORVEL_ORDER_ENTRY& p = r.objOrderEntry;
+    p.setTransactionCode(5511);
+    p.setDealerId(dealer);
+    p.setToken(ViewHarness::kNiftyFut);
+    p.setExchangeOrderNo(orderNumber);
+    p.setBuySell(1);
+    p.setQuantity(75);
+    p.setPrice(101.5);
+    p.setText(OE::kField220, OE::kField220Width, "CLIENT1");
+    p.set<std::int16_t>(OE::kField234, 1);
+    p.setOurOrderNo(ourOrderNo);
+    r.RefNo = ourOrderNo;
+    r.lOurToken = ViewHarness::kNiftyFut;
+    r.dOrderNumber = orderNumber;
+    return r;
+  }
+
+  static OrderRecordRow Row(const PacketBytes<802>& packet, double orderNumber, std::int64_t ourOrderNo, int legs = 0) {
+    OrderRecordRow row;
+    row.dOrderNumber = orderNumber;
+    row.lOurOrderNo = ourOrderNo;
+    row.iNoofLegs = legs;
+    row.packet.assign(packet.bytes.begin(), packet.bytes.end());
+    return row;
+  }
+
+  // A pending spread order of dealer DLR02: buy NIFTY futures, sell RELIANCE.
+  static void AddSpreadOrder(std::int16_t bookType = 1, std::int32_t token = ViewHarness::kNiftyFut) {
+    ORVEL_SPREAD_OE_REQUEST p;
+    p.setTransactionCode(5724);
+    p.setDealerId("DLR02");
+    p.setToken(token);
+    p.setBuySell(1);
+    p.setPrice(2.5);
+    p.set<std::int16_t>(F::kBookType, bookType);
+    p.set<std::int32_t>(F::kQuantity, 75);
+    p.set<double>(F::kExchangeOrderNo, kSpreadNumber);
+    p.setText(F::kClientId, F::kClientIdWidth, "CLIENT9");
+    p.set<std::int32_t>(F::kLeg2Token, ViewHarness::kReliance);
+    p.set<std::int16_t>(F::kLeg2BuySell, 2);
+    p.set<std::uint32_t>(F::kOurOrderNo, 601);
+    OrderRecordRow row;
+    row.dOrderNumber = kSpreadNumber;
+    row.lOurOrderNo = 601;
+    row.iNoofLegs = 2;
+    row.packet.assign(p.bytes.begin(), p.bytes.end());
+    ASSERT_TRUE(CInMemPendingOrders::getClass()->Insert(row));
+  }
+
+  std::vector<std::string> LinesOf(const std::string& source) const {
+    std::vector<std::string> out;
+    for (const auto& [s, text] : m_lines)
+      if (s == source) out.push_back(text);
+    return out;
+  }
+  pf::MessageBoxService& Boxes() { return h.App().MessageBoxes(); }
+
+  ViewHarness h;
+  LogWriter m_log;
+  std::vector<std::pair<std::string, std::string>> m_lines;
+};
+
+TEST_F(WindowCancel, an_order_s_cancel_is_sent_once_with_its_exchange_number) {
+  OrderBookWnd& wnd = h.PendingWnd();
+  wnd.OrderCancellation(Record(), true);
+  wnd.OrderCancellation(Record(), true);
+  ASSERT_EQ(g_sent.size(), 1u);
+  EXPECT_EQ(g_sent[0].orderNumber, kOrderNumber);
+  const ORVEL_ORDER_ENTRY sent = g_sent[0].Order();
+  EXPECT_EQ(sent.transactionCode(), 5508);
+  EXPECT_EQ(sent.ourOrderNo(), 77u);
+  EXPECT_EQ(sent.flags() & 0x0200, 0x0200);
+  EXPECT_EQ(sent.get<std::int32_t>(OE::kNumericClientId), 1);
+
+  // Two orders not yet confirmed share exchange number 0 and still each get their cancel.
+  AppGlobal::iTransactionCode = 5520;
+  wnd.OrderCancellation(Record(0.0, 81), true);
+  wnd.OrderCancellation(Record(0.0, 82), true);
+  wnd.OrderCancellation(Record(0.0, 82), true);
+  ASSERT_EQ(g_sent.size(), 3u);
+  EXPECT_EQ(g_sent[1].Order().transactionCode(), 5529);
+  EXPECT_EQ(g_sent[2].Order().ourOrderNo(), 82u);
+
+  // Only the window's own cancel paths forget what was sent.
+  wnd.SentOrderCancels().Clear();
+  wnd.OrderCancellation(Record(), true);
+  EXPECT_EQ(g_sent.size(), 4u);
+}
+
+TEST_F(WindowCancel, the_user_is_asked_only_while_the_variant_s_list_holds_orders) {
+  for (ViewVariant variant : {ViewVariant::Pending, ViewVariant::GTD}) {
+    SCOPED_TRACE(static_cast<int>(variant));
+    OrderBookWnd& wnd = variant == ViewVariant::Pending ? static_cast<OrderBookWnd&>(h.PendingWnd())
+                                                        : static_cast<OrderBookWnd&>(h.GtdWnd());
+    std::vector<std::uint32_t>& listed = AppOrderBook::Book(wnd.Variant().eBook).vctCancellation;
+    g_sent.clear();
+    wnd.SentOrderCancels().Clear();
+    wnd.bOrderCancelConfirm = 1;
+    Boxes().ClearShown();
+
+    listed.clear();
+    wnd.OrderCancellation(Record(), false);
+    EXPECT_TRUE(Boxes().Shown().empty()) << "nothing listed, nothing to ask";
+    EXPECT_EQ(g_sent.size(), 1u);
+
+    listed = {77};
+    wnd.OrderCancellation(Record(kOrderNumber + 1), false);  // unanswered: No
+    ASSERT_EQ(Boxes().Shown().size(), 1u);
+    EXPECT_EQ(Boxes().Shown()[0].text, "Sure You Want to Cancel ");
+    EXPECT_EQ(Boxes().Shown()[0].caption, "Cancel Order/s Confirmation");
+    EXPECT_EQ(Boxes().Shown()[0].flags, 36u);
+    EXPECT_EQ(g_sent.size(), 1u) << "No sends nothing";
+
+    Boxes().QueueAnswer(pf::IDYES);
+    wnd.OrderCancellation(Record(kOrderNumber + 1), false);
+    EXPECT_EQ(g_sent.size(), 2u);
+
+    wnd.OrderCancellation(Record(kOrderNumber + 2), true);
+    wnd.bOrderCancelConfirm = 0;
+    wnd.OrderCancellation(Record(kOrderNumber + 3), false);
+    EXPECT_EQ(Boxes().Shown().size(), 2u) << "no question when told not to ask or with confirmations off";
+    EXPECT_EQ(g_sent.size(), 4u);
+    listed.clear();
+  }
+}
+
+TEST_F(WindowCancel, a_quote_based_start_tells_the_host_each_order_number) {
+  OrderBookWnd& wnd = h.PendingWnd();
+  h.App().MainWindow().Clear();
+  AppGlobal::bCOCQuoteBasedStart = 1;
+  wnd.OrderCancellation(Record(), true);
+  wnd.OrderCancellation(Record(), true);
+  std::vector<pf::PostedMessage> posts;
+  for (const pf::PostedMessage& p : h.App().MainWindow().Posted())
+    if (p.msg == 9952) posts.push_back(p);
+  ASSERT_EQ(posts.size(), 2u) << "the host hears of every call, the exchange of one cancel";
+  EXPECT_EQ(posts[0].wParam, 1100000000001234u);
+  EXPECT_EQ(posts[0].lParam, 0);
+  EXPECT_EQ(g_sent.size(), 1u);
+
+  AppGlobal::bCOCQuoteBasedStart = 0;
+  h.App().MainWindow().Clear();
+  wnd.OrderCancellation(Record(kOrderNumber + 1), true);
+  EXPECT_TRUE(h.App().MainWindow().Posted().empty());
+}
+
+TEST_F(WindowCancel, a_cancel_sent_for_another_dealer_s_client_is_audited_once) {
+  ScriptDesc* fut = h.Master().Find(ViewHarness::kNiftyFut);
+  CopyText(fut->Inst_Name, "FUTIDX");
+  CopyText(fut->cExpiry, "27MAR2025");
+  OrderBookWnd& wnd = h.PendingWnd();
+  wnd.OrderCancellation(Record(kOrderNumber, 77, "DLR02"), true);
+  wnd.OrderCancellation(Record(kOrderNumber, 77, "DLR02"), true);
+  EXPECT_EQ(LinesOf("OrderRequest"),
+            (std::vector<std::string>{"NSE,Order Cancel,Dealer DLR02 order's cancelled by Dealer DLR01 For Client "
+                                      "CLIENT1 BUY[NIFTY FUTIDX 27MAR2025]Qty=75 Price=101.500000,"
+                                      "ExchOrdNo=1100000000001234,OurOrdNo=77"}))
+      << "the second call sent nothing, so it has nothing to audit";
+  EXPECT_EQ(g_sent[0].Order().dealerId(), "DLR02");
+
+  wnd.OrderCancellation(Record(kOrderNumber + 1), true);
+  EXPECT_EQ(LinesOf("OrderRequest").size(), 1u) << "one's own orders are not audited";
+}
+
+TEST_F(WindowCancel, without_the_host_s_sender_nothing_is_sent_and_the_gap_is_logged) {
+  EntryPointRegistry::Instance().Unregister(kMainExecutable, "SendCOCOrderExeFn");
+  AddSpreadOrder();
+  AppGlobal::g_iFONormalMarketStatus = 1;
+  OrderBookWnd& wnd = h.PendingWnd();
+  m_lines.clear();
+  wnd.OrderCancellation(Record(kOrderNumber, 77, "DLR02"), true);
+  EXPECT_EQ(wnd.CancelSpreadOrderLogic(kSpreadNumber), 0);
+  EXPECT_TRUE(g_sent.empty());
+  EXPECT_TRUE(wnd.SentOrderCancels().Empty()) << "a later call may still send it";
+  EXPECT_TRUE(wnd.SentSpreadCancels().Empty());
+  EXPECT_TRUE(LinesOf("OrderRequest").empty());
+  EXPECT_EQ(LinesOf("ZARUClient"),
+            (std::vector<std::string>{
+                "OrvPendingOrdersWnd::OrderCancellation(), the host exports no SendCOCOrderExeFn: no cancel request sent",
+                "OrvPendingOrdersWnd::CancelSpreadOrderLogic(), the host exports no SendCOCOrderExeFn: no cancel "
+                "request sent"}));
+}
+
+// ---- Record lookups. ----
+
+TEST_F(WindowCancel, an_order_number_answered_by_two_pending_orders_is_found_nowhere) {
+  CInMemPendingOrders& pending = *CInMemPendingOrders::getClass();
+  ASSERT_TRUE(pending.Insert(Row(Record(2000002.0, 107).objOrderEntry, 2000002.0, 107)));
+  ASSERT_TRUE(pending.Insert(Row(Record(2000002.0, 108).objOrderEntry, 2000002.0, 108)));
+  OrderBookWnd& wnd = h.PendingWnd();
+  ORVEL_ORDER_ENTRY packet;
+  EXPECT_EQ(wnd.getOrderRecord(2000002.0, &packet, 0), 0);
+  EXPECT_EQ(LinesOf("ZARUClientGeneralLogs"), (std::vector<std::string>{"Duplication in Order Number - PendingOrders"}));
+
+  EXPECT_EQ(wnd.getOrderRecord(2000002.0, &packet, 108), 1) << "the own number tells them apart";
+  EXPECT_EQ(packet.ourOrderNo(), 108u);
+  EXPECT_EQ(packet.exchangeOrderNo(), 2000002.0);
+  EXPECT_EQ(LinesOf("ZARUClientGeneralLogs").size(), 1u);
+}
+
+TEST_F(WindowCancel, order_lookups_find_the_right_table_s_row) {
+  CInMemPendingOrders& pending = *CInMemPendingOrders::getClass();
+  ASSERT_TRUE(pending.Insert(Row(Record(1000201.0, 201).objOrderEntry, 1000201.0, 201)));
+  ASSERT_TRUE(pending.Insert(Row(Record(3000003.0, 601).objOrderEntry, 3000003.0, 601, 2)));
+  ASSERT_TRUE(CInMemOrderInfo::getClass()->Insert(Row(Record(30000000.0, 203).objOrderEntry, 30000000.0, 203)));
+  OrderBookWnd& wnd = h.GtdWnd();
+  ORVEL_ORDER_ENTRY packet;
+  EXPECT_EQ(wnd.getOrderRecord(1000201.0, &packet, 201), 1);
+  EXPECT_EQ(packet.ourOrderNo(), 201u);
+  EXPECT_EQ(wnd.getOrderRecord(1000201.0, &packet, 999), 0);
+  EXPECT_EQ(wnd.getOrderRecord(3000003.0, &packet, 0), 0) << "a spread row is no order record";
+  EXPECT_EQ(wnd.getOrderRecord(30000000.0, &packet, 0), 0) << "order information is read only for entries";
+  EXPECT_EQ(wnd.getOrderRecord(1000201.0, nullptr, 0), 0) << "no packet to fill, nothing found";
+
+  AppGlobal::iTransactionCode = 5520;
+  EXPECT_EQ(wnd.getOrderRecord(30000000.0, &packet, 203), 1);
+  EXPECT_EQ(packet.ourOrderNo(), 203u);
+  EXPECT_EQ(wnd.getOrderRecord(1000201.0, &packet, 0), 0);
+
+  ORVEL_SPREAD_OE_REQUEST spread;
+  EXPECT_EQ(wnd.getSpreadOrderRecord(3000003.0, &spread), 1);
+  EXPECT_EQ(spread.get<std::uint32_t>(F::kOurOrderNo), 601u);
+  EXPECT_EQ(wnd.getSpreadOrderRecord(1000201.0, &spread), 0) << "a normal order is no spread order";
+  EXPECT_EQ(wnd.getSpreadOrderRecord(3000003.0, nullptr), 0);
+}
+
+// ---- Spread orders. ----
+
+TEST_F(WindowCancel, a_spread_order_of_another_dealer_is_cancelled_once_and_audited) {
+  ScriptDesc* fut = h.Master().Find(ViewHarness::kNiftyFut);
+  CopyText(fut->Inst_Name, "FUTIDX");
+  AddSpreadOrder();
+  AppGlobal::g_iFONormalMarketStatus = 1;
+  OrderBookWnd& wnd = h.PendingWnd();
+  EXPECT_EQ(wnd.CancelSpreadOrderLogic(kSpreadNumber), 1);
+  ASSERT_EQ(g_sent.size(), 1u);
+  EXPECT_EQ(g_sent[0].orderNumber, kSpreadNumber);
+  const ORVEL_SPREAD_OE_REQUEST sent = g_sent[0].Spread();
+  EXPECT_EQ(sent.transactionCode(), 5706);
+  EXPECT_EQ(sent.dealerId(), "DLR02");
+  EXPECT_EQ(F::Flags(sent) & 0x0200, 0x0200);
+  EXPECT_EQ(LinesOf("OrderRequest"),
+            (std::vector<std::string>{"NSE,Order Cancel,Dealer DLR02 order's cancelled by Dealer DLR01 For Client "
+                                      "CLIENT9 BUY[NIFTY FUTIDX ][RELIANCE ]SELLQty=75 Price=2.500000,"
+                                      "ExchOrdNo=3000003,OurOrdNo=601"}));
+
+  EXPECT_EQ(wnd.CancelSpreadOrderLogic(kSpreadNumber), 0) << "already sent";
+  EXPECT_EQ(g_sent.size(), 1u);
+  EXPECT_EQ(LinesOf("OrderRequest").size(), 1u);
+  EXPECT_EQ(wnd.CancelSpreadOrderLogic(0.0), 0);
+  EXPECT_EQ(wnd.CancelSpreadOrderLogic(4000004.0), 0) << "no such spread order";
+  EXPECT_TRUE(Boxes().Shown().empty());
+}
+
+TEST_F(WindowCancel, a_refused_spread_cancel_tells_the_user_and_sends_nothing) {
+  AddSpreadOrder(1);
+  OrderBookWnd& wnd = h.PendingWnd();
+  AppGlobal::g_iFONormalMarketStatus = 2;
+  Boxes().ClearShown();
+  EXPECT_EQ(wnd.CancelSpreadOrderLogic(kSpreadNumber), 0);
+  ASSERT_EQ(Boxes().Shown().size(), 1u);
+  EXPECT_EQ(Boxes().Shown()[0].text, "Cant not CANCEL Order : NSE FO Normal Market not Open");
+  EXPECT_TRUE(g_sent.empty());
+  EXPECT_TRUE(wnd.SentSpreadCancels().Empty());
+
+  RecordCache::Close();
+  AddSpreadOrder(4);
+  EXPECT_EQ(wnd.CancelSpreadOrderLogic(kSpreadNumber), 0);
+  EXPECT_EQ(Boxes().Shown().back().text, "Can not CANCEL NT order, Order Number:3000003");
+  EXPECT_TRUE(g_sent.empty());
+}
+
+}  // namespace
