@@ -1,5 +1,9 @@
 #include "host/OrvGridCtrl.h"
 
+#include "host/platform/Application.h"
+#include "host/platform/FileDialogService.h"
+#include "host/platform/MessageBoxService.h"
+
 #include <algorithm>
 #include <iterator>
 
@@ -109,4 +113,17 @@ bool OrvGridCtrl::LoadColumnProfile(const std::string& name) {
     SetColumnWidth(col, profile.width[static_cast<std::size_t>(col)]);
   }
   return true;
+}
+
+int OrvGridCtrl::SaveToFile(const std::string& title, bool bExcel, std::string& path) {
+  if (!HasApp()) return 0;
+  orv::platform::FileDialogRequest request;
+  request.flavour = orv::platform::FileDialogFlavour::Save;
+  request.title = title;
+  request.defaultExtension = bExcel ? "xls" : "txt";
+  request.fileName = savefiledefaultvalue;
+  request.filter = bExcel ? "Excel Files (*.xls)|*.xls|All Files (*.*)|*.*||"
+                          : "Text Files (*.txt)|*.txt|All Files (*.*)|*.*||";
+  request.bOverwritePrompt = true;
+  return App().FileDialogs().DoModal(request, path) == orv::platform::IDOK ? 1 : 0;
 }

@@ -55,22 +55,6 @@ void OrderBookGrid::OnMarketByAggregate() {
   // TODO(launches): ask the host for the market by aggregate window.
 }
 
-void OrderBookGrid::OnSavefileExcelfile() {
-  // TODO(export): write the grid to a tab-separated file.
-}
-
-void OrderBookGrid::OnSavefileTextfile() {
-  // TODO(export): write the grid to a text file.
-}
-
-void OrderBookGrid::OnBulkOrderExcel() {
-  // TODO(export): rewrite the orders as a comma-separated bulk order file.
-}
-
-void OrderBookGrid::OnBulkOrderText() {
-  // TODO(export): rewrite the orders as a field-per-line bulk order file.
-}
-
 // --- Column filters, saved filters and the filter bar. ---
 
 void OrderBookGrid::OnPendingorderFilterbar() {

@@ -10,10 +10,17 @@
 #include "view/ViewVariant.h"
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
 class OrderBookWnd;
+class GridExportJob;
+
+// Lets a grid own its export job without seeing the job's class.
+struct GridExportJobDeleter {
+  void operator()(GridExportJob* job) const;
+};
 
 class OrderBookGrid : public OrvGridCtrl {
  public:
@@ -149,10 +156,24 @@ class OrderBookGrid : public OrvGridCtrl {
   void OnMarketpictureF5();
   void OnMarketpictureF6();
   void OnMarketByAggregate();
+
+  // --- Export files (actions/GridExportCommands.cpp). ---
+  // The grid export: asks for a file, then writes it in slices while the window keeps running.
   void OnSavefileExcelfile();
   void OnSavefileTextfile();
+  // The bulk order files: ask for a file, then rewrite the orders into it at once.
   void OnBulkOrderExcel();
   void OnBulkOrderText();
+  // Exported: writes the grid export file to `path` at once (the flag is not read). False when
+  // the file could not be written.
+  bool ExportGridData(std::string& path, bool bUnused);
+  // Exported: writes the comma-separated bulk order file to `path` without a dialog, with the
+  // command's messages. False when nothing was written.
+  bool BulkOrderExportGridData(const std::string& path, bool bUnused);
+  // The file the last export command chose.
+  const std::string& GetSaveFilePath() const { return m_strSaveFilePath; }
+  // Whether a grid export is still being written.
+  bool IsGridExportRunning() const;
 
   // Sorting, filters and the filter bar (their own code fills these in).
   void OnSortAZ();
@@ -218,6 +239,9 @@ class OrderBookGrid : public OrvGridCtrl {
   SelectionIndex m_selectionIndex;
   RowListTracker m_rowTracker;
   int m_nFindDialogRequests = 0;
+  void StartGridExport(bool bExcel);
+  std::string m_strSaveFilePath;
+  std::unique_ptr<GridExportJob, GridExportJobDeleter> m_pExportJob;
   std::vector<std::uint64_t> m_seenPairs;  // scratch of the selection-memory rebuild
 
  private:

@@ -1,10 +1,11 @@
 #pragma once
 // Per-thread toolkit state, as a window finds it: the event loop, the main window's inbox, message
-// boxes, popup menus, the grid's filter menus and dialogs, the keyboard state, the focus, the wait
-// cursor and the registered resources.
+// boxes, popup menus, the grid's filter menus and dialogs, the file dialogs, the keyboard state,
+// the focus, the wait cursor and the registered resources.
 // One Application is current per thread (made current by ApplicationScope); a window binds to the
 // one current when it is constructed.
 #include "host/platform/EventLoop.h"
+#include "host/platform/FileDialogService.h"
 #include "host/platform/FilterDialogService.h"
 #include "host/platform/FilterMenuTracker.h"
 #include "host/platform/KeyState.h"
@@ -35,6 +36,7 @@ class Application {
   MenuTracker& PopupMenus() { return m_popupMenus; }
   FilterMenuTracker& FilterMenus() { return m_filterMenus; }
   FilterDialogService& FilterDialogs() { return m_filterDialogs; }
+  FileDialogService& FileDialogs() { return m_fileDialogs; }
   KeyState& Keys() { return m_keys; }
   ResourceRegistry& Resources() { return m_resources; }
 
@@ -60,6 +62,7 @@ class Application {
   MenuTracker m_popupMenus;
   FilterMenuTracker m_filterMenus;
   FilterDialogService m_filterDialogs;
+  FileDialogService m_fileDialogs;
   KeyState m_keys;
   ResourceRegistry m_resources;
   Window* m_focus = nullptr;

@@ -1,0 +1,57 @@
+#pragma once
+// The grid export file: the grid as the user sees it, as tab-separated text. The first line holds
+// the names of the visible columns in display order; each row follows on its own line, top row
+// first, with the cells as the grid shows them. There is no line end after the last row, and no
+// quoting: a cell's text goes in as it is.
+//
+// The columns and the row list are taken when the export is opened; the records are read on the
+// user-interface thread as the rows are written, so a long export can be written in slices.
+#include "host/records/OrderBookDetails.h"
+#include "view/ViewVariant.h"
+
+#include <cstddef>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+class OrderBookGrid;
+
+class GridExport final {
+ public:
+  GridExport() = default;
+  ~GridExport();
+  GridExport(const GridExport&) = delete;
+  GridExport& operator=(const GridExport&) = delete;
+
+  // Takes the grid's visible columns and a copy of its row list, creates (or replaces) the file
+  // and writes the header line. False, with nothing open, when the file cannot be created.
+  bool Open(const OrderBookGrid& grid, const std::string& path);
+  bool IsOpen() const { return m_file != nullptr; }
+
+  // Writes up to `maxRows` further rows (0: all that are left). Cells that fail to read are
+  // written empty and logged through the grid's window. True while the file is sound.
+  bool WriteRows(const OrderBookGrid& grid, std::size_t maxRows);
+  bool AllRowsWritten() const { return m_nextRow >= m_rows.size(); }
+  std::size_t RowsWritten() const { return m_nextRow; }
+  std::size_t RowCount() const { return m_rows.size(); }
+
+  // Closes the file. When some write failed the file is removed and the answer is false: a
+  // cut-off export must not be left looking like a whole one.
+  bool Close();
+  // Closes and removes a file that will not be finished.
+  void Abandon();
+
+  // Opens, writes every row and closes in one go. False when the file could not be created or a
+  // write failed.
+  static bool WriteAll(const OrderBookGrid& grid, const std::string& path);
+
+ private:
+  std::FILE* m_file = nullptr;
+  std::string m_path;
+  bool m_bFailed = false;
+  const VariantDescription* m_pVariant = nullptr;
+  std::vector<int> m_columns;                 // column ids in display order
+  std::vector<OrderBookDetails*> m_rows;      // the grid's row list as it was at Open
+  std::size_t m_nextRow = 0;                  // rows written so far, counted from the top row
+  std::string m_line;                         // reused for every row
+};

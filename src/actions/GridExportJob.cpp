@@ -1,0 +1,44 @@
+#include "actions/GridExportJob.h"
+
+#include "view/OrderBookGrid.h"
+
+GridExportJob::GridExportJob(OrderBookGrid& grid, orv::platform::Application& app) : Window(app), m_grid(grid) {}
+
+GridExportJob::~GridExportJob() { m_export.Abandon(); }
+
+bool GridExportJob::EnsureNative() {
+  if (GetSafeHwnd()) return true;
+  return m_grid.GetSafeHwnd() && CreateNative(&m_grid);
+}
+
+bool GridExportJob::Start(const std::string& path) {
+  Finish();
+  if (!m_export.Open(m_grid, path)) return false;
+  if (!EnsureNative() || SetTimer(kSliceTimerId, 0) == 0) Finish();
+  return true;
+}
+
+void GridExportJob::Finish() {
+  if (!m_export.IsOpen()) return;
+  KillTimer(kSliceTimerId);
+  m_export.WriteRows(m_grid, 0);
+  m_export.Close();
+}
+
+void GridExportJob::OnTimer(orv::platform::UINT_PTR id) {
+  if (id != kSliceTimerId) return;
+  try {
+    if (!m_export.IsOpen()) return;
+    const bool sound = m_export.WriteRows(m_grid, kRowsPerSlice);
+    if (!sound || m_export.AllRowsWritten()) {
+      m_export.Close();
+      return;
+    }
+    if (SetTimer(kSliceTimerId, 0) == 0) Finish();
+  } catch (...) {
+    m_export.Abandon();
+    m_grid.LogException("ExportGridData");
+  }
+}
+
+void GridExportJobDeleter::operator()(GridExportJob* job) const { delete job; }

@@ -1,0 +1,41 @@
+#pragma once
+// Writes a grid export in slices on the user-interface thread: a one-shot timer writes a slice of
+// rows and re-arms itself until every row is written, so the records are only ever read on the
+// thread that changes them and a large grid never freezes the window.
+//
+// The job is a small native child of its grid, so its timer runs whether or not the view is
+// visible; destroying the grid drops the timer with it. A job destroyed before it finished
+// removes its incomplete file.
+#include "actions/GridExport.h"
+#include "host/platform/Window.h"
+
+#include <cstddef>
+#include <string>
+
+class OrderBookGrid;
+
+class GridExportJob final : public orv::platform::Window {
+ public:
+  static constexpr orv::platform::UINT_PTR kSliceTimerId = 10170;
+  static constexpr std::size_t kRowsPerSlice = 500;
+
+  GridExportJob(OrderBookGrid& grid, orv::platform::Application& app);
+  ~GridExportJob() override;
+
+  // Starts exporting the grid to `path`. An export still running is finished first. When the
+  // grid cannot drive a timer (it has no native window) the whole file is written at once.
+  // False when the file cannot be created.
+  bool Start(const std::string& path);
+  bool IsRunning() const { return m_export.IsOpen(); }
+  // Writes the rest of a running export at once.
+  void Finish();
+  std::size_t RowsWritten() const { return m_export.RowsWritten(); }
+
+  void OnTimer(orv::platform::UINT_PTR id) override;
+
+ private:
+  bool EnsureNative();
+
+  OrderBookGrid& m_grid;
+  GridExport m_export;
+};
