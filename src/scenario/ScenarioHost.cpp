@@ -151,6 +151,17 @@ void ScenarioHost::InstallObservers() {
     }
     m_events.Emit("filterdialog", std::move(event));
   });
+  m_app.FileDialogs().SetObserver([this](const orv::platform::FileDialogRecord& dialog) {
+    FlushPosts();
+    // Paths inside the data folder are shown relative to it: the folder differs from run to run.
+    std::string path = dialog.path;
+    const std::string folder = m_dataFolder.string() + "/";
+    if (path.rfind(folder, 0) == 0) path.erase(0, folder.size());
+    m_events.Emit("filedialog", {{"title", dialog.request.title},
+                                 {"defaultExtension", dialog.request.defaultExtension},
+                                 {"answer", AnswerName(dialog.result)},
+                                 {"path", path}});
+  });
   m_logObserver = m_log.AddObserver([this](const std::string& source, const std::string& text) {
     if (std::this_thread::get_id() == g_mainThread) FlushPosts();
     m_events.Emit("log", {{"source", source}, {"text", text}});
@@ -168,6 +179,7 @@ void ScenarioHost::RemoveObservers() {
   m_app.FilterMenus().SetObserver({});
   m_app.FilterMenus().SetChooser({});
   m_app.FilterDialogs().SetObserver({});
+  m_app.FileDialogs().SetObserver({});
   m_log.RemoveObserver(m_logObserver);
   OrvInMemory::m_orvWindowPassingQueue.SetObserver({});
 }

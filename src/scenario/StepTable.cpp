@@ -12,6 +12,7 @@ const StepTable& StepTable::Standard() {
     AddViewSteps(t);
     AddInputSteps(t);
     AddHeaderFilterSteps(t);
+    AddFileDialogSteps(t);
     AddCallStep(t);
     AddDumpStep(t);
     return t;

@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QCursor>
 #include <QMenu>
+#include <QFileDialog>
 #include <QMessageBox>
 
 namespace orv::ui {
@@ -64,6 +65,25 @@ QtPopups::QtPopups(pf::Application& app, QWidget* parent) : m_app(app), m_parent
   m_app.FilterDialogs().SetAnswerer([this](const pf::FilterDialogRequest& request) {
     return m_interactive ? ShowFilterDialog(request, m_parent) : pf::FilterDialogAnswer{};
   });
+  m_app.FileDialogs().SetAnswerer([this](const pf::FileDialogRequest& request) {
+    return m_interactive ? ShowFileDialog(request) : pf::FileDialogAnswer{};
+  });
+}
+
+pf::FileDialogAnswer QtPopups::ShowFileDialog(const pf::FileDialogRequest& request) const {
+  // "Description (*.ext)|*.ext||" becomes Qt's "Description (*.ext)".
+  QString filter = QString::fromStdString(request.filter).section(QLatin1Char('|'), 0, 0);
+  QFileDialog dialog(m_parent, QString::fromStdString(request.title), QString::fromStdString(request.fileName), filter);
+  dialog.setAcceptMode(request.flavour == pf::FileDialogFlavour::Save ? QFileDialog::AcceptSave
+                                                                      : QFileDialog::AcceptOpen);
+  dialog.setDefaultSuffix(QString::fromStdString(request.defaultExtension));
+  dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.bOverwritePrompt);
+  pf::FileDialogAnswer answer;
+  if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()) {
+    answer.result = pf::IDOK;
+    answer.path = dialog.selectedFiles().front().toStdString();
+  }
+  return answer;
 }
 
 QtPopups::~QtPopups() {
@@ -71,6 +91,7 @@ QtPopups::~QtPopups() {
   m_app.MessageBoxes().SetAnswerer({});
   m_app.FilterMenus().SetChooser({});
   m_app.FilterDialogs().SetAnswerer({});
+  m_app.FileDialogs().SetAnswerer({});
 }
 
 unsigned QtPopups::ChooseFromMenu(const pf::Menu& menu) {

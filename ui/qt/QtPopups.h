@@ -48,6 +48,7 @@ class QtPopups final {
  private:
   unsigned ChooseFromMenu(const orv::platform::Menu& menu);
   int AnswerBox(const std::string& text, const std::string& caption, unsigned flags);
+  orv::platform::FileDialogAnswer ShowFileDialog(const orv::platform::FileDialogRequest& request) const;
 
   orv::platform::Application& m_app;
   QPointer<QWidget> m_parent;
