@@ -2,26 +2,8 @@
 
 #include "host/recordcache/CInMemOrderInfo.h"
 #include "host/recordcache/CInMemPendingOrders.h"
+#include "host/recordcache/QueryScope.h"
 #include "host/recordcache/SqlText.h"
-
-namespace {
-
-// Closes the query and releases the table however the lookup ends.
-class QueryScope final {
- public:
-  explicit QueryScope(RecordTable& table) : m_table(table) {}
-  ~QueryScope() {
-    m_table.CloseQuery();
-    m_table.Release();
-  }
-  QueryScope(const QueryScope&) = delete;
-  QueryScope& operator=(const QueryScope&) = delete;
-
- private:
-  RecordTable& m_table;
-};
-
-}  // namespace
 
 namespace OrderRecordLookup {
 

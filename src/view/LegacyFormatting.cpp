@@ -5,6 +5,7 @@
 #include "host/AppGlobal.h"
 #include "host/ContractMaster.h"
 #include "host/GlobalFunctions.h"
+#include "host/recordcache/QueryScope.h"
 #include "host/recordcache/RecordCacheTables.h"
 #include "view/ColumnCatalogue.h"
 #include "view/ExceptionLog.h"
@@ -15,21 +16,6 @@
 #include <stdexcept>
 
 namespace {
-
-// Ends the caller's use of a shared record-cache table however the reading ends.
-class QueryScope final {
- public:
-  explicit QueryScope(RecordTable& table) : m_table(table) {}
-  ~QueryScope() {
-    m_table.CloseQuery();
-    m_table.Release();
-  }
-  QueryScope(const QueryScope&) = delete;
-  QueryScope& operator=(const QueryScope&) = delete;
-
- private:
-  RecordTable& m_table;
-};
 
 void SetCell(CBCGPGridRow& row, int column, std::string_view text) {
   if (CBCGPGridItem* item = row.GetItem(column)) item->SetValue(text);

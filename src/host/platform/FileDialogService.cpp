@@ -1,19 +1,14 @@
 #include "host/platform/FileDialogService.h"
 
 #include "host/platform/MessageBoxService.h"
+#include "host/platform/ScriptedAnswer.h"
 
 namespace orv::platform {
 
 int FileDialogService::DoModal(const FileDialogRequest& request, std::string& path) {
-  FileDialogAnswer answer;
-  answer.result = IDCANCEL;
-  if (!m_scripted.empty()) {
-    answer = std::move(m_scripted.front());
-    m_scripted.pop_front();
-  } else if (m_answerer) {
-    const Answerer answerer = m_answerer;  // it may replace itself while it runs
-    answer = answerer(request);
-  }
+  FileDialogAnswer cancelled;
+  cancelled.result = IDCANCEL;
+  FileDialogAnswer answer = NextAnswer(m_scripted, m_answerer, request, cancelled);
   const int result = answer.result == IDOK && !answer.path.empty() ? IDOK : IDCANCEL;
   std::string chosen;
   if (result == IDOK) {

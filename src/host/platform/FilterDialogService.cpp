@@ -1,19 +1,14 @@
 #include "host/platform/FilterDialogService.h"
 
 #include "host/platform/MessageBoxService.h"
+#include "host/platform/ScriptedAnswer.h"
 
 namespace orv::platform {
 
 int FilterDialogService::DoModal(const FilterDialogRequest& request, FilterDialogState& state) {
-  FilterDialogAnswer answer;
-  answer.result = IDCANCEL;
-  if (!m_scripted.empty()) {
-    answer = std::move(m_scripted.front());
-    m_scripted.pop_front();
-  } else if (m_answerer) {
-    const Answerer answerer = m_answerer;  // it may replace itself while it runs
-    answer = answerer(request);
-  }
+  FilterDialogAnswer cancelled;
+  cancelled.result = IDCANCEL;
+  FilterDialogAnswer answer = NextAnswer(m_scripted, m_answerer, request, cancelled);
   const int result = answer.result == IDOK ? IDOK : IDCANCEL;
   if (result == IDOK) {
     state.bAll = answer.state.bAll;
