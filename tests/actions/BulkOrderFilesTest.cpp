@@ -60,16 +60,7 @@ class BulkOrderFilesTest : public ::testing::Test {
     RCGlobal::Clear();
   }
 
-  // Every row shown (newest on top), no box or dialog recorded yet.
-  OrderBookGrid& Shown(ViewVariant variant = ViewVariant::Pending) {
-    OrderBookGrid& grid = variant == ViewVariant::Pending ? static_cast<OrderBookGrid&>(h.Pending())
-                                                          : static_cast<OrderBookGrid&>(h.Gtd());
-    grid.ClearFilter(-1);
-    grid.FilterGridData();
-    h.Run();
-    Boxes().ClearShown();
-    return grid;
-  }
+  OrderBookGrid& Shown(ViewVariant variant = ViewVariant::Pending) { return h.ShowAllRows(variant); }
   std::filesystem::path SaveCsv(OrderBookGrid& grid, const std::string& name) {
     const auto path = folder / name;
     h.App().FileDialogs().QueueAnswer({pf::IDOK, path.string()});

@@ -34,16 +34,7 @@ class CancelCommands : public ::testing::Test {
       r.pContract = h.Master().Find(token);
     });
   }
-  // Shows the rows (newest on top) with no filter hiding any of them.
-  OrderBookGrid& Shown(ViewVariant variant = ViewVariant::Pending) {
-    OrderBookGrid& grid = variant == ViewVariant::Pending ? static_cast<OrderBookGrid&>(h.Pending())
-                                                          : static_cast<OrderBookGrid&>(h.Gtd());
-    grid.ClearFilter(-1);
-    grid.FilterGridData();
-    h.Run();
-    Boxes().ClearShown();
-    return grid;
-  }
+  OrderBookGrid& Shown(ViewVariant variant = ViewVariant::Pending) { return h.ShowAllRows(variant); }
   // Replaces the selection with rows top to bottom, as a click and a Shift+click do.
   void SelectRows(OrderBookGrid& grid, int top, int bottom) {
     grid.SetCurSel({top, 0}, pf::kSelSingleRow, false);

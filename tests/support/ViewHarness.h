@@ -93,6 +93,17 @@ class ViewHarness {
   OrvPendingOrdersWnd& PendingWnd() { Pending(); return *m_pending; }
   GTDOrderBookWnd& GtdWnd() { Gtd(); return *m_gtd; }
 
+  // The variant's grid with every row shown (no filter, newest on top) and no box recorded yet.
+  OrderBookGrid& ShowAllRows(ViewVariant variant = ViewVariant::Pending) {
+    OrderBookGrid& grid = variant == ViewVariant::Pending ? static_cast<OrderBookGrid&>(Pending())
+                                                          : static_cast<OrderBookGrid&>(Gtd());
+    grid.ClearFilter(-1);
+    grid.FilterGridData();
+    Run();
+    m_app.MessageBoxes().ClearShown();
+    return grid;
+  }
+
   // Lets the event loop run: timers fire and the grids rebuild.
   void Run(int ms = 60) { m_app.Loop().advance(ms); }
 
