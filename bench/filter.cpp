@@ -6,6 +6,7 @@
 // (b) the values a header menu offers for a text column with ~2,000 distinct values, against a
 //     hand-written hash-then-sort of the distinct texts (the floor).
 #include "BenchHost.h"
+#include "PendingPeerModel.h"
 #include "demo/ContractMasterGenerator.h"
 #include "demo/OrderBookGenerator.h"
 #include "host/AppGlobal.h"
@@ -20,7 +21,6 @@
 #include "view/OrvPendingOrdersGrid.h"
 #include "view/OrvPendingOrdersWnd.h"
 
-#include <QAbstractTableModel>
 #include <QSortFilterProxyModel>
 #include <benchmark/benchmark.h>
 
@@ -55,34 +55,27 @@ class Book {
   }
 
   Book() {
-    bench::StartHost(m_login, m_master);
     AppGlobal::cOrderSettings_MarketType = "All";
     AppGlobal::cGeneralSettings_OrderBook = "All";
     AppGlobal::g_bLastOrderSelection = 0;
-    orv::demo::OrderBookSpec spec;
-    spec.orders = kOrders;
-    spec.seed = 11;
-    spec.kind = BookKind::Pending;
-    for (int i = 0; i < kClients; ++i) spec.clients.push_back("CL" + std::to_string(100000 + i * 13));
-    orv::demo::GenerateOrders(spec, m_master);
-    bench::ShowPendingView(m_wnd, m_grid);
-    m_grid.ClearFilter(-1);
+    std::vector<std::string> clients;
+    for (int i = 0; i < kClients; ++i) clients.push_back("CL" + std::to_string(100000 + i * 13));
+    bench::GeneratePendingBook(m_host.Master(), kOrders, false, std::move(clients));
+    m_host.Show();
+    m_host.Grid().ClearFilter(-1);
     Tick();
-  }
-  ~Book() {
-    bench::StopHost(&m_grid);
   }
 
   // The timer tick a filter change asks for.
-  void Tick() { m_grid.OnTimer(10150); }
+  void Tick() { m_host.Grid().OnTimer(10150); }
 
   void SetThreeFilters() {
-    m_grid.SetFilterParam(COL_ExchCode, {kExchange}, false, true, false);
-    m_grid.SetFilterParam(COL_B_S, {kSide}, false, true, false);
-    m_grid.SetFilterParam(COL_Order_Status, {"Pending", "UnConfirmed"}, false, true, false);
+    m_host.Grid().SetFilterParam(COL_ExchCode, {kExchange}, false, true, false);
+    m_host.Grid().SetFilterParam(COL_B_S, {kSide}, false, true, false);
+    m_host.Grid().SetFilterParam(COL_Order_Status, {"Pending", "UnConfirmed"}, false, true, false);
   }
   void ClearThreeFilters() {
-    for (int col : {COL_ExchCode, COL_B_S, COL_Order_Status}) m_grid.SetFilterParam(col, {}, true, true, false);
+    for (int col : {COL_ExchCode, COL_B_S, COL_Order_Status}) m_host.Grid().SetFilterParam(col, {}, true, true, false);
   }
 
   // Hand-written floor of the offered values: hash every text, keep the distinct ones, sort them.
@@ -97,38 +90,14 @@ class Book {
     return out.size();
   }
 
-  OrvPendingOrdersGrid& Grid() { return m_grid; }
+  OrvPendingOrdersGrid& Grid() { return m_host.Grid(); }
 
  private:
-  orv::platform::Application m_app;
-  orv::platform::ApplicationScope m_scope{m_app};
-  ORVEL5901 m_login;
-  CScriptDesc m_master;
-  OrvPendingOrdersWnd m_wnd;
-  OrvPendingOrdersGrid m_grid;
+  bench::PendingViewHost m_host;
 };
 
-// The peer: the same records behind a QAbstractTableModel, filtered by a QSortFilterProxyModel
-// whose predicate reads the cells through data().
-class OrderTableModel final : public QAbstractTableModel {
- public:
-  int rowCount(const QModelIndex& = {}) const override {
-    return static_cast<int>(AppOrderBook::vctDisplayedOrderBook.size());
-  }
-  int columnCount(const QModelIndex& = {}) const override { return kPendingColumnCount; }
-  QVariant data(const QModelIndex& index, int role) const override {
-    if (role != Qt::DisplayRole) return {};
-    OrderBookDetails* r = AppOrderBook::vctDisplayedOrderBook[static_cast<std::size_t>(index.row())];
-    if (index.column() == COL_Order_Status) {
-      auto text = OrvEnumsMethods::GetOrderStatus(r->eOrderStatus);
-      return QString::fromLatin1(text.data(), static_cast<int>(text.size()));
-    }
-    CellTextBuffer buffer;
-    std::string_view text = GetItemText(r, index.column(), DescriptionOf(ViewVariant::Pending), buffer);
-    return QString::fromLatin1(text.data(), static_cast<int>(text.size()));
-  }
-};
-
+// The peer filters PendingPeerModel through a QSortFilterProxyModel whose predicate reads the
+// cells through data().
 class OrderFilterProxy final : public QSortFilterProxyModel {
  public:
   // Qt's documented path for a changed filter: invalidateFilter() patches the current mapping,
@@ -200,7 +169,7 @@ bool Sensible(const ChangeRows& ours, const ChangeRows& peer) {
 // Against the proxy's fastest (wholesale) re-filter, every run.
 void BM_FilterChange(benchmark::State& state) {
   Book& book = Book::Get();
-  OrderTableModel model;
+  bench::PendingPeerModel model;
   OrderFilterProxy proxy;
   proxy.setSourceModel(&model);
   (void)proxy.rowCount();
@@ -229,7 +198,7 @@ void BM_FilterChange(benchmark::State& state) {
 // at this size takes minutes, so it runs once.
 void BM_FilterChangeQtIncremental(benchmark::State& state) {
   Book& book = Book::Get();
-  OrderTableModel model;
+  bench::PendingPeerModel model;
   OrderFilterProxy proxy;
   proxy.setSourceModel(&model);
   (void)proxy.rowCount();

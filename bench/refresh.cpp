@@ -3,6 +3,7 @@
 // (Qt's QSortFilterProxyModel re-filtering through data()). Also the tick with every row selected,
 // the cell request, the status bar totals and the view's memory per order.
 #include "BenchHost.h"
+#include "PendingPeerModel.h"
 #include "demo/ContractMasterGenerator.h"
 #include "demo/OrderBookGenerator.h"
 #include "host/AppGlobal.h"
@@ -18,7 +19,6 @@
 #include "view/OrvPendingOrdersGrid.h"
 #include "view/OrvPendingOrdersWnd.h"
 
-#include <QAbstractTableModel>
 #include <QSortFilterProxyModel>
 #include <benchmark/benchmark.h>
 
@@ -49,35 +49,26 @@ class Book {
   static Book& Get(int orders, bool shuffled) { return bench::Cached<Book>(orders, shuffled); }
 
   Book(int orders, bool shuffled) {
-    bench::StartHost(m_login, m_master);
     AppGlobal::cOrderSettings_MarketType = kMarketType;
     AppGlobal::cGeneralSettings_OrderBook = kOrderType;
-    orv::demo::OrderBookSpec spec;
-    spec.orders = orders;
-    spec.seed = 11;
-    spec.kind = BookKind::Pending;
-    orv::demo::GenerateOrders(spec, m_master);
+    bench::GeneratePendingBook(m_host.Master(), orders, shuffled);
     auto& displayed = AppOrderBook::vctDisplayedOrderBook;
-    if (shuffled) std::shuffle(displayed.begin(), displayed.end(), std::mt19937_64(5));
     // Filter on the tokens of the first futures contracts met.
     for (OrderBookDetails* r : displayed) {
       if (r->pContract && std::strcmp(r->pContract->Mkt_Seg, kMarketType) == 0) m_tokens.insert(r->lOurToken);
       if (static_cast<int>(m_tokens.size()) == kTokenCount) break;
     }
-    bench::ShowPendingView(m_wnd, m_grid);
+    m_host.Show();
     std::vector<std::string> tokenTexts;
     for (std::int32_t t : m_tokens) tokenTexts.push_back(std::to_string(t));
-    m_grid.SetDefaultDemoFilter(COL_B_S, kSide, false, true, false);
-    m_grid.SetFilterParam(COL_lOurToken, tokenTexts, false, true, false);
+    m_host.Grid().SetDefaultDemoFilter(COL_B_S, kSide, false, true, false);
+    m_host.Grid().SetFilterParam(COL_lOurToken, tokenTexts, false, true, false);
     Tick();
-  }
-  ~Book() {
-    bench::StopHost(&m_grid);
   }
 
   void Tick() {
     AppOrderBook::IsUpdatePost = 1;
-    m_grid.OnTimer(10150);
+    m_host.Grid().OnTimer(10150);
   }
 
   // Hand-written floor: copy the pointer vector, then one order-keeping remove pass comparing the
@@ -105,43 +96,18 @@ class Book {
     return kept;
   }
 
-  OrvPendingOrdersGrid& Grid() { return m_grid; }
+  OrvPendingOrdersGrid& Grid() { return m_host.Grid(); }
   const std::set<std::int32_t>& Tokens() const { return m_tokens; }
   const std::vector<OrderBookDetails*>& FloorRows() const { return m_floorRows; }
 
  private:
-  orv::platform::Application m_app;
-  orv::platform::ApplicationScope m_scope{m_app};
-  ORVEL5901 m_login;
-  CScriptDesc m_master;
-  OrvPendingOrdersWnd m_wnd;
-  OrvPendingOrdersGrid m_grid;
+  bench::PendingViewHost m_host;
   std::set<std::int32_t> m_tokens;
   std::vector<OrderBookDetails*> m_floorRows;
 };
 
-// The peer: the same records behind a QAbstractTableModel, filtered by a QSortFilterProxyModel
-// whose predicate reads the cells through data().
-class OrderTableModel final : public QAbstractTableModel {
- public:
-  int rowCount(const QModelIndex& = {}) const override {
-    return static_cast<int>(AppOrderBook::vctDisplayedOrderBook.size());
-  }
-  int columnCount(const QModelIndex& = {}) const override { return 69; }
-  QVariant data(const QModelIndex& index, int role) const override {
-    if (role != Qt::DisplayRole) return {};
-    OrderBookDetails* r = AppOrderBook::vctDisplayedOrderBook[static_cast<std::size_t>(index.row())];
-    if (index.column() == COL_Order_Status) {
-      auto text = OrvEnumsMethods::GetOrderStatus(r->eOrderStatus);
-      return QString::fromLatin1(text.data(), static_cast<int>(text.size()));
-    }
-    if (index.column() == COL_lOurToken) return QVariant(r->lOurToken);
-    CellTextBuffer buffer;
-    std::string_view text = GetItemText(r, index.column(), DescriptionOf(ViewVariant::Pending), buffer);
-    return QString::fromLatin1(text.data(), static_cast<int>(text.size()));
-  }
-};
-
+// The peer filters PendingPeerModel through a QSortFilterProxyModel whose predicate reads the
+// cells through data().
 class OrderFilterProxy final : public QSortFilterProxyModel {
  public:
   explicit OrderFilterProxy(const std::set<std::int32_t>& tokens) : m_tokens(tokens) {}
@@ -168,7 +134,7 @@ void BM_RefreshTick(benchmark::State& state) {
   const bool shuffled = state.range(1) != 0;
   Book& book = Book::Get(orders, shuffled);
   AppGlobal::g_bLastOrderSelection = 0;
-  OrderTableModel model;
+  bench::PendingPeerModel model;
   OrderFilterProxy proxy(book.Tokens());
   proxy.setSourceModel(&model);
   double tick = 0, floor = 0, peer = 0;

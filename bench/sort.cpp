@@ -53,14 +53,8 @@ class Book {
     HostLibraries::RegisterDefaults();
     orv::demo::GenerateContracts(m_master, 11, 400);
     InstallContractMaster(&m_master);
-    orv::demo::OrderBookSpec spec;
-    spec.orders = orders;
-    spec.seed = 11;
-    spec.kind = BookKind::Pending;
-    orv::demo::GenerateOrders(spec, m_master);
-    auto& displayed = AppOrderBook::vctDisplayedOrderBook;
-    if (shuffled) std::shuffle(displayed.begin(), displayed.end(), std::mt19937_64(5));
-    m_base = displayed;
+    bench::GeneratePendingBook(m_master, orders, shuffled);
+    m_base = AppOrderBook::vctDisplayedOrderBook;
     InstallSortKeyExtractors();
   }
   ~Book() {
