@@ -33,17 +33,12 @@ bool IsCancellable(const OrderBookDetails& record) {
 
 bool ConfirmationsOn() { return AppGlobal::bOrderSettings_OrderCancel != 0; }
 
-int ShowBox(const OrderBookGrid& grid, const std::string& text, const char* caption, unsigned flags) {
-  if (grid.HasApp()) return grid.App().MessageBoxes().Show(text, caption, flags);
-  return pf::AfxMessageBox(text, flags, caption);
-}
-
 // True (and the user told) when manual trading is barred for this login.
 bool ManualTradingRefused(const OrderBookGrid& grid) {
   if (!AppGlobal::g_bManualNotAllowed) return false;
   if (grid.Variant().bManualCheckHonoursAlgo && AppGlobal::g_bEnableManualAllowedForAlgo == 1) return false;
   if (AppGlobal::g_bManualTimerAlgoLogin && AppGlobal::g_bManualTimerAlgoSetting) return false;
-  ShowBox(grid, "Manual trading is not allowed.Please contact to Admin", kCaption, pf::MB_OK);
+  grid.MessageBox("Manual trading is not allowed.Please contact to Admin", kCaption, pf::MB_OK);
   return true;
 }
 
@@ -102,7 +97,7 @@ void OrderBookGrid::OnCancel() {
       const bool gtt = record->iOrvelCode == kGttCode;
       if (variant.bCancelsGttOnly && !gtt) continue;
       if (!variant.bCancelsGttOnly && gtt) {
-        ShowBox(*this, "Please use GTD Order Book to cancel GTT orders", kCaption, pf::MB_OK);
+        MessageBox("Please use GTD Order Book to cancel GTT orders", kCaption, pf::MB_OK);
         list.clear();
         StartStopProcess(1, 0);
         return;
@@ -119,7 +114,7 @@ void OrderBookGrid::OnCancel() {
       AddKey(list, key);
     }
   }
-  if (strategySkipped) ShowBox(*this, kStrategyRefusal, "", pf::MB_OK);
+  if (strategySkipped) MessageBox(kStrategyRefusal, "", pf::MB_OK);
 
   const int marketOk = m_pWnd ? m_pWnd->CheckMarketStatus(MarketStatusCheck::kCancellation, false) : 1;
   // A refusal leaves nothing listed for the host to find later.
@@ -147,7 +142,7 @@ void OrderBookGrid::OnCancel() {
 
   StartStopProcess(1, 0);
   if (ConfirmationsOn() && !question.empty() &&
-      ShowBox(*this, question, kConfirmCaption, pf::MB_YESNO | pf::MB_ICONQUESTION) != pf::IDYES) {
+      MessageBox(question, kConfirmCaption, pf::MB_YESNO | pf::MB_ICONQUESTION) != pf::IDYES) {
     list.clear();
     SetFocus();
     return;
@@ -160,7 +155,7 @@ void OrderBookGrid::OnCancel() {
 void OrderBookGrid::OnCancelall() {
   const VariantDescription& variant = Variant();
   if (!variant.bCancelAllAllowed) {
-    ShowBox(*this, "Cancellation is not allowed", kCaption, pf::MB_OK);
+    MessageBox("Cancellation is not allowed", kCaption, pf::MB_OK);
     return;
   }
   if (ManualTradingRefused(*this)) return;
@@ -180,14 +175,14 @@ void OrderBookGrid::OnCancelall() {
     }
     AddKey(list, AppOrderBook::KeyOf(variant.eBook, *record));
   }
-  if (strategySkipped) ShowBox(*this, (list.empty() ? "" : "Some ") + std::string(kStrategyRefusal), "", pf::MB_OK);
+  if (strategySkipped) MessageBox((list.empty() ? "" : "Some ") + std::string(kStrategyRefusal), "", pf::MB_OK);
 
   if (m_pWnd && !m_pWnd->CheckMarketStatus(MarketStatusCheck::kCancellation, true)) {
     list.clear();  // a refusal leaves nothing listed for the host to find later
     return StartStopProcess(1, 0);
   }
   if (!list.empty() && ConfirmationsOn() &&
-      ShowBox(*this, "Sure To Cancel All the Order/s ?", kConfirmCaption, pf::MB_YESNO | pf::MB_ICONQUESTION) !=
+      MessageBox("Sure To Cancel All the Order/s ?", kConfirmCaption, pf::MB_YESNO | pf::MB_ICONQUESTION) !=
           pf::IDYES) {
     list.clear();
     StartStopProcess(1, 0);

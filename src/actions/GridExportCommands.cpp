@@ -23,11 +23,6 @@ constexpr const char* kSavedText = "File Saved Successfully";
 // The longest path the host's bulk order entry takes.
 constexpr std::size_t kMaxBulkPath = 4095;
 
-int ShowBox(const OrderBookGrid& grid, const std::string& text, const char* caption, unsigned flags) {
-  if (grid.HasApp()) return grid.App().MessageBoxes().Show(text, caption, flags);
-  return pf::AfxMessageBox(text, flags, caption);
-}
-
 const char* NoPendingOrdersText(const OrderBookGrid& grid) {
   return grid.Variant().eVariant == ViewVariant::GTD ? "No GTD Order Book Present On Pending Window.File Not Saved"
                                                      : "No Pending Orders Present On Pending Window.File Not Saved";
@@ -74,14 +69,14 @@ class BulkFlag final {
 // The comma-separated bulk file after its path is known: the pending check, the file, the message.
 bool WriteBulkCsv(const OrderBookGrid& grid, const std::string& path) {
   if (!BulkOrderFiles::HasPendingOrder(grid.RowVector())) {
-    ShowBox(grid, NoPendingOrdersText(grid), kSaveCaption, pf::MB_OK);
+    grid.MessageBox(NoPendingOrdersText(grid), kSaveCaption, pf::MB_OK);
     return false;
   }
   {
     BulkFlag flag(grid.GetOwnerWnd(), &OrderBookWnd::bBulkExcelSaveInProgress);
     if (!BulkOrderFiles::WriteCsv(path, grid.RowVector(), LogSinkOf(grid))) return false;
   }
-  ShowBox(grid, kSavedCsv, kSaveCaption, pf::MB_OK);
+  grid.MessageBox(kSavedCsv, kSaveCaption, pf::MB_OK);
   return true;
 }
 
@@ -89,7 +84,7 @@ bool WriteBulkCsv(const OrderBookGrid& grid, const std::string& path) {
 // there, the file, the message.
 bool WriteBulkText(const OrderBookGrid& grid, OrderBookWnd& wnd, const std::string& path) {
   if (!BulkOrderFiles::HasPendingOrder(grid.RowVector())) {
-    ShowBox(grid, NoPendingOrdersText(grid), kSaveCaption, pf::MB_OK);
+    grid.MessageBox(NoPendingOrdersText(grid), kSaveCaption, pf::MB_OK);
     return false;
   }
   {
@@ -98,20 +93,20 @@ bool WriteBulkText(const OrderBookGrid& grid, OrderBookWnd& wnd, const std::stri
       case BulkOrderFiles::ExistingFile::None:
         break;
       case BulkOrderFiles::ExistingFile::Other:
-        ShowBox(grid, "The File Choosen is not a Bulk Order File", "Wrong File Selection",
+        grid.MessageBox("The File Choosen is not a Bulk Order File", "Wrong File Selection",
                 pf::MB_OK | pf::MB_ICONEXCLAMATION);
         return false;
       case BulkOrderFiles::ExistingFile::BulkText: {
         const std::string question = "'" + std::string(pf::FileDialogService::FileNameOf(path)) +
                                      "' File Already Exists.Do You Want to Overwrite it ?";
-        if (ShowBox(grid, question, "File Duplicacy", pf::MB_YESNO | pf::MB_ICONQUESTION) != pf::IDYES) return false;
+        if (grid.MessageBox(question, "File Duplicacy", pf::MB_YESNO | pf::MB_ICONQUESTION) != pf::IDYES) return false;
         break;
       }
     }
     const auto result = BulkOrderFiles::WriteText(path, grid.RowVector(), AppGlobal::lTime, LogSinkOf(grid));
     if (result != BulkOrderFiles::TextResult::Written) return false;
   }
-  ShowBox(grid, kSavedText, kSaveCaption, pf::MB_OK);
+  grid.MessageBox(kSavedText, kSaveCaption, pf::MB_OK);
   return true;
 }
 

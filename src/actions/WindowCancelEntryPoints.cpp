@@ -44,11 +44,6 @@ void LogMissingSender(const OrderBookWnd& wnd, std::string_view operation) {
   Log(wnd, kExceptionLogSource, text);
 }
 
-int ShowBox(const OrderBookWnd& wnd, const std::string& text, const char* caption, unsigned flags) {
-  if (wnd.HasApp()) return wnd.App().MessageBoxes().Show(text, caption, flags);
-  return pf::AfxMessageBox(text, flags, caption);
-}
-
 // The exchange order number as the host's 9952 message carries it: an unsigned 64-bit integer
 // (numbers that have none, such as negative ones, travel as 0).
 pf::WPARAM OrderNumberParam(double orderNumber) {
@@ -65,7 +60,7 @@ void OrderBookWnd::OrderCancellation(OrderBookDetails record, bool bNoQuestion) 
     const std::vector<std::uint32_t>& listed = AppOrderBook::Book(Variant().eBook).vctCancellation;
     // With confirmations off there is nothing to ask: an empty question would only block the cancel.
     if (!listed.empty() && !bNoQuestion && bOrderCancelConfirm != 0 &&
-        ShowBox(*this, "Sure You Want to Cancel ", kConfirmCaption, pf::MB_YESNO | pf::MB_ICONQUESTION) != pf::IDYES)
+        MessageBox("Sure You Want to Cancel ", kConfirmCaption, pf::MB_YESNO | pf::MB_ICONQUESTION) != pf::IDYES)
       return;
 
     const SendCOCOrderExeFn send = FindOrderSender();
@@ -96,7 +91,7 @@ int OrderBookWnd::CancelSpreadOrderLogic(double orderNumber) {
     ORVEL_SPREAD_OE_REQUEST record;
     if (!getSpreadOrderRecord(orderNumber, &record)) return 0;
     if (const std::string refusal = CancelRequestBuilder::SpreadCancelRefusal(record, orderNumber); !refusal.empty()) {
-      ShowBox(*this, refusal, "", pf::MB_OK);
+      MessageBox(refusal, "", pf::MB_OK);
       return 0;
     }
     if (!send) {

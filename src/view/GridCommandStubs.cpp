@@ -13,19 +13,13 @@ namespace {
 
 constexpr const char* kRefusalCaption = "ZARU Client";
 
-// A box on the application the grid lives in (the thread's current one for an unbound grid).
-void ShowRefusal(const OrderBookGrid& grid, const char* text) {
-  if (grid.HasApp()) grid.App().MessageBoxes().Show(text, kRefusalCaption, orv::platform::MB_OK);
-  else orv::platform::AfxMessageBox(text, orv::platform::MB_OK, kRefusalCaption);
-}
-
 }  // namespace
 
 // --- Order actions and launches. ---
 
 void OrderBookGrid::OnModify() {
   if (!Variant().bModifyAllowed) {
-    ShowRefusal(*this, "Modification is not allowed");
+    MessageBox("Modification is not allowed", kRefusalCaption, orv::platform::MB_OK);
     return;
   }
   // TODO(modification): start modifying the selected orders.

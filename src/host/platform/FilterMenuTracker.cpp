@@ -1,6 +1,7 @@
 #include "host/platform/FilterMenuTracker.h"
 
 #include "host/platform/Application.h"
+#include "host/platform/ScriptedAnswer.h"
 #include "host/platform/Types.h"
 #include "host/platform/Window.h"
 
@@ -16,21 +17,8 @@ bool Holds(const std::vector<std::string>& list, const std::string& text) {
 
 }  // namespace
 
-FilterMenuAnswer FilterMenuTracker::NextAnswer(const FilterMenu& menu) {
-  if (!m_scripted.empty()) {
-    FilterMenuAnswer answer = std::move(m_scripted.front());
-    m_scripted.pop_front();
-    return answer;
-  }
-  if (m_chooser) {
-    const Chooser chooser = m_chooser;  // it may replace itself while it runs
-    return chooser(menu);
-  }
-  return {};
-}
-
 unsigned FilterMenuTracker::Track(const FilterMenu& menu, FilterColumnInfo& state) {
-  FilterMenuAnswer answer = NextAnswer(menu);
+  FilterMenuAnswer answer = NextAnswer(m_scripted, m_chooser, menu, FilterMenuAnswer{});
   unsigned chosen = 0;
   if (answer.command != 0 && answer.command == menu.nApplyCommand) {
     chosen = answer.command;

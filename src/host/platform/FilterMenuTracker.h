@@ -72,8 +72,6 @@ class FilterMenuTracker final {
   std::size_t TrackedCount() const { return m_count; }
 
  private:
-  FilterMenuAnswer NextAnswer(const FilterMenu& menu);
-
   std::deque<FilterMenuAnswer> m_scripted;
   Chooser m_chooser;
   Observer m_observer;

@@ -1,6 +1,7 @@
 #include "host/platform/Window.h"
 
 #include "host/platform/Application.h"
+#include "host/platform/MessageBoxService.h"
 
 #include <algorithm>
 #include <stdexcept>
@@ -83,6 +84,11 @@ bool Window::PostMessage(unsigned msg, WPARAM wParam, LPARAM lParam) {
 Application& Window::App() const {
   if (m_app == nullptr) throw std::logic_error("window has no Application");
   return *m_app;
+}
+
+int Window::MessageBox(std::string text, std::string caption, unsigned flags) const {
+  if (HasApp()) return App().MessageBoxes().Show(std::move(text), std::move(caption), flags);
+  return AfxMessageBox(std::move(text), flags, std::move(caption));
 }
 
 }  // namespace orv::platform

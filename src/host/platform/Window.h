@@ -41,6 +41,9 @@ class Window {
   UINT_PTR SetTimer(UINT_PTR id, unsigned elapseMs);
   bool KillTimer(UINT_PTR id);
   bool PostMessage(unsigned msg, WPARAM wParam = 0, LPARAM lParam = 0);
+  // A message box of the window's Application (the thread's current one for an unbound window);
+  // returns the answer, 0 when there is no Application at all.
+  int MessageBox(std::string text, std::string caption, unsigned flags) const;
 
   // Delivery points of the event loop.
   virtual void OnTimer(UINT_PTR /*id*/) {}
