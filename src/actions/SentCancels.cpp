@@ -19,3 +19,9 @@ bool SentCancels::Contains(double exchangeOrderNo, std::uint32_t lOurOrderNo) co
 void SentCancels::Record(double exchangeOrderNo, std::uint32_t lOurOrderNo, std::int16_t buySell) {
   m_sent[{IntegerPart(exchangeOrderNo), lOurOrderNo}] = Entry{lOurOrderNo, buySell};
 }
+
+bool SentCancels::ContainsNumber(double exchangeOrderNo) const {
+  const std::int64_t number = IntegerPart(exchangeOrderNo);
+  const auto it = m_sent.lower_bound({number, 0});
+  return it != m_sent.end() && it->first.first == number;
+}

@@ -16,6 +16,8 @@ class SentCancels final {
   };
 
   bool Contains(double exchangeOrderNo, std::uint32_t lOurOrderNo) const;
+  // Whether any own order number was sent under this exchange order number.
+  bool ContainsNumber(double exchangeOrderNo) const;
   void Record(double exchangeOrderNo, std::uint32_t lOurOrderNo, std::int16_t buySell);
   void Clear() { m_sent.clear(); }
   std::size_t Size() const { return m_sent.size(); }

@@ -5,6 +5,7 @@
 #include "actions/CancelRequestBuilder.h"
 #include "actions/OrderRecordLookup.h"
 #include "actions/SpreadRequestFields.h"
+#include "actions/WindowCancelSupport.h"
 #include "host/AppGlobal.h"
 #include "host/AppOrderBook.h"
 #include "host/EntryPointRegistry.h"
@@ -24,18 +25,10 @@ namespace pf = orv::platform;
 namespace {
 
 constexpr const char* kConfirmCaption = "Cancel Order/s Confirmation";
-constexpr const char* kSenderName = "SendCOCOrderExeFn";
 constexpr unsigned kQuoteBasedCancelMessage = 9952;
 
-SendCOCOrderExeFn FindOrderSender() {
-  return EntryPointRegistry::Resolve<SendCOCOrderExeFn>(GetMainModuleHandle(), kSenderName);
-}
-
-// Through the window's log writer, or the host's when the window could not bind one.
-void Log(const OrderBookWnd& wnd, const char* source, const std::string& text) {
-  if (wnd.IsBindingComplete()) wnd.WriteLog(source, text);
-  else if (AppGlobal::pWriteInLogFile) AppGlobal::pWriteInLogFile(source, text.c_str());
-}
+using WindowCancelSupport::FindOrderSender;
+using WindowCancelSupport::Log;
 
 void LogMissingSender(const OrderBookWnd& wnd, std::string_view operation) {
   std::string text(wnd.Variant().cWndClass);

@@ -66,8 +66,15 @@ T Narrow(std::int64_t v, std::string_view what) {
   return StepArgs::ToIntIn<T>(nlohmann::json(v), what);
 }
 
+// The delete-all entry is exported by one window class each.
+Result DeleteAll(CallContext& c, ViewVariant owner) {
+  if (c.variant != owner)
+    StepArgs::Fail(std::string(DescriptionOf(owner).cWndClass) + "'s delete-all entry is not on this window");
+  return c.wnd.DeleteAllProcess(0, 0);
+}
+
 // Rows of the table; keep them in alphabetical order of name.
-const std::array<CallEntry, 28> kEntries{{
+const std::array<CallEntry, 33> kEntries{{
     {"AdjustLayout", {}, [](CallContext& c, const CallArgs&) -> Result { c.wnd.AdjustLayout(); return nullptr; }},
     {"AssignOrderDataSourceByOrderStatus", {},
      [](CallContext& c, const CallArgs&) -> Result { c.grid.AssignOrderDataSourceByOrderStatus(); return nullptr; }},
@@ -82,6 +89,12 @@ const std::array<CallEntry, 28> kEntries{{
      }},
     {"CheckRecordAddForFilter", {"record"},
      [](CallContext& c, const CallArgs& a) -> Result { return c.grid.CheckRecordAddForFilter(Record(c, a, 0)); }},
+    {"CollectOrderForCancellation", {"row", "orderNumber"},
+     [](CallContext& c, const CallArgs& a) -> Result {
+       c.wnd.CollectOrderForCancellation(Narrow<std::int32_t>(a.Int(0), "row"),
+                                         StepArgs::ToNumber(a.At(1), "CollectOrderForCancellation argument orderNumber"));
+       return nullptr;
+     }},
     {"FillGridMaster", {}, [](CallContext& c, const CallArgs&) -> Result { c.grid.FillGridMaster(); return nullptr; }},
     {"FillVirutalRows", {}, [](CallContext& c, const CallArgs&) -> Result { c.grid.FillVirutalRows(); return nullptr; }},
     {"FilterGridData", {}, [](CallContext& c, const CallArgs&) -> Result { c.grid.FilterGridData(); return nullptr; }},
@@ -106,6 +119,10 @@ const std::array<CallEntry, 28> kEntries{{
                                          &packet);
      }},
     {"GiveRequestColor", {}, [](CallContext& c, const CallArgs&) -> Result { return c.wnd.GiveRequestColor(0, 0); }},
+    {"GTDOrderBooksDeleteAllProcess", {},
+     [](CallContext& c, const CallArgs&) -> Result { return DeleteAll(c, ViewVariant::GTD); }},
+    {"OnCancel", {}, [](CallContext& c, const CallArgs&) -> Result { c.wnd.OnCancel(); return nullptr; }},
+    {"OnCancelAll", {}, [](CallContext& c, const CallArgs&) -> Result { c.wnd.OnCancelAll(); return nullptr; }},
     {"OnCustomize", {}, [](CallContext& c, const CallArgs&) -> Result { c.grid.OnCustomize(); return nullptr; }},
     {"OnLogoff", {}, [](CallContext& c, const CallArgs&) -> Result { c.grid.OnLogoff(); return nullptr; }},
     {"OnSQuareOff_CancelPendOrders", {},
@@ -117,6 +134,8 @@ const std::array<CallEntry, 28> kEntries{{
        c.wnd.OrderCancellation(*Record(c, a, 0), a.Bool(1));
        return nullptr;
      }},
+    {"PendingOrdersDeleteAllProcess", {},
+     [](CallContext& c, const CallArgs&) -> Result { return DeleteAll(c, ViewVariant::Pending); }},
     {"RefreshData", {}, [](CallContext& c, const CallArgs&) -> Result { c.grid.RefreshData(); return nullptr; }},
     {"ResetFilterOnClose", {},
      [](CallContext& c, const CallArgs&) -> Result { c.wnd.ResetFilterOnClose(); return nullptr; }},

@@ -144,9 +144,15 @@ void CancelAllFromShiftF3(OrderBookGrid& grid) {
       AppGlobal::lTime != 0 ? AppGlobal::lTime : static_cast<long>(std::time(nullptr));
   AppGlobal::g_iIsShiftF3ProcessEvent = 1;
   OrderBookWnd* wnd = grid.GetOwnerWnd();
-  if (wnd) wnd->bMultiRowSelected = true;
-  grid.OnCancelall();
-  if (wnd) wnd->bMultiRowSelected = false;
+  // A book that takes no cancel-all says so through the grid's command; the others go to the
+  // window's own cancel-all, which builds and sends the requests itself.
+  if (!wnd || !grid.Variant().bCancelAllAllowed) {
+    grid.OnCancelall();
+  } else {
+    wnd->bMultiRowSelected = true;
+    wnd->OnCancelAll();
+    wnd->bMultiRowSelected = false;
+  }
   grid.SetFocus();
 }
 

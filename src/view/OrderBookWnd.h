@@ -3,6 +3,7 @@
 // status bar, the layout and the order actions, and binds the host libraries' entry points when
 // it is constructed.
 #include "actions/BuySellQtyTotals.h"
+#include "actions/CancelOrdersList.h"
 #include "actions/SentCancels.h"
 #include "host/CustomDockingControlBar.h"
 #include "host/CustomSplitterControl.h"
@@ -21,6 +22,8 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <unordered_set>
+#include <vector>
 
 class OrderBookGrid;
 class OrderBookFilter;
@@ -58,6 +61,23 @@ class OrderBookWnd : public CustomDockingControlBar {
   SentCancels& SentSpreadCancels() { return m_SentSpreadCancels; }
   // The window's copy of AppGlobal::bOrderSettings_OrderCancel (taken again by its cancel command).
   int bOrderCancelConfirm = AppGlobal::bOrderSettings_OrderCancel;
+
+  // --- The window's own cancel entry points (actions/WindowCancelCommands.cpp). ---
+  // Cancels the selected rows the grid shows: un-confirmed orders locally, spread orders through
+  // CancelSpreadOrderLogic, every other order handed back to the window by message 102.
+  void OnCancel();
+  // Cancels every row the grid shows (Shift+F3, the host's delete-all).
+  void OnCancelAll();
+  // The host's delete-all; neither argument is read and the result is always 0.
+  orv::platform::LRESULT DeleteAllProcess(orv::platform::WPARAM, orv::platform::LPARAM);
+  // The host adds one grid row to the collected orders (the order number is read from the row).
+  void CollectOrderForCancellation(int nRow, double dOrderNumber);
+  const std::vector<CancelOrdersList>& CollectedOrders() const { return m_lstCancelOrders; }
+  const std::unordered_set<std::int64_t>& CollectedSpreadOrders() const { return m_setCollectedSpreadOrders; }
+  bool IsCancelAllMode() const { return m_bCancelAllMode; }
+  // The order number a queued message 102 carries; null when the address is not this window's.
+  const double* HandedBackOrderNumber(orv::platform::WPARAM address) const { return m_HandBacks.Find(address); }
+  std::size_t HandBacksQueued() const { return m_HandBacks.Size(); }
 
   // Writes one line through the bound log writer; nothing when the writer is missing.
   void WriteLog(const char* source, const std::string& text) const;
@@ -232,6 +252,17 @@ class OrderBookWnd : public CustomDockingControlBar {
 
   SentCancels m_SentOrderCancels;
   SentCancels m_SentSpreadCancels;
+  std::vector<CancelOrdersList> m_lstCancelOrders;
+  // Integer parts of the spread order numbers collected in this pass.
+  std::unordered_set<std::int64_t> m_setCollectedSpreadOrders;
+  bool m_bCancelAllMode = false;
+  CancelHandBacks m_HandBacks;
+
+  // Helpers of the cancel entry points (actions/WindowCancelCommands.cpp).
+  void OnCancelHandBack(orv::platform::WPARAM address);
+  bool CollectFromShownRows(bool allRows);
+  void AppendCollected(int nRow, const OrderBookDetails& record, const ORVEL_ORDER_ENTRY& entry);
+  void EndCancelAll();
 
  protected:
   ConvertTimeFn ConvertTimeEntry() const { return m_pfnConvertTime; }

@@ -256,6 +256,9 @@ LRESULT OrderBookWnd::OnMessage(unsigned msg, WPARAM wParam, LPARAM lParam) {
     case orv::platform::WM_SIZE:
       OnSize(SizeLParamWidth(lParam), SizeLParamHeight(lParam));
       return 0;
+    case kCancelHandBackMessage:
+      OnCancelHandBack(wParam);
+      return 0;
     case orv::platform::WM_COMMAND: {
       const auto id = static_cast<unsigned>(wParam & 0xFFFF);
       try {

@@ -1,6 +1,6 @@
 // The cancel requests a window sends itself through the host's order sender: once per order, after
 // the question, with the host told of quote-based cancels, audited when sent for another dealer,
-// and the record lookups and spread cancels behind them.
+// the record lookups and spread cancels behind them, and the window's own Cancel and Cancel All.
 #include "actions/SpreadRequestFields.h"
 #include "host/LogWriter.h"
 #include "host/recordcache/CInMemOrderInfo.h"
@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstring>
 #include <utility>
 #include <vector>
@@ -342,6 +343,257 @@ TEST_F(WindowCancel, a_refused_spread_cancel_tells_the_user_and_sends_nothing) {
   AddSpreadOrder(4);
   EXPECT_EQ(wnd.CancelSpreadOrderLogic(kSpreadNumber), 0);
   EXPECT_EQ(Boxes().Shown().back().text, "Can not CANCEL NT order, Order Number:3000003");
+  EXPECT_TRUE(g_sent.empty());
+}
+
+// ---- The window's Cancel and Cancel All. ----
+
+class WindowCancelPass : public WindowCancel {
+ protected:
+  WindowCancelPass() { AppGlobal::bServerConnect = 1; }
+
+  // A pending order shown in the variant's grid with its entry packet filled as the host keeps it.
+  OrderBookDetails* Add(ViewVariant variant, std::uint32_t refNo, const char* status = "Pending") {
+    const BookKind book = variant == ViewVariant::Pending ? BookKind::Pending : BookKind::GTD;
+    return h.AddOrder(book, refNo, [&](OrderBookDetails& r) {
+      const double number = 1000000.0 + refNo;
+      r.objOrderEntry = Record(number, refNo).objOrderEntry;
+      std::snprintf(r.ExchOrder_No, sizeof r.ExchOrder_No, "%.0f", number);
+      CopyText(r.Order_Status, status);
+      if (std::strstr(status, "Un-Confirmed")) r.eOrderStatus = eUnConfirmed;
+      r.iOrvelCode = variant == ViewVariant::GTD ? 15512 : 5511;
+    });
+  }
+  OrderBookWnd& Wnd(ViewVariant variant) {
+    return variant == ViewVariant::Pending ? static_cast<OrderBookWnd&>(h.PendingWnd())
+                                           : static_cast<OrderBookWnd&>(h.GtdWnd());
+  }
+  std::vector<std::uint32_t> SentOwnNumbers() const {
+    std::vector<std::uint32_t> out;
+    for (const SentRequest& r : g_sent) out.push_back(r.Order().ourOrderNo());
+    return out;
+  }
+  std::vector<std::string> BoxTexts() {
+    std::vector<std::string> out;
+    for (const auto& b : Boxes().Shown()) out.push_back(b.text);
+    return out;
+  }
+};
+
+TEST_F(WindowCancelPass, cancel_all_selects_every_row_asks_once_and_sends_each_order_once) {
+  for (ViewVariant variant : {ViewVariant::Pending, ViewVariant::GTD}) {
+    SCOPED_TRACE(static_cast<int>(variant));
+    g_sent.clear();
+    OrderBookWnd& wnd = Wnd(variant);
+    h.ShowAllRows(variant);
+    wnd.OnCancelAll();
+    EXPECT_EQ(BoxTexts(), (std::vector<std::string>{"No Record Found..."}));
+
+    for (std::uint32_t ref : {11u, 12u, 13u}) Add(variant, ref);
+    Add(variant, 14)->eOrderStatus = eCancelled;
+    OrderBookGrid& grid = h.ShowAllRows(variant);
+    grid.SetCurSel({-1, -1}, pf::kSelSingleItem);
+    AppGlobal::bOrderSettings_OrderCancel = 1;
+    Boxes().QueueAnswer(pf::IDYES);
+    wnd.OnCancelAll();
+    EXPECT_EQ(BoxTexts(), (std::vector<std::string>{"Sure To Cancel All the Order/s ?"}));
+    EXPECT_EQ(Boxes().Shown()[0].caption, "Cancel All Confirmation");
+    EXPECT_TRUE(grid.IsRowSelected(0) && grid.IsRowSelected(3)) << "no current row: every row selected";
+    EXPECT_EQ(wnd.HandBacksQueued(), 3u);
+    EXPECT_TRUE(g_sent.empty()) << "the requests go out as the window handles its messages";
+    h.Run();
+    EXPECT_EQ(SentOwnNumbers(), (std::vector<std::uint32_t>{13, 12, 11}));
+    EXPECT_EQ(g_sent[0].Order().transactionCode(), 5508);
+    EXPECT_EQ(wnd.HandBacksQueued(), 0u);
+    EXPECT_FALSE(wnd.IsCancelAllMode() || wnd.bMultiRowSelected);
+    EXPECT_TRUE(wnd.CollectedOrders().empty());
+    EXPECT_TRUE(AppOrderBook::Book(wnd.Variant().eBook).vctCancellation.empty());
+
+    Boxes().ClearShown();
+    wnd.OnCancelAll();  // unanswered: No
+    h.Run();
+    EXPECT_EQ(g_sent.size(), 3u);
+  }
+}
+
+TEST_F(WindowCancelPass, a_silent_run_asks_nothing_and_always_ends_at_3) {
+  OrderBookWnd& wnd = h.PendingWnd();
+  Add(ViewVariant::Pending, 21)->eOrderStatus = eCompleted;
+  h.ShowAllRows();
+  AppGlobal::bOrderSettings_OrderCancel = 1;
+  AppGlobal::g_iIsShiftF3ProcessEvent = 2;
+  wnd.OnCancelAll();
+  EXPECT_TRUE(Boxes().Shown().empty()) << "nothing to cancel, and not a word of it";
+  EXPECT_EQ(AppGlobal::g_iIsShiftF3ProcessEvent, 3);
+
+  Add(ViewVariant::Pending, 22);
+  h.ShowAllRows();
+  wnd.SentOrderCancels().Record(99.0, 99, 1);
+  AppGlobal::g_iIsShiftF3ProcessEvent = 2;
+  wnd.OnCancelAll();
+  EXPECT_TRUE(Boxes().Shown().empty());
+  EXPECT_EQ(AppGlobal::g_iIsShiftF3ProcessEvent, 3);
+  EXPECT_TRUE(wnd.SentOrderCancels().Empty()) << "only a silent run forgets the sent cancels";
+  h.Run();
+  EXPECT_EQ(SentOwnNumbers(), (std::vector<std::uint32_t>{22}));
+}
+
+TEST_F(WindowCancelPass, the_host_s_delete_all_needs_two_orders_and_reaches_cancel_all) {
+  OrvPendingOrdersWnd& wnd = h.PendingWnd();
+  Add(ViewVariant::Pending, 31);
+  h.ShowAllRows();
+  AppGlobal::g_iIsShiftF3ProcessEvent = 1;
+  EXPECT_EQ(wnd.PendingOrdersDeleteAllProcess(7, 9), 0);
+  EXPECT_TRUE(Boxes().Shown().empty());
+  EXPECT_EQ(AppGlobal::g_iIsShiftF3ProcessEvent, 1) << "one key: nothing happens";
+
+  Add(ViewVariant::Pending, 32);
+  h.ShowAllRows();
+  AppGlobal::bOrderSettings_OrderCancel = 0;
+  EXPECT_EQ(wnd.PendingOrdersDeleteAllProcess(0, 0), 0);
+  EXPECT_EQ(AppGlobal::g_iIsShiftF3ProcessEvent, 3);
+  EXPECT_FALSE(wnd.bMultiRowSelected);
+  h.Run();
+  EXPECT_EQ(SentOwnNumbers(), (std::vector<std::uint32_t>{32, 31}));
+}
+
+TEST_F(WindowCancelPass, refusals_leave_every_order_in_place) {
+  const ORVEL5901 dealer = *AppGlobal::g_pObjLoginResponse;
+  struct Case {
+    const char* name;
+    void (*setup)(ORVEL5901&);
+    std::vector<std::string> boxes;
+  };
+  const Case cases[] = {
+      {"disconnected", [](ORVEL5901&) { AppGlobal::bServerConnect = 0; }, {"Server is Disconnected...."}},
+      {"view-only mini administrator",
+       [](ORVEL5901& login) {
+         login.setUserType(3);
+         AppGlobal::g_bViewOnlyMiniAdmin = 1;
+         AppGlobal::g_bPendingModify = 1;
+       },
+       {"MiniAdmin is View Only. Hence Pending order Cancellation is not allowed."}},
+      {"market shut, confirmations off",
+       [](ORVEL5901&) {
+         AppGlobal::bOrderSettings_OrderCancel = 0;
+         AppGlobal::g_iFONormalMarketStatus = 2;
+       },
+       {" NSE Derivative Market/s  \nIt's Orders Wont get  Deleted"}},
+  };
+  Add(ViewVariant::Pending, 41);
+  OrderBookGrid& grid = h.ShowAllRows();
+  OrderBookWnd& wnd = h.PendingWnd();
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    *AppGlobal::g_pObjLoginResponse = dealer;
+    AppGlobal::bServerConnect = 1;
+    AppGlobal::g_iFONormalMarketStatus = 1;
+    c.setup(*AppGlobal::g_pObjLoginResponse);
+    Boxes().ClearShown();
+    grid.SetCurSel({0, grid.GetFirstVisibleColumn()}, pf::kSelSingleItem);
+    wnd.OnCancel();
+    h.Run();
+    EXPECT_EQ(BoxTexts(), c.boxes);
+    EXPECT_TRUE(g_sent.empty());
+  }
+  grid.SetCurSel({-1, -1}, pf::kSelSingleItem);
+  Boxes().ClearShown();
+  wnd.OnCancel();
+  EXPECT_EQ(BoxTexts(), (std::vector<std::string>{"Please Select Some Record"}));
+}
+
+TEST_F(WindowCancelPass, the_stop_loss_leg_of_a_bracket_order_is_refused_while_the_others_go) {
+  for (std::uint32_t ref : {51u, 52u, 53u}) Add(ViewVariant::Pending, ref);
+  OrderBookDetails* stopLoss = AppOrderBook::FirstRecordOf(BookKind::Pending, 52);
+  stopLoss->objOrderEntry.set<std::int32_t>(OE::kIobRuleNo, 4);
+  stopLoss->objOrderEntry.set<std::int16_t>(OE::kField640, 51);
+  AppOrderBook::FirstRecordOf(BookKind::Pending, 53)->objOrderEntry.set<std::int32_t>(OE::kIobRuleNo, 4);
+  OrderBookGrid& grid = h.ShowAllRows();
+  grid.SetCurSel({0, grid.GetFirstVisibleColumn()}, pf::kSelSingleItem);
+  grid.SetCurSel({2, grid.GetFirstVisibleColumn()}, pf::kSelRangeEnd);
+  AppGlobal::bOrderSettings_OrderCancel = 1;
+  Boxes().QueueAnswer(pf::IDYES);
+  h.PendingWnd().OnCancel();
+  h.Run();
+  EXPECT_EQ(BoxTexts(), (std::vector<std::string>{"Sure You Want to Cancel all the Selected Rows Order ?",
+                                                  "Can Not Cancel Stop Loss order of Bracket Order"}));
+  EXPECT_EQ(Boxes().Shown()[1].caption, "PendingOrders");
+  EXPECT_EQ(SentOwnNumbers(), (std::vector<std::uint32_t>{53, 51})) << "a target leg is no stop-loss leg";
+  EXPECT_FALSE(h.PendingWnd().bMultiRowSelected);
+}
+
+TEST_F(WindowCancelPass, an_unconfirmed_order_is_cancelled_locally_unless_the_exchange_answered_since) {
+  // Entries of DLR01's orders 61 and 62; the exchange has answered for 62 after its entry.
+  auto entry = [](std::uint32_t ourOrderNo, int code, std::int32_t modified, const char* dealer) {
+    OrderRecordRow row = Row(Record(0.0, ourOrderNo, dealer).objOrderEntry, 0.0, ourOrderNo);
+    row.iOrvelCode = code;
+    row.iOrderType = 5;
+    row.cOrvelClientId = dealer;
+    row.lLastModifiedTime = modified;
+    std::memcpy(row.packet.data() + OE::kLastModifiedTime, &modified, sizeof modified);
+    return row;
+  };
+  CInMemOrderInfo& info = *CInMemOrderInfo::getClass();
+  ASSERT_TRUE(info.Insert(entry(61, 5520, 100, "DLR01")));
+  ASSERT_TRUE(info.Insert(entry(62, 5520, 100, "DLR01")));
+  ASSERT_TRUE(info.Insert(entry(62, 5512, 150, "DLR01")));
+  ASSERT_TRUE(info.Insert(entry(63, 5520, 100, "x' or '1'='1")));
+  for (std::uint32_t ref : {61u, 62u, 63u}) Add(ViewVariant::Pending, ref, "Un-Confirmed");
+  OrderBookGrid& grid = h.ShowAllRows();
+  grid.SelectAll();
+  AppGlobal::bServerConnect = 0;  // un-confirmed orders are cancelled here, connected or not
+  AppGlobal::g_pObjLoginResponse->setUserType(1);
+  m_lines.clear();
+  h.PendingWnd().OnCancel();
+  EXPECT_EQ(SentOwnNumbers(), (std::vector<std::uint32_t>{63, 61}));
+  EXPECT_EQ(g_sent[0].Order().transactionCode(), 5529);
+  EXPECT_EQ(g_sent[0].orderNumber, 0.0);
+  EXPECT_EQ(LinesOf("ZARUClientGeneralLogs"), (std::vector<std::string>{"Order is processed by Exchange"}));
+
+  // A dealer sees only its own entries: a quote in another dealer id selects nothing extra.
+  g_sent.clear();
+  AppGlobal::g_pObjLoginResponse->setUserType(0);
+  AppGlobal::g_pObjLoginResponse->setUserId("x' or '1'='1");
+  h.PendingWnd().OnCancel();
+  EXPECT_EQ(SentOwnNumbers(), (std::vector<std::uint32_t>{63}));
+}
+
+TEST_F(WindowCancelPass, the_host_collects_rows_the_grid_shows_and_each_spread_order_once) {
+  CInMemPendingOrders& pending = *CInMemPendingOrders::getClass();
+  ASSERT_TRUE(pending.Insert(Row(Record(1000071.0, 71).objOrderEntry, 1000071.0, 71)));
+  Add(ViewVariant::Pending, 71);
+  Add(ViewVariant::Pending, 72);  // not in the record cache
+  OrderBookDetails* spread = Add(ViewVariant::Pending, 73, "Spread Pending Leg");
+  spread->iOrvelCode = 5724;
+  h.ShowAllRows();
+  OrderBookWnd& wnd = h.PendingWnd();
+  m_lines.clear();
+  for (int row : {0, 1, 2, 9}) wnd.CollectOrderForCancellation(row, 0.0);
+  wnd.bMultiRowSelected = true;
+  wnd.CollectOrderForCancellation(0, 0.0);
+  wnd.CollectOrderForCancellation(0, 0.0);
+  wnd.bMultiRowSelected = false;
+  ASSERT_EQ(wnd.CollectedOrders().size(), 2u);
+  EXPECT_EQ(wnd.CollectedOrders()[0].nRow, 2);
+  EXPECT_EQ(wnd.CollectedOrders()[0].objOrderEntry.ourOrderNo(), 71u);
+  EXPECT_EQ(wnd.CollectedOrders()[1].dOrderNumber, 1000073.0) << "a leg row only in multi-row mode, once";
+  EXPECT_EQ(LinesOf("OrderCollectionCancellation"), (std::vector<std::string>{"|1|"}));
+}
+
+TEST_F(WindowCancelPass, handed_back_numbers_belong_to_the_window_until_handled) {
+  Add(ViewVariant::Pending, 81);
+  OrderBookGrid& grid = h.ShowAllRows();
+  AppGlobal::bOrderSettings_OrderCancel = 0;
+  grid.SetCurSel({0, grid.GetFirstVisibleColumn()}, pf::kSelSingleItem);
+  OrderBookWnd& wnd = h.PendingWnd();
+  wnd.OnCancel();
+  ASSERT_EQ(wnd.HandBacksQueued(), 1u);
+  double forged = 1000081.0;
+  wnd.OnMessage(kCancelHandBackMessage, reinterpret_cast<pf::WPARAM>(&forged), 0);
+  EXPECT_TRUE(g_sent.empty()) << "an address the window never gave out is ignored";
+  wnd.OnCancel();
+  wnd.DestroyNative();  // both messages still queued: the window frees their values once
+  h.Run();
   EXPECT_TRUE(g_sent.empty());
 }
 

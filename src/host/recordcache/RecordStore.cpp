@@ -297,17 +297,24 @@ bool InsertClientMapperRow(sqlite3* db, const ClientMapperRow& row, std::string&
   return true;
 }
 
-long ExecuteWrite(sqlite3* db, const std::string& sql, std::initializer_list<WriteParam> params, std::string& error) {
-  Statement write(db, sql, error);
-  if (!write) return -1;
+bool BindParams(sqlite3_stmt* stmt, std::initializer_list<WriteParam> params) {
   int index = 0;
   for (const WriteParam& p : params) {
     ++index;
-    if (p.isText) {
-      sqlite3_bind_text(write.get(), index, p.text.data(), static_cast<int>(p.text.size()), SQLITE_TRANSIENT);
-    } else {
-      sqlite3_bind_int64(write.get(), index, p.integer);
-    }
+    const int rc = p.isText ? sqlite3_bind_text(stmt, index, p.text.data(), static_cast<int>(p.text.size()),
+                                                SQLITE_TRANSIENT)
+                            : sqlite3_bind_int64(stmt, index, p.integer);
+    if (rc != SQLITE_OK) return false;
+  }
+  return true;
+}
+
+long ExecuteWrite(sqlite3* db, const std::string& sql, std::initializer_list<WriteParam> params, std::string& error) {
+  Statement write(db, sql, error);
+  if (!write) return -1;
+  if (!BindParams(write.get(), params)) {
+    error = sqlite3_errmsg(db);
+    return -1;
   }
   if (StepWithRetry(write.get()) != SQLITE_DONE) {
     error = sqlite3_errmsg(db);

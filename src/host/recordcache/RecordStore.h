@@ -59,6 +59,9 @@ struct WriteParam {
   std::string_view text;
 };
 
+// Binds the values to ?1, ?2, ... in order; false when the statement has fewer parameters.
+bool BindParams(sqlite3_stmt* stmt, std::initializer_list<WriteParam> params);
+
 // Runs one fixed statement with parameters ?1, ?2, ... bound in order; returns the number of
 // rows changed, or -1 with error set.
 long ExecuteWrite(sqlite3* db, const std::string& sql, std::initializer_list<WriteParam> params, std::string& error);

@@ -59,7 +59,8 @@ sqlite3* RecordTable::Connection(std::string& error) {
   return m_db;
 }
 
-QueryResult RecordTable::RunQuery(const std::string& sql) {
+QueryResult RecordTable::RunQuery(const std::string& sql,
+                                  std::initializer_list<recordcache::detail::WriteParam> params) {
   std::string error;
   sqlite3* db = Connection(error);
   if (db == nullptr) return QueryResult::Failure("cannot open the table: " + error);
@@ -80,6 +81,7 @@ QueryResult RecordTable::RunQuery(const std::string& sql) {
   if (query.get() == nullptr) return QueryResult::Failure("empty query");
   if (!single) return QueryResult::Failure("only one statement may be run");
   if (!sqlite3_stmt_readonly(query.get())) return QueryResult::Failure("only queries may be run");
+  if (!recordcache::detail::BindParams(query.get(), params)) return QueryResult::Failure(sqlite3_errmsg(db));
 
   QueryResult result;
   result.TakeColumns(query.get());
@@ -123,12 +125,14 @@ long RecordTable::ExecuteQuery(const std::string& sql) {
   return count;
 }
 
-QueryResult RecordTable::Query(const std::string& sql) {
+QueryResult RecordTable::Query(const std::string& sql) { return Query(sql, {}); }
+
+QueryResult RecordTable::Query(const std::string& sql, std::initializer_list<recordcache::detail::WriteParam> params) {
   QueryResult result;
   {
     std::lock_guard lock(m_mutex);
     try {
-      result = RunQuery(sql);
+      result = RunQuery(sql, params);
     } catch (const std::exception& e) {
       result = QueryResult::Failure(e.what());
     }

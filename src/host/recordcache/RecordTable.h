@@ -40,6 +40,8 @@ class RecordTable {
 
   // Runs one SELECT and returns its rows without touching the object's last result.
   QueryResult Query(const std::string& sql);
+  // The same with values bound to ?1, ?2, ... in order, so no value ever becomes part of the SQL.
+  QueryResult Query(const std::string& sql, std::initializer_list<recordcache::detail::WriteParam> params);
 
   // Deletes every row of this object's own tables.
   bool Clear();
@@ -59,7 +61,7 @@ class RecordTable {
  private:
   // Both need m_mutex held.
   sqlite3* Connection(std::string& error);
-  QueryResult RunQuery(const std::string& sql);
+  QueryResult RunQuery(const std::string& sql, std::initializer_list<recordcache::detail::WriteParam> params = {});
 
   const recordcache::detail::Store m_store;
   mutable std::mutex m_mutex;
