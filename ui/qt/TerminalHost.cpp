@@ -4,15 +4,18 @@
 #include "demo/DemoText.h"
 #include "host/AppGlobal.h"
 #include "host/AppOrderBook.h"
+#include "host/EntryPointRegistry.h"
 #include "host/GeneralXmlSettings.h"
 #include "host/HostLibraries.h"
 #include "host/HostMenus.h"
 #include "host/HostWindowRegistry.h"
 #include "host/OrvEnumsMethods.h"
+#include "host/records/OrderEntryPacket.h"
 #include "view/GTDOrderBookWnd.h"
 #include "view/OrvPendingOrdersWnd.h"
 
 #include <chrono>
+#include <cstring>
 #include <cstdio>
 #include <stdexcept>
 #include <system_error>
@@ -36,6 +39,13 @@ void Build(OrderBookWnd& wnd) {
   wnd.ShowControlBar(true);
 }
 
+// The host whose exchange receives the cancel requests the windows send themselves.
+TerminalHost* g_senderHost = nullptr;
+
+int SendCOCOrderToExchange(void* request, double /*exchangeOrderNo*/) {
+  return g_senderHost && request ? g_senderHost->SendOrderRequest(request) : 0;
+}
+
 std::string Text(const char* format, auto... values) {
   char line[256];
   std::snprintf(line, sizeof line, format, values...);
@@ -47,6 +57,10 @@ std::string Text(const char* format, auto... values) {
 TerminalHost::TerminalHost(pf::Application& app, TerminalOptions options) : m_app(app), m_options(std::move(options)) {}
 
 TerminalHost::~TerminalHost() {
+  if (g_senderHost == this) {
+    EntryPointRegistry::Instance().Unregister(kMainExecutable, "SendCOCOrderExeFn");
+    g_senderHost = nullptr;
+  }
   if (m_exchange) m_exchange->Stop();
   if (m_started) SaveSettings();
   m_app.MainWindow().SetHandler({});
@@ -73,6 +87,8 @@ void TerminalHost::Start() {
   m_log.SetFolder(m_dataFolder / "Logs");
   AppGlobal::SetLogWriter(&m_log);
   HostLibraries::RegisterDefaults();
+  g_senderHost = this;
+  EntryPointRegistry::Instance().Register(kMainExecutable, "SendCOCOrderExeFn", &SendCOCOrderToExchange);
   // The grid's header filter menu is the host's own resource.
   HostMenus::RegisterHostMenus(m_app.Resources());
 
@@ -220,6 +236,19 @@ HostAction TerminalHost::Cancel(BookKind kind) {
     action.statusLine += Text(", %d refused (no longer open)", static_cast<int>(keys.size()) - accepted);
   m_log.Write("OrderRequest", action.statusLine);
   return action;
+}
+
+int TerminalHost::SendOrderRequest(const void* request) {
+  ORVEL_ORDER_ENTRY entry;
+  // Both packets a window sends (order entry and spread request) carry our order number at the
+  // same place, and both are longer than that: read no further.
+  std::memcpy(entry.data(), request, ORVEL_ORDER_ENTRY::kOurOrderNo + sizeof(std::uint32_t));
+  const std::uint32_t key = entry.ourOrderNo();
+  const BookKind kind = AppOrderBook::m_mapAllOrders.find(key) ? BookKind::Pending : BookKind::GTD;
+  const int accepted = m_exchange ? m_exchange->RequestCancel(kind, {key}) : 0;
+  ++m_windowCancelsSent;
+  if (!accepted) ++m_windowCancelsRefused;
+  return accepted;
 }
 
 HostAction TerminalHost::Modification() const {

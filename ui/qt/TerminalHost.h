@@ -63,6 +63,12 @@ class TerminalHost final {
   // Requests waiting in the host's window-passing queue, oldest first (the queue is emptied).
   std::vector<WindowPassing> TakeQueuedRequests();
 
+  // The host's order sender: a cancel request a window built itself goes to the exchange.
+  // 1 when the exchange took it.
+  int SendOrderRequest(const void* request);
+  std::uint64_t WindowCancelsSent() const { return m_windowCancelsSent; }
+  std::uint64_t WindowCancelsRefused() const { return m_windowCancelsRefused; }
+
   // Writes the settings file; false (with the reason in the log) when it could not be written.
   bool SaveSettings();
 
@@ -78,6 +84,8 @@ class TerminalHost final {
   std::string OrderLine(const OrderBookDetails& row) const;
 
   orv::platform::Application& m_app;
+  std::uint64_t m_windowCancelsSent = 0;
+  std::uint64_t m_windowCancelsRefused = 0;
   TerminalOptions m_options;
   std::filesystem::path m_dataFolder;
   std::string m_settingsStatus;

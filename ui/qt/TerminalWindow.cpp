@@ -98,6 +98,16 @@ void TerminalWindow::BuildMenus() {
       UpdateCounters();
     });
   }
+  // The host's delete-all of each book, as a host menu would raise it.
+  QMenu* orders = menuBar()->addMenu(QStringLiteral("&Orders"));
+  connect(orders->addAction(QStringLiteral("Delete All &Pending Orders")), &QAction::triggered, this, [this] {
+    m_host.Pending().DeleteAllProcess(0, 0);
+    UpdateCounters();
+  });
+  connect(orders->addAction(QStringLiteral("Delete All &GTD Orders")), &QAction::triggered, this, [this] {
+    m_host.Gtd().DeleteAllProcess(0, 0);
+    UpdateCounters();
+  });
   QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
   connect(file->addAction(QStringLiteral("E&xit")), &QAction::triggered, this, &QWidget::close);
 }
@@ -151,7 +161,7 @@ void TerminalWindow::UpdateCounters() {
   const auto& pending = AppOrderBook::vctAllOrderBook;
   const auto& gtd = AppOrderBook::vctAllGTDOrderBook;
   m_counters->setText(QStringLiteral("Exchange %1 | %2 changes/s | orders %3 new, %4 traded, %5 cancelled, %6 rejected | "
-                                     "book %7 Pending, %8 GTD rows")
+                                     "book %7 Pending, %8 GTD rows | window cancels %9 sent")
                           .arg(m_host.Exchange().IsRunning() ? QStringLiteral("open") : QStringLiteral("paused"))
                           .arg(m_host.Exchange().Spec().changesPerSecond)
                           .arg(c.newOrders)
@@ -159,7 +169,8 @@ void TerminalWindow::UpdateCounters() {
                           .arg(c.exchangeCancels + c.cancelsConfirmed)
                           .arg(c.rejections)
                           .arg(pending.size())
-                          .arg(gtd.size()));
+                          .arg(gtd.size())
+                          .arg(m_host.WindowCancelsSent()));
 }
 
 LoadSample TerminalWindow::Sample() const {
