@@ -58,41 +58,45 @@ bool SpreadProcessedByExchange(std::uint32_t ourOrderNo) {
   return !answer.Ok() || answer.RowCount() > 0;
 }
 
-int CancelNormal(std::uint32_t refNo, const Requester& who, SendCOCOrderExeFn send,
-                 const OrderRecordLookup::LogLine& log) {
-  const QueryResult entries = FindEntries(*CInMemOrderInfo::getClass(), refNo, false, who);
+// Sends the local cancel of every entry found for the own order number that the exchange has
+// not answered for since; `processed` asks that of an entry, `cancelCode` gives its cancel code.
+template <typename Packet, typename Processed, typename CancelCode>
+int CancelEntries(RecordTable& table, std::uint32_t refNo, bool spread, const Requester& who, SendCOCOrderExeFn send,
+                  const OrderRecordLookup::LogLine& log, Processed processed, CancelCode cancelCode) {
+  const QueryResult entries = FindEntries(table, refNo, spread, who);
   int sent = 0;
   for (long row = 0; row < entries.RowCount(); ++row) {
-    ORVEL_ORDER_ENTRY entry;
-    if (!entries.CopyPacket(row, entry.data(), ORVEL_ORDER_ENTRY::kSize)) continue;
-    if (ProcessedByExchange(entry.ourOrderNo(), entry.get<std::int32_t>(ORVEL_ORDER_ENTRY::kLastModifiedTime))) {
+    Packet entry;
+    if (!entries.CopyPacket(row, entry.data(), Packet::kSize)) continue;
+    if (processed(entry)) {
       if (log) log(kProcessedSource, kProcessedLine);
       continue;
     }
-    entry.setTransactionCode(kNormalCancelCode);
+    entry.setTransactionCode(cancelCode(entry));
     send(&entry, 0.0);
     ++sent;
   }
   return sent;
 }
 
+int CancelNormal(std::uint32_t refNo, const Requester& who, SendCOCOrderExeFn send,
+                 const OrderRecordLookup::LogLine& log) {
+  return CancelEntries<ORVEL_ORDER_ENTRY>(
+      *CInMemOrderInfo::getClass(), refNo, false, who, send, log,
+      [](const ORVEL_ORDER_ENTRY& e) {
+        return ProcessedByExchange(e.ourOrderNo(), e.get<std::int32_t>(ORVEL_ORDER_ENTRY::kLastModifiedTime));
+      },
+      [](const ORVEL_ORDER_ENTRY&) { return kNormalCancelCode; });
+}
+
 int CancelSpread(std::uint32_t refNo, const Requester& who, SendCOCOrderExeFn send,
                  const OrderRecordLookup::LogLine& log) {
-  const QueryResult entries = FindEntries(*CInMemSpreadOrderInfo::getClass(), refNo, true, who);
-  int sent = 0;
-  for (long row = 0; row < entries.RowCount(); ++row) {
-    ORVEL_SPREAD_OE_REQUEST entry;
-    if (!entries.CopyPacket(row, entry.data(), ORVEL_SPREAD_OE_REQUEST::kSize)) continue;
-    if (SpreadProcessedByExchange(SpreadRequestFields::OurOrderNo(entry))) {
-      if (log) log(kProcessedSource, kProcessedLine);
-      continue;
-    }
-    entry.setTransactionCode(entry.transactionCode() == kSpreadAlternateEntryCode ? kSpreadAlternateCancelCode
-                                                                                  : kSpreadCancelCode);
-    send(&entry, 0.0);
-    ++sent;
-  }
-  return sent;
+  return CancelEntries<ORVEL_SPREAD_OE_REQUEST>(
+      *CInMemSpreadOrderInfo::getClass(), refNo, true, who, send, log,
+      [](const ORVEL_SPREAD_OE_REQUEST& e) { return SpreadProcessedByExchange(SpreadRequestFields::OurOrderNo(e)); },
+      [](const ORVEL_SPREAD_OE_REQUEST& e) {
+        return e.transactionCode() == kSpreadAlternateEntryCode ? kSpreadAlternateCancelCode : kSpreadCancelCode;
+      });
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include "host/LogWriter.h"
 #include "host/recordcache/CInMemOrderInfo.h"
 #include "host/recordcache/CInMemPendingOrders.h"
+#include "host/recordcache/CInMemSpreadOrderInfo.h"
 #include "host/recordcache/RecordCache.h"
 #include "support/ViewHarness.h"
 
@@ -549,6 +550,17 @@ TEST_F(WindowCancelPass, an_unconfirmed_order_is_cancelled_locally_unless_the_ex
   EXPECT_EQ(g_sent[0].Order().transactionCode(), 5529);
   EXPECT_EQ(g_sent[0].orderNumber, 0.0);
   EXPECT_EQ(LinesOf("ZARUClientGeneralLogs"), (std::vector<std::string>{"Order is processed by Exchange"}));
+
+  // A spread order's entry lives in the spread tables and is cancelled with the spread code.
+  OrderRecordRow spreadEntry = entry(64, 5523, 100, "DLR01");
+  spreadEntry.packet.resize(ORVEL_SPREAD_OE_REQUEST::kSize);
+  ASSERT_TRUE(CInMemSpreadOrderInfo::getClass()->Insert(spreadEntry));
+  Add(ViewVariant::Pending, 64, "Un-Confirmed Spread")->eOrderLeg = eSpreadLeg;
+  h.ShowAllRows().SelectAll();
+  g_sent.clear();
+  h.PendingWnd().OnCancel();
+  ASSERT_EQ(g_sent.size(), 3u);
+  EXPECT_EQ(g_sent[0].Spread().transactionCode(), 5558);
 
   // A dealer sees only its own entries: a quote in another dealer id selects nothing extra.
   g_sent.clear();
