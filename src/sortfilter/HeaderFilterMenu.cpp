@@ -37,18 +37,22 @@ int OrderBookGrid::GetHeaderMenuButtonImageIndex(int col, bool withSortMark) con
   return OrvGridCtrl::GetHeaderMenuButtonImageIndex(col, withSortMark);
 }
 
+void OrderBookGrid::PrepareHeaderMenuColumn(int col) {
+  nHeaderMenuColumn = col;
+  m_FilterColumnInfo.Clear();
+  m_FilterColumnInfo.nCol = col;
+  m_FilterColumnInfo.bAll = !IsFilterExist(col);
+  if (const MULTIPLEFILTER_PARAM* filter = FindFilter(col)) {
+    m_FilterColumnInfo.lstValues.insert(m_FilterColumnInfo.lstValues.end(), filter->lstValues.begin(),
+                                        filter->lstValues.end());
+  }
+}
+
 void OrderBookGrid::OnHeaderMenuButtonClick(int col) {
   try {
     OrvGridCtrl::OnHeaderMenuButtonClick(col);
     if (!IsFilterableColumn(col, Variant())) return;
-    nHeaderMenuColumn = col;
-    m_FilterColumnInfo.Clear();
-    m_FilterColumnInfo.nCol = col;
-    m_FilterColumnInfo.bAll = !IsFilterExist(col);
-    if (const MULTIPLEFILTER_PARAM* filter = FindFilter(col)) {
-      m_FilterColumnInfo.lstValues.insert(m_FilterColumnInfo.lstValues.end(), filter->lstValues.begin(),
-                                          filter->lstValues.end());
-    }
+    PrepareHeaderMenuColumn(col);
 
     // The menu is the host's: without it there is nothing to show.
     orv::platform::Menu menu;

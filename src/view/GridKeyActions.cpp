@@ -96,7 +96,7 @@ void ClearCurrentColumnFilter(OrderBookGrid& grid) {
     return;
   }
   // The header menu's clear command does the work, as if the column's header menu were open.
-  grid.nHeaderMenuColumn = current.m_nColumn;
+  grid.PrepareHeaderMenuColumn(current.m_nColumn);
   grid.OnFilterClear();
 }
 

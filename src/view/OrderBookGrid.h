@@ -76,6 +76,9 @@ class OrderBookGrid : public OrvGridCtrl {
   // Gives every filterable column its header filter button (creation sequence).
   void EnableHeaderFilterButtons();
   void OnHeaderMenuButtonClick(int col) override;
+  // Makes `col` the column the header menu's commands act on, with its filter state, as opening
+  // its menu does (the clear-filter key uses it for the current cell's column).
+  void PrepareHeaderMenuColumn(int col);
   // -1 without a button; 0 plain, 3 filtered, plus 1 ascending or 2 descending with the sort mark.
   int GetHeaderMenuButtonImageIndex(int col, bool withSortMark) const override;
   // The header menu's state: its column, whether its all entry is ticked and the ticked values.
