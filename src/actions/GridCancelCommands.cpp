@@ -1,6 +1,7 @@
 // The grid's Cancel (selected rows) and Cancel All commands: check the user may trade by hand,
 // collect the keys of the cancellable orders into the store's cancellation list, run the market
 // check, confirm, and post the list to the host, which carries the cancellations out.
+#include "actions/CancelQuestions.h"
 #include "actions/MarketStatusCheck.h"
 #include "host/AppGlobal.h"
 #include "host/AppOrderBook.h"
@@ -19,7 +20,7 @@ namespace pf = orv::platform;
 namespace {
 
 constexpr const char* kCaption = "ZARU Client";
-constexpr const char* kConfirmCaption = "Cancel Order/s Confirmation";
+using CancelQuestions::kConfirmCaption;
 constexpr std::int32_t kGttCode = 15512;
 // The quotes are the Windows-1252 ones the host's texts use.
 constexpr const char* kStrategyRefusal =
@@ -56,23 +57,6 @@ bool IsNonModStrategy(const OrderBookDetails& record) {
 
 void AddKey(std::vector<std::uint32_t>& list, std::uint32_t key) {
   if (std::find(list.begin(), list.end(), key) == list.end()) list.push_back(key);
-}
-
-std::string SingleOrderQuestion(const OrderBookDetails& record) {
-  std::string text = "Sure You Want to Cancel ";
-  if (const ScriptDesc* contract = record.pContract) {
-    char qty[24];
-    std::snprintf(qty, sizeof qty, "%ld", static_cast<long>(record.Pending_Qty));
-    text += FieldView(contract->Symbol_ScriptID);
-    text += " --> MktType- ";
-    text += FieldView(contract->Mkt_Seg);
-    text += ", Qty- ";
-    text += qty;
-    text += ", Price- ";
-    text += GlobalFunctions::DoubleToString(record.Price, contract->cPriceFormat);
-    text += " ?";
-  }
-  return text;
 }
 
 void PostCancellation(OrderBookGrid& grid) {
@@ -129,16 +113,12 @@ void OrderBookGrid::OnCancel() {
       LogNotPending(*this, list.front());
       return refuse();
     }
-    if (ConfirmationsOn()) {
-      if (!marketOk) return refuse();
-      question = SingleOrderQuestion(*record);
-    }
+    if (ConfirmationsOn()) question = CancelQuestions::SingleOrderQuestion(*record);
   } else if (list.size() >= 2 && ConfirmationsOn()) {
-    if (!marketOk) return refuse();
-    question = "Sure You Want to Cancel all the Selected Rows Order ?";
-  } else if (!marketOk) {
-    return refuse();
+    question = CancelQuestions::kSelectedRowsQuestion;
   }
+  // A shut market stops the command whether or not anything is asked.
+  if (!marketOk) return refuse();
 
   StartStopProcess(1, 0);
   if (ConfirmationsOn() && !question.empty() &&

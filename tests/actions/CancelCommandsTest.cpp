@@ -171,14 +171,19 @@ TEST_F(CancelCommands, a_shut_market_drops_its_orders_and_says_so) {
   Add(BookKind::Pending, 1, ePending, kGold);
   OrderBookGrid& grid = Shown();
   AppGlobal::iMCX_Status = 2;
-  SelectRows(grid, 0, 0);
-  grid.OnCancel();
-  ASSERT_EQ(Boxes().Shown().size(), 1u) << "no question after the market refused";
-  EXPECT_EQ(Boxes().Shown()[0].text, " MCX Market/s  \nIt's Orders Wont get  Deleted");
-  EXPECT_EQ(Boxes().Shown()[0].caption, "Market Status");
-  EXPECT_EQ(Boxes().Shown()[0].flags, 48u);
-  EXPECT_TRUE(AppOrderBook::vctCancellation.empty());
-  EXPECT_EQ(CancelPosts(), 0u);
+  for (int confirmations : {1, 0}) {
+    SCOPED_TRACE(confirmations);
+    AppGlobal::bOrderSettings_OrderCancel = confirmations;
+    Boxes().ClearShown();
+    SelectRows(grid, 0, 0);
+    grid.OnCancel();
+    ASSERT_EQ(Boxes().Shown().size(), 1u) << "no question after the market refused";
+    EXPECT_EQ(Boxes().Shown()[0].text, " MCX Market/s  \nIt's Orders Wont get  Deleted");
+    EXPECT_EQ(Boxes().Shown()[0].caption, "Market Status");
+    EXPECT_EQ(Boxes().Shown()[0].flags, 48u);
+    EXPECT_TRUE(AppOrderBook::vctCancellation.empty());
+    EXPECT_EQ(CancelPosts(), 0u);
+  }
 
   // An order not yet confirmed passes whatever the market; beside it a pending order of the shut
   // market is dropped, silently, since what is left may all go.
