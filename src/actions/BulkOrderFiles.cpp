@@ -1,8 +1,12 @@
 #include "actions/BulkOrderFiles.h"
 
+#include "host/FileWriteObserver.h"
+#include "host/SafeFileWriter.h"
+
 #include <cstdio>
 #include <cstring>
 #include <ctime>
+#include <filesystem>
 #include <memory>
 
 namespace {
@@ -12,15 +16,16 @@ struct FileCloser {
 };
 using FilePtr = std::unique_ptr<std::FILE, FileCloser>;
 
-// Closes the file and tells whether everything written reached it.
-bool CloseChecked(FilePtr& file) {
-  const bool ok = std::ferror(file.get()) == 0;
-  return std::fclose(file.release()) == 0 && ok;
-}
-
 // The first line of the text file, line end included.
 std::string TextFileFirstLine(long time) {
   return std::string(BulkOrderFiles::kTextFileMark) + " : " + BulkOrderFiles::TimeText(time) + "\n";
+}
+
+// Finishes the file; on failure hands back why.
+bool Finish(SafeFileWriter& writer, std::string* reason) {
+  if (writer.Commit()) return true;
+  if (reason) *reason = writer.Reason();
+  return false;
 }
 
 }  // namespace
@@ -32,10 +37,11 @@ bool BulkOrderFiles::HasPendingOrder(Rows rows) {
   return false;
 }
 
-bool BulkOrderFiles::WriteCsv(const std::string& path, Rows rows, const BulkOrderFields::LogSink& log) {
-  FilePtr file(std::fopen(path.c_str(), "w"));
-  if (!file) return false;
-  std::FILE* f = file.get();
+bool BulkOrderFiles::WriteCsv(const std::string& path, Rows rows, const BulkOrderFields::LogSink& log,
+                              std::string* reason) {
+  SafeFileWriter writer;
+  if (!writer.Open(path)) return Finish(writer, reason);
+  std::FILE* f = writer.Stream();
   std::fprintf(f, "%s\n", BulkOrderFields::CsvHeader().c_str());
   BulkOrderFields fields;
   for (const OrderBookDetails* record : rows) {
@@ -47,38 +53,47 @@ bool BulkOrderFiles::WriteCsv(const std::string& path, Rows rows, const BulkOrde
     }
     std::fprintf(f, "%s\n", fields.Text(BulkOrderFields::kFieldCount - 1).c_str());
   }
-  return CloseChecked(file);
+  return Finish(writer, reason);
 }
 
 BulkOrderFiles::TextResult BulkOrderFiles::WriteText(const std::string& path, Rows rows, long time,
-                                                     const BulkOrderFields::LogSink& log) {
+                                                     const BulkOrderFields::LogSink& log, std::string* reason) {
   // The same first line goes in twice, so the rewrite lands exactly on the second line.
   const std::string firstLine = TextFileFirstLine(time);
-  long number = 1;
-  {
-    FilePtr file(std::fopen(path.c_str(), "w"));
-    if (!file) return TextResult::NotCreated;
-    std::FILE* f = file.get();
-    std::fprintf(f, "%s", firstLine.c_str());
-    std::fprintf(f, "%s", "            \n");
-    BulkOrderFields fields;
-    for (const OrderBookDetails* record : rows) {
-      if (!record || !IsWritten(*record)) continue;
-      fields.Fill(*record, log);
-      for (long i = 0; i < BulkOrderFields::kFieldCount; ++i) {
-        const int index = static_cast<int>(i);
-        if (BulkOrderFields::IsNumber(index)) std::fprintf(f, "%ld|%ld|%ld|\n", number, i, fields.Number(index));
-        else std::fprintf(f, "%ld|%ld|%s|\n", number, i, fields.Text(index).c_str());
-      }
-      ++number;
-    }
-    if (!CloseChecked(file)) return TextResult::NotCreated;
+  SafeFileWriter writer;
+  if (!writer.Open(path)) {
+    Finish(writer, reason);
+    return TextResult::NotCreated;
   }
-  FilePtr file(std::fopen(path.c_str(), "r+"));
-  if (!file) return TextResult::NotUpdated;
-  std::fseek(file.get(), 0, SEEK_SET);
-  std::fprintf(file.get(), "%s%ld", firstLine.c_str(), number);
-  return CloseChecked(file) ? TextResult::Written : TextResult::NotUpdated;
+  std::FILE* f = writer.Stream();
+  std::fprintf(f, "%s", firstLine.c_str());
+  std::fprintf(f, "%s", "            \n");
+  long number = 1;
+  BulkOrderFields fields;
+  for (const OrderBookDetails* record : rows) {
+    if (!record || !IsWritten(*record)) continue;
+    fields.Fill(*record, log);
+    for (long i = 0; i < BulkOrderFields::kFieldCount; ++i) {
+      const int index = static_cast<int>(i);
+      if (BulkOrderFields::IsNumber(index)) std::fprintf(f, "%ld|%ld|%ld|\n", number, i, fields.Number(index));
+      else std::fprintf(f, "%ld|%ld|%s|\n", number, i, fields.Text(index).c_str());
+    }
+    ++number;
+  }
+  // The next order number goes over the blanks of the second line before the file is put in place.
+  if (std::fflush(f) != 0 || std::ferror(f) != 0) {
+    Finish(writer, reason);
+    return TextResult::NotCreated;
+  }
+  const bool patched = std::fseek(f, 0, SEEK_SET) == 0 && std::fprintf(f, "%s%ld", firstLine.c_str(), number) > 0;
+  if (!patched) {
+    // A file without its next number would misnumber the host's next orders: keep the old one.
+    writer.Abandon();
+    if (reason) *reason = "the next order number could not be set";
+    FileWriteObserver::Notify(path, 0, false, "the next order number could not be set");
+    return TextResult::NotUpdated;
+  }
+  return Finish(writer, reason) ? TextResult::Written : TextResult::NotCreated;
 }
 
 std::string BulkOrderFiles::TimeText(long time) {
@@ -91,6 +106,9 @@ std::string BulkOrderFiles::TimeText(long time) {
 }
 
 BulkOrderFiles::ExistingFile BulkOrderFiles::CheckExisting(const std::string& path) {
+  // A directory or a device holds no bulk order file: writing there reports its own failure.
+  std::error_code ec;
+  if (!std::filesystem::is_regular_file(path, ec)) return ExistingFile::None;
   FilePtr file(std::fopen(path.c_str(), "r"));
   if (!file) return ExistingFile::None;
   char line[kFirstLineLimit + 1] = {};

@@ -24,20 +24,22 @@ class BulkOrderFiles final {
   static bool IsWritten(const OrderBookDetails& record) { return record.eOrderLeg != eSpreadLeg; }
 
   // Writes the comma-separated file: the header line, then one line per order in row-list order.
-  // False when the file cannot be created or a write fails.
-  static bool WriteCsv(const std::string& path, Rows rows, const BulkOrderFields::LogSink& log);
+  // False (with the reason) when the file cannot be created or a write fails; a failed file never
+  // replaces the one at the path.
+  static bool WriteCsv(const std::string& path, Rows rows, const BulkOrderFields::LogSink& log,
+                       std::string* reason = nullptr);
 
   enum class TextResult { Written, NotCreated, NotUpdated };
   // Writes the text file: the time line, a line of twelve blanks, 34 lines per order numbered from
-  // 1, then reopens the file and puts the next order number over the blanks. NotCreated when the
-  // file cannot be created (or a write fails); NotUpdated when the finished file cannot be
-  // reopened to set the next number.
-  static TextResult WriteText(const std::string& path, Rows rows, long time, const BulkOrderFields::LogSink& log);
+  // 1, then puts the next order number over the blanks. NotCreated (with the reason) when the
+  // file cannot be created or a write fails; NotUpdated when the next number could not be set.
+  static TextResult WriteText(const std::string& path, Rows rows, long time, const BulkOrderFields::LogSink& log,
+                              std::string* reason = nullptr);
   // The first line's time text: `time` (seconds since 1970) in local time as "04/Dec/2026 : 22:58:39".
   static std::string TimeText(long time);
 
   enum class ExistingFile { None, BulkText, Other };
-  // Whether `path` names an existing file and, if so, whether its first line (at most
+  // Whether `path` names an existing regular file and, if so, whether its first line (at most
   // kFirstLineLimit characters of it) carries kTextFileMark.
   static ExistingFile CheckExisting(const std::string& path);
 };

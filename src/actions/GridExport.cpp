@@ -2,16 +2,19 @@
 
 #include "host/platform/CellValue.h"
 #include "view/CellValues.h"
+#include "host/AppGlobal.h"
+#include "host/platform/MessageBoxService.h"
 #include "view/OrderBookGrid.h"
+#include "view/OrderBookWnd.h"
 
 #include <cstdio>
 
 GridExport::~GridExport() {
-  if (m_file) Close();
+  if (IsOpen()) Close();
 }
 
 bool GridExport::Open(const OrderBookGrid& grid, const std::string& path) {
-  if (m_file) Close();
+  if (IsOpen()) Close();
   m_pVariant = &grid.Variant();
   m_columns.clear();
   std::string header;
@@ -25,19 +28,16 @@ bool GridExport::Open(const OrderBookGrid& grid, const std::string& path) {
   }
   m_rows = grid.RowVector();
   m_nextRow = 0;
-  m_bFailed = false;
-  m_path = path;
-  m_file = std::fopen(path.c_str(), "w");
-  if (!m_file) {
+  if (!m_writer.Open(path)) {
     m_rows.clear();
     return false;
   }
-  if (std::fwrite(header.data(), 1, header.size(), m_file) != header.size()) m_bFailed = true;
+  m_writer.Write(header);
   return true;
 }
 
 bool GridExport::WriteRows(const OrderBookGrid& grid, std::size_t maxRows) {
-  if (!m_file || m_bFailed) return false;
+  if (!IsOpen() || !m_writer.Reason().empty()) return false;
   const std::size_t end = maxRows == 0 || m_rows.size() - m_nextRow < maxRows ? m_rows.size() : m_nextRow + maxRows;
   orv::platform::CellValue value;
   std::string text;
@@ -51,36 +51,35 @@ bool GridExport::WriteRows(const OrderBookGrid& grid, std::size_t maxRows) {
       value.ToText(text);
       m_line += text;
     }
-    if (std::fwrite(m_line.data(), 1, m_line.size(), m_file) != m_line.size()) {
-      m_bFailed = true;
-      return false;
-    }
+    if (!m_writer.Write(m_line)) return false;
   }
   return true;
 }
 
 bool GridExport::Close() {
-  if (!m_file) return !m_bFailed;
-  const bool ok = std::ferror(m_file) == 0 && !m_bFailed;
-  const bool closed = std::fclose(m_file) == 0;
-  m_file = nullptr;
+  if (!IsOpen()) return m_writer.Reason().empty();
   m_rows.clear();
-  if (ok && closed) return true;
-  std::remove(m_path.c_str());
-  return false;
+  return m_writer.Commit();
 }
 
 void GridExport::Abandon() {
-  if (!m_file) return;
-  std::fclose(m_file);
-  m_file = nullptr;
+  m_writer.Abandon();
   m_rows.clear();
-  std::remove(m_path.c_str());
 }
 
 bool GridExport::WriteAll(const OrderBookGrid& grid, const std::string& path) {
   GridExport exporter;
-  if (!exporter.Open(grid, path)) return false;
-  exporter.WriteRows(grid, 0);
-  return exporter.Close();
+  if (exporter.Open(grid, path)) {
+    exporter.WriteRows(grid, 0);
+    if (exporter.Close()) return true;
+  }
+  ReportWriteFailure(grid, path, exporter.FailureReason());
+  return false;
+}
+
+void ReportWriteFailure(const OrderBookGrid& grid, const std::string& path, const std::string& reason) {
+  const std::string text = SafeFileWriter::FailureText(path, reason);
+  if (const OrderBookWnd* wnd = grid.GetOwnerWnd()) wnd->WriteLog("ZARUClientGeneralLogs", text);
+  else if (AppGlobal::pWriteInLogFile) AppGlobal::pWriteInLogFile("ZARUClientGeneralLogs", text.c_str());
+  grid.MessageBox(text, "Save File", orv::platform::MB_OK | orv::platform::MB_ICONEXCLAMATION);
 }

@@ -6,11 +6,11 @@
 //
 // The columns and the row list are taken when the export is opened; the records are read on the
 // user-interface thread as the rows are written, so a long export can be written in slices.
+#include "host/SafeFileWriter.h"
 #include "host/records/OrderBookDetails.h"
 #include "view/ViewVariant.h"
 
 #include <cstddef>
-#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -23,10 +23,11 @@ class GridExport final {
   GridExport(const GridExport&) = delete;
   GridExport& operator=(const GridExport&) = delete;
 
-  // Takes the grid's visible columns and a copy of its row list, creates (or replaces) the file
-  // and writes the header line. False, with nothing open, when the file cannot be created.
+  // Takes the grid's visible columns and a copy of its row list, starts the file (it replaces
+  // the one at `path` only when finished) and writes the header line. False, with nothing open,
+  // when the file cannot be created; FailureReason() says why.
   bool Open(const OrderBookGrid& grid, const std::string& path);
-  bool IsOpen() const { return m_file != nullptr; }
+  bool IsOpen() const { return m_writer.IsOpen(); }
 
   // Writes up to `maxRows` further rows (0: all that are left). Cells that fail to read are
   // written empty and logged through the grid's window. True while the file is sound.
@@ -35,23 +36,26 @@ class GridExport final {
   std::size_t RowsWritten() const { return m_nextRow; }
   std::size_t RowCount() const { return m_rows.size(); }
 
-  // Closes the file. When some write failed the file is removed and the answer is false: a
-  // cut-off export must not be left looking like a whole one.
+  // Finishes the file. When some write failed nothing replaces what was at the path and the
+  // answer is false: a cut-off export must not be left looking like a whole one.
   bool Close();
-  // Closes and removes a file that will not be finished.
+  // Drops a file that will not be finished.
   void Abandon();
+  const std::string& Path() const { return m_writer.Path(); }
+  const std::string& FailureReason() const { return m_writer.Reason(); }
 
   // Opens, writes every row and closes in one go. False when the file could not be created or a
-  // write failed.
+  // write failed; the user is told which file and why.
   static bool WriteAll(const OrderBookGrid& grid, const std::string& path);
 
  private:
-  std::FILE* m_file = nullptr;
-  std::string m_path;
-  bool m_bFailed = false;
+  SafeFileWriter m_writer;
   const VariantDescription* m_pVariant = nullptr;
   std::vector<int> m_columns;                 // column ids in display order
   std::vector<OrderBookDetails*> m_rows;      // the grid's row list as it was at Open
   std::size_t m_nextRow = 0;                  // rows written so far, counted from the top row
   std::string m_line;                         // reused for every row
 };
+
+// Tells the user (a message box over the grid) and the log that a file could not be written.
+void ReportWriteFailure(const OrderBookGrid& grid, const std::string& path, const std::string& reason);

@@ -74,7 +74,11 @@ bool WriteBulkCsv(const OrderBookGrid& grid, const std::string& path) {
   }
   {
     BulkFlag flag(grid.GetOwnerWnd(), &OrderBookWnd::bBulkExcelSaveInProgress);
-    if (!BulkOrderFiles::WriteCsv(path, grid.RowVector(), LogSinkOf(grid))) return false;
+    std::string reason;
+    if (!BulkOrderFiles::WriteCsv(path, grid.RowVector(), LogSinkOf(grid), &reason)) {
+      ReportWriteFailure(grid, path, reason);
+      return false;
+    }
   }
   grid.MessageBox(kSavedCsv, kSaveCaption, pf::MB_OK);
   return true;
@@ -103,8 +107,12 @@ bool WriteBulkText(const OrderBookGrid& grid, OrderBookWnd& wnd, const std::stri
         break;
       }
     }
-    const auto result = BulkOrderFiles::WriteText(path, grid.RowVector(), AppGlobal::lTime, LogSinkOf(grid));
-    if (result != BulkOrderFiles::TextResult::Written) return false;
+    std::string reason;
+    const auto result = BulkOrderFiles::WriteText(path, grid.RowVector(), AppGlobal::lTime, LogSinkOf(grid), &reason);
+    if (result != BulkOrderFiles::TextResult::Written) {
+      ReportWriteFailure(grid, path, reason);
+      return false;
+    }
   }
   grid.MessageBox(kSavedText, kSaveCaption, pf::MB_OK);
   return true;

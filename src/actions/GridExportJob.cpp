@@ -13,7 +13,10 @@ bool GridExportJob::EnsureNative() {
 
 bool GridExportJob::Start(const std::string& path) {
   Finish();
-  if (!m_export.Open(m_grid, path)) return false;
+  if (!m_export.Open(m_grid, path)) {
+    ReportWriteFailure(m_grid, path, m_export.FailureReason());
+    return false;
+  }
   if (!EnsureNative() || SetTimer(kSliceTimerId, 0) == 0) Finish();
   return true;
 }
@@ -22,7 +25,11 @@ void GridExportJob::Finish() {
   if (!m_export.IsOpen()) return;
   KillTimer(kSliceTimerId);
   m_export.WriteRows(m_grid, 0);
-  m_export.Close();
+  Close();
+}
+
+void GridExportJob::Close() {
+  if (!m_export.Close()) ReportWriteFailure(m_grid, m_export.Path(), m_export.FailureReason());
 }
 
 void GridExportJob::OnTimer(orv::platform::UINT_PTR id) {
@@ -31,7 +38,7 @@ void GridExportJob::OnTimer(orv::platform::UINT_PTR id) {
     if (!m_export.IsOpen()) return;
     const bool sound = m_export.WriteRows(m_grid, kRowsPerSlice);
     if (!sound || m_export.AllRowsWritten()) {
-      m_export.Close();
+      Close();
       return;
     }
     if (SetTimer(kSliceTimerId, 0) == 0) Finish();

@@ -35,6 +35,8 @@ class GridExportJob final : public orv::platform::Window {
 
  private:
   bool EnsureNative();
+  // Finishes the file, telling the user when it could not be written.
+  void Close();
 
   OrderBookGrid& m_grid;
   GridExport m_export;

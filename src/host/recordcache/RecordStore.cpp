@@ -178,7 +178,9 @@ std::string InsertSql(const std::string& table, const std::array<Column, N>& col
       marks += ", ";
     }
     names += columns[i].name;
-    marks += "?" + std::to_string(i + 1);
+    // Two appends: "?" + std::to_string(...) trips GCC 12's -Wrestrict in optimised builds.
+    marks += '?';
+    marks += std::to_string(i + 1);
   }
   return "INSERT INTO main." + table + " (" + names + ") VALUES (" + marks + ")";
 }

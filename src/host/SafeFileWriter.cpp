@@ -1,0 +1,96 @@
+#include "host/SafeFileWriter.h"
+
+#include "host/FileWriteObserver.h"
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <string>
+
+SafeFileWriter::~SafeFileWriter() { Abandon(); }
+
+bool SafeFileWriter::Open(const std::string& path) {
+  Abandon();
+  m_path = path;
+  m_reason.clear();
+  m_bytes = 0;
+  m_temporary.clear();
+  struct stat target {};
+  const bool exists = ::stat(path.c_str(), &target) == 0;
+  if (exists && S_ISDIR(target.st_mode)) {
+    Fail(EISDIR);
+    Report(false);
+    return false;
+  }
+  if (exists && !S_ISREG(target.st_mode)) {
+    m_file = std::fopen(path.c_str(), "w");
+  } else {
+    const std::filesystem::path where(path);
+    std::string pattern = (where.parent_path() / ("." + where.filename().string() + ".XXXXXX")).string();
+    const int fd = ::mkstemp(pattern.data());
+    if (fd >= 0) {
+      m_temporary = pattern;
+      // Keep the permissions a newly created file would get, not mkstemp's owner-only ones.
+      const mode_t mask = ::umask(0);
+      ::umask(mask);
+      ::fchmod(fd, exists ? (target.st_mode & 07777) : (0666 & ~mask));
+      m_file = ::fdopen(fd, "w");
+      if (!m_file) ::close(fd);
+    }
+  }
+  if (!m_file) {
+    Fail(errno);
+    if (!m_temporary.empty()) std::remove(m_temporary.c_str());
+    m_temporary.clear();
+    Report(false);
+    return false;
+  }
+  return true;
+}
+
+bool SafeFileWriter::Write(std::string_view text) {
+  if (!m_file || !m_reason.empty()) return false;
+  if (std::fwrite(text.data(), 1, text.size(), m_file) != text.size()) {
+    Fail(errno);
+    return false;
+  }
+  m_bytes += text.size();
+  return true;
+}
+
+bool SafeFileWriter::Commit() {
+  if (!m_file) return false;
+  if (m_reason.empty() && (std::fflush(m_file) != 0 || std::ferror(m_file) != 0)) Fail(errno);
+  // What went in through Stream() counts too.
+  if (const long at = std::ftell(m_file); at > 0 && static_cast<std::uintmax_t>(at) > m_bytes) m_bytes = at;
+  if (m_reason.empty() && !m_temporary.empty() && ::fsync(::fileno(m_file)) != 0) Fail(errno);
+  if (std::fclose(m_file) != 0 && m_reason.empty()) Fail(errno);
+  m_file = nullptr;
+  if (m_reason.empty() && !m_temporary.empty() && std::rename(m_temporary.c_str(), m_path.c_str()) != 0) Fail(errno);
+  if (!m_reason.empty() && !m_temporary.empty()) std::remove(m_temporary.c_str());
+  m_temporary.clear();
+  Report(m_reason.empty());
+  return m_reason.empty();
+}
+
+void SafeFileWriter::Abandon() {
+  if (!m_file) return;
+  std::fclose(m_file);
+  m_file = nullptr;
+  if (!m_temporary.empty()) std::remove(m_temporary.c_str());
+  m_temporary.clear();
+}
+
+std::string SafeFileWriter::FailureText(const std::string& path, const std::string& reason) {
+  return "The file could not be written: " + path + " (" + reason + ")";
+}
+
+void SafeFileWriter::Fail(int error) {
+  if (m_reason.empty()) m_reason = std::strerror(error != 0 ? error : EIO);
+}
+
+void SafeFileWriter::Report(bool ok) { FileWriteObserver::Notify(m_path, m_bytes, ok, m_reason); }
