@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <array>
+#include <limits>
 
 namespace orv::demo {
 
@@ -24,6 +25,15 @@ constexpr std::array<std::int32_t, 15> kShareQuantities{1,   5,   10,  15,  20, 
                                                         100, 150, 200, 250, 500, 1000, 2000};
 constexpr std::array<int, 15> kShareQuantityMix{6, 8, 12, 5, 8, 8, 12, 4, 12, 5, 7, 4, 5, 3, 1};
 constexpr std::array<std::int32_t, 8> kLots{1, 2, 3, 4, 5, 10, 20, 50};
+
+// Lots times the lot size as the 32-bit quantity fields hold it: a huge lot size gives the
+// largest whole number of lots that fits, and never less than one lot.
+std::int32_t QuantityOf(std::int32_t lots, std::int32_t lotSize) {
+  constexpr std::int64_t kMax = std::numeric_limits<std::int32_t>::max();
+  const std::int64_t size = std::max<std::int64_t>(1, lotSize);
+  const std::int64_t fitting = std::max<std::int64_t>(1, std::min<std::int64_t>(lots, kMax / size));
+  return static_cast<std::int32_t>(fitting * size);
+}
 constexpr std::array<int, 8> kLotMix{30, 20, 12, 8, 10, 10, 6, 4};
 
 // Product type codes as the record cache names them: 1 NRML, 2 MIS, 3 CNC, 4 MTF.
@@ -243,7 +253,7 @@ void OrderRowFactory::MakeSpread(const ContractQuote& nearLeg, const ContractQuo
   const Party party = PickParty();
   const bool unfilled = m_rng.Chance(m_spec.unfilledLookupShare) && !party.pro;
   const bool buy = m_rng.Below(2) == 0;
-  const std::int32_t quantity = kLots[m_rng.Weighted(kLotMix)] * nearLeg.lotSize;
+  const std::int32_t quantity = QuantityOf(kLots[m_rng.Weighted(kLotMix)], nearLeg.lotSize);
 
   // Only the "Spread" forms: the "2Leg" texts carry "Leg" on the order row as well, which would
   // make the order row pass for a leg.
@@ -361,7 +371,7 @@ std::string_view OrderRowFactory::PickOrderType(const ContractQuote& q) {
 
 std::int32_t OrderRowFactory::PickQuantity(const ContractQuote& q) {
   if (q.lotSize == 1 && (q.equity || q.contract == nullptr)) return kShareQuantities[m_rng.Weighted(kShareQuantityMix)];
-  return kLots[m_rng.Weighted(kLotMix)] * q.lotSize;
+  return QuantityOf(kLots[m_rng.Weighted(kLotMix)], q.lotSize);
 }
 
 OrderRowFactory::Times OrderRowFactory::PickTimes(const ContractQuote& q, OrderStatusIdentifier status,

@@ -406,9 +406,11 @@ void SimulatedExchange::Modify(const OpenOrder& order) {
   const double ticks = std::round(head.Price / tick) + static_cast<double>(steps);
   head.Price = std::max(tick, ticks * tick);
   if (m_rng.Below(100) < 30) {
-    const std::int32_t lot = LotOf(head);
-    const std::int32_t change = m_rng.Below(2) == 0 ? -lot : lot;
-    head.Total_Qty = std::max(head.Traded_Qty + lot, head.Total_Qty + change);
+    // In 64 bits and kept within the field: a contract's lot may be close to its limit.
+    const std::int64_t lot = LotOf(head);
+    const std::int64_t change = m_rng.Below(2) == 0 ? -lot : lot;
+    const std::int64_t total = std::max<std::int64_t>(std::int64_t{head.Traded_Qty} + lot, head.Total_Qty + change);
+    head.Total_Qty = static_cast<std::int32_t>(std::min<std::int64_t>(total, std::numeric_limits<std::int32_t>::max()));
     head.Pending_Qty = head.Total_Qty - head.Traded_Qty;
   }
   head.objOrderEntry.setPrice(head.Price);

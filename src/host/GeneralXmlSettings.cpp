@@ -138,6 +138,11 @@ GeneralXmlSettings::Result GeneralXmlSettings::Load(const std::filesystem::path&
   if (!std::filesystem::exists(path, ec)) {
     return {Status::Missing, "no settings file at " + path.string() + "; using defaults"};
   }
+  // A directory or a device is no settings file: the parser would take its size for the file's
+  // and ask for memory that does not exist. Whatever is there stays untouched.
+  if (!std::filesystem::is_regular_file(path, ec)) {
+    return {Status::Corrupt, "the settings path " + path.string() + " is not a regular file; using defaults"};
+  }
   pugi::xml_document doc;
   const pugi::xml_parse_result parsed = doc.load_file(path.c_str(), kParseFlags, pugi::encoding_utf8);
   if (parsed.status == pugi::status_file_not_found || parsed.status == pugi::status_io_error ||

@@ -78,12 +78,20 @@ TEST(GeneralXmlSettings, corrupt_file_gives_defaults_an_error_and_a_kept_copy) {
   EXPECT_EQ(ReadAll(folder / "General.xml.corrupt"), garbage);
 }
 
-TEST(GeneralXmlSettings, file_of_another_kind_counts_as_corrupt) {
+TEST(GeneralXmlSettings, a_file_of_another_kind_a_directory_or_a_device_counts_as_corrupt) {
   ScratchFolder folder("settings");
   std::ofstream(folder / "General.xml") << "<?xml version=\"1.0\"?><Other/>";
-  GeneralXmlSettings s;
-
-  EXPECT_EQ(s.Load(folder / "General.xml").status, GeneralXmlSettings::Status::Corrupt);
+  std::filesystem::create_directory(folder / "Folder.xml");
+  for (const std::filesystem::path& path : {folder / "General.xml", folder / "Folder.xml",
+                                            std::filesystem::path("/dev/zero")}) {
+    SCOPED_TRACE(path.string());
+    GeneralXmlSettings s = Filled();
+    const auto result = s.Load(path);
+    EXPECT_EQ(result.status, GeneralXmlSettings::Status::Corrupt);
+    EXPECT_EQ(s.objPendingFilter, OrderBookFilterSettings()) << "defaults in force";
+    EXPECT_TRUE(s.bSettingsReady);
+  }
+  EXPECT_TRUE(std::filesystem::is_directory(folder / "Folder.xml")) << "nothing there is touched";
 }
 
 TEST(GeneralXmlSettings, save_keeps_settings_written_by_other_parts_of_the_host) {

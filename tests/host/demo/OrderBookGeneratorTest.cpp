@@ -408,6 +408,18 @@ TEST_F(DemoOrderBook, a_handful_of_orders_fills_every_field_the_grid_always_show
   }
 }
 
+TEST_F(DemoOrderBook, a_lot_size_near_the_32_bit_limit_gives_whole_lots_that_fit_the_fields) {
+  constexpr std::int32_t kHugeLot = std::numeric_limits<std::int32_t>::max() / 3 + 1;  // two lots overflow
+  for (std::int32_t token : m_master.Tokens()) m_master.Find(token)->lLotSize = kHugeLot;
+  GenerateOrders(Spec(1500, 5, 0.2), m_master);
+  for (const OrderBookDetails* r : BookRows(BookKind::Pending)) {
+    SCOPED_TRACE(Trace(*r));
+    ASSERT_GT(r->Total_Qty, 0);
+    EXPECT_GE(r->Pending_Qty, 0);
+    EXPECT_LE(r->Traded_Qty, r->Total_Qty);
+  }
+}
+
 TEST_F(DemoOrderBook, refuses_a_spec_it_cannot_honour_and_adds_nothing) {
   const double nan = std::numeric_limits<double>::quiet_NaN();
   std::vector<OrderBookSpec> bad{Spec(-1, 5), Spec(10, 5, 1.5), Spec(10, 5, 0.0, -0.1), Spec(10, 5),
