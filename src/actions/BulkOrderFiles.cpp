@@ -85,7 +85,8 @@ BulkOrderFiles::TextResult BulkOrderFiles::WriteText(const std::string& path, Ro
     Finish(writer, reason);
     return TextResult::NotCreated;
   }
-  const bool patched = std::fseek(f, 0, SEEK_SET) == 0 && std::fprintf(f, "%s%ld", firstLine.c_str(), number) > 0;
+  const bool patched = std::fseek(f, 0, SEEK_SET) == 0 && std::fprintf(f, "%s%ld", firstLine.c_str(), number) > 0 &&
+                       std::fseek(f, 0, SEEK_END) == 0;
   if (!patched) {
     // A file without its next number would misnumber the host's next orders: keep the old one.
     writer.Abandon();

@@ -101,8 +101,9 @@ bool WriteBulkText(const OrderBookGrid& grid, OrderBookWnd& wnd, const std::stri
                 pf::MB_OK | pf::MB_ICONEXCLAMATION);
         return false;
       case BulkOrderFiles::ExistingFile::BulkText: {
-        const std::string question = "'" + std::string(pf::FileDialogService::FileNameOf(path)) +
-                                     "' File Already Exists.Do You Want to Overwrite it ?";
+        std::string question(1, '\'');
+        question += pf::FileDialogService::FileNameOf(path);
+        question += "' File Already Exists.Do You Want to Overwrite it ?";
         if (grid.MessageBox(question, "File Duplicacy", pf::MB_YESNO | pf::MB_ICONQUESTION) != pf::IDYES) return false;
         break;
       }

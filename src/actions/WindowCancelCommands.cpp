@@ -15,6 +15,7 @@
 #include "view/OrderBookWnd.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <string>
@@ -261,7 +262,9 @@ void OrderBookWnd::CollectOrderForCancellation(int nRow, double /*dOrderNumber: 
       if (getOrderRecord(number, &found, record->RefNo)) {
         entry = found;
       } else if (AppGlobal::iTransactionCode != kUnconfirmedEntryCode) {
-        Log(*this, kCollectionLog, "|" + std::to_string(nRow) + "|");
+        char line[24];
+        std::snprintf(line, sizeof line, "|%d|", nRow);
+        Log(*this, kCollectionLog, line);
         return;
       }
     }

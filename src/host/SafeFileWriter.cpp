@@ -30,7 +30,10 @@ bool SafeFileWriter::Open(const std::string& path) {
     m_file = std::fopen(path.c_str(), "w");
   } else {
     const std::filesystem::path where(path);
-    std::string pattern = (where.parent_path() / ("." + where.filename().string() + ".XXXXXX")).string();
+    std::string name(1, '.');
+    name += where.filename().string();
+    name += ".XXXXXX";
+    std::string pattern = (where.parent_path() / name).string();
     const int fd = ::mkstemp(pattern.data());
     if (fd >= 0) {
       m_temporary = pattern;

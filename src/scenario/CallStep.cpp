@@ -20,7 +20,7 @@ void Call(ScenarioHost& host, const StepArgs& args) {
   CallContext context{host, variant, host.RequireWindow(variant), host.RequireGrid(variant)};
   nlohmann::json result = entry->invoke(context, callArgs);
   host.FlushPosts();
-  nlohmann::json event{{"name", name}};
+  nlohmann::json event{{"name", name}, {"args", list ? *list : kNoArgs}};
   if (!result.is_null()) event["result"] = std::move(result);
   host.Events().Emit("call", std::move(event));
 }

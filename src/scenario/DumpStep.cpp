@@ -24,8 +24,14 @@ namespace {
 namespace pf = orv::platform;
 using Json = nlohmann::json;
 
-constexpr std::array<std::string_view, 12> kSections{"rows",   "status", "title", "window",     "filters",   "selection",
-                                                     "memory", "store",  "menu",  "headermenu", "filterbar", "globals"};
+constexpr std::array<std::string_view, 13> kSections{"rows",   "status", "title", "window",     "filters",   "selection",
+                                                     "memory", "store",  "menu",  "headermenu", "filterbar", "cancels",
+                                                     "globals"};
+
+// What the module itself writes of the host's globals: a "globals" section without names.
+constexpr std::array<std::string_view, 7> kWrittenGlobals{
+    "CurrentLOurTokenForApp", "g_iIsShiftF3ProcessEvent", "g_lShiftF3ProcessEventTime", "iTransactionCode",
+    "lTotalQty",              "m_objSingleOrderDetail",   "objWindowPassing"};
 
 Json ColorName(const pf::DispInfo& cell) {
   if (!cell.HasTextColor()) return "";
@@ -55,12 +61,13 @@ Json RowsSection(OrderBookGrid& grid, const StepArgs& args) {
   if (const Json* rows = args.Find("rows")) {
     if (rows->is_array()) {
       if (rows->size() != 2) StepArgs::Fail("\"rows\" is a count or [first, last]");
-      first = static_cast<int>(std::max<std::int64_t>(0, StepArgs::ToInt((*rows)[0], "rows")));
-      last = static_cast<int>(std::min<std::int64_t>(last, StepArgs::ToInt((*rows)[1], "rows")));
+      // Clamped while still 64-bit, so a huge row number cannot wrap into a negative one.
+      first = static_cast<int>(std::clamp<std::int64_t>(StepArgs::ToInt((*rows)[0], "rows"), 0, count));
+      last = static_cast<int>(std::clamp<std::int64_t>(StepArgs::ToInt((*rows)[1], "rows"), -1, last));
     } else {
       const std::int64_t n = StepArgs::ToInt(*rows, "rows");
       if (n < 0) StepArgs::Fail("\"rows\" cannot be negative");
-      last = static_cast<int>(std::min<std::int64_t>(last, n - 1));
+      last = static_cast<int>(std::min<std::int64_t>(last, n - 1));  // n - 1 >= -1: no wrap
     }
   }
   Json names = Json::array();
@@ -195,15 +202,44 @@ Json SettingValue(const std::string& name, const std::string& value) {
   }
 }
 
+// The record the history command fills, by the fields the host reads.
+Json SingleOrderDetailOf(const SingleOrderDetail& d) {
+  auto text = [&d](std::size_t offset, std::size_t width) { return std::string(d.text(offset, width)); };
+  return {{"RefNo", d.get<std::uint32_t>(0)}, {"Symbol_ScriptID", text(4, 11)}, {"Ser_Exp_Group", text(16, 10)},
+          {"Strike", text(27, 14)},           {"Option_Type", text(42, 3)},     {"ExchOrder_No", text(46, 49)},
+          {"B_S", text(96, 4)}};
+}
+
+// The window's own cancel pass: what it collected and what it has sent.
+Json CancelsSection(const OrderBookWnd& wnd) {
+  Json collected = Json::array();
+  for (const CancelOrdersList& e : wnd.CollectedOrders())
+    collected.push_back({{"iTransactionCode", e.iTransactionCode}, {"nRow", e.nRow}, {"dOrderNumber", e.dOrderNumber},
+                         {"lOurOrderNo", e.objOrderEntry.ourOrderNo()}});
+  std::vector<std::int64_t> spread(wnd.CollectedSpreadOrders().begin(), wnd.CollectedSpreadOrders().end());
+  std::sort(spread.begin(), spread.end());  // the set has no order of its own
+  return {{"CancelOrdersList", std::move(collected)},
+          {"collectedSpreadOrders", std::move(spread)},
+          {"sentOrderCancels", wnd.SentOrderCancels().Size()},
+          {"sentSpreadCancels", wnd.SentSpreadCancels().Size()},
+          {"cancelAllMode", wnd.IsCancelAllMode()},
+          {"handBacksQueued", wnd.HandBacksQueued()}};
+}
+
 Json GlobalsSection(ScenarioHost& host, const StepArgs& args) {
   Json out = Json::object();
-  const Json* names = args.Find("globals");
-  if (!names) return out;
+  const Json* given = args.Find("globals");
+  Json written = Json::array();
+  for (std::string_view name : kWrittenGlobals) written.push_back(std::string(name));
+  const Json* names = given ? given : &written;
   if (!names->is_array()) StepArgs::Fail("\"globals\" must be a list of setting names");
   for (const Json& n : *names) {
     const std::string name = StepArgs::ToText(n, "globals");
     std::string value;
     if (name == "objWindowPassing") out[name] = host.DescribeRequest(AppGlobal::objWindowPassing);
+    else if (name == "m_objSingleOrderDetail") out[name] = SingleOrderDetailOf(AppGlobal::m_objSingleOrderDetail);
+    else if (name == "m_pExchangeList") out[name] = AppGlobal::m_pExchangeList ? Json(*AppGlobal::m_pExchangeList) : Json();
+    else if (name == "map_NonModStrategy") out[name] = AppGlobal::map_NonModStrategy;
     else if (name == "login.userId") out[name] = std::string(host.Login().userId());
     else if (name == "login.userType") out[name] = host.Login().userType();
     else if (name == "login.allClients") out[name] = host.Login().allClients();
@@ -228,6 +264,7 @@ void Dump(ScenarioHost& host, const StepArgs& args) {
   } else {
     what.assign(kSections.begin(), kSections.end());
     if (!args.Has("globals")) std::erase(what, "globals");
+    std::erase(what, "cancels");  // only when asked for: the older dumps stay as they were
   }
   auto wants = [&](std::string_view s) { return std::find(what.begin(), what.end(), s) != what.end(); };
 
@@ -243,6 +280,7 @@ void Dump(ScenarioHost& host, const StepArgs& args) {
     if (wants("filters")) event["filters"] = FiltersSection(*grid);
     if (wants("selection")) event["selection"] = SelectionSection(*grid);
     if (wants("filterbar")) event["filterbar"] = DescribeFilterBar(wnd->GetFilterBar());
+    if (wants("cancels")) event["cancels"] = CancelsSection(*wnd);
   }
   if (wants("memory")) event["memory"] = MemorySection(variant);
   if (wants("store")) event["store"] = StoreSection(variant);

@@ -12,6 +12,7 @@ void EventWriter::Emit(const std::string& kind, nlohmann::json event) {
   if (!event.is_object()) event = nlohmann::json::object();
   event["ev"] = kind;
   std::lock_guard lock(m_mutex);
+  if (m_line > 0 && !event.contains("line")) event["line"] = m_line;
   ++m_count;
   if (m_sink) {
     m_sink(event);

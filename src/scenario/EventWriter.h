@@ -21,6 +21,13 @@ class EventWriter final {
   // Hands every event to `sink` instead (tests keep them as objects).
   explicit EventWriter(Sink sink);
 
+  // The scenario line whose step is being played: every event emitted meanwhile names it in
+  // "line" (0: no step, as while the scenario ends).
+  void SetLine(int line) {
+    std::lock_guard lock(m_mutex);
+    m_line = line;
+  }
+
   // `event` must be an object; "ev" is set to `kind`.
   void Emit(const std::string& kind, nlohmann::json event = nlohmann::json::object());
   // An "error" event naming the scenario line (0: no line, e.g. the input could not be read).
@@ -34,6 +41,7 @@ class EventWriter final {
   std::ostream* m_out = nullptr;
   Sink m_sink;
   std::size_t m_count = 0;
+  int m_line = 0;
   std::size_t m_errors = 0;
 };
 

@@ -102,6 +102,12 @@ void Orders(ScenarioHost& host, const StepArgs& args) {
       if (!item->contains("RefNo")) StepArgs::Fail("a new order needs its \"RefNo\"");
       OrderBookDetails r;
       ApplyFields(host, r, *item, true);
+      // Only the rows of one spread order share a key; two orders under one would be one.
+      for (const OrderBookDetails& other : added)
+        if (AppOrderBook::KeyOf(kind, other) == AppOrderBook::KeyOf(kind, r) &&
+            (other.eOrderLeg != eSpreadLeg || r.eOrderLeg != eSpreadLeg))
+          StepArgs::Fail("two orders with RefNo " + std::to_string(r.RefNo) +
+                         " in one step: only the rows of one spread order (eOrderLeg 1) share it");
       added.push_back(r);
     }
   }

@@ -22,7 +22,10 @@ void AssignText(char (&field)[N], const nlohmann::json& value, std::string_view 
 }
 
 OleDateTime ParseDateTime(const nlohmann::json& value, std::string_view what) {
+  // The views show something defined for both: a scenario must be able to set them.
+  if (value.is_null()) return OleDateTime::Null();
   const std::string text = StepArgs::ToText(value, what);
+  if (text == "invalid") return OleDateTime::Invalid();
   OleDateTime out;
   if (!out.ParseDateTime(text))
     StepArgs::Fail("\"" + std::string(what) + "\" must be a date-time \"YYYY-MM-DD HH:MM:SS\", not \"" + text + "\"");
@@ -58,7 +61,12 @@ void AssignValue(T& field, const nlohmann::json& value, std::string_view what) {
   } else if constexpr (std::is_same_v<T, double>) {
     field = StepArgs::ToNumber(value, what);
   } else if constexpr (std::is_enum_v<T>) {
-    field = static_cast<T>(StepArgs::ToIntIn<std::underlying_type_t<T>>(value, what));
+    // Only the values the enumeration names: the views index their texts with them.
+    const auto v = StepArgs::ToIntIn<std::underlying_type_t<T>>(value, what);
+    const int last = std::is_same_v<T, OrderStatusIdentifier> ? static_cast<int>(eCompleted) : static_cast<int>(eSpreadLeg);
+    if (v < 0 || v > last)
+      StepArgs::Fail("\"" + std::string(what) + "\" takes 0 to " + std::to_string(last) + ", not " + std::to_string(v));
+    field = static_cast<T>(v);
   } else if constexpr (std::is_integral_v<T>) {
     field = StepArgs::ToIntIn<T>(value, what);
   } else if constexpr (std::is_same_v<T, OleDateTime>) {

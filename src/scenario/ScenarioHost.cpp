@@ -8,6 +8,7 @@
 #include "host/GlobalFunctions.h"
 #include "host/HostLibraries.h"
 #include "host/HostMenus.h"
+#include "host/FileWriteObserver.h"
 #include "host/HostWindowRegistry.h"
 #include "scenario/OrderSenderRecorder.h"
 #include "scenario/ScenarioNames.h"
@@ -170,6 +171,32 @@ void ScenarioHost::InstallObservers() {
     FlushPosts();
     m_events.Emit("queue", {{"request", DescribeRequest(request)}});
   });
+  // Posts to the module's own windows; the main window's come through FlushPosts.
+  m_app.Loop().setPostObserver([this](const orv::platform::Window* target, unsigned msg, orv::platform::WPARAM wParam,
+                                      orv::platform::LPARAM lParam) { ReportWindowPost(target, msg, wParam, lParam); });
+  FileWriteObserver::SetListener([this](const std::string& path, std::uintmax_t bytes, bool ok,
+                                        const std::string& reason) { FileWritten(path, bytes, ok, reason); });
+}
+
+void ScenarioHost::ReportWindowPost(const orv::platform::Window* target, unsigned msg, orv::platform::WPARAM wParam,
+                                    orv::platform::LPARAM lParam) {
+  const nlohmann::json name = NameOf(target);
+  if (!name.is_string() || name == "unknown") return;  // the host's own windows
+  FlushPosts();
+  nlohmann::json event{{"target", name}, {"message", msg}, {"time", m_app.Loop().nowMs()}, {"lParam", lParam}};
+  event["wParam"] = wParam;
+  // Message 102 carries the address of an order number the window owns: show the number.
+  if (msg == kCancelHandBackMessage) {
+    for (ViewVariant variant : {ViewVariant::Pending, ViewVariant::GTD}) {
+      const OrderBookWnd* wnd = Window(variant);
+      if (wnd && static_cast<const orv::platform::Window*>(wnd) == target) {
+        const double* number = wnd->HandedBackOrderNumber(wParam);
+        event["wParam"] = "order number";
+        event["orderNumber"] = number ? nlohmann::json(*number) : nlohmann::json();
+      }
+    }
+  }
+  m_events.Emit("post", std::move(event));
 }
 
 void ScenarioHost::RemoveObservers() {
@@ -182,6 +209,8 @@ void ScenarioHost::RemoveObservers() {
   m_app.FileDialogs().SetObserver({});
   m_log.RemoveObserver(m_logObserver);
   OrvInMemory::m_orvWindowPassingQueue.SetObserver({});
+  m_app.Loop().setPostObserver({});
+  FileWriteObserver::SetListener({});
 }
 
 ScenarioHost::View& ScenarioHost::SlotOf(ViewVariant variant) {
@@ -264,7 +293,8 @@ void ScenarioHost::AfterStep() {
   FlushPosts();
 }
 
-void ScenarioHost::FileWritten(const std::filesystem::path& path) {
+void ScenarioHost::FileWritten(const std::filesystem::path& path, std::uintmax_t bytes, bool ok,
+                               const std::string& reason) {
   if (std::this_thread::get_id() == g_mainThread) FlushPosts();
   std::string shown = path.string();
   if (!m_dataFolder.empty()) {
@@ -272,7 +302,9 @@ void ScenarioHost::FileWritten(const std::filesystem::path& path) {
     const std::filesystem::path relative = std::filesystem::relative(path, m_dataFolder, ec);
     if (!ec && !relative.empty() && *relative.begin() != "..") shown = "data:" + relative.generic_string();
   }
-  m_events.Emit("file", {{"path", shown}});
+  nlohmann::json event{{"path", shown}, {"bytes", bytes}, {"ok", ok}};
+  if (!ok) event["reason"] = reason;
+  m_events.Emit("file", std::move(event));
 }
 
 nlohmann::json ScenarioHost::NameOf(const void* pointer) const {

@@ -72,9 +72,13 @@ class ScenarioHost final {
   // What the host's message pump does between two steps: deliver the messages already posted
   // (the clock does not move), then report what happened.
   void AfterStep();
-  // The hook for code that writes files: reports the path (relative to the data folder when it
-  // lies inside it).
-  void FileWritten(const std::filesystem::path& path);
+  // Every file the module wrote or failed to write (the FileWriteObserver): reports the path
+  // (relative to the data folder when it lies inside it), the bytes and the outcome.
+  void FileWritten(const std::filesystem::path& path, std::uintmax_t bytes = 0, bool ok = true,
+                   const std::string& reason = {});
+  // A message posted to one of the module's windows.
+  void ReportWindowPost(const orv::platform::Window* target, unsigned msg, orv::platform::WPARAM wParam,
+                        orv::platform::LPARAM lParam);
 
   // A stable name for a pointer the module hands out ("grid:pending", "wnd:gtd",
   // "AppGlobal::objWindowPassing"); null for a null pointer and "unknown" for anything else, so

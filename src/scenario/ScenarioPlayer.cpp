@@ -16,6 +16,11 @@ bool ScenarioPlayer::PlayLine(std::string_view text, int line) {
   if (parsed.kind == ParsedStep::Kind::Skip) return true;
   ++m_steps;
   EventWriter& events = m_host.Events();
+  events.SetLine(line);
+  struct LineEnd {
+    EventWriter& events;
+    ~LineEnd() { events.SetLine(0); }
+  } lineEnd{events};
   if (parsed.kind == ParsedStep::Kind::Error) {
     ++m_failed;
     events.Error(line, parsed.name, parsed.error);

@@ -8,8 +8,11 @@
 #include "scenario/StepArgs.h"
 #include "scenario/StepGroups.h"
 #include "scenario/StepTable.h"
+#include "view/OrderBookWnd.h"
 
 #include <functional>
+#include <map>
+#include <mutex>
 #include <string>
 #include <vector>
 
@@ -37,6 +40,9 @@ Apply LoginSetting(ScenarioHost& host, const std::string& field, const nlohmann:
   }
   if (field == "userType") {
     auto v = StepArgs::ToIntIn<std::int16_t>(value, name);
+    if (v != 0 && v != 1 && v != 3)
+      StepArgs::Fail("\"" + name + "\" is 0 (dealer), 1 (administrator) or 3 (mini administrator), not " +
+                     std::to_string(v));
     return [&login, v] { login.setUserType(v); };
   }
   if (field == "allClients") {
@@ -81,7 +87,80 @@ Apply FilterBlockSetting(OrderBookFilterSettings& block, const std::string& fiel
   return [&block, member, text] { block.*member = text; };
 }
 
+std::vector<std::string> TextList(const nlohmann::json& value, const std::string& name) {
+  if (!value.is_array()) StepArgs::Fail("\"" + name + "\" takes a list of texts");
+  std::vector<std::string> out;
+  for (const nlohmann::json& v : value) out.push_back(StepArgs::ToText(v, name));
+  return out;
+}
+
+// The host's lists and maps the module reads. The lists live as long as the program, since the
+// host's globals only point at them.
+Apply HostListSetting(ScenarioHost& host, const std::string& name, const nlohmann::json& value, bool& known) {
+  known = true;
+  static std::vector<std::string> exchangeList, retailerList;
+  static MktSegmentDetails segments;
+  if (name == "m_pExchangeList" || name == "g_pRetailerUserList") {
+    std::vector<std::string>& storage = name == "m_pExchangeList" ? exchangeList : retailerList;
+    std::vector<std::string>*& global = name == "m_pExchangeList" ? AppGlobal::m_pExchangeList : AppGlobal::g_pRetailerUserList;
+    if (value.is_null()) return [&global] { global = nullptr; };
+    std::vector<std::string> list = TextList(value, name);
+    return [&storage, &global, list] {
+      storage = list;
+      global = &storage;
+    };
+  }
+  if (name == "map_NonModStrategy") {
+    std::map<std::string, int> map;
+    for (const std::string& strategy : TextList(value, name)) map[strategy] = 1;
+    return [map] { AppGlobal::map_NonModStrategy = map; };
+  }
+  if (name == "map_pobjInvestorClientMap" || name == "g_pMktSegmentDetails") {
+    if (!value.is_object()) StepArgs::Fail("\"" + name + "\" takes an object");
+    if (name == "g_pMktSegmentDetails") {
+      MktSegmentDetails details;
+      for (const auto& [exchange, list] : value.items()) details.mapSegments[exchange] = TextList(list, name);
+      return [details] {
+        segments = details;
+        AppGlobal::g_pMktSegmentDetails = &segments;
+      };
+    }
+    std::map<std::string, std::string> map;
+    for (const auto& [code, client] : value.items()) map[code] = StepArgs::ToText(client, name);
+    return [map] { AppGlobal::map_pobjInvestorClientMap = map; };
+  }
+  if (name == "g_ObjUserInfoMap") {
+    if (!value.is_object()) StepArgs::Fail("\"g_ObjUserInfoMap\" takes an object of user ids");
+    std::map<std::string, UserInfo> users;
+    for (const auto& [id, info] : value.items()) {
+      if (!info.is_object()) StepArgs::Fail("a user of \"g_ObjUserInfoMap\" is an object");
+      UserInfo& u = users[id];
+      for (const auto& [field, v] : info.items()) {
+        if (field == "cRole") u.cRole = StepArgs::ToText(v, field);
+        else if (field == "cOwnerId") u.cOwnerId = StepArgs::ToText(v, field);
+        else if (field == "iState") u.iState = StepArgs::ToIntIn<int>(v, field);
+        else if (field == "iIBT") u.iIBT = StepArgs::ToIntIn<int>(v, field);
+        else StepArgs::Fail("a user has no field \"" + field + "\" (cRole, cOwnerId, iState, iIBT)");
+      }
+    }
+    return [users] {
+      std::lock_guard lock(AppGlobal::g_ObjUserInfoMap.mutex);
+      AppGlobal::g_ObjUserInfoMap.items = users;
+    };
+  }
+  if (name == "pending.closeOnEscape" || name == "gtd.closeOnEscape") {
+    const ViewVariant variant = name[0] == 'p' ? ViewVariant::Pending : ViewVariant::GTD;
+    const bool on = StepArgs::ToBool(value, name);
+    OrderBookWnd& wnd = host.RequireWindow(variant);
+    return [&wnd, on] { wnd.SetCloseOnEscape(on); };
+  }
+  known = false;
+  return {};
+}
+
 Apply SettingOf(ScenarioHost& host, const std::string& name, const nlohmann::json& value) {
+  bool known = false;
+  if (Apply list = HostListSetting(host, name, value, known); known) return list;
   if (name.rfind("login.", 0) == 0) return LoginSetting(host, name.substr(6), value, name);
   if (name.rfind("objPendingFilter.", 0) == 0)
     return FilterBlockSetting(regGeneralXMLSettings.objPendingFilter, name.substr(17), value, name);

@@ -12,5 +12,6 @@ void AddHeaderFilterSteps(StepTable& table);  // headermenu, filterdialog
 void AddFileDialogSteps(StepTable& table);    // filedialog
 void AddCallStep(StepTable& table);       // call
 void AddDumpStep(StepTable& table);       // dump
+void AddHostDataSteps(StepTable& table);  // records, settingsfile, exchange
 
 }  // namespace orv::scenario

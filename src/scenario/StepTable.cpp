@@ -15,6 +15,7 @@ const StepTable& StepTable::Standard() {
     AddFileDialogSteps(t);
     AddCallStep(t);
     AddDumpStep(t);
+    AddHostDataSteps(t);
     return t;
   }();
   return table;

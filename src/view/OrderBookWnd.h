@@ -59,6 +59,8 @@ class OrderBookWnd : public CustomDockingControlBar {
   // The orders whose cancel requests went out; only the window's own cancel paths forget them.
   SentCancels& SentOrderCancels() { return m_SentOrderCancels; }
   SentCancels& SentSpreadCancels() { return m_SentSpreadCancels; }
+  const SentCancels& SentOrderCancels() const { return m_SentOrderCancels; }
+  const SentCancels& SentSpreadCancels() const { return m_SentSpreadCancels; }
   // The window's copy of AppGlobal::bOrderSettings_OrderCancel (taken again by its cancel command).
   int bOrderCancelConfirm = AppGlobal::bOrderSettings_OrderCancel;
 

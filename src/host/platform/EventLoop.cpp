@@ -36,6 +36,7 @@ struct EventLoop::Impl {
   std::map<QueueKey, Work> queue;
   std::map<TimerKey, QueueKey> timers;  // where each armed timer sits in `queue`
   std::atomic<bool> stopRequested{false};
+  PostObserver postObserver;
 
   void enqueue(std::int64_t due, const Work& work) {
     const QueueKey key{due, nextSeq++};
@@ -99,8 +100,11 @@ bool EventLoop::hasTimer(const Window* window, UINT_PTR id) const {
   return m_impl->timers.count({window, id}) != 0;
 }
 
+void EventLoop::setPostObserver(PostObserver observer) { m_impl->postObserver = std::move(observer); }
+
 void EventLoop::postMessage(Window* window, unsigned msg, WPARAM wParam, LPARAM lParam) {
   if (window == nullptr) return;
+  if (m_impl->postObserver) m_impl->postObserver(window, msg, wParam, lParam);
   Work work;
   work.window = window;
   work.msg = msg;

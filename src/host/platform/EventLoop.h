@@ -31,6 +31,9 @@ class EventLoop {
 
   // Queues a message for `window`; delivered by the next advance()/runPending(), never inline.
   void postMessage(Window* window, unsigned msg, WPARAM wParam, LPARAM lParam);
+  // Hears of every message posted to a window, when it is posted (a scenario reports them).
+  using PostObserver = std::function<void(const Window* window, unsigned msg, WPARAM wParam, LPARAM lParam)>;
+  void setPostObserver(PostObserver observer);
 
   // Drops every timer and message of a window that is going away.
   void forget(const Window* window);
