@@ -178,7 +178,6 @@ std::string InsertSql(const std::string& table, const std::array<Column, N>& col
       marks += ", ";
     }
     names += columns[i].name;
-    // Two appends: "?" + std::to_string(...) trips GCC 12's -Wrestrict in optimised builds.
     marks += '?';
     marks += std::to_string(i + 1);
   }

@@ -62,7 +62,6 @@ std::string CSpec(const Spec& spec, std::string_view length, char conversion) {
   std::string s = "%" + spec.flags;
   if (spec.width >= 0) s += std::to_string(spec.width);
   if (spec.precision >= 0) {
-    // Appended in two steps: "." + std::to_string(...) trips GCC 12's -Wrestrict in optimised builds.
     s += '.';
     s += std::to_string(spec.precision);
   }
