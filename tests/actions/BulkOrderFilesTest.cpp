@@ -152,24 +152,6 @@ TEST_F(BulkOrderFilesTest, text_file_numbers_the_orders_in_list_order_and_ends_l
   EXPECT_FALSE(h.PendingWnd().bBulkTextSaveInProgress);
 }
 
-TEST_F(BulkOrderFilesTest, spread_orders_are_left_out_of_both_files) {
-  h.AddOrder(BookKind::Pending, 1, [](OrderBookDetails& r) { r.eOrderLeg = eSpreadLeg; });
-  OrderBookGrid& grid = Shown();
-
-  EXPECT_EQ(ReadFile(SaveCsv(grid, "spread.csv")), kCsvHeader);
-  const std::vector<std::string> spreadOnly = Split(ReadFile(SaveText(grid, "spread.txt")), '\n');
-  ASSERT_EQ(spreadOnly.size(), 2u);
-  EXPECT_EQ(spreadOnly[1], "1           ");
-
-  h.AddOrder(BookKind::Pending, 2);
-  Shown();
-  EXPECT_EQ(Split(ReadFile(SaveCsv(grid, "mixed.csv")), '\n').size(), 2u);
-  const std::vector<std::string> mixed = Split(ReadFile(SaveText(grid, "mixed.txt")), '\n');
-  ASSERT_EQ(mixed.size(), 2u + 34);
-  EXPECT_EQ(mixed[1], "2           ");
-  EXPECT_EQ(mixed[2 + 12], "1|12|102.00|");
-}
-
 TEST_F(BulkOrderFilesTest, rows_without_a_pending_order_refuse_both_files) {
   h.AddOrder(BookKind::Pending, 1, [](OrderBookDetails& r) { r.eOrderStatus = eCancelled; });
   h.AddOrder(BookKind::Pending, 2, [](OrderBookDetails& r) { r.eOrderStatus = eUnConfirmed; });
@@ -243,24 +225,6 @@ TEST_F(BulkOrderFilesTest, an_inst_order_on_nse_or_bse_equity_carries_the_client
   EXPECT_EQ(text[2 + 21], "1|21|NSEPART|");
   EXPECT_EQ(text[2 + 34 + 21], "2|21|BSEPART|");
   EXPECT_EQ(text[2 + 2 * 34 + 21], "3|21|OWN|");
-}
-
-TEST_F(BulkOrderFilesTest, market_texts_follow_exchange_segment_and_market_segment_letter) {
-  struct Case {
-    int exchange, segment;
-    const char* mktSeg;
-    const char* text;
-  };
-  const Case cases[] = {
-      {1, 1, "E", "NSE - E"},      {1, 2, "O", "NSE - O"},     {1, 2, "E", ""},
-      {1, 5, "", "NSE - SLBM"},    {2, 2, "F", "BSE - F"},     {3, 3, "FUT", "MCX - F"},
-      {3, 3, "O", "MCX - O"},      {3, 2, "O", ""},            {5, 9, "E", "NSECUR - E"},
-      {7, 1, "FUT", ""},           {12, 2, "", "MSEI - F"},    {14, 7, "", "BINX"},
-      {20, 3, "O", "BSECOM - O"},  {9, 2, "F", ""},
-  };
-  for (const Case& c : cases)
-    EXPECT_EQ(BulkOrderFields::MarketText(c.exchange, c.segment, c.mktSeg), c.text)
-        << c.exchange << " " << c.segment << " " << c.mktSeg;
 }
 
 TEST_F(BulkOrderFilesTest, a_market_without_text_is_written_empty_and_logged_twice_for_an_unknown_exchange) {

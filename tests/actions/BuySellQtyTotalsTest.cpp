@@ -33,20 +33,6 @@ TEST(ParkMillerTokenHash, gives_the_minimal_standard_step_for_hand_computed_toke
   EXPECT_EQ(ParkMillerTokenHash::Value(2147483646), 2147466840u);
 }
 
-TEST(ParkMillerTokenHash, folds_tokens_outside_the_generator_range_without_overflow) {
-  EXPECT_EQ(ParkMillerTokenHash::Value(2147483647), 0u);  // the modulus itself
-  EXPECT_EQ(ParkMillerTokenHash::Value(-1), 16807u);      // 2^32 - 1 is 1 modulo 2^31 - 1
-  EXPECT_LT(ParkMillerTokenHash::Value(INT32_MIN), 2147483647u);
-}
-
-TEST(ParkMillerTokenHash, places_each_token_in_the_bucket_of_its_value_modulo_the_bucket_count) {
-  BuySellQtyTotals::TotalsMap map;
-  for (std::int32_t token : {1, 2, 127773, 102000001, 101000002}) map[token].lBuyQty = token;
-  for (const auto& [token, totals] : map)
-    EXPECT_EQ(map.bucket(token), ParkMillerTokenHash::Value(token) % map.bucket_count()) << token;
-  EXPECT_EQ(map.at(102000001).lBuyQty, 102000001);
-}
-
 class BuySellQtyTotals_ : public ::testing::Test {
  protected:
   static constexpr std::int32_t kToken = 35001;
@@ -170,20 +156,6 @@ TEST_F(BuySellQtyTotals_, builds_the_scrip_title_only_for_the_stored_token_and_f
   m_totals.MarkChanged();
   m_totals.Calculate(m_bar, kToken, &m_row);
   EXPECT_EQ(m_totals.ScripTitle(), "");
-}
-
-TEST_F(BuySellQtyTotals_, number_cells_join_the_title_as_their_text) {
-  m_totals.SetStoredToken("35001");
-  m_row.GetItem(COL_Strike)->SetValue(22050.5);
-  m_row.GetItem(COL_Ser_Exp_Group)->SetValue(20240328);
-  m_totals.Calculate(m_bar, kToken, &m_row);
-  EXPECT_EQ(m_totals.ScripTitle(), "NIFTY-20240328-22050.5-CE");
-
-  CBCGPGridRow shortRow(COL_Mkt_Seg + 1);  // fewer cells than the title needs
-  shortRow.GetItem(COL_Mkt_Seg)->SetValue("F");
-  m_totals.MarkChanged();
-  m_totals.Calculate(m_bar, kToken, &shortRow);
-  EXPECT_EQ(m_totals.ScripTitle(), "-");
 }
 
 TEST_F(BuySellQtyTotals_, windows_forward_to_their_own_totals_and_status_bar) {

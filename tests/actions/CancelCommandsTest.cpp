@@ -223,17 +223,4 @@ TEST_F(CancelCommands, market_check_modes_and_the_nse_call_auction_exception) {
   EXPECT_EQ(wnd.CheckMarketStatus(MarketStatusCheck::kCancellation, false), 1);
 }
 
-TEST(TokenMarket, tokens_name_their_exchange_and_segment) {
-  EXPECT_EQ(MarketOfToken(101000002), TokenMarket::NseEquity);
-  EXPECT_EQ(MarketOfToken(102000001), TokenMarket::NseDerivative);
-  EXPECT_EQ(MarketOfToken(106000001), TokenMarket::NseOfs);
-  EXPECT_EQ(MarketOfToken(206000003), TokenMarket::BseOfs);
-  EXPECT_EQ(MarketOfToken(301000007), TokenMarket::Mcx);
-  EXPECT_EQ(MarketOfToken(1202000001), TokenMarket::MseiDerivative);
-  EXPECT_EQ(MarketOfToken(2101000001), TokenMarket::Ttfix);
-  EXPECT_EQ(MarketOfToken(103000001), TokenMarket::None);
-  EXPECT_EQ(MarketOfToken(0), TokenMarket::None);
-  EXPECT_EQ(MarketWarningName(TokenMarket::MseiCurrency), "") << "the warning has no name for it";
-}
-
 }  // namespace

@@ -93,11 +93,6 @@ TEST_F(CancelRequestTest, an_nse_derivative_order_becomes_a_cancel_under_the_sen
       << "market 702 never carries the client";
 }
 
-TEST_F(CancelRequestTest, an_unconfirmed_entry_is_cancelled_with_its_own_code) {
-  EXPECT_EQ(B::BuildCancelRequest(Order(kNiftyFut), Dealer(), true).transactionCode(), 5529);
-  EXPECT_EQ(B::BuildCancelRequest(Order(kNiftyFut), Dealer(), false).transactionCode(), 5508);
-}
-
 TEST_F(CancelRequestTest, only_a_dealer_fills_an_empty_dealer_id_and_clears_field_742) {
   ORVEL_ORDER_ENTRY order = Order(kNiftyFut);
   order.setDealerId("");
@@ -302,14 +297,6 @@ class CancelAuditLineTest : public ::testing::Test {
   }
   CScriptDesc m_master;
 };
-
-TEST_F(CancelAuditLineTest, contract_texts_grow_with_the_instrument_kind) {
-  EXPECT_EQ(CancelAuditLog::ContractText(&m_master, kReliance), "[RELIANCE EQ]");
-  EXPECT_EQ(CancelAuditLog::ContractText(&m_master, kNiftyFut), "[NIFTY FUTIDX 27MAR2025]");
-  EXPECT_EQ(CancelAuditLog::ContractText(&m_master, 102000009), "[NIFTY OPTIDX 27MAR2025 22000 CE]");
-  EXPECT_EQ(CancelAuditLog::ContractText(&m_master, 999), "");
-  EXPECT_EQ(CancelAuditLog::ContractText(nullptr, kReliance), "") << "no contract master, no text";
-}
 
 TEST_F(CancelAuditLineTest, a_normal_cancel_line_reads_header_client_side_contract_and_numbers) {
   ORVEL_ORDER_ENTRY r;

@@ -67,14 +67,6 @@ TEST_F(GridExportTest, file_holds_the_visible_columns_in_display_order_and_the_r
             "\n1\tBUY\tC1\t101.00");
 }
 
-TEST_F(GridExportTest, empty_grid_gives_the_header_alone_and_a_second_export_replaces_the_file) {
-  OrderBookGrid& grid = Shown();
-  ShowFewColumns(grid);
-  { std::ofstream(folder / "old.xls") << "an older and much longer file\nwith two lines"; }
-
-  EXPECT_EQ(Export(grid, "old.xls"), "RefNo\tB_S\tClient\tPrice");
-}
-
 TEST_F(GridExportTest, command_writes_in_slices_on_the_loop_and_finishes_with_the_whole_grid) {
   const std::size_t rows = 2 * GridExportJob::kRowsPerSlice + 7;
   for (std::uint32_t ref = 1; ref <= rows; ++ref) h.AddOrder(BookKind::Pending, ref);
@@ -121,19 +113,6 @@ TEST_F(GridExportTest, command_keeps_to_the_rows_of_its_start_and_a_direct_expor
   EXPECT_EQ(ReadFile(path), before);
   const std::string header = "RefNo\tB_S\tClient\tPrice";
   EXPECT_EQ(after, header + "\n90000\tBUY\t\t90100.00" + before.substr(header.size()));
-}
-
-TEST_F(GridExportTest, cancelled_dialog_writes_nothing) {
-  h.AddOrder(BookKind::Pending, 1);
-  OrderBookGrid& grid = Shown();
-
-  grid.OnSavefileExcelfile();
-  h.Run(100);
-
-  ASSERT_EQ(Dialogs().Shown().size(), 1u);
-  EXPECT_EQ(Dialogs().Shown()[0].result, pf::IDCANCEL);
-  EXPECT_FALSE(grid.IsGridExportRunning());
-  EXPECT_TRUE(std::filesystem::is_empty(folder.path()));
 }
 
 }  // namespace

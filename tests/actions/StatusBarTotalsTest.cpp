@@ -116,15 +116,6 @@ class StatusBarTotals_ : public ::testing::Test {
 
 using Texts = std::vector<std::string>;
 
-TEST_F(StatusBarTotals_, token_zero_writes_the_empty_totals_with_no_blank_in_total_entries) {
-  Fill({{kNifty, "BUY", 250, 10.0, ePending, m_nifty}});
-  Select(0);
-  for (int i = 3; i <= 10; ++i) m_wnd->GetStatusBar()->SetPaneText(i, "stale");
-  m_grid->SetStatusbarValues(0, "NIFTY", "NSE");
-  EXPECT_EQ(Panes(), (Texts{"<No Scrip>", "B.Qty:0", "B.Lot:0", "B.Val:0.00", "S.Qty:0", "S.Lot:0", "S.Val:0.00",
-                            "TotalEntries:0"}));
-}
-
 // The current row picks the token and the side of what is totalled; every row is counted.
 TEST_F(StatusBarTotals_, the_current_row_decides_which_orders_are_totalled) {
   struct Case {
@@ -249,16 +240,6 @@ TEST_F(StatusBarTotals_, quantities_beyond_32_bits_print_in_full) {
   m_grid->SetStatusbarValues(kNifty, "NIFTY", "NSE");
   EXPECT_EQ(Pane(4), "B.Qty:6442450941");
   EXPECT_EQ(Pane(5), "B.Lot:6442450941");
-}
-
-TEST_F(StatusBarTotals_, a_grid_without_its_window_writes_nothing) {
-  Fill({{kNifty, "BUY", 250, 10.0, ePending, m_nifty}});
-  Select(0);
-  m_grid->SetOwnerWnd(nullptr);
-  for (int i = 3; i <= 10; ++i) m_wnd->GetStatusBar()->SetPaneText(i, "stale");
-  m_grid->SetStatusbarValues(kNifty, "NIFTY", "NSE");
-  m_grid->SetStatusbarValues(0, "", "");
-  EXPECT_EQ(Panes(), Texts(8, "stale"));
 }
 
 TEST_F(StatusBarTotals_, gtd_grid_totals_its_own_rows_the_same_way) {

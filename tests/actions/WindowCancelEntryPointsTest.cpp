@@ -201,26 +201,6 @@ TEST_F(WindowCancel, the_user_is_asked_only_while_the_variant_s_list_holds_order
   }
 }
 
-TEST_F(WindowCancel, a_quote_based_start_tells_the_host_each_order_number) {
-  OrderBookWnd& wnd = h.PendingWnd();
-  h.App().MainWindow().Clear();
-  AppGlobal::bCOCQuoteBasedStart = 1;
-  wnd.OrderCancellation(Record(), true);
-  wnd.OrderCancellation(Record(), true);
-  std::vector<pf::PostedMessage> posts;
-  for (const pf::PostedMessage& p : h.App().MainWindow().Posted())
-    if (p.msg == 9952) posts.push_back(p);
-  ASSERT_EQ(posts.size(), 2u) << "the host hears of every call, the exchange of one cancel";
-  EXPECT_EQ(posts[0].wParam, 1100000000001234u);
-  EXPECT_EQ(posts[0].lParam, 0);
-  EXPECT_EQ(g_sent.size(), 1u);
-
-  AppGlobal::bCOCQuoteBasedStart = 0;
-  h.App().MainWindow().Clear();
-  wnd.OrderCancellation(Record(kOrderNumber + 1), true);
-  EXPECT_TRUE(h.App().MainWindow().Posted().empty());
-}
-
 TEST_F(WindowCancel, a_cancel_sent_for_another_dealer_s_client_is_audited_once) {
   ScriptDesc* fut = h.Master().Find(ViewHarness::kNiftyFut);
   CopyText(fut->Inst_Name, "FUTIDX");

@@ -43,14 +43,6 @@ TEST_F(AppOrderBookTest, added_orders_reach_both_vectors_the_map_and_raise_inser
   EXPECT_EQ(rows->front(), a);
 }
 
-TEST_F(AppOrderBookTest, gtd_orders_are_keyed_by_the_low_half_of_their_gtd_number) {
-  OrderBookDetails r = Order(1, "BUY", 1);
-  r.GTDOrderNo = 0x0000000500000009ull;
-  AppOrderBook::AddOrder(BookKind::GTD, r);
-  EXPECT_NE(AppOrderBook::m_mapAllGTDOrders.find(9), nullptr);
-  EXPECT_EQ(AppOrderBook::IsInsertPost_GTD, 1);
-}
-
 TEST_F(AppOrderBookTest, removed_records_stay_readable_until_the_store_is_cleared) {
   OrderBookDetails* a = AppOrderBook::AddOrder(BookKind::Pending, Order(1, "BUY", 1));
   AppOrderBook::AddOrder(BookKind::Pending, Order(2, "BUY", 1));
@@ -84,21 +76,6 @@ TEST_F(AppOrderBookTest, sorts_by_the_first_column_first_and_keeps_ties_in_order
 
   AppOrderBook::MultiColSortData({});
   EXPECT_EQ(DisplayedRefNos(), (std::vector<std::uint32_t>{5, 1, 3, 2, 4})) << "an empty request changes nothing";
-}
-
-TEST_F(AppOrderBookTest, stable_sort_holds_for_a_large_book_sorted_in_parallel) {
-  AppOrderBook::SetColumnComparer(BookKind::Pending, [](const OrderBookDetails& a, const OrderBookDetails& b, int) {
-    return static_cast<int>(a.Price) - static_cast<int>(b.Price);
-  });
-  for (std::uint32_t i = 0; i < 50000; ++i) AppOrderBook::AddOrder(BookKind::Pending, Order(i, "BUY", i % 7));
-  AppOrderBook::MultiColSortData({{17, true}});
-  const auto& rows = AppOrderBook::vctDisplayedOrderBook;
-  for (std::size_t i = 1; i < rows.size(); ++i) {
-    ASSERT_LE(rows[i - 1]->Price, rows[i]->Price);
-    if (rows[i - 1]->Price == rows[i]->Price) {
-      ASSERT_LT(rows[i - 1]->RefNo, rows[i]->RefNo);
-    }
-  }
 }
 
 TEST_F(AppOrderBookTest, the_change_journal_keeps_indexes_and_says_what_it_cannot_describe) {
@@ -147,24 +124,6 @@ TEST_F(AppOrderBookTest, the_change_journal_keeps_indexes_and_says_what_it_canno
   const std::uint64_t unread = journal.Generation(), from = journal.End();
   for (std::size_t i = 0; i <= DisplayedChangeLog::kCapacity; ++i) AppOrderBook::MarkUpdated(BookKind::Pending, added);
   EXPECT_FALSE(journal.Since(unread, from, changes));
-}
-
-TEST_F(AppOrderBookTest, contract_entries_keep_their_address_when_replaced) {
-  CScriptDesc master;
-  ScriptDesc d;
-  d.lToken = 101000001;
-  CopyText(d.Symbol_ScriptID, "RELIANCE");
-  ScriptDesc* first = master.Add(d);
-  InstallContractMaster(&master);
-  CopyText(d.Symbol_ScriptID, "RELIANCE-EQ");
-  ScriptDesc* second = master.Add(d);
-  EXPECT_EQ(first, second);
-  EXPECT_STREQ(first->Symbol_ScriptID, "RELIANCE-EQ");
-  EXPECT_EQ(OrvStorageGlobal::dctExchangeContractMappingByTokenNo.at(101000001), first);
-  ScriptDesc out;
-  EXPECT_EQ(master.Lookup(101000001, out), 1);
-  EXPECT_EQ(master.Lookup(5, out), 0);
-  InstallContractMaster(nullptr);
 }
 
 }  // namespace

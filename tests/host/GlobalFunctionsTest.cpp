@@ -50,19 +50,6 @@ TEST_F(GlobalFunctionsTest, writes_into_a_small_buffer_without_overflow) {
   EXPECT_EQ(GlobalFunctions::DoubleToString(2.0, -4), "2");
 }
 
-TEST_F(GlobalFunctionsTest, maps_exchange_codes_and_names_both_ways) {
-  char name[8];
-  ASSERT_TRUE(GlobalFunctions::GetExchangeName(2, name, sizeof name));
-  EXPECT_STREQ(name, "BSE");
-  std::int16_t code = 0;
-  ASSERT_TRUE(GlobalFunctions::GetExchangeCode("nsecur", code));
-  EXPECT_EQ(code, 5);
-  EXPECT_FALSE(GlobalFunctions::GetExchangeCode("LSE", code));
-  EXPECT_FALSE(GlobalFunctions::GetExchangeName(99, name, sizeof name));
-  EXPECT_STREQ(name, "");
-  EXPECT_EQ(GlobalFunctions::GetExchangeMaktType(102345678), 102);
-}
-
 TEST_F(GlobalFunctionsTest, numeric_client_id_takes_the_digits_and_refuses_overflow) {
   EXPECT_EQ(GlobalFunctions::GetNumericClientID("DLR0042"), 42);
   EXPECT_EQ(GlobalFunctions::GetNumericClientID("ABC"), 0);
@@ -81,32 +68,6 @@ TEST_F(GlobalFunctionsTest, precision_comes_from_the_contract_master) {
   EXPECT_STREQ(format, "%.4f");
   EXPECT_EQ(GlobalFunctions::GetPrecisionInfo(1, format, sizeof format), 2);
   InstallContractMaster(nullptr);
-}
-
-TEST_F(GlobalFunctionsTest, window_lists_hold_each_window_once) {
-  int a = 0, b = 0;
-  GlobalFunctions::InsertInLogOffList(&a, "PendingOrders", 1, 10005, 1, 1, 0, 0);
-  GlobalFunctions::InsertInLogOffList(&a, "PendingOrders", 1, 10005, 1, 1, 0, 0);
-  GlobalFunctions::InsertInLogOffList(&b, "GTDOrderBook", 1, 50093, 1, 1, 0, 0);
-  ASSERT_EQ(GlobalFunctions::LogOffList().size(), 2u);
-  GlobalFunctions::DeleteFromLogOffList(&a);
-  ASSERT_EQ(GlobalFunctions::LogOffList().size(), 1u);
-  EXPECT_EQ(GlobalFunctions::LogOffList()[0].nIdentity, 50093);
-}
-
-TEST_F(GlobalFunctionsTest, settings_are_set_and_read_by_member_name) {
-  EXPECT_TRUE(AppGlobal::SetMemberByName("g_bLastOrderSelection", "1"));
-  EXPECT_EQ(AppGlobal::g_bLastOrderSelection, 1);
-  EXPECT_TRUE(AppGlobal::SetMemberByName("cOrderSettings_MarketType", "F"));
-  EXPECT_EQ(AppGlobal::cOrderSettings_MarketType, "F");
-  EXPECT_TRUE(AppGlobal::SetMemberByName("lTime", "1764979200"));
-  EXPECT_EQ(AppGlobal::lTime, 1764979200L);
-  EXPECT_FALSE(AppGlobal::SetMemberByName("g_bLastOrderSelection", "yes"));
-  EXPECT_EQ(AppGlobal::g_bLastOrderSelection, 1) << "a bad value leaves the setting alone";
-  EXPECT_FALSE(AppGlobal::SetMemberByName("g_bNoSuchSetting", "1"));
-  std::string value;
-  ASSERT_TRUE(AppGlobal::GetMemberByName("iBSE_Status", value));
-  EXPECT_EQ(value, "0");
 }
 
 }  // namespace

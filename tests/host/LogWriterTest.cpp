@@ -41,16 +41,6 @@ TEST(LogWriter, writes_time_stamped_lines_to_one_file_per_source) {
   EXPECT_EQ(log.Texts("OrderRequest"), (std::vector<std::string>{"other"}));
 }
 
-TEST(LogWriter, keeps_a_txt_source_name_as_the_file_name) {
-  ScratchFolder folder("logwriter");
-  LogWriter log(folder.path());
-
-  log.Write("PendingFiltersCombination.txt", "combination");
-
-  EXPECT_TRUE(std::filesystem::exists(folder / "PendingFiltersCombination.txt"));
-  EXPECT_FALSE(std::filesystem::exists(folder / "PendingFiltersCombination.txt.log"));
-}
-
 TEST(LogWriter, keeps_every_source_inside_its_folder) {
   ScratchFolder folder("logwriter");
   LogWriter log(folder / "logs");
@@ -77,20 +67,6 @@ TEST(LogWriter, writes_format_characters_and_line_breaks_as_plain_text) {
 
   EXPECT_EQ(log.Texts("ZARUClient"),
             (std::vector<std::string>{"Exception In X:::Y(), ErrorCode - %d %s %n", "two lines "}));
-}
-
-TEST(LogWriter, observers_hear_each_line_until_removed) {
-  LogWriter log;  // no folder: nothing on disk
-  std::vector<std::string> heard;
-  const int id = log.AddObserver(
-      [&heard](const std::string& source, const std::string& text) { heard.push_back(source + "|" + text); });
-
-  EXPECT_TRUE(log.Write("PendingOrders", "101 Order is not Pending"));
-  log.RemoveObserver(id);
-  log.Write("PendingOrders", "unheard");
-
-  EXPECT_EQ(heard, (std::vector<std::string>{"PendingOrders|101 Order is not Pending"}));
-  EXPECT_TRUE(log.Lines("PendingOrders").empty());
 }
 
 TEST(LogWriter, creates_a_missing_folder_and_reports_an_unwritable_one) {

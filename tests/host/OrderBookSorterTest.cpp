@@ -105,19 +105,6 @@ TEST_F(OrderBookSorterTest, long_texts_that_share_a_prefix_compare_in_full_in_bo
   EXPECT_EQ(RefNos(), (std::vector<std::uint32_t>{1, 4, 2, 3, 5})) << "equal remarks stay in their order";
 }
 
-TEST_F(OrderBookSorterTest, a_column_listed_twice_is_extracted_once_and_keeps_its_first_direction) {
-  for (std::uint32_t i = 1; i <= 4; ++i) Add(i, 10.0 - i, "BUY");
-  int extractions = 0;
-  SortKeyExtractor counting = [&](std::span<OrderBookDetails* const> rows, int column, SortKeyColumn& keys) {
-    ++extractions;
-    Extract(rows, column, keys);
-  };
-  const SortColState twice[] = {{kPrice, true}, {kPrice, false}};
-  m_sorter.Sort(m_rows, twice, counting);
-  EXPECT_EQ(extractions, 1);
-  EXPECT_EQ(RefNos(), (std::vector<std::uint32_t>{4, 3, 2, 1}));
-}
-
 TEST_F(OrderBookSorterTest, a_failing_or_short_extractor_leaves_the_rows_as_they_were) {
   for (std::uint32_t i = 1; i <= 5; ++i) Add(i, 10.0 - i, "BUY");
   const std::vector<std::uint32_t> before = RefNos();

@@ -23,17 +23,6 @@ std::vector<int> FilterColumns(const OrvGridCtrl& grid) {
 
 }  // namespace
 
-TEST(MultipleFilterParam, starts_without_column_values_or_dates) {
-  MULTIPLEFILTER_PARAM p;
-
-  EXPECT_EQ(p.nCol, -1);
-  EXPECT_FALSE(p.bAll);
-  EXPECT_TRUE(p.lstValues.empty());
-  EXPECT_EQ(p.dtFrom.GetStatus(), OleDateTime::Status::null);
-  EXPECT_EQ(p.dtTill.GetStatus(), OleDateTime::Status::null);
-  EXPECT_EQ(p.pOwner, nullptr);
-}
-
 TEST(MultipleFilterParam, contains_matches_whole_text_with_case) {
   const MULTIPLEFILTER_PARAM p = TextFilter({"BUY", "Pending"});
 
@@ -61,13 +50,6 @@ TEST(MultipleFilterParam, copy_takes_everything_and_clear_resets_everything) {
   EXPECT_FALSE(copy.bAll);
   EXPECT_TRUE(copy.lstValues.empty());
   EXPECT_FALSE(copy.dtFrom.IsValid());
-}
-
-TEST(OrvGridCtrl, keeps_its_identity_number) {
-  OrvGridCtrl grid;
-  grid.SetGridId(OrvGridCtrl::kGtdGridId);
-
-  EXPECT_EQ(grid.GetGridId(), 168);
 }
 
 TEST(OrvGridCtrl, visits_filters_in_ascending_column_id_whatever_the_order_they_were_set) {
@@ -118,17 +100,6 @@ TEST(OrvGridCtrl, a_range_filter_survives_removing_a_text_it_never_held) {
   EXPECT_TRUE(grid.IsFilterExist(42));
 }
 
-TEST(OrvGridCtrl, filter_existence_for_one_column_or_any) {
-  OrvGridCtrl grid;
-  EXPECT_FALSE(grid.IsFilterExist(-1));
-
-  grid.AddFilter(14, TextFilter({"RL"}));
-  EXPECT_TRUE(grid.IsFilterExist(-1));
-  EXPECT_TRUE(grid.IsFilterExist(14));
-  EXPECT_FALSE(grid.IsFilterExist(15));
-  EXPECT_FALSE(grid.IsFilterExist(15, "RL"));
-}
-
 TEST(OrvGridCtrl, clear_filter_drops_one_column_or_all) {
   OrvGridCtrl grid;
   grid.AddFilter(2, TextFilter({"NSE"}));
@@ -152,25 +123,6 @@ TEST(OrvGridCtrl, filter_data_of_an_absent_column_is_empty_with_the_column_set) 
   EXPECT_FALSE(out.bAll);
   EXPECT_TRUE(out.lstValues.empty());
   EXPECT_EQ(grid.GetFilterCountByColumn(19), 0);
-}
-
-TEST(OrvGridCtrl, filter_data_is_a_copy_the_caller_may_change) {
-  OrvGridCtrl grid;
-  grid.AddFilter(15, TextFilter({"BUY"}));
-  MULTIPLEFILTER_PARAM out;
-
-  ASSERT_TRUE(grid.GetFilterDataByColumn(15, out));
-  out.lstValues.push_back("SELL");
-
-  EXPECT_EQ(grid.GetFilterCountByColumn(15), 1);
-}
-
-TEST(OrvGridCtrl, keeps_reference_value_lists_per_column) {
-  OrvGridCtrl grid;
-  grid.SetRefFilterValues(12, {"CE", "PE"});
-
-  EXPECT_EQ(grid.GetRefFilterValues(12), (std::vector<std::string>{"CE", "PE"}));
-  EXPECT_TRUE(grid.GetRefFilterValues(13).empty());
 }
 
 TEST(OrvGridCtrl, column_profile_restores_order_visibility_and_widths_by_name) {

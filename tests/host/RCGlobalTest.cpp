@@ -14,14 +14,6 @@ class RCGlobalLookups : public ::testing::Test {
 
 }  // namespace
 
-TEST_F(RCGlobalLookups, product_types_start_with_the_default_table) {
-  EXPECT_EQ(RCGlobal::LookupProductTypeInMap(1, nullptr), "NRML");
-  EXPECT_EQ(RCGlobal::LookupProductTypeInMap(2, nullptr), "MIS");
-  EXPECT_EQ(RCGlobal::LookupProductTypeInMap(3, nullptr), "CNC");
-  EXPECT_EQ(RCGlobal::LookupProductTypeInMap(4, nullptr), "MTF");
-  EXPECT_EQ(RCGlobal::LookupProductTypeInMap(0, nullptr), "");
-}
-
 TEST_F(RCGlobalLookups, host_product_types_override_and_reset) {
   RCGlobal::SetProductType(2, "INTRADAY");
   RCGlobal::SetProductType(-7, "ODD");

@@ -55,16 +55,6 @@ TEST(OrderEntryPacket, long_texts_are_cut_at_their_field_and_never_spill) {
   EXPECT_EQ(p.get<double>(800), 0.0);
 }
 
-TEST(OrderBookDetails, begins_with_the_order_entry_packet) {
-  OrderBookDetails record;
-  EXPECT_EQ(static_cast<const void*>(&record), static_cast<const void*>(&record.objOrderEntry));
-  CopyText(record.Order_Status, "Pending Leg");
-  EXPECT_TRUE(record.IsLegRow());
-  CopyText(record.Order_Status, std::string(200, 'a'));
-  EXPECT_EQ(std::strlen(record.Order_Status), sizeof record.Order_Status - 1);
-  EXPECT_FALSE(record.IsLegRow());
-}
-
 TEST(WindowPassing, is_the_hosts_forty_byte_record) {
   WindowPassing w;
   w.nRequestFrom = 10005;
@@ -92,19 +82,6 @@ TEST(LoginResponse, fields_sit_at_the_offsets_the_views_read) {
   EXPECT_EQ(login.data()[727], 1);
   EXPECT_EQ(login.userId(), "DEALER7");
   EXPECT_EQ(login.userType(), 3);
-}
-
-TEST(OrvEnumsMethods, status_codes_and_leg_texts) {
-  EXPECT_EQ(OrvEnumsMethods::GetOrderStatus(ePending), "Pending");
-  EXPECT_EQ(OrvEnumsMethods::GetOrderStatus(eUnConfirmed), "UnConfirmed");
-  EXPECT_EQ(OrvEnumsMethods::GetOrderStatus(eAMOUnconfirmed), "AMOUnconfirmed");
-  EXPECT_EQ(OrvEnumsMethods::GetOrderStatus(static_cast<OrderStatusIdentifier>(42)), "");
-  OrderStatusIdentifier s{};
-  ASSERT_TRUE(OrvEnumsMethods::GetOrderStatusByName("cancelled", s));
-  EXPECT_EQ(s, eCancelled);
-  EXPECT_FALSE(OrvEnumsMethods::GetOrderStatusByName("Pend", s));
-  EXPECT_EQ(OrvEnumsMethods::GetOrderLegByEnum(eSpreadLeg), "S");
-  EXPECT_EQ(OrvEnumsMethods::GetOrderLegByEnum(static_cast<OrderLegType>(7)), "N");
 }
 
 }  // namespace

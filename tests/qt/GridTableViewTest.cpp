@@ -151,19 +151,6 @@ TEST_F(GridView, clicks_select_through_the_grid_starting_adding_and_stretching_g
   EXPECT_FALSE(view->selectionModel()->isRowSelected(3, {}));
 }
 
-TEST_F(GridView, arrow_keys_the_owner_leaves_move_the_current_row) {
-  Show(100);
-  view->setFocus();
-  grid->SetCurSel({3, 1}, pf::kSelSingleItem);
-  QTest::keyClick(view.get(), Qt::Key_Down);
-  EXPECT_EQ(grid->GetCurSelItemID().m_nRow, 4);
-  QTest::keyClick(view.get(), Qt::Key_Down, Qt::ShiftModifier);
-  ASSERT_EQ(grid->GetSelectionCount(), 1);
-  EXPECT_EQ(grid->GetSelectionRanges()[0].m_nTop, 4);
-  EXPECT_EQ(grid->GetSelectionRanges()[0].m_nBottom, 5);
-  EXPECT_FALSE(app.Keys().IsPressed(pf::Key::Shift)) << "modifiers are held only while the key is handled";
-}
-
 TEST_F(GridView, a_header_click_cycles_the_sort_mark_and_a_filter_button_opens_the_header_menu) {
   Show(100, 8);
   QTest::mouseClick(view->Header().viewport(), Qt::LeftButton, {}, HeaderCentre(1));
@@ -195,10 +182,5 @@ TEST_F(GridView, hidden_columns_leave_the_model_and_row_count_changes_keep_the_m
 }  // namespace
 
 namespace {
-
-TEST(GridText, host_texts_are_read_as_windows_1252) {
-  EXPECT_EQ(orv::ui::GridTableModel::FromGridText("\x91Nivra\x92 \x80" "5 caf\xe9"),
-            QString::fromUtf8("\u2018Nivra\u2019 \u20ac5 caf\u00e9"));
-}
 
 }  // namespace

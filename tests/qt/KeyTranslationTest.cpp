@@ -38,9 +38,4 @@ TEST(KeyTranslation, shifted_symbols_read_as_their_keys_and_the_keypad_as_the_ke
   EXPECT_EQ(VirtualKeyOf(Qt::Key_Enter, Qt::KeypadModifier), pf::VK_RETURN);
 }
 
-TEST(KeyTranslation, keys_without_a_code_give_zero) {
-  EXPECT_EQ(VirtualKeyOf(Qt::Key_Launch0, Qt::NoModifier), 0);
-  EXPECT_EQ(VirtualKeyOf(Qt::Key_unknown, Qt::NoModifier), 0);
-}
-
 }  // namespace

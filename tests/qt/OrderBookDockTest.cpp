@@ -145,14 +145,6 @@ TEST_F(Dock, a_key_press_goes_through_the_grid_key_table_like_PreTranslateMessag
   EXPECT_EQ(dock->titleBarWidget(), nullptr);
 }
 
-TEST_F(Dock, ctrl_u_hides_the_status_bar_once_the_posted_size_message_ran) {
-  Press(Qt::Key_U, Qt::ControlModifier);
-  h.Run(20);
-  dock->SyncFromWindow();
-  EXPECT_FALSE(h.PendingWnd().GetStatusBar()->IsVisible());
-  EXPECT_TRUE(dock->PaneBar().isHidden());
-}
-
 TEST_F(Dock, a_header_click_sorts_through_ToggleSortColumn) {
   auto& header = View().Header();
   const int section = ModelColumn(COL_Price);
@@ -260,16 +252,6 @@ TEST_F(Dock, message_boxes_are_shown_by_qt_and_their_answers_go_back) {
   EXPECT_EQ(shownText, QStringLiteral("Modification is not allowed"));
   ASSERT_FALSE(h.App().MessageBoxes().Shown().empty());
   EXPECT_EQ(h.App().MessageBoxes().Shown().back().answer, pf::IDOK);
-}
-
-TEST_F(Dock, closing_the_dock_hides_the_window_through_the_host_and_the_host_shows_it_again) {
-  dock->close();
-  EXPECT_FALSE(h.PendingWnd().IsVisible());
-  EXPECT_FALSE(h.App().Loop().hasTimer(&Grid(), 10150)) << "a hidden window keeps no refresh timer";
-  dock->ShowFromHost(true);
-  EXPECT_TRUE(h.PendingWnd().IsVisible());
-  EXPECT_FALSE(dock->isHidden());
-  EXPECT_TRUE(h.App().Loop().hasTimer(&Grid(), 10150));
 }
 
 }  // namespace

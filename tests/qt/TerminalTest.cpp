@@ -58,14 +58,6 @@ TEST(TerminalOptionsParsing, refuses_unknown_options_missing_values_and_values_o
   EXPECT_FALSE(error.empty());
 }
 
-TEST(TerminalOptionsParsing, a_display_is_there_only_with_x11_or_wayland_and_not_offscreen) {
-  EXPECT_TRUE(orv::ui::HasDisplay(":0", nullptr, nullptr));
-  EXPECT_TRUE(orv::ui::HasDisplay(nullptr, "wayland-0", "xcb"));
-  EXPECT_FALSE(orv::ui::HasDisplay(nullptr, nullptr, nullptr));
-  EXPECT_FALSE(orv::ui::HasDisplay("", "", nullptr));
-  EXPECT_FALSE(orv::ui::HasDisplay(":0", nullptr, "offscreen"));
-}
-
 // A window of the toolkit stand-in that records what the loop delivers.
 class Recorder final : public pf::Window {
  public:

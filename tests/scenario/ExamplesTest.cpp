@@ -71,13 +71,6 @@ fs::path GoldenOf(const fs::path& example) {
   return example.parent_path() / (example.stem().string() + ".expected.jsonl");
 }
 
-TEST(ShippedExamples, the_required_examples_are_there) {
-  for (const char* name : {"pending-basic", "gtd-refusals", "logoff", "context-menu", "key-sampler", "demo"}) {
-    EXPECT_TRUE(fs::exists(fs::path(ORV_EXAMPLES_DIR) / (std::string(name) + ".jsonl"))) << name;
-    EXPECT_TRUE(fs::exists(fs::path(ORV_EXAMPLES_DIR) / (std::string(name) + ".expected.jsonl"))) << name;
-  }
-}
-
 TEST(ShippedExamples, each_plays_cleanly_and_prints_its_golden_output) {
   const bool update = std::getenv("ORV_UPDATE_GOLDENS") != nullptr;
   const auto examples = Examples();

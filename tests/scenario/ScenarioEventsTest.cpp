@@ -11,35 +11,6 @@ namespace {
 
 class ScenarioEvents : public ScenarioFixture {};
 
-TEST_F(ScenarioEvents, message_boxes_take_the_queued_answers_in_order) {
-  OpenSmallBook();
-  AppGlobal::g_bPendingOrdersOnBulkWindow = 1;
-  m_host->Window(ViewVariant::Pending)->bBulkTextSaveInProgress = true;
-  auto boxes = OfKind(Play({R"({"do":"answer","answers":["no"]})", R"({"do":"close"})"}), "messagebox");
-  ASSERT_EQ(boxes.size(), 2u);
-  EXPECT_EQ(boxes[0]["text"], "File Not Saved .Do You Still Want To Continue?");
-  EXPECT_EQ(boxes[0]["caption"], "ALERT");
-  EXPECT_EQ(boxes[0]["answer"], "no");
-  EXPECT_EQ(boxes[1]["text"], "Please Reopen the Pending Window And Wait For File Save Confirmation");
-  EXPECT_EQ(boxes[1]["answer"], "ok") << "with the queue empty an OK box gives OK";
-  EXPECT_FALSE(m_host->IsOpen(ViewVariant::Pending));
-}
-
-TEST_F(ScenarioEvents, a_window_request_post_shows_the_record_with_named_pointers) {
-  OpenSmallBook();
-  auto posts = OfKind(Play({R"({"do":"key","key":"F4","alt":true})", R"({"do":"key","key":"S","ctrl":true,"shift":true})"}),
-                      "post");
-  ASSERT_EQ(posts.size(), 2u);
-  EXPECT_EQ(posts[0]["message"], 9898);
-  EXPECT_EQ(posts[0]["target"], "main");
-  EXPECT_EQ(posts[0]["wParam"], "AppGlobal::objWindowPassing");
-  EXPECT_EQ(posts[0]["request"]["nRequestFrom"], 10005);
-  EXPECT_EQ(posts[0]["request"]["nRequestId"], 5902);
-  EXPECT_EQ(posts[0]["request"]["pRequestWnd"], "grid:pending");
-  EXPECT_EQ(posts[1]["request"]["nRequestFrom"], 0);
-  EXPECT_EQ(posts[1]["request"]["nRequestId"], 26);
-}
-
 TEST_F(ScenarioEvents, queued_window_requests_and_log_lines_are_reported_in_the_order_they_happen) {
   OpenSmallBook();
   m_events.clear();
@@ -137,44 +108,6 @@ TEST_F(ScenarioEvents, a_new_order_gets_what_a_host_derives_for_it) {
   EXPECT_EQ(r.objOrderEntry.ourOrderNo(), 9u);
   EXPECT_EQ(r.objOrderEntry.get<std::uint8_t>(ORVEL_ORDER_ENTRY::kBookType), 66);
   EXPECT_EQ(AppOrderBook::vctAllOrderBook.at(1)->pContract, nullptr);
-}
-
-TEST_F(ScenarioEvents, selected_ranges_reach_the_grid_and_its_selected_orders) {
-  OpenSmallBook();
-  auto events = Play({R"({"do":"select","ranges":[[0,1]],"wholeRows":true})",
-                      R"({"do":"call","name":"GetCurSelectedOrders"})",
-                      R"({"do":"dump","what":["selection"]})"});
-  auto call = OfKind(events, "call").at(0);
-  EXPECT_EQ(call["result"], nlohmann::json::parse(R"([{"RefNo":3},{"RefNo":2}])"));
-  auto dump = OfKind(events, "dump").at(0);
-  EXPECT_EQ(dump["selection"]["ranges"], nlohmann::json::parse("[[0,1]]"));
-  EXPECT_EQ(dump["selection"]["current"]["row"], 1);
-  EXPECT_EQ(dump["selection"]["wholeRows"], true);
-}
-
-TEST_F(ScenarioEvents, a_greyed_menu_item_cannot_be_chosen) {
-  OpenSmallBook();
-  // "All" of the Exchange group is greyed while the column has no filter.
-  auto menus = OfKind(Play({R"({"do":"menu","choose":2013})"}), "menu");
-  ASSERT_EQ(menus.size(), 1u);
-  EXPECT_EQ(menus[0]["chosen"], 0);
-}
-
-TEST_F(ScenarioEvents, modifier_keys_are_released_after_each_key) {
-  OpenSmallBook();
-  Play({R"({"do":"key","key":"E","ctrl":true,"shift":true,"alt":true})"});
-  EXPECT_FALSE(m_host->App().Keys().IsPressed(orv::platform::Key::Shift));
-  EXPECT_FALSE(m_host->App().Keys().IsPressed(orv::platform::Key::Ctrl));
-  EXPECT_FALSE(m_host->App().Keys().IsPressed(orv::platform::Key::Alt));
-}
-
-TEST_F(ScenarioEvents, a_dump_of_a_view_that_is_not_open_still_shows_the_store) {
-  auto dump = OfKind(Play({R"({"do":"generate","view":"gtd","orders":50,"seed":3})", R"({"do":"dump","view":"gtd"})"}),
-                     "dump")
-                  .at(0);
-  EXPECT_EQ(dump["open"], false);
-  EXPECT_FALSE(dump.contains("rows"));
-  EXPECT_EQ(dump["store"]["vctAllGTDOrderBook"], 50);
 }
 
 TEST_F(ScenarioEvents, a_header_menu_is_answered_with_ticks_or_a_command) {

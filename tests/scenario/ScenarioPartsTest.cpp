@@ -55,15 +55,6 @@ TEST(PacketFields, named_fields_sit_at_their_offsets) {
   EXPECT_THROW(orv::scenario::SetOrderEntryField(packet, "dealerId", std::string(25, 'D')), StepError);
 }
 
-TEST(ScenarioNames, every_listed_key_name_resolves_and_others_are_refused) {
-  for (const std::string& name : orv::scenario::KeyNames()) EXPECT_NO_THROW(orv::scenario::KeyCode(name)) << name;
-  EXPECT_EQ(orv::scenario::KeyCode("F1"), orv::platform::VK_F1);
-  EXPECT_EQ(orv::scenario::KeyCode("F12"), orv::platform::VK_F12);
-  EXPECT_EQ(orv::scenario::KeyCode("Q"), 'Q');
-  EXPECT_EQ(orv::scenario::KeyCode("Num*"), orv::platform::VK_MULTIPLY);
-  for (const char* bad : {"F0", "F13", "F1x", "q", "", "Esc"}) EXPECT_THROW(orv::scenario::KeyCode(bad), StepError) << bad;
-}
-
 TEST(ScenarioNames, columns_by_name_or_id_within_the_variant) {
   const auto& pending = DescriptionOf(ViewVariant::Pending);
   const auto& gtd = DescriptionOf(ViewVariant::GTD);
@@ -73,25 +64,6 @@ TEST(ScenarioNames, columns_by_name_or_id_within_the_variant) {
   EXPECT_THROW(orv::scenario::ColumnOf("GTDOrderNo", pending, "column"), StepError);
   EXPECT_THROW(orv::scenario::ColumnOf(69, pending, "column"), StepError);
   EXPECT_THROW(orv::scenario::ColumnOf(-1, gtd, "column"), StepError);
-}
-
-TEST(ScriptArguments, a_file_standard_input_logs_and_bad_usage) {
-  orv::scenario::ScriptOptions o;
-  std::string error;
-  const char* plain[] = {"orvscript", "s.jsonl"};
-  ASSERT_TRUE(orv::scenario::ParseScriptArguments(2, plain, o, error));
-  EXPECT_EQ(o.input, "s.jsonl");
-  o = {};
-  const char* logs[] = {"orvscript", "--logs", "out/logs"};
-  ASSERT_TRUE(orv::scenario::ParseScriptArguments(3, logs, o, error));
-  EXPECT_EQ(o.input, "-");
-  EXPECT_EQ(o.logFolder, "out/logs");
-  o = {};
-  const char* two[] = {"orvscript", "a.jsonl", "b.jsonl"};
-  EXPECT_FALSE(orv::scenario::ParseScriptArguments(3, two, o, error));
-  const char* unknown[] = {"orvscript", "--fast"};
-  EXPECT_FALSE(orv::scenario::ParseScriptArguments(2, unknown, o, error));
-  EXPECT_EQ(error, "unknown option --fast");
 }
 
 TEST(EventWriter, writes_one_line_per_event_even_for_texts_that_are_not_utf8) {
@@ -146,32 +118,6 @@ TEST_F(ScenarioSteps, an_update_renews_what_the_host_derives_from_the_changed_fi
                        "error");
   ASSERT_EQ(errors.size(), 2u);
   EXPECT_EQ(AppOrderBook::vctAllOrderBook.size(), 2u);
-}
-
-TEST_F(ScenarioSteps, gtd_orders_are_found_by_refno_too) {
-  Play({R"({"do":"orders","view":"gtd","add":{"RefNo":7,"GTDOrderNo":9001}})",
-        R"({"do":"orders","view":"gtd","update":{"RefNo":7,"Price":5}})"});
-  EXPECT_EQ(AppOrderBook::vctAllGTDOrderBook.at(0)->Price, 5.0);
-  EXPECT_EQ(AppOrderBook::IsUpdatePost_GTD, 1);
-  EXPECT_EQ(AppOrderBook::IsUpdatePost, 0);
-}
-
-TEST_F(ScenarioSteps, a_dump_limits_rows_and_keeps_columns_in_display_order) {
-  OpenSmallBook();
-  auto rows = OfKind(Play({R"({"do":"dump","what":["rows"],"rows":[1,5],"columns":["Price","RefNo"]})"}), "dump")
-                  .at(0)["rows"];
-  EXPECT_EQ(rows["count"], 3);
-  EXPECT_EQ(rows["first"], 1);
-  EXPECT_EQ(rows["columns"], json::parse(R"(["RefNo","Price"])"));
-  EXPECT_EQ(rows["cells"], json::parse(R"([["2","1410.00"],["1","1400.00"]])"));
-  EXPECT_EQ(rows["colors"], json::parse(R"(["red","blue"])"));
-}
-
-TEST_F(ScenarioSteps, comments_are_not_steps_and_a_failing_step_does_not_stop_the_play) {
-  Play({"# a note", "", R"({"do":"run","ms":5})", R"({"do":"close"})", R"({"do":"run","ms":5})"});
-  EXPECT_EQ(m_player->Steps(), 3);
-  EXPECT_EQ(m_player->Failed(), 1);
-  EXPECT_EQ(m_host->App().Loop().nowMs(), 10);
 }
 
 }  // namespace

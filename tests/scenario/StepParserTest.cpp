@@ -8,13 +8,6 @@ using orv::scenario::ParsedStep;
 using orv::scenario::StepParser;
 using orv::scenario::StepTable;
 
-TEST(StepParser, skips_blank_and_comment_lines) {
-  StepParser parser(StepTable::Standard());
-  EXPECT_EQ(parser.Parse("", 1).kind, ParsedStep::Kind::Skip);
-  EXPECT_EQ(parser.Parse("   \t\r", 2).kind, ParsedStep::Kind::Skip);
-  EXPECT_EQ(parser.Parse("  # a note", 3).kind, ParsedStep::Kind::Skip);
-}
-
 TEST(StepParser, refuses_what_is_not_a_known_step_object) {
   StepParser parser(StepTable::Standard());
   struct Case {
@@ -35,15 +28,6 @@ TEST(StepParser, refuses_what_is_not_a_known_step_object) {
     EXPECT_EQ(step.error, c.message) << c.line;
     EXPECT_EQ(step.line, 4);
   }
-}
-
-TEST(StepParser, accepts_a_step_with_its_own_fields) {
-  StepParser parser(StepTable::Standard());
-  const ParsedStep step = parser.Parse(R"({"do":"key","key":"F3","shift":true})", 9);
-  ASSERT_EQ(step.kind, ParsedStep::Kind::Step);
-  EXPECT_EQ(step.name, "key");
-  ASSERT_NE(step.definition, nullptr);
-  EXPECT_EQ(step.fields["key"], "F3");
 }
 
 class StepValidation : public ScenarioFixture {};

@@ -138,18 +138,6 @@ TEST_F(HeaderFilterDialogs, clearing_the_time_filter_sets_the_till_picker_to_23_
   ExpectToday(Bar().ranges[2].second, 23, 0, 0);
 }
 
-TEST_F(HeaderFilterDialogs, gtd_filters_its_initiate_time_and_clears_it_like_the_entry_time) {
-  OrderBookGrid& gtd = View(ViewVariant::GTD);
-  h.AddOrder(BookKind::GTD, 1, [](OrderBookDetails& r) { r.dtOrderInitiateTime = OleDateTime(2024, 6, 1, 9, 0, 0); });
-  h.AddOrder(BookKind::GTD, 2, [](OrderBookDetails& r) { r.dtOrderInitiateTime = OleDateTime(2024, 6, 5, 9, 0, 0); });
-  SetFilter(gtd, COL_Order_Initiate_Time, Range(OleDateTime(2024, 6, 4, 0, 0, 0), OleDateTime(2024, 6, 6, 0, 0, 0)));
-  EXPECT_EQ(Shown(gtd), std::set<std::uint32_t>{2});
-  gtd.OnFilterClear();
-  EXPECT_EQ(Shown(gtd), (std::set<std::uint32_t>{1, 2}));
-  ASSERT_EQ(Bar(ViewVariant::GTD).ranges.size(), 2u);
-  ExpectToday(Bar(ViewVariant::GTD).ranges[1].second, 23, 0, 0);
-}
-
 TEST_F(HeaderFilterDialogs, clearing_from_the_header_menu_resets_only_the_controls_that_mirror_a_column) {
   OrderBookGrid& grid = View();
   for (int col : {COL_Pro_Client, COL_Order_Status, COL_OrderLeg, COL_Strategy}) {
@@ -159,21 +147,6 @@ TEST_F(HeaderFilterDialogs, clearing_from_the_header_menu_resets_only_the_contro
     EXPECT_FALSE(grid.IsFilterExist(col)) << col;
   }
   EXPECT_EQ(Bar().resets, (std::vector<int>{COL_Pro_Client, COL_Strategy}));
-}
-
-TEST_F(HeaderFilterDialogs, the_window_forwards_the_header_commands_to_its_grid) {
-  OrderBookGrid& grid = View();
-  OrderBookWnd& wnd = h.PendingWnd();
-  grid.OnHeaderMenuButtonClick(COL_B_S);
-  FilterDialogAnswer answer;
-  answer.result = IDOK;
-  answer.state.values = {"SELL"};
-  Dialogs().QueueAnswer(answer);
-  wnd.OnFilterSet();
-  EXPECT_EQ(Values(grid, COL_B_S), std::vector<std::string>{"SELL"});
-  EXPECT_TRUE(wnd.OnUpdateFilterClear());
-  wnd.OnFilterClear();
-  EXPECT_FALSE(grid.IsFilterExist(COL_B_S));
 }
 
 }  // namespace

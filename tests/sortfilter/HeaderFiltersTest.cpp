@@ -52,14 +52,6 @@ TEST_F(HeaderFilters, header_menu_opens_with_the_stored_filter_ticked_and_withou
   EXPECT_EQ(grid.HeaderMenuState().nCol, COL_Pro_Client);
 }
 
-TEST_F(HeaderFilters, without_the_hosts_menu_the_state_is_set_but_nothing_is_shown) {
-  h.App().Resources().UnregisterMenu(HostMenus::kHeaderFilterMenu);
-  OrderBookGrid& grid = View();
-  grid.OnHeaderMenuButtonClick(COL_B_S);
-  EXPECT_EQ(Menus().TrackedCount(), 0u);
-  EXPECT_EQ(grid.HeaderMenuState().nCol, COL_B_S);
-}
-
 TEST_F(HeaderFilters, apply_stores_the_ticked_values_and_clear_and_clear_all_take_them_away) {
   OrderBookGrid& grid = View();
   AddOn(1, ViewHarness::kNiftyFut);
@@ -178,28 +170,6 @@ TEST_F(HeaderFilters, offered_values_of_fixed_and_unlisted_columns) {
   for (int col : nothingOffered) EXPECT_TRUE(list(gtd, col).empty()) << col;
 }
 
-TEST_F(HeaderFilters, button_images_follow_filter_and_sort_mark) {
-  OrderBookGrid& grid = View();
-  grid.SetHeaderBtnImageList(169, 6);
-  EXPECT_EQ(grid.GetHeaderMenuButtonImageIndex(COL_Price, true), -1);
-  EXPECT_EQ(grid.GetHeaderMenuButtonImageIndex(COL_GTDOrderNo, true), -1) << "GTD only";
-  EXPECT_EQ(grid.GetHeaderMenuButtonImageIndex(COL_B_S, true), 0);
-  grid.SetSortColumn(COL_B_S, true);
-  EXPECT_EQ(grid.GetHeaderMenuButtonImageIndex(COL_B_S, true), 1);
-  EXPECT_EQ(grid.GetHeaderMenuButtonImageIndex(COL_B_S, false), 0);
-  grid.SetFilterParam(COL_B_S, {"BUY"}, false, true, false);
-  EXPECT_EQ(grid.GetHeaderMenuButtonImageIndex(COL_B_S, true), 4);
-  grid.SetSortColumn(COL_B_S, false);
-  EXPECT_EQ(grid.GetHeaderMenuButtonImageIndex(COL_B_S, true), 5);
-  EXPECT_EQ(grid.GetHeaderMenuButtonImageIndex(COL_B_S, false), 3);
-
-  grid.SetHeaderBtnImageList(169, 3);  // a short strip: the grid control decides
-  EXPECT_EQ(grid.GetHeaderMenuButtonImageIndex(COL_B_S, true), 2);
-  EXPECT_TRUE(grid.IsColumnFilterButton(COL_Server_Entry_Time));
-  EXPECT_FALSE(grid.IsColumnFilterButton(COL_Price));
-  EXPECT_TRUE(View(ViewVariant::GTD).IsColumnFilterButton(COL_Order_Initiate_Time));
-}
-
 TEST_F(HeaderFilters, tips_describe_the_filter_without_using_its_values_as_a_format) {
   OrderBookGrid& grid = View();
   std::string title;
@@ -283,15 +253,6 @@ TEST_F(HeaderFilters, a_token_filter_of_zero_is_refused_with_a_log_line) {
 
   pending.SetDefaultDemoFilter(COL_Client, "0", false, true, false);
   EXPECT_EQ(Values(pending, COL_Client), std::vector<std::string>{"0"}) << "only the token column refuses 0";
-}
-
-TEST_F(HeaderFilters, default_filter_with_all_or_no_text_clears_the_column) {
-  OrderBookGrid& grid = View();
-  for (const char* clearing : {"aLL", ""}) {
-    grid.SetDefaultDemoFilter(COL_B_S, "BUY", false, true, false);
-    grid.SetDefaultDemoFilter(COL_B_S, clearing, false, false, false);
-    EXPECT_FALSE(grid.IsFilterExist(COL_B_S)) << '"' << clearing << '"';
-  }
 }
 
 TEST_F(HeaderFilters, row_callback_answers_only_for_its_columns) {

@@ -104,24 +104,4 @@ TEST_F(QuickFilters, each_item_filters_its_own_column_on_the_cell_text) {
   EXPECT_EQ(grid().Filters().size(), 1u) << "only the status filter is left";
 }
 
-TEST_F(QuickFilters, ids_without_a_quick_filter_change_nothing) {
-  const auto before = grid().Filters();
-  for (unsigned id : {2024u, 32782u, 2027u, 2002u, 0u}) grid().OnQuickFilter(id);
-  EXPECT_EQ(grid().Filters().size(), before.size());
-  EXPECT_EQ(Values(COL_Order_Status), (std::vector<std::string>{"Pending", "UnConfirmed"}));
-  EXPECT_EQ(FindQuickFilter(2027), nullptr) << "the menu only marks CME under 2027";
-}
-
-TEST(QuickFilterTable, every_group_starts_with_its_all_item_and_ids_are_unique) {
-  std::set<unsigned> ids;
-  int column = -1;
-  for (const QuickFilterItem& item : QuickFilterItems()) {
-    EXPECT_TRUE(ids.insert(item.nId).second) << item.nId;
-    if (item.nCol != column) {
-      EXPECT_EQ(item.eMode, QuickFilterMode::All) << "group of column " << item.nCol;
-      column = item.nCol;
-    }
-  }
-}
-
 }  // namespace

@@ -133,37 +133,6 @@ TEST_P(Sorting, header_menu_commands_sort_the_menu_column_and_move_it_to_the_end
   EXPECT_EQ(Rows(), (RefNos{2, 4, 1, 5, 3})) << "the price still leads";
 }
 
-TEST_P(Sorting, commands_before_any_header_menu_and_columns_the_grid_lacks_sort_nothing) {
-  AddFive();
-  OrderBookGrid& grid = Grid();
-  h.Run();
-  ASSERT_EQ(grid.nHeaderMenuColumn, -1);
-  grid.OnSortAZ();
-  grid.OnSortZA();
-  grid.OnRemoveSort();
-  grid.ToggleSortColumn(-1);
-  grid.ToggleSortColumn(IsPending() ? COL_GTDOrderNo : kGtdColumnCount);
-  EXPECT_TRUE(List().empty());
-  EXPECT_TRUE(grid.GetSortColumns().empty());
-  EXPECT_EQ(Book().IsUpdatePost, 0);
-  EXPECT_EQ(Book().IsInsertPost, 0);
-  EXPECT_EQ(Displayed(), (RefNos{1, 2, 3, 4, 5}));
-  EXPECT_TRUE(grid.IsCommandEnabled(33030)) << "without a menu column the command keeps its state";
-}
-
-TEST_P(Sorting, remove_sort_is_enabled_only_on_a_sorted_column) {
-  AddFive();
-  OrderBookGrid& grid = Grid();
-  grid.nHeaderMenuColumn = COL_Price;
-  EXPECT_FALSE(grid.IsCommandEnabled(33030));
-  grid.ToggleSortColumn(COL_Price);
-  EXPECT_TRUE(grid.IsCommandEnabled(33030));
-  grid.ToggleSortColumn(COL_Price);
-  EXPECT_TRUE(grid.OnUpdateRemoveSort());
-  grid.ToggleSortColumn(COL_Price);
-  EXPECT_FALSE(grid.OnUpdateRemoveSort());
-}
-
 TEST_P(Sorting, removing_one_of_two_sorts_keeps_the_rows_and_the_next_sort_uses_only_the_other) {
   AddFive();
   OrderBookGrid& grid = Grid();

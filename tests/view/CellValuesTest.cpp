@@ -190,29 +190,6 @@ TEST_F(CellValues, an_average_price_of_zero_is_computed_first_when_something_has
   EXPECT_EQ(Text(&known, COL_Avg_Price), "99.50") << "a stored average is shown as it is";
 }
 
-TEST_F(CellValues, a_bse_segment_6_contract_always_shows_and_keeps_an_empty_algo_id) {
-  OrderBookDetails r = Order(&m_contract);
-  CopyText(r.AlgoID, "ALGO7");
-  EXPECT_EQ(Text(&r, COL_AlgoID), "ALGO7") << "NSE keeps it";
-  CopyText(m_contract.cExchangeName, "bse");
-  m_contract.nSegment = 5;
-  EXPECT_EQ(Text(&r, COL_AlgoID), "ALGO7") << "another BSE segment keeps it";
-  m_contract.nSegment = 6;
-  EXPECT_TRUE(Value(&r, COL_AlgoID).Text().empty());
-  EXPECT_EQ(r.AlgoID[0], '\0');
-}
-
-TEST_F(CellValues, columns_outside_the_variant_and_null_records_are_empty) {
-  OrderBookDetails r = Order(&m_contract);
-  CopyText(r.GTDOrderStatus, "Open");
-  EXPECT_TRUE(Value(&r, COL_GTDOrderStatus, Pending()).IsEmpty()) << "column 69 does not exist in Pending";
-  EXPECT_EQ(Text(&r, COL_GTDOrderStatus, Pending()), "");
-  EXPECT_EQ(Value(&r, COL_GTDOrderStatus, Gtd()).Text(), "Open");
-  for (int col : {-1, 73, 1000}) EXPECT_TRUE(Value(&r, col, Gtd()).IsEmpty()) << col;
-  EXPECT_TRUE(Value(nullptr, COL_RefNo).IsEmpty());
-  EXPECT_EQ(Text(nullptr, COL_RefNo), "");
-}
-
 TEST_F(CellValues, time_columns_follow_the_24_hour_setting) {
   OrderBookDetails r = Order(&m_contract);
   CopyText(r.Order_Initiate_Time.c12Hr, "09:15:00 AM");

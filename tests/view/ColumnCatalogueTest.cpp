@@ -89,18 +89,4 @@ TEST(ColumnCatalogue, creating_columns_gives_the_grid_every_column_and_the_seven
   }
 }
 
-TEST(ColumnCatalogue, status_lists_hold_each_status_once_however_often_they_are_asked_for) {
-  const std::vector<std::string> statuses{"Pending", "Cancelled", "UnConfirmed", "Rejected", "Completed",
-                                          "AMOUnconfirmed"};
-  for (int i = 0; i < 3; ++i) {
-    OrvGridCtrl grid;  // as if another view were created
-    CreateColumns(grid, Pending());
-    EXPECT_EQ(OrderStatusFilterValues(Pending()), statuses);
-    EXPECT_EQ(OrderStatusFilterValues(Gtd()), statuses);
-  }
-  EXPECT_EQ(&OrderStatusFilterValues(Pending()), &OrderStatusFilterValues(Pending())) << "one list per variant";
-  EXPECT_EQ(ApprovalFilterValues(), (std::vector<std::string>{"Approved", "Rejected"}));
-  EXPECT_EQ(kInitialOrderStatusText, "Pending");
-}
-
 }  // namespace

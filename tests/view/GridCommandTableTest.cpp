@@ -60,13 +60,6 @@ TEST_F(GridCommandTable, gtd_modify_and_cancel_all_only_show_their_refusals) {
   EXPECT_EQ(grid.Filters().size(), filters.size());
 }
 
-TEST_F(GridCommandTable, pending_modify_and_cancel_all_are_not_refused) {
-  auto& grid = h.Pending();
-  grid.OnCommand(2002);
-  grid.OnCommand(2064);
-  EXPECT_TRUE(Boxes().empty());
-}
-
 TEST_F(GridCommandTable, quick_filter_ids_reach_their_columns_and_dead_items_do_nothing) {
   auto& grid = h.Pending();
   grid.OnCommand(2014);
@@ -98,17 +91,6 @@ TEST_F(GridCommandTable, grid_base_items_reach_the_grid_base) {
   EXPECT_EQ(grid.ColumnProfileRequests(), 1);
   EXPECT_EQ(grid.FitToSizeRequests(), 2);
   EXPECT_EQ(grid.GridPropertiesRequests(), 2);
-}
-
-TEST_F(GridCommandTable, users_flips_its_flag_and_touches_no_filter) {
-  auto& grid = h.Pending();
-  const auto count = grid.Filters().size();
-  ASSERT_TRUE(grid.bUsers);
-  grid.OnCommand(2059);
-  EXPECT_FALSE(grid.bUsers);
-  grid.OnCommand(2059);
-  EXPECT_TRUE(grid.bUsers);
-  EXPECT_EQ(grid.Filters().size(), count);
 }
 
 TEST_F(GridCommandTable, clear_all_filters_is_enabled_only_while_a_filter_exists) {

@@ -85,15 +85,6 @@ TEST_F(GridContextMenu, single_values_of_other_groups_are_ticked_and_greyed) {
   EXPECT_FALSE(Ticked(again, 2033));
 }
 
-TEST_F(GridContextMenu, users_is_greyed_when_the_login_restricts_clients) {
-  auto& grid = h.Pending();
-  EXPECT_FALSE(Greyed(Open(grid), 2059));
-  AppGlobal::g_pObjLoginResponse->setAllClients(0);
-  EXPECT_TRUE(Greyed(Open(grid), 2059));
-  AppGlobal::g_pObjLoginResponse = nullptr;
-  EXPECT_TRUE(Greyed(Open(grid), 2059)) << "no login record grants nothing";
-}
-
 TEST_F(GridContextMenu, bulk_items_follow_the_setting_on_pending_and_are_always_grey_on_gtd) {
   auto& grid = h.Pending();
   EXPECT_EQ(Item(Open(grid), 2004).text, "&Filter Bar..\tShift+S");
@@ -124,26 +115,6 @@ TEST_F(GridContextMenu, title_bar_and_status_bar_ticks_follow_the_window) {
   wnd.ShowTitleBar(false);
   wnd.GetStatusBar()->ShowWindow(false);
   ExpectStates(Open(grid), {2009, 2010}, "");
-}
-
-TEST_F(GridContextMenu, chosen_command_reaches_the_grid) {
-  auto& grid = h.Pending();
-  h.App().PopupMenus().SetChooser([](const Menu&) { return 2036u; });  // Sell
-  grid.OnContextMenu(1, 1);
-  h.Run();
-  EXPECT_EQ(h.App().PopupMenus().Last()->chosen, 2036u);
-  EXPECT_TRUE(grid.IsFilterExist(COL_B_S, "SELL"));
-}
-
-TEST_F(GridContextMenu, nothing_is_shown_without_a_window_or_without_the_menu_resource) {
-  OrvPendingOrdersGrid loose;
-  loose.OnContextMenu(0, 0);
-  EXPECT_EQ(h.App().PopupMenus().TrackedCount(), 0u);
-
-  auto& grid = h.Pending();
-  ModuleResources::Unregister(h.App().Resources());
-  grid.OnContextMenu(0, 0);
-  EXPECT_EQ(h.App().PopupMenus().TrackedCount(), 0u);
 }
 
 }  // namespace

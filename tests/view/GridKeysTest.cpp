@@ -316,14 +316,6 @@ TEST_F(GridKeys, ctrl_shift_s_and_ctrl_h_post_their_requests_with_a_cleared_reco
   EXPECT_EQ(h.App().MainWindow().Posted().size(), 4u);
 }
 
-TEST_F(GridKeys, alt_f4_asks_the_host_to_log_off) {
-  auto& grid = Grid();
-  EXPECT_TRUE(AltKey(grid, platform::VK_F4));
-  const Request r = LastRequest();
-  EXPECT_EQ(r.id, 5902);
-  EXPECT_EQ(r.from, 10005);
-}
-
 // --- Cancel, modify and the order windows. ----------------------------------------------------
 
 TEST_F(GridKeys, shift_f3_stamps_the_host_time_or_the_clock_and_the_flag_before_cancelling_all) {
@@ -394,16 +386,6 @@ TEST_F(GridKeys, ctrl_brackets_zoom_within_the_scaling_range_and_grid_base_comma
 }
 
 // --- Selection. -------------------------------------------------------------------------------
-
-TEST_F(GridKeys, ctrl_a_selects_every_row_in_multi_row_mode) {
-  auto& grid = Grid();
-  EXPECT_TRUE(Press(grid, 'A', kCtrl));
-  ASSERT_EQ(grid.GetSelectionRanges().size(), 1u);
-  EXPECT_EQ(grid.GetSelectionRanges()[0].m_nTop, 0);
-  EXPECT_EQ(grid.GetSelectionRanges()[0].m_nBottom, 6);
-  EXPECT_TRUE(grid.GetOwnerWnd()->bMultiRowSelected);
-  EXPECT_EQ(AppOrderBook::LastSelectedRefNo.size(), 7u);
-}
 
 class GridKeysNavigation : public GridKeys {
  protected:
@@ -504,17 +486,6 @@ TEST_F(GridKeysNavigation, ctrl_left_and_right_go_to_the_edge_columns_of_the_row
   EXPECT_EQ(grid.GetScrollPos(kHorz), 0);
 }
 
-TEST_F(GridKeysNavigation, navigation_keys_in_an_empty_grid_change_nothing) {
-  auto& grid = h.Pending();
-  h.Run();
-  ASSERT_EQ(grid.GetVirtualRowCount(), 0);
-  const Observed before = Observe(grid);
-  const KeyCase keys[] = {{platform::VK_HOME, kPlain}, {platform::VK_END, kShift}, {platform::VK_NEXT, kPlain},
-                          {platform::VK_PRIOR, kCtrl}, {platform::VK_DOWN, kCtrl}, {platform::VK_RIGHT, kCtrl}};
-  for (const KeyCase& k : keys) EXPECT_TRUE(Press(grid, k.vk, k.mods)) << k;
-  EXPECT_EQ(Observe(grid), before);
-}
-
 // --- The window around the grid. --------------------------------------------------------------
 
 TEST_F(GridKeys, ctrl_t_and_ctrl_u_toggle_one_bar_each_and_ctrl_b_keeps_them_together) {
@@ -531,15 +502,6 @@ TEST_F(GridKeys, ctrl_t_and_ctrl_u_toggle_one_bar_each_and_ctrl_b_keeps_them_tog
   EXPECT_EQ(bars(), (std::pair{false, false})) << "title shown, status hidden: the title goes and both agree";
   EXPECT_TRUE(Press(grid, 'B', kCtrl));
   EXPECT_EQ(bars(), (std::pair{true, true})) << "both hidden: the title comes back and the status bar follows";
-}
-
-TEST_F(GridKeys, tab_is_taken_while_the_filter_bar_is_shown) {
-  auto& grid = Grid();
-  grid.GetOwnerWnd()->bFilterBarShown = true;
-  const Observed before = Observe(grid);
-  EXPECT_TRUE(Press(grid, platform::VK_TAB));
-  EXPECT_TRUE(Press(grid, platform::VK_TAB, kShift));
-  EXPECT_EQ(Observe(grid), before) << "the grid's own cell navigation does not run";
 }
 
 TEST_F(GridKeys, escape_closes_the_window_only_when_it_closes_on_escape) {

@@ -129,17 +129,6 @@ TEST_F(LegacyFormattingTest, a_time_that_cannot_be_converted_leaves_the_row_alon
   EXPECT_EQ(g_lines.size(), 1u);
 }
 
-TEST_F(LegacyFormattingTest, order_type_codes_become_their_texts_and_unknown_codes_none) {
-  OrvPendingOrdersWnd wnd;
-  const std::pair<int, const char*> types[] = {{1, "RL"}, {8, "BD"}, {11, "CA"}, {12, "CB"}, {9, ""}, {0, ""}};
-  for (const auto& [code, text] : types) EXPECT_EQ(wnd.GetOrderType(code), text) << code;
-  EXPECT_EQ(wnd.GetNSESLBMOrderType(1, 10.5), "LIMIT");
-  EXPECT_EQ(wnd.GetNSESLBMOrderType(1, 0.0), "MARKET");
-  EXPECT_EQ(wnd.GetNSESLBMOrderType(3, 10.5), "SL");
-  EXPECT_EQ(wnd.GetNSESLBMOrderType(3, -1.0), "SL-M");
-  EXPECT_EQ(wnd.GetNSESLBMOrderType(2, 10.5), "");
-}
-
 TEST_F(LegacyFormattingTest, string_trim_removes_every_occurrence_in_place_whatever_the_length) {
   auto trimmed = [](std::string text, char c) {
     LegacyFormatting::StringTrim(text.data(), c);
@@ -217,19 +206,6 @@ TEST_F(LegacyFormattingTest, bracket_prices_are_read_for_the_logged_in_dealer_on
   EXPECT_FALSE(injected.getBracketOrderInfo(9, 201, untouched, untouched, untouched))
       << "a quote in the dealer id stays inside the literal";
   EXPECT_TRUE(g_lines.empty());
-}
-
-TEST_F(LegacyFormattingTest, lot_cells_divide_by_the_tokens_lot_size) {
-  OrvPendingOrdersWnd wnd;
-  CBCGPGridRow row(kPendingColumnCount);
-  wnd.DisplayQtyInLots(&row, 102000600, 120, 70, -50);
-  EXPECT_EQ(Cell(row, COL_Total_Lot), "2");
-  EXPECT_EQ(Cell(row, COL_Pending_Lot), "1");
-  EXPECT_EQ(Cell(row, COL_Traded_Lot), "-1");
-  wnd.DisplayQtyInLots(&row, 42, 120, 70, 50);
-  EXPECT_EQ(Cell(row, COL_Total_Lot), "120") << "an unknown token shows the quantities";
-  wnd.DisplayQtyInLots(nullptr, 42, 1, 1, 1);
-  EXPECT_TRUE(Logged("PendingOrder Grid Pointer is null"));
 }
 
 TEST_F(LegacyFormattingTest, contract_cells_come_from_the_master_and_the_exchange_from_the_token) {

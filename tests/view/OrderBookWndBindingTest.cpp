@@ -97,68 +97,12 @@ TEST_F(OrderBookWndBinding, first_missing_entry_point_shows_exactly_one_error_an
   }
 }
 
-TEST_F(OrderBookWndBinding, a_missing_trade_bridge_library_reports_its_first_entry_point) {
-  EntryPointRegistry::Instance().RemoveLibrary(kTradeBridgeLibrary);
-  GTDOrderBookWnd wnd;
-  ASSERT_EQ(Boxes().size(), 1u);
-  EXPECT_EQ(Boxes()[0].text, "Error on TradeBridgeDll's RemoveItem method");
-}
-
-TEST_F(OrderBookWndBinding, without_the_utility_library_logging_is_silently_skipped) {
-  EntryPointRegistry::Instance().RemoveLibrary(kCommonIncludeLibrary);
-  OrvPendingOrdersWnd wnd;
-  EXPECT_TRUE(wnd.IsBindingComplete());
-  wnd.LogException("OnTimer");
-  EXPECT_EQ(wnd.OnTimeFormat(0, 0), 0);
-  EXPECT_TRUE(g_lines.empty());
-}
-
 TEST_F(OrderBookWndBinding, destroying_a_second_window_keeps_the_live_ones_global) {
   OrvPendingOrdersWnd live;
   m_wndPendingOrder = &live;
   { OrvPendingOrdersWnd other; }
   EXPECT_EQ(m_wndPendingOrder, &live);
   m_wndPendingOrder = nullptr;
-}
-
-TEST_F(OrderBookWndBinding, legacy_entry_points_change_nothing_and_return_zero) {
-  GTDOrderBookWnd wnd;
-  ORVEL_ORDER_ENTRY_AND_IN_STRING packet;
-  ORVEL_SPREAD_OE_REQUEST spread;
-  int count = 5;
-  wnd.AddOnGrid(packet, 1, 2, nullptr, &count);
-  wnd.AddOnGrid(&spread, 1, 2, true, nullptr, &count);
-  wnd.AddRemoveFromPendingMap(1, 2, 3, 4, 5, 6, 7, 8.0, true, false, 9);
-  wnd.AddUnConfirmedEntriesOnGrid(packet.objOrderEntry, nullptr, 1);
-  wnd.AddUpdateRowFromPacket(packet.objOrderEntry);
-  wnd.FillCompletedOrderInGrid();
-  wnd.FillGridOnLoad(1);
-  wnd.FillUnconfirmedOrders(true, 1);
-  wnd.ModifyOnGrid(packet, 1, 2);
-  wnd.OnModify();
-  wnd.UpdateFonts();
-  wnd.UpdateStatusBarText(1, nullptr, &count);
-  EXPECT_EQ(count, 5);
-  EXPECT_EQ(wnd.GiveRequestColor(1, 2) + wnd.ModificationSurveillanceFailed(1, 2) + wnd.OnBuySellColor(1, 2) +
-                wnd.OnFillOrvelData(1, 2) + wnd.OnFrameSettings(1, 2) + wnd.OnOpenWorkspaceData(1, 2) +
-                wnd.OnSaveWorkspaceData(1, 2) + wnd.RefreshPosition(1, 2),
-            0);
-  EXPECT_TRUE(g_lines.empty());
-  EXPECT_TRUE(AppOrderBook::vctAllGTDOrderBook.empty());
-
-  GTDOrderBookGrid grid;
-  OrderBookDetails record;
-  grid.AddDatainVirtualGrid(record);
-  grid.UpdateDataInVirtualGrid(record);
-  grid.DeleteDataInVirtualGrid();
-  grid.FillGrid(1);
-  grid.GridProperties();
-  grid.OnExchangeMcxsxEqFo();
-  grid.OnGrid();
-  grid.OnOFS();
-  grid.OnUpdateRemoveAllSort(nullptr);
-  EXPECT_EQ(grid.GridData(1, 2) + grid.InsertRecord(1, 2) + grid.OnTrackHeader(), 0);
-  EXPECT_EQ(grid.GetGridId(), 168);
 }
 
 TEST_F(OrderBookWndBinding, log_only_legacy_handlers_write_under_the_variants_source) {

@@ -203,28 +203,4 @@ TEST_F(RefreshCycle, cells_are_coloured_by_side_and_spread_rows_swap_under_a_tok
   EXPECT_EQ(grid.RequestCell(2, COL_B_S).clrText, 0xFF0000u);
 }
 
-TEST_F(RefreshCycle, selected_records_are_handed_out_range_by_range) {
-  for (std::uint32_t i = 1; i <= 6; ++i) h.AddOrder(BookKind::Pending, i);
-  auto& grid = h.Pending();
-  h.Run();
-  Select(grid, 1);
-  Select(grid, 2, 64);
-  Select(grid, 2, 544);
-  std::vector<OrderBookDetails*> out;
-  grid.GetCurSelectedOrders(out);
-  std::vector<std::uint32_t> refNos;
-  for (auto* r : out) refNos.push_back(r->RefNo);
-  EXPECT_EQ(refNos, (std::vector<std::uint32_t>{5, 4, 4})) << "a row in two ranges is handed out twice";
-  EXPECT_TRUE(h.App().Loop().hasTimer(&grid, 10150)) << "the refresh resumes";
-}
-
-TEST_F(RefreshCycle, the_host_check_uses_the_same_predicate_as_the_refresh) {
-  auto& grid = h.Pending();
-  OrderBookDetails* pending = h.AddOrder(BookKind::Pending, 1);
-  OrderBookDetails* cancelled = h.AddOrder(BookKind::Pending, 2, [](OrderBookDetails& r) { r.eOrderStatus = eCancelled; });
-  EXPECT_EQ(grid.CheckRecordAddForFilter(pending), 1);
-  EXPECT_EQ(grid.CheckRecordAddForFilter(cancelled), 0);
-  EXPECT_EQ(grid.CheckRecordAddForFilter(nullptr), 0);
-}
-
 }  // namespace

@@ -147,14 +147,6 @@ TEST_F(WindowShell, creation_logs_and_registers_with_the_router_and_destruction_
                       }));
 }
 
-TEST_F(WindowShell, a_second_create_of_a_live_window_keeps_its_grid) {
-  OrvPendingOrdersWnd& wnd = h.PendingWnd();
-  OrderBookGrid* grid = wnd.GetGrid();
-  EXPECT_EQ(wnd.OnCreate(), -1);
-  EXPECT_EQ(wnd.GetGrid(), grid);
-  EXPECT_TRUE(grid->IsWindowVisible());
-}
-
 TEST_F(WindowShell, showing_polls_the_store_and_closing_hides_and_stops) {
   OrvPendingOrdersWnd& wnd = h.PendingWnd();
   OrderBookGrid& grid = *wnd.GetGrid();
@@ -293,19 +285,6 @@ TEST_F(WindowShell, find_opens_from_the_command_and_from_ctrl_f_outside_the_grid
   EXPECT_EQ(grid.FindDialogRequests(), 2);
 }
 
-TEST_F(WindowShell, window_commands_reach_the_grid_first) {
-  OrvPendingOrdersWnd& wnd = h.PendingWnd();
-  wnd.OnMessage(platform::WM_COMMAND, 2009, 0);  // TitleBar, a grid command
-  EXPECT_FALSE(wnd.IsTitleBarShown());
-  EXPECT_EQ(wnd.GetGrid()->OnMessage(platform::WM_COMMAND, 2009, 0), 0);
-  EXPECT_TRUE(wnd.IsTitleBarShown()) << "the grid takes commands as messages too";
-  EXPECT_EQ(wnd.GetGrid()->OnMessage(7999, 1, 2), 0);
-  EXPECT_EQ(wnd.GetGrid()->OnMessage(5555, 1, 2), 0);
-  EXPECT_TRUE(wnd.OnUpdateFilterClear()) << "the default status filter exists";
-  wnd.GetGrid()->ClearFilter(-1);
-  EXPECT_FALSE(wnd.OnUpdateFilterClear());
-}
-
 TEST_F(WindowShell, customize_relays_the_status_bar_only_when_something_changed) {
   OrvPendingOrdersWnd& wnd = h.PendingWnd();
   OrderBookGrid& grid = *wnd.GetGrid();
@@ -335,20 +314,6 @@ TEST_F(WindowShell, focus_goes_to_the_grid_which_publishes_the_current_token) {
   EXPECT_EQ(AppGlobal::CurrentLOurTokenForApp, ViewHarness::kReliance);
   ASSERT_FALSE(AppGlobal::m_FocusCtrl.Windows().empty());
   EXPECT_EQ(AppGlobal::m_FocusCtrl.Windows().back(), static_cast<void*>(static_cast<OrderBookWnd*>(&wnd)));
-}
-
-TEST_F(WindowShell, small_grid_commands_reach_the_host) {
-  OrvPendingOrdersWnd& wnd = h.PendingWnd();
-  OrderBookGrid& grid = *wnd.GetGrid();
-  grid.OnLButtonDown();
-  EXPECT_EQ(wnd.HideFloatingBarRequests(), 1);
-  grid.OnTomufilepath();
-  EXPECT_EQ(grid.GridPropertiesRequests(), 1);
-
-  for (int i = 0; i < 12; ++i) grid.ZoomBy(-0.1);
-  EXPECT_EQ(grid.GetScale(), 0.1) << "steps land on whole percents and stop at the smallest scale";
-  for (int i = 0; i < 5; ++i) grid.ZoomBy(0.1);
-  EXPECT_EQ(grid.GetScale(), 0.6);
 }
 
 }  // namespace

@@ -47,14 +47,6 @@ TEST_F(DemoBookSummary, counts_rows_by_status_text_and_by_exchange_with_none_for
   EXPECT_EQ(Summarise(BookKind::GTD).byStatus, (std::map<std::string, int>{{"Rejected", 1}}));
 }
 
-TEST_F(DemoBookSummary, an_empty_book_summarises_to_nothing) {
-  const BookSummary summary = Summarise(BookKind::GTD);
-  EXPECT_EQ(summary.rows, 0);
-  EXPECT_EQ(summary.spreadOrders, 0);
-  EXPECT_TRUE(summary.byStatus.empty());
-  EXPECT_TRUE(summary.byExchange.empty());
-}
-
 TEST_F(DemoBookSummary, the_fingerprint_sees_a_single_changed_field_and_ignores_bytes_after_a_text) {
   GenerateContracts(m_master, 2, 200);
   OrderBookSpec spec;

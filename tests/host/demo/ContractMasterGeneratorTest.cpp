@@ -85,19 +85,6 @@ TEST_F(DemoContractMaster, a_seed_gives_the_same_master_everywhere_and_another_s
   EXPECT_NE(DescribeAll(SortedOf(other)), first);
 }
 
-TEST_F(DemoContractMaster, a_small_master_visits_every_market_including_bse_segment_6) {
-  GenerateContracts(m_master, 5, 11);
-
-  std::set<int> markets;
-  for (const ScriptDesc* d : Sorted()) {
-    markets.insert(d->lToken / 1000000);
-    if (d->lToken / 1000000 == 206) {
-      EXPECT_EQ(FieldText(d->cExchangeName) + "/" + std::to_string(d->nSegment), "BSE/6");
-    }
-  }
-  EXPECT_EQ(markets, (std::set<int>{101, 102, 201, 202, 206, 303, 402, 502, 1102, 1201, 1202}));
-}
-
 TEST_F(DemoContractMaster, tokens_and_fields_follow_the_market_and_the_installed_master_answers_the_host) {
   GenerateContracts(m_master, 9, 2500);
   InstallContractMaster(&m_master);
@@ -155,39 +142,6 @@ TEST_F(DemoContractMaster, tokens_and_fields_follow_the_market_and_the_installed
   EXPECT_GT(bySegment["E"], 0);
   EXPECT_GT(bySegment["F"], 0);
   EXPECT_GT(bySegment["O"], bySegment["F"]) << "options outnumber futures in a real master";
-}
-
-// The catalogue's figures reach the contracts: a few instruments whose lot, multiplier or format
-// differ from the usual ones (the other fields are checked as invariants above).
-TEST_F(DemoContractMaster, instruments_carry_their_lot_sizes_multipliers_and_price_formats) {
-  GenerateContracts(m_master, 3, 3000);
-
-  struct Expected {
-    std::string_view symbol, instrument;
-    std::int32_t lot;
-    double multiplier;
-    std::string_view format, exchange;
-  };
-  for (const Expected& e : {Expected{"NIFTY", "OPTIDX", 75, 1, "%.2f", "NSE"},
-                            Expected{"USDINR", "FUTCUR", 1000, 1, "%.4f", "NSECUR"},
-                            Expected{"GOLD", "FUTCOM", 1, 100, "%.0f", "MCX"}}) {
-    SCOPED_TRACE(std::string(e.symbol) + " " + std::string(e.instrument));
-    const ScriptDesc* d = FindContract(e.symbol, e.instrument);
-    ASSERT_NE(d, nullptr);
-    EXPECT_EQ(d->lLotSize, e.lot);
-    EXPECT_EQ(d->dMultiplier, e.multiplier);
-    EXPECT_EQ(FieldText(d->cPriceFormat), e.format);
-    EXPECT_EQ(FieldText(d->cExchangeName), e.exchange);
-  }
-}
-
-TEST_F(DemoContractMaster, a_crowded_master_gets_its_full_count_and_a_bad_count_is_refused) {
-  EXPECT_THROW(GenerateContracts(m_master, 1, -1), std::invalid_argument);
-  EXPECT_THROW(GenerateContracts(m_master, 1, ContractMasterGenerator::kMaxContracts + 1), std::invalid_argument);
-  GenerateContracts(m_master, 1, 0);
-  EXPECT_EQ(m_master.Count(), 0u);
-  GenerateContracts(m_master, 1, 30000);
-  EXPECT_EQ(m_master.Count(), 30000u);
 }
 
 }  // namespace

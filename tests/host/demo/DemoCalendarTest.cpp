@@ -9,17 +9,6 @@ namespace {
 
 using namespace orv::demo;
 
-TEST(DemoCalendar, serial_days_and_weekdays_agree_with_the_ole_date_time) {
-  for (const DemoDate& d :
-       {DemoDate{2026, 12, 15}, DemoDate{2024, 2, 29}, DemoDate{1999, 12, 31}, DemoDate{2027, 1, 1}}) {
-    const orv::platform::OleDateTime ole(d.year, d.month, d.day, 0, 0, 0);
-    EXPECT_EQ(static_cast<double>(DemoCalendar::SerialDay(d)), ole.Days());
-    EXPECT_EQ(DemoCalendar::DayOfWeek(d) + 1, ole.GetDayOfWeek());
-    EXPECT_EQ(DemoCalendar::FromSerialDay(DemoCalendar::SerialDay(d)), d);
-  }
-  EXPECT_EQ(DemoCalendar::AddDays({2026, 12, 31}, 1), (DemoDate{2027, 1, 1}));
-}
-
 TEST(DemoCalendar, finds_the_expiry_days_of_the_exchanges) {
   EXPECT_EQ(DemoCalendar::LastWeekday(2026, 12, 4), (DemoDate{2026, 12, 31}));         // last Thursday
   EXPECT_EQ(DemoCalendar::LastWeekday(2027, 2, 2), (DemoDate{2027, 2, 23}));           // last Tuesday

@@ -155,48 +155,4 @@ TEST_F(SimulatedExchangeFlow, a_cancellation_is_confirmed_after_the_delay_and_un
   EXPECT_EQ(exchange.Counters().cancelsConfirmed, 1u);
 }
 
-TEST_F(SimulatedExchangeFlow, gtd_orders_are_cancelled_by_their_gtd_key) {
-  SimulatedExchange exchange(m_master, Flow(0));
-  exchange.Start();
-  OrderBookDetails* open = OpenOrder(BookKind::GTD);
-  ASSERT_NE(open, nullptr);
-
-  EXPECT_EQ(exchange.RequestCancel(BookKind::GTD, {AppOrderBook::KeyOf(BookKind::GTD, *open)}), 1);
-  m_app.Loop().advance(500);
-
-  EXPECT_EQ(open->eOrderStatus, eCancelled);
-  EXPECT_EQ(FieldText(open->GTDOrderStatus), "Cancelled");
-}
-
-TEST_F(SimulatedExchangeFlow, stopping_ends_the_flow_but_a_stalled_clock_is_no_burst) {
-  SimulatedExchange exchange(m_master, Flow(100));
-  exchange.Start();
-  m_app.Loop().advance(1000);
-  const std::uint64_t afterOneSecond = exchange.Counters().StoreChanges();
-  exchange.Stop();
-  m_app.Loop().advance(1000);
-  EXPECT_EQ(exchange.Counters().StoreChanges(), afterOneSecond);
-
-  // The timer is re-armed by each slice: one slice after a long silence owes at most a second.
-  exchange.Start();
-  m_app.Loop().advance(exchange.Spec().sliceMs);
-  EXPECT_LE(exchange.Counters().StoreChanges() - afterOneSecond, 101u);
-}
-
-TEST(SimulatedExchangeSpec, refuses_rates_shares_and_slices_that_make_no_sense) {
-  CScriptDesc master;
-  orv::demo::GenerateContracts(master, 1, 20);
-  ExchangeFlowSpec flow;
-  flow.changesPerSecond = -1;
-  EXPECT_THROW(SimulatedExchange(master, flow), std::invalid_argument);
-  flow = {};
-  flow.gtdShare = 1.5;
-  EXPECT_THROW(SimulatedExchange(master, flow), std::invalid_argument);
-  flow = {};
-  flow.sliceMs = 0;
-  EXPECT_THROW(SimulatedExchange(master, flow), std::invalid_argument);
-  CScriptDesc empty;
-  EXPECT_THROW(SimulatedExchange(empty, ExchangeFlowSpec{}), std::invalid_argument);
-}
-
 }  // namespace

@@ -29,14 +29,6 @@ TEST(ComboBox, sorted_style_places_added_items_in_case_insensitive_order) {
   EXPECT_EQ(Items(combo), (std::vector<std::string>{"a", "Ab", "bse", "BUY", "Nse", "SELL"}));
 }
 
-TEST(ComboBox, sorted_style_keeps_equal_texts_in_the_order_they_came) {
-  ComboBox combo(CBS_DROPDOWNLIST | CBS_SORT);
-  combo.AddString("nse");
-  combo.AddString("NSE");
-  EXPECT_EQ(combo.AddString("Nse"), 2);
-  EXPECT_EQ(Items(combo), (std::vector<std::string>{"nse", "NSE", "Nse"}));
-}
-
 TEST(ComboBox, inserted_items_stay_where_they_are_put_even_when_sorted) {
   ComboBox combo(CBS_DROPDOWNLIST | CBS_SORT);
   combo.AddString("BUY");
@@ -48,13 +40,6 @@ TEST(ComboBox, inserted_items_stay_where_they_are_put_even_when_sorted) {
   EXPECT_EQ(combo.InsertString(6, "beyond"), CB_ERR);
   EXPECT_EQ(combo.InsertString(-2, "before"), CB_ERR);
   EXPECT_EQ(combo.GetCount(), 5);
-}
-
-TEST(ComboBox, unsorted_style_appends_added_items) {
-  ComboBox combo(CBS_DROPDOWNLIST);
-  combo.AddString("SELL");
-  combo.AddString("BUY");
-  EXPECT_EQ(Items(combo), (std::vector<std::string>{"SELL", "BUY"}));
 }
 
 TEST(ComboBox, finds_exact_texts_ignoring_case_from_after_the_start_index_with_wrap_around) {
@@ -69,19 +54,6 @@ TEST(ComboBox, finds_exact_texts_ignoring_case_from_after_the_start_index_with_w
   EXPECT_EQ(combo.FindStringExact(-1, "NS"), CB_ERR);
   EXPECT_EQ(combo.FindStringExact(-1, ""), CB_ERR);
   EXPECT_EQ(ComboBox().FindStringExact(-1, "x"), CB_ERR);
-}
-
-TEST(ComboBox, finds_prefixes_ignoring_case_from_after_the_start_index_with_wrap_around) {
-  ComboBox combo(CBS_DROPDOWNLIST);
-  Fill(combo, {"All", "F", "FUTIDX", "O", "fx"});
-  EXPECT_EQ(combo.FindString(-1, "f"), 1);
-  EXPECT_EQ(combo.FindString(1, "F"), 2);
-  EXPECT_EQ(combo.FindString(2, "f"), 4);
-  EXPECT_EQ(combo.FindString(4, "f"), 1);  // wraps
-  EXPECT_EQ(combo.FindString(-1, "futi"), 2);
-  EXPECT_EQ(combo.FindString(-1, "FUTIDXX"), CB_ERR);
-  EXPECT_EQ(combo.FindString(2, ""), 3);  // an empty prefix matches the next item
-  EXPECT_EQ(ComboBox().FindString(-1, ""), CB_ERR);
 }
 
 TEST(ComboBox, set_cur_sel_outside_the_list_clears_the_selection) {
@@ -113,53 +85,6 @@ TEST(ComboBox, selection_follows_its_item_when_items_are_inserted_or_deleted) {
   EXPECT_EQ(combo.GetCurSel(), CB_ERR);
   EXPECT_EQ(combo.GetWindowText(), "");
   EXPECT_EQ(combo.DeleteString(3), CB_ERR);
-}
-
-TEST(ComboBox, reset_content_empties_list_selection_and_text) {
-  ComboBox combo(CBS_DROPDOWN);
-  Fill(combo, {"A", "N"});
-  combo.SetCurSel(0);
-  combo.ResetContent();
-  EXPECT_EQ(combo.GetCount(), 0);
-  EXPECT_EQ(combo.GetCurSel(), CB_ERR);
-  EXPECT_EQ(combo.GetWindowText(), "");
-}
-
-TEST(ComboBox, keeps_item_data_with_its_item_and_refuses_bad_indexes) {
-  ComboBox combo(CBS_DROPDOWNLIST | CBS_SORT);
-  combo.SetItemData(combo.AddString("NSE"), 1);
-  combo.SetItemData(combo.AddString("BSE"), 2);
-  EXPECT_EQ(combo.GetItemData(combo.FindStringExact(-1, "NSE")), 1U);
-  EXPECT_EQ(combo.GetItemData(0), 2U);
-  EXPECT_EQ(combo.SetItemData(2, 5), CB_ERR);
-  EXPECT_EQ(combo.GetItemData(-1), static_cast<UINT_PTR>(CB_ERR));
-  EXPECT_EQ(combo.GetLBText(7), "");
-  EXPECT_EQ(combo.GetLBTextLen(7), CB_ERR);
-  EXPECT_EQ(combo.GetLBTextLen(1), 3);
-}
-
-TEST(ComboBox, select_string_leaves_the_selection_alone_when_nothing_matches) {
-  ComboBox combo(CBS_DROPDOWNLIST);
-  Fill(combo, {"All", "RL", "SL"});
-  combo.SetCurSel(1);
-  EXPECT_EQ(combo.SelectString(-1, "s"), 2);
-  EXPECT_EQ(combo.SelectString(-1, "Q"), CB_ERR);
-  EXPECT_EQ(combo.GetCurSel(), 2);
-}
-
-TEST(ComboBox, only_an_edit_part_takes_written_text) {
-  ComboBox list(CBS_DROPDOWNLIST);
-  Fill(list, {"All"});
-  list.SetCurSel(0);
-  EXPECT_FALSE(list.SetWindowText("Other"));
-  EXPECT_EQ(list.GetWindowText(), "All");
-
-  ComboBox dropDown(CBS_DROPDOWN);
-  Fill(dropDown, {"All"});
-  dropDown.SetCurSel(0);
-  EXPECT_TRUE(dropDown.SetWindowText("typed"));
-  EXPECT_EQ(dropDown.GetWindowText(), "typed");
-  EXPECT_EQ(dropDown.GetCurSel(), 0);
 }
 
 TEST(ComboBox, notifies_user_choices_but_not_programmatic_ones) {

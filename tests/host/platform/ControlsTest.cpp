@@ -9,19 +9,6 @@
 namespace orv::platform {
 namespace {
 
-TEST(StatusBar, gives_each_indicator_a_pane_found_by_its_id) {
-  StatusBar bar;
-  const std::array<unsigned, 3> ids{100, 200, 300};
-  bar.SetIndicators(ids);
-  EXPECT_EQ(bar.GetCount(), 3);
-  EXPECT_EQ(bar.CommandToIndex(200), 1);
-  EXPECT_EQ(bar.CommandToIndex(999), -1);
-  EXPECT_EQ(bar.GetPaneText(2), "");
-  bar.SetIndicators(std::array<unsigned, 1>{7});
-  EXPECT_EQ(bar.GetCount(), 1);
-  EXPECT_EQ(bar.CommandToIndex(100), -1);
-}
-
 TEST(StatusBar, keeps_pane_info_and_texts_and_refuses_bad_indexes) {
   StatusBar bar;
   bar.SetIndicators(std::array<unsigned, 2>{1, 2});
@@ -49,15 +36,6 @@ TEST(StatusBar, keeps_pane_info_and_texts_and_refuses_bad_indexes) {
   EXPECT_EQ(bar.GetPaneWidth(0), 0);
 }
 
-TEST(StatusBar, repaints_only_when_a_text_change_asks_for_it) {
-  StatusBar bar;
-  bar.SetIndicators(std::array<unsigned, 1>{1});
-  bar.SetPaneText(0, "B.Qty:0", false);
-  EXPECT_EQ(bar.RedrawCount(), 0);
-  bar.SetPaneText(0, "B.Qty:10");
-  EXPECT_EQ(bar.RedrawCount(), 1);
-}
-
 TEST(CheckBox, click_toggles_the_state_and_notifies_unless_disabled) {
   CheckBox box("Save Filter", 7362);
   int clicks = 0;
@@ -77,20 +55,6 @@ TEST(CheckBox, click_toggles_the_state_and_notifies_unless_disabled) {
   EXPECT_EQ(box.GetDlgCtrlID(), 7362);
 }
 
-TEST(CheckBox, holds_only_the_states_it_can_show) {
-  CheckBox twoState;
-  twoState.SetCheck(BST_INDETERMINATE);
-  EXPECT_EQ(twoState.GetCheck(), BST_CHECKED);
-  twoState.SetCheck(-4);
-  EXPECT_EQ(twoState.GetCheck(), BST_UNCHECKED);
-
-  CheckBox threeState("", 0, true);
-  threeState.SetCheck(BST_INDETERMINATE);
-  EXPECT_EQ(threeState.GetCheck(), BST_INDETERMINATE);
-  threeState.Click();
-  EXPECT_EQ(threeState.GetCheck(), BST_UNCHECKED);
-}
-
 TEST(TimePicker, shows_its_value_through_the_display_format) {
   TimePicker picker(DTS_TIMEFORMAT | DTS_RIGHTALIGN);
   EXPECT_EQ(picker.GetFormat(), "HH:mm:ss");
@@ -105,17 +69,6 @@ TEST(TimePicker, shows_its_value_through_the_display_format) {
   picker.SetFormat("");
   EXPECT_EQ(picker.GetFormat(), "HH:mm:ss");
   EXPECT_EQ(TimePicker(0).GetFormat(), "dd/MM/yyyy");
-}
-
-TEST(TimePicker, keeps_whole_seconds_and_refuses_values_it_cannot_show) {
-  TimePicker picker;
-  const OleDateTime noon(2024, 1, 1, 12, 0, 0);
-  ASSERT_TRUE(picker.SetTime(OleDateTime(noon.Days() + 0.4 / 86400.0)));
-  EXPECT_EQ(picker.GetTime(), noon);
-  EXPECT_FALSE(picker.SetTime(OleDateTime::Invalid()));
-  EXPECT_FALSE(picker.SetTime(OleDateTime(1600, 12, 31, 0, 0, 0)));
-  EXPECT_FALSE(picker.SetTime(OleDateTime::Null()));  // no show-none box
-  EXPECT_EQ(picker.GetTime(), noon);
 }
 
 TEST(TimePicker, show_none_style_reports_an_unchecked_value_as_none) {
@@ -136,21 +89,6 @@ TEST(TimePicker, show_none_style_reports_an_unchecked_value_as_none) {
   picker.SetTime(OleDateTime::Null());
   picker.SetTime(OleDateTime(2024, 1, 1, 1, 0, 0));  // a value checks the box again
   EXPECT_TRUE(picker.IsChecked());
-}
-
-TEST(TimePicker, notifies_user_changes_and_refuses_them_while_disabled) {
-  TimePicker picker;
-  int changes = 0;
-  picker.SetOnChange([&] { ++changes; });
-  picker.SetTime(OleDateTime(2024, 1, 1, 0, 0, 0));
-  EXPECT_EQ(changes, 0);
-  EXPECT_TRUE(picker.UserSetTime(OleDateTime(2024, 1, 1, 9, 15, 0)));
-  EXPECT_FALSE(picker.UserSetTime(OleDateTime::Invalid()));
-  EXPECT_FALSE(picker.UserSetChecked(false));  // no show-none box
-  picker.EnableWindow(false);
-  EXPECT_FALSE(picker.UserSetTime(OleDateTime(2024, 1, 1, 10, 0, 0)));
-  EXPECT_EQ(changes, 1);
-  EXPECT_EQ(picker.GetWindowText(), "09:15:00");
 }
 
 }  // namespace

@@ -57,34 +57,6 @@ TEST(Edit, replace_sel_replaces_the_selection_and_moves_the_caret_after_it) {
   EXPECT_FALSE(edit.ReplaceSel(""));  // nothing to insert, nothing to remove
 }
 
-TEST(Edit, length_limit_cuts_insertions_but_not_written_text) {
-  Edit edit;
-  edit.LimitText(5);
-  edit.UserType("ABCDEFG");
-  EXPECT_EQ(edit.GetWindowText(), "ABCDE");
-  EXPECT_FALSE(edit.UserType("H"));
-  edit.SetSel(1, 3);  // replacing two characters frees room for two
-  edit.UserType("xyz");
-  EXPECT_EQ(edit.GetWindowText(), "AxyDE");
-  edit.SetWindowText("LONGER THAN FIVE");
-  EXPECT_EQ(edit.GetWindowText(), "LONGER THAN FIVE");
-  edit.LimitText(0);
-  EXPECT_EQ(edit.GetLimitText(), Edit::kDefaultLimit);
-}
-
-TEST(Edit, typing_is_refused_while_read_only_or_disabled) {
-  Edit edit(ES_READONLY);
-  EXPECT_FALSE(edit.UserType("A"));
-  edit.SetWindowText("shown");  // code may still write
-  EXPECT_EQ(edit.GetWindowText(), "shown");
-  edit.SetReadOnly(false);
-  edit.EnableWindow(false);
-  EXPECT_FALSE(edit.UserType("A"));
-  EXPECT_TRUE(edit.EnableWindow(true));  // reports that it was disabled
-  EXPECT_TRUE(edit.UserType("A"));
-  EXPECT_EQ(edit.GetWindowText(), "shownA");
-}
-
 TEST(Edit, every_text_change_notifies_and_only_edits_mark_it_modified) {
   Edit edit;
   int changes = 0;
@@ -102,17 +74,6 @@ TEST(Edit, every_text_change_notifies_and_only_edits_mark_it_modified) {
   edit.SetSel(0, 0);
   edit.ReplaceSel("");
   EXPECT_EQ(changes, 3);  // a refused replacement does not notify
-}
-
-TEST(Edit, losing_the_enabled_state_takes_the_focus_away) {
-  Edit edit;
-  int lost = 0;
-  edit.SetOnKillFocus([&] { ++lost; });
-  EXPECT_TRUE(edit.NotifySetFocus());
-  edit.EnableWindow(false);
-  EXPECT_FALSE(edit.HasFocus());
-  EXPECT_EQ(lost, 1);
-  EXPECT_FALSE(edit.NotifySetFocus());
 }
 
 }  // namespace

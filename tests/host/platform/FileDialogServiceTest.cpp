@@ -51,13 +51,5 @@ TEST(FileDialogService, scripted_answers_come_before_the_answerer_and_a_bare_nam
   EXPECT_EQ(observed, (std::vector<std::string>{first, second}));
 }
 
-TEST(FileDialogService, splits_a_path_into_name_and_extension_as_the_dialog_reports_them) {
-  EXPECT_EQ(FileDialogService::FileNameOf("C:\\orders\\book.csv"), "book.csv");
-  EXPECT_EQ(FileDialogService::FileNameOf("/home/u/book.tar.gz"), "book.tar.gz");
-  EXPECT_EQ(FileDialogService::ExtensionOf("/home/u/book.tar.gz"), "gz");
-  EXPECT_EQ(FileDialogService::ExtensionOf("/home/u.v/book"), "");
-  EXPECT_EQ(FileDialogService::ExtensionOf("book"), "");
-}
-
 }  // namespace
 }  // namespace orv::platform

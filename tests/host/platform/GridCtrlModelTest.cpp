@@ -93,15 +93,6 @@ TEST_F(GridCtrlModelTest, range_end_starts_a_group_when_there_is_none_and_stretc
   EXPECT_EQ(Ranges(), (std::vector<GridRange>{GridRange{10, 0, 12, 1}}));
 }
 
-TEST_F(GridCtrlModelTest, no_row_clears_selection_and_current_item_without_notifying) {
-  grid.SetCurSel({5, 0}, 160);
-  grid.notified.clear();
-  EXPECT_TRUE(grid.SetCurSel({-1, -1}, 0));
-  EXPECT_EQ(grid.GetSelectionCount(), 0);
-  EXPECT_TRUE(grid.GetCurSelItemID().IsNull());
-  EXPECT_TRUE(grid.notified.empty());
-}
-
 TEST_F(GridCtrlModelTest, items_outside_the_grid_are_refused_and_change_nothing) {
   grid.SetCurSel({5, 0}, 160);
   EXPECT_FALSE(grid.SetCurSel({100, 0}, 160));
@@ -110,14 +101,6 @@ TEST_F(GridCtrlModelTest, items_outside_the_grid_are_refused_and_change_nothing)
   EXPECT_EQ(Ranges(), (std::vector<GridRange>{GridRange{5, 0, 5, 0}}));
   GridRange range;
   EXPECT_FALSE(grid.GetSelection(1, range));
-}
-
-TEST_F(GridCtrlModelTest, an_empty_grid_refuses_selection_quietly) {
-  grid.SetVirtualRows(0);
-  EXPECT_FALSE(grid.SetCurSel({0, 0}, 160));
-  grid.SelectAll();
-  EXPECT_EQ(grid.GetSelectionCount(), 0);
-  EXPECT_TRUE(grid.notified.empty());
 }
 
 TEST_F(GridCtrlModelTest, notifies_each_selecting_call_with_the_group_it_made) {
@@ -141,14 +124,6 @@ TEST_F(GridCtrlModelTest, select_all_makes_one_whole_row_range_and_a_current_ite
   EXPECT_EQ(grid.GetCurSelItemID(), (GridItemID{8, 2})) << "an existing current item stays";
   ASSERT_FALSE(grid.notified.empty());
   EXPECT_EQ(grid.notified.back(), Rows(0, 99));
-}
-
-TEST_F(GridCtrlModelTest, setting_the_row_count_clears_the_selection_but_not_the_whole_row_state) {
-  grid.SetCurSel({5, 0}, 162);
-  grid.SetVirtualRows(100);
-  EXPECT_EQ(grid.GetSelectionCount(), 0);
-  EXPECT_TRUE(grid.GetCurSelItemID().IsNull());
-  EXPECT_TRUE(grid.IsWholeRowSelection());
 }
 
 // ---- Scrolling ---------------------------------------------------------------------------------
@@ -250,14 +225,6 @@ TEST_F(GridCtrlModelTest, column_order_lists_the_given_ids_first_and_keeps_the_r
   EXPECT_EQ(grid.GetColumnOrderArray(), (std::vector<int>{3, 1, 0, 2}));
 }
 
-TEST_F(GridCtrlModelTest, columns_are_created_in_id_order_only) {
-  EXPECT_EQ(grid.InsertColumn(6, "gap"), -1);
-  EXPECT_EQ(grid.InsertColumn(4, "E", 50, GVT_PRICE), 4);
-  EXPECT_EQ(grid.InsertColumn(-1, "F"), 5);
-  EXPECT_EQ(grid.GetColumnName(5), "F");
-  EXPECT_EQ(grid.GetColumnName(9), "");
-}
-
 TEST_F(GridCtrlModelTest, single_sort_mark_replaces_others_and_multiple_keeps_them_in_order) {
   grid.SetSortColumn(2, true, false);
   grid.SetSortColumn(0, false, true);
@@ -287,14 +254,6 @@ TEST_F(GridCtrlModelTest, header_toggle_cycles_a_column_and_keeps_others_under_m
   EXPECT_EQ(grid.GetColumnState(3), 0);
 }
 
-TEST_F(GridCtrlModelTest, header_button_image_follows_filter_button_and_sort_mark) {
-  grid.EnableColumnFilterButton(1, true);
-  grid.SetSortColumn(1, false, false);
-  EXPECT_EQ(grid.GetHeaderMenuButtonImageIndex(0, true), -1);
-  EXPECT_EQ(grid.GetHeaderMenuButtonImageIndex(1, true), 2);
-  EXPECT_EQ(grid.GetHeaderMenuButtonImageIndex(1, false), 0);
-}
-
 // ---- Redraw, notifications, scale ------------------------------------------------------------
 
 TEST_F(GridCtrlModelTest, notifications_wait_while_redraw_is_off_and_come_once_each) {
@@ -318,14 +277,6 @@ TEST_F(GridCtrlModelTest, notifications_wait_while_redraw_is_off_and_come_once_e
   changes.clear();
   grid.GetColumnsInfo().SetSortColumn(0, true, false);
   EXPECT_EQ(changes, (std::vector<GridChange>{GridChange::SortMarks})) << "marks set through the columns info too";
-}
-
-TEST_F(GridCtrlModelTest, scale_stays_inside_the_scaling_range) {
-  grid.SetScalingRange(0.1, 4.0);
-  grid.SetScale(5.0);
-  EXPECT_DOUBLE_EQ(grid.GetScale(), 4.0);
-  grid.SetScale(0.01);
-  EXPECT_DOUBLE_EQ(grid.GetScale(), 0.1);
 }
 
 // ---- Cell values -------------------------------------------------------------------------------

@@ -23,9 +23,5 @@ TEST(KeyState, reports_held_modifiers_with_the_high_bit_and_others_as_released) 
   EXPECT_FALSE(app.Keys().IsPressed(Key::Ctrl));
 }
 
-TEST(KeyState, no_key_is_held_on_a_thread_without_an_application) {
-  EXPECT_EQ(GetKeyState(VK_SHIFT), 0);
-}
-
 }  // namespace
 }  // namespace orv::platform

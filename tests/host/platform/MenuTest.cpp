@@ -50,14 +50,6 @@ TEST_F(MenuTest, a_loaded_menu_is_a_copy_that_leaves_the_template_untouched) {
   EXPECT_EQ(again.GetMenuState(2021, MF_BYCOMMAND), MF_UNCHECKED);
 }
 
-TEST_F(MenuTest, loading_an_unregistered_menu_fails_and_leaves_it_empty) {
-  Menu menu;
-  menu.AppendMenu(MF_STRING, 1, "stale");
-
-  EXPECT_FALSE(menu.LoadMenu(9999));
-  EXPECT_EQ(menu.GetMenuItemCount(), 0);
-}
-
 TEST_F(MenuTest, checks_and_greys_reach_commands_inside_submenus) {
   Menu menu;
   menu.LoadMenu(2001);
@@ -102,32 +94,6 @@ TEST_F(MenuTest, removing_by_command_finds_the_item_anywhere_and_reports_a_missi
   EXPECT_EQ(menu.FindCommand(2022), nullptr);
 }
 
-TEST_F(MenuTest, modifying_an_item_replaces_its_text_and_state) {
-  Menu menu;
-  menu.LoadMenu(2001);
-  menu.CheckMenuItem(2010, MF_BYCOMMAND | MF_CHECKED);
-
-  ASSERT_TRUE(menu.ModifyMenu(2010, MF_BYCOMMAND | MF_STRING, 2010, "&Grid"));
-
-  EXPECT_EQ(menu.GetMenuString(2010, MF_BYCOMMAND), "&Grid");
-  EXPECT_EQ(menu.GetMenuState(2010, MF_BYCOMMAND), MF_UNCHECKED);
-}
-
-TEST_F(MenuTest, inserting_before_a_command_or_past_the_end) {
-  Menu menu;
-  menu.LoadMenu(2001);
-  Menu* exchange = menu.GetSubMenu(0)->GetSubMenu(3);
-  ASSERT_NE(exchange, nullptr);
-
-  ASSERT_TRUE(menu.InsertMenu(2022, MF_BYCOMMAND | MF_CHECKED, 2027, "CME"));
-  ASSERT_TRUE(exchange->InsertMenu(kMenuNotFound, MF_BYPOSITION, 32782, "MSEI"));
-  EXPECT_FALSE(menu.InsertMenu(4242, MF_BYCOMMAND, 1, "nowhere"));
-
-  EXPECT_EQ(exchange->GetMenuItemID(2), 2027u);
-  EXPECT_EQ(exchange->GetMenuState(2, MF_BYPOSITION), MF_CHECKED);
-  EXPECT_EQ(exchange->GetMenuItemID(exchange->GetMenuItemCount() - 1), 32782u);
-}
-
 TEST_F(MenuTest, a_chosen_command_is_posted_to_the_owner_and_reaches_it_on_the_next_loop_pass) {
   RecordingWindow grid("grid", log);
   grid.CreateNative(nullptr);
@@ -141,18 +107,6 @@ TEST_F(MenuTest, a_chosen_command_is_posted_to_the_owner_and_reaches_it_on_the_n
   EXPECT_TRUE(log.empty());
   app.Loop().runPending();
   EXPECT_EQ(log, (std::vector<std::string>{"grid msg " + std::to_string(WM_COMMAND) + "/2063 @0"}));
-}
-
-TEST_F(MenuTest, with_the_return_command_flag_the_command_is_only_returned) {
-  RecordingWindow grid("grid", log);
-  grid.CreateNative(nullptr);
-  app.PopupMenus().SetChooser([](const Menu&) { return 2002u; });
-  Menu menu;
-  menu.LoadMenu(2001);
-
-  EXPECT_EQ(menu.TrackPopupMenu(TPM_RETURNCMD, 0, 0, &grid), 2002u);
-  app.Loop().runPending();
-  EXPECT_TRUE(log.empty());
 }
 
 TEST_F(MenuTest, choosing_a_greyed_or_unknown_item_or_having_no_chooser_dismisses_the_menu) {

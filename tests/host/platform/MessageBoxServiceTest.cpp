@@ -74,19 +74,5 @@ TEST(MessageBoxService, records_each_box_and_tells_the_observer_after_answering)
   EXPECT_EQ(seen[0].answer, IDYES);
 }
 
-TEST(MessageBoxService, the_free_helper_uses_the_current_application_and_keeps_the_caption_given) {
-  EXPECT_EQ(AfxMessageBox("No Record Found..."), 0);  // no Application: nobody to answer
-
-  Application app;
-  ApplicationScope scope(app);
-  EXPECT_EQ(AfxMessageBox("No Record Found..."), IDOK);
-  AfxMessageBox("Modification is not allowed", MB_OK, "ZARU Client");
-
-  const auto& shown = app.MessageBoxes().Shown();
-  ASSERT_EQ(shown.size(), 2u);
-  EXPECT_EQ(shown[0].caption, "");
-  EXPECT_EQ(shown[1].caption, "ZARU Client");
-}
-
 }  // namespace
 }  // namespace orv::platform

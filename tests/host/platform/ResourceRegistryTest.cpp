@@ -39,18 +39,6 @@ TEST_F(ResourceRegistryTest, unloading_a_module_removes_every_resource_it_regist
   EXPECT_FALSE(resources.IsModuleRegistered("orvbook"));
 }
 
-TEST_F(ResourceRegistryTest, a_module_can_be_loaded_again_after_unloading) {
-  LoadModule();
-  resources.UnregisterModule("orvbook");
-
-  LoadModule();
-
-  const DialogTemplate* bar = resources.FindDialog(7350);
-  ASSERT_NE(bar, nullptr);
-  EXPECT_EQ(bar->controls.size(), 2u);
-  EXPECT_FALSE(resources.RegisterModule("orvbook"));
-}
-
 TEST_F(ResourceRegistryTest, an_id_taken_by_another_owner_is_refused_and_the_first_entry_kept) {
   LoadModule();
 

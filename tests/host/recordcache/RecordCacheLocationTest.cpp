@@ -17,14 +17,6 @@ class RecordCacheLocation : public ::testing::Test {
 
 }  // namespace
 
-TEST_F(RecordCacheLocation, close_starts_over_with_empty_tables) {
-  ASSERT_TRUE(CInMemPendingOrders::getClass()->Insert(Order(1, kCode1, "D1")));
-
-  RecordCache::Close();
-
-  EXPECT_EQ(CInMemPendingOrders::getClass()->ExecuteQuery("select * from PendingOrders"), 0);
-}
-
 TEST_F(RecordCacheLocation, folder_keeps_rows_across_a_reopen) {
   ScratchFolder folder("recordcache");
   ASSERT_TRUE(RecordCache::Open(folder.path()));

@@ -296,38 +296,3 @@ TEST_F(RecordCacheQueries, first_row_copies_the_stored_packet_and_zero_fills_the
   ASSERT_TRUE(PendingSpread()->GetFirstRow(packet.data(), packet.size()));
   EXPECT_EQ(packet, PacketFor(601, kSpreadPacketSize)) << "a spread table's first row is the spread packet";
 }
-
-TEST_F(RecordCacheQueries, first_row_is_refused_without_rows_or_packet_column) {
-  unsigned char buffer[16];
-  std::memset(buffer, 0xEE, sizeof buffer);
-  ASSERT_EQ(Trades()->ExecuteQuery(SqlText::Format(kTradedQty, 1000301.0, 500)), 2);
-  EXPECT_FALSE(Trades()->GetFirstRow(buffer, sizeof buffer));
-  EXPECT_TRUE(std::all_of(std::begin(buffer), std::end(buffer), [](unsigned char b) { return b == 0; }));
-  ASSERT_EQ(Pending()->ExecuteQuery("select * from PendingOrders where lOurOrderNo = 999"), 0);
-  EXPECT_FALSE(Pending()->GetFirstRow(buffer, sizeof buffer));
-}
-
-TEST_F(RecordCacheQueries, closed_query_reads_as_empty) {
-  ASSERT_EQ(Pending()->ExecuteQuery("select lOurOrderNo from PendingOrders"), 11);
-  Pending()->CloseQuery();
-  EXPECT_EQ(Pending()->RowCount(), 0);
-  EXPECT_EQ(Pending()->GetInt64(0, 0), 0);
-  EXPECT_EQ(Pending()->GetText(5, 9), "");
-}
-
-TEST_F(RecordCacheQueries, writes_replace_and_remove_rows_by_order_number) {
-  EXPECT_EQ(Pending()->DeleteByOurOrderNo(101), 1);
-  EXPECT_EQ(Pending()->DeleteByOurOrderNo(101), 0);
-  EXPECT_EQ(Rms()->DeleteByOurOrderNo(702), 2);
-  EXPECT_EQ(Mapper()->DeleteMapping("INV1", "D1"), 1);
-  EXPECT_EQ(Pending()->ExecuteQuery("select * from PendingOrders where lOurOrderNo = 101"), 0);
-  EXPECT_EQ(Pending()->ExecuteQuery(SqlText::Format(kPendingJoined, kCode1, kCode2, kCode3, kCode4, "D1", "D1")), 4);
-}
-
-TEST_F(RecordCacheQueries, investor_names_load_from_the_client_mapper) {
-  RCGlobal::Clear();
-  EXPECT_EQ(RCGlobal::LoadInvestorClientNames(), 2);
-  EXPECT_EQ(RCGlobal::GetInvestorClientName("INV1", "D1"), "Investor One");
-  EXPECT_EQ(RCGlobal::GetInvestorClientName("INV1", "D9"), "");
-  RCGlobal::Clear();
-}
