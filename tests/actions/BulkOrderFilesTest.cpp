@@ -227,33 +227,6 @@ TEST_F(BulkOrderFilesTest, an_inst_order_on_nse_or_bse_equity_carries_the_client
   EXPECT_EQ(text[2 + 2 * 34 + 21], "3|21|OWN|");
 }
 
-TEST_F(BulkOrderFilesTest, a_market_without_text_is_written_empty_and_logged_twice_for_an_unknown_exchange) {
-  h.AddContract(103000001, "NSE", "ODD", "E", 1, "%.2f");
-  h.AddOrder(BookKind::Pending, 1, [&](OrderBookDetails& r) {
-    r.lOurToken = 103000001;  // NSE segment 3 has no text
-    r.pContract = h.Master().Find(103000001);
-  });
-  h.AddOrder(BookKind::Pending, 2, [](OrderBookDetails& r) {
-    r.lOurToken = 902000001;  // exchange 9 is not in the layout
-    r.pContract = nullptr;
-  });
-  OrderBookGrid& grid = Shown();
-  std::vector<bool> flagWhileWriting;
-  m_log.AddObserver([&](const std::string&, const std::string&) {
-    flagWhileWriting.push_back(h.PendingWnd().bBulkExcelSaveInProgress);
-  });
-
-  const std::vector<std::string> lines = Split(ReadFile(SaveCsv(grid, "odd.csv")), '\n');
-
-  EXPECT_EQ(marketLog, (std::vector<std::string>{"Exchage:1 Mkt:3 MarketSeg:E", "Exchage:9 Mkt:2 MarketSeg:",
-                                                 "Exchage:9 Mkt:2 MarketSeg:"}));
-  EXPECT_EQ(flagWhileWriting, std::vector<bool>(3, true));
-  EXPECT_FALSE(h.PendingWnd().bBulkExcelSaveInProgress);
-  ASSERT_EQ(lines.size(), 3u);
-  EXPECT_EQ(lines[1].substr(0, 7), ",,,ODD,");
-  EXPECT_EQ(lines[2].substr(0, 24), ",,,,,,,,,RL,B,75,102.00,");  // no contract: two decimals
-}
-
 TEST_F(BulkOrderFilesTest, csv_command_writes_only_a_file_chosen_with_the_csv_extension) {
   h.AddOrder(BookKind::Pending, 1);
   OrderBookGrid& grid = Shown();

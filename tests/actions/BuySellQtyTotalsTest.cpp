@@ -91,24 +91,6 @@ TEST_F(BuySellQtyTotals_, unknown_token_or_missing_row_writes_the_empty_texts_an
   EXPECT_EQ(m_bar.GetPaneText(4), "B.Qty:0");
 }
 
-TEST_F(BuySellQtyTotals_, repeats_nothing_for_the_last_token_until_the_totals_change) {
-  TokenTotals& t = Fill(kToken);
-  ASSERT_TRUE(m_totals.Calculate(m_bar, kToken, &m_row));
-  m_bar.SetPaneText(4, "untouched");
-
-  EXPECT_FALSE(m_totals.Calculate(m_bar, kToken, &m_row));
-  EXPECT_EQ(m_bar.GetPaneText(4), "untouched");
-
-  m_totals.Entry(kToken).lBuyQty = 300;
-  EXPECT_TRUE(m_totals.Calculate(m_bar, kToken, &m_row));
-  EXPECT_EQ(m_bar.GetPaneText(4), "B.Qty: 300");
-  EXPECT_EQ(t.lBuyQty, 300);
-
-  m_totals.Clear();
-  EXPECT_TRUE(m_totals.Calculate(m_bar, kToken, &m_row));
-  EXPECT_EQ(m_bar.GetPaneText(4), "B.Qty:0");
-}
-
 TEST_F(BuySellQtyTotals_, odd_stored_entries_print_safely) {
   TokenTotals& t = Fill(kToken);
   t.lLotSize = 0;  // no lots rather than a division by zero
@@ -156,27 +138,6 @@ TEST_F(BuySellQtyTotals_, builds_the_scrip_title_only_for_the_stored_token_and_f
   m_totals.MarkChanged();
   m_totals.Calculate(m_bar, kToken, &m_row);
   EXPECT_EQ(m_totals.ScripTitle(), "");
-}
-
-TEST_F(BuySellQtyTotals_, windows_forward_to_their_own_totals_and_status_bar) {
-  orv::platform::Application app;
-  orv::platform::ApplicationScope scope(app);
-  OrvPendingOrdersWnd pending;
-  GTDOrderBookWnd gtd;
-  const unsigned ids[11] = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10};
-  for (OrderBookWnd* wnd : {static_cast<OrderBookWnd*>(&pending), static_cast<OrderBookWnd*>(&gtd)}) {
-    wnd->GetStatusBar()->SetIndicators(ids);
-    wnd->BuySellTotals().Entry(kToken).lSellQty = 7;
-  }
-  int count = 3;
-
-  pending.CalculateBuySellQty(kToken, &m_row, &count);
-  gtd.CalculateBuySellQty(kToken, nullptr, &count);
-
-  EXPECT_EQ(pending.GetStatusBar()->GetPaneText(7), "S.Qty: 7");
-  EXPECT_EQ(gtd.GetStatusBar()->GetPaneText(7), "S.Qty:0");
-  EXPECT_EQ(pending.BuySellTotals().LastToken(), kToken);
-  EXPECT_EQ(count, 3);
 }
 
 }  // namespace

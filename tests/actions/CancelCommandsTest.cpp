@@ -150,23 +150,6 @@ TEST_F(CancelCommands, barred_manual_trading_and_listed_strategies_are_refused) 
   EXPECT_EQ(CancelPosts(), posts + 1);
 }
 
-TEST_F(CancelCommands, cancel_all_asks_once_and_a_no_puts_the_current_cell_on_the_top_row) {
-  for (std::uint32_t ref = 1; ref <= 3; ++ref) Add(BookKind::Pending, ref);
-  Add(BookKind::Pending, 4, eCompleted);
-  OrderBookGrid& grid = Shown();
-  grid.SetCurSel({2, 3}, 160, true);
-  grid.OnCancelall();
-  EXPECT_EQ(BoxTexts(), (std::vector<std::string>{"Sure To Cancel All the Order/s ?"}));
-  EXPECT_TRUE(AppOrderBook::vctCancellation.empty());
-  EXPECT_EQ(grid.GetCurSelItemID().m_nRow, 0);
-  EXPECT_EQ(CancelPosts(), 0u);
-
-  Boxes().QueueAnswer(pf::IDYES);
-  grid.OnCancelall();
-  EXPECT_EQ(AppOrderBook::vctCancellation, (std::vector<std::uint32_t>{1, 2, 3})) << "the pending rows, in list order";
-  EXPECT_EQ(CancelPosts(), 1u);
-}
-
 TEST_F(CancelCommands, a_shut_market_drops_its_orders_and_says_so) {
   Add(BookKind::Pending, 1, ePending, kGold);
   OrderBookGrid& grid = Shown();

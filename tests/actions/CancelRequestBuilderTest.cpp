@@ -192,21 +192,6 @@ TEST_F(CancelRequestTest, each_other_exchange_gets_its_own_rules_and_no_others) 
   EXPECT_EQ(FlagsOf(Order(1401000001, 1.0)), 0x0201) << "an open BINX is not marked";
 }
 
-TEST_F(CancelRequestTest, the_audit_header_names_both_dealers_of_a_client_order_cancelled_for_another) {
-  const ORVEL_ORDER_ENTRY r = B::BuildCancelRequest(Order(kNiftyFut), Dealer(), false);
-  EXPECT_EQ(B::AuditHeader(r, Dealer()), "NSE,Order Cancel,Dealer DLR02 order's cancelled by Dealer DLR01 ");
-
-  EXPECT_EQ(B::AuditHeader(r, Dealer("dlr02")), "") << "one's own order, in any letter case";
-  EXPECT_EQ(B::AuditHeader(r, {1, "ADM01"}), "") << "only dealers are audited";
-  ORVEL_ORDER_ENTRY pro = Order(kBseEquity);
-  pro.set<std::int16_t>(OE::kField234, 2);
-  EXPECT_EQ(B::AuditHeader(B::BuildCancelRequest(pro, Dealer(), false), Dealer()), "") << "pro orders are not";
-  ORVEL_ORDER_ENTRY noDealer = Order(kNiftyFut);
-  noDealer.setDealerId("");
-  EXPECT_EQ(B::AuditHeader(B::BuildCancelRequest(noDealer, Dealer(), false), Dealer()), "")
-      << "an order without a dealer is sent as the sender's own";
-}
-
 // ---- Spread orders. ----
 
 ORVEL_SPREAD_OE_REQUEST SpreadRecord(std::int32_t token, std::int16_t bookType, const char* dealer = "DLR02") {

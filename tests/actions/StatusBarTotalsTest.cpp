@@ -167,22 +167,6 @@ TEST_F(StatusBarTotals_, the_current_row_decides_which_orders_are_totalled) {
   }
 }
 
-TEST_F(StatusBarTotals_, hidden_market_watch_title_totals_every_row_in_the_blank_padded_format) {
-  AppGlobal::g_bGeneralSettings_HideTitlBarMktWatch = 1;
-  m_nifty->lLotSize = 1;
-  m_bank->lLotSize = 1;
-  CopyText(m_nifty->cPriceFormat, "%.4f");  // the contract's own format is not used then
-  Fill({
-      {kBank, "BUY", 1, 2.5, eCancelled, m_bank},
-      {kNifty, "SELL", 3, 1.0, eCompleted, m_nifty},
-      {kNifty, "BUY", 2, 5.0, ePending, m_nifty},
-  });
-  Select(0);
-  m_grid->SetStatusbarValues(kNifty, "NIFTY", "NSE");
-  EXPECT_EQ(Panes(), (Texts{"NIFTY", "B.Qty:3", "B.Lot:3", "B.Val: 12.50", "S.Qty:3", "S.Lot:3", "S.Val: 3.00",
-                            "TotalEntries: 3"}));
-}
-
 TEST_F(StatusBarTotals_, value_format_comes_from_the_contract_master_and_only_as_a_validated_number_format) {
   CopyText(m_nifty->cPriceFormat, "%.4f");
   Fill({{kNifty, "BUY", 3, 1.5, ePending, m_nifty}});
@@ -240,26 +224,6 @@ TEST_F(StatusBarTotals_, quantities_beyond_32_bits_print_in_full) {
   m_grid->SetStatusbarValues(kNifty, "NIFTY", "NSE");
   EXPECT_EQ(Pane(4), "B.Qty:6442450941");
   EXPECT_EQ(Pane(5), "B.Lot:6442450941");
-}
-
-TEST_F(StatusBarTotals_, gtd_grid_totals_its_own_rows_the_same_way) {
-  Build(ViewVariant::GTD);
-  AppOrderBook::AddOrder(BookKind::Pending, [&] {
-    OrderBookDetails other;  // a Pending-book order must not count in the GTD grid
-    other.lOurToken = kNifty;
-    other.pContract = m_nifty;
-    CopyText(other.B_S, "BUY");
-    other.Pending_Qty = 999;
-    return other;
-  }());
-  Fill({
-      {kNifty, "BUY", 250, 10.0, ePending, m_nifty},
-      {kNifty, "BUY", 120, 10.0, ePending, m_nifty},
-  });
-  Select(0);
-  m_grid->SetStatusbarValues(kNifty, "NIFTY", "NSE");
-  EXPECT_EQ(Panes(), (Texts{"NIFTY", "B.Qty:370", "B.Lot:3", "B.Val:3700.00", "S.Qty:0", "S.Lot:0", "S.Val:0.00",
-                            "TotalEntries: 2"}));
 }
 
 }  // namespace

@@ -55,29 +55,6 @@ TEST_F(AppOrderBookTest, removed_records_stay_readable_until_the_store_is_cleare
   EXPECT_EQ(viewCopy[0]->RefNo, 1u) << "a view's copy from before the removal still reads the record";
 }
 
-TEST_F(AppOrderBookTest, sorts_by_the_first_column_first_and_keeps_ties_in_order) {
-  // Column 15 compares the side text, column 17 the price.
-  AppOrderBook::SetColumnComparer(BookKind::Pending, [](const OrderBookDetails& a, const OrderBookDetails& b, int col) {
-    if (col == 15) return std::strcmp(a.B_S, b.B_S);
-    if (col == 17) return a.Price < b.Price ? -1 : (a.Price > b.Price ? 1 : 0);
-    return 0;
-  });
-  AppOrderBook::AddOrder(BookKind::Pending, Order(1, "SELL", 5));
-  AppOrderBook::AddOrder(BookKind::Pending, Order(2, "BUY", 7));
-  AppOrderBook::AddOrder(BookKind::Pending, Order(3, "SELL", 5));
-  AppOrderBook::AddOrder(BookKind::Pending, Order(4, "BUY", 9));
-  AppOrderBook::AddOrder(BookKind::Pending, Order(5, "SELL", 1));
-
-  AppOrderBook::MultiColSortData({{15, true}, {17, false}});
-  EXPECT_EQ(DisplayedRefNos(), (std::vector<std::uint32_t>{4, 2, 1, 3, 5}));
-
-  AppOrderBook::MultiColSortData({{17, true}});
-  EXPECT_EQ(DisplayedRefNos(), (std::vector<std::uint32_t>{5, 1, 3, 2, 4})) << "1 and 3 tie and keep their order";
-
-  AppOrderBook::MultiColSortData({});
-  EXPECT_EQ(DisplayedRefNos(), (std::vector<std::uint32_t>{5, 1, 3, 2, 4})) << "an empty request changes nothing";
-}
-
 TEST_F(AppOrderBookTest, the_change_journal_keeps_indexes_and_says_what_it_cannot_describe) {
   DisplayedChangeLog& journal = AppOrderBook::ChangeLog(BookKind::Pending);
   std::vector<OrderBookDetails*> r;

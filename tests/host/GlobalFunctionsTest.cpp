@@ -56,18 +56,4 @@ TEST_F(GlobalFunctionsTest, numeric_client_id_takes_the_digits_and_refuses_overf
   EXPECT_EQ(GlobalFunctions::GetNumericClientID("99999999999"), 0);
 }
 
-TEST_F(GlobalFunctionsTest, precision_comes_from_the_contract_master) {
-  CScriptDesc master;
-  ScriptDesc desc;
-  desc.lToken = 501234567;
-  desc.iPrecision = 4;
-  master.Add(desc);
-  InstallContractMaster(&master);
-  char format[8];
-  EXPECT_EQ(GlobalFunctions::GetPrecisionInfo(501234567, format, sizeof format), 4);
-  EXPECT_STREQ(format, "%.4f");
-  EXPECT_EQ(GlobalFunctions::GetPrecisionInfo(1, format, sizeof format), 2);
-  InstallContractMaster(nullptr);
-}
-
 }  // namespace

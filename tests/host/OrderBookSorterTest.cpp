@@ -183,28 +183,4 @@ class AppOrderBookSortTest : public ::testing::Test {
   }
 };
 
-TEST_F(AppOrderBookSortTest, each_book_sorts_its_own_displayed_vector_with_its_extractor_before_its_comparer) {
-  AddBoth(1, 3);
-  AddBoth(2, 1);
-  AddBoth(3, 2);
-  // The comparer orders the other way: it must not be used while an extractor is there.
-  AppOrderBook::SetColumnComparer(BookKind::Pending, [](const OrderBookDetails& a, const OrderBookDetails& b, int) {
-    return a.Price < b.Price ? 1 : (a.Price > b.Price ? -1 : 0);
-  });
-  AppOrderBook::SetSortKeyExtractor(BookKind::Pending, Extract);
-  AppOrderBook::SetSortKeyExtractor(BookKind::GTD, Extract);
-
-  AppOrderBook::MultiColSortData({{kPrice, true}});
-  EXPECT_EQ(RefNos(BookKind::Pending), (std::vector<std::uint32_t>{2, 3, 1}));
-  EXPECT_EQ(RefNos(BookKind::GTD), (std::vector<std::uint32_t>{1, 2, 3})) << "the GTD book is untouched";
-  EXPECT_EQ(AppOrderBook::vctAllOrderBook.front()->RefNo, 1u) << "the all-orders vector keeps its order";
-
-  AppOrderBook::MultiColSortDataForGTD({{kPrice, false}});
-  EXPECT_EQ(RefNos(BookKind::GTD), (std::vector<std::uint32_t>{1, 3, 2}));
-
-  AppOrderBook::SetSortKeyExtractor(BookKind::Pending, {});
-  AppOrderBook::MultiColSortData({{kPrice, true}});
-  EXPECT_EQ(RefNos(BookKind::Pending), (std::vector<std::uint32_t>{1, 3, 2})) << "without extractor: the comparer";
-}
-
 }  // namespace

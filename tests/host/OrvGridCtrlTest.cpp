@@ -32,26 +32,6 @@ TEST(MultipleFilterParam, contains_matches_whole_text_with_case) {
   EXPECT_FALSE(p.Contains(""));
 }
 
-TEST(MultipleFilterParam, copy_takes_everything_and_clear_resets_everything) {
-  MULTIPLEFILTER_PARAM source = TextFilter({"NSE"});
-  source.nCol = 2;
-  source.bAll = true;
-  source.dtFrom = OleDateTime(2024, 1, 2, 9, 15, 0);
-
-  MULTIPLEFILTER_PARAM copy;
-  copy.Copy(source);
-  EXPECT_EQ(copy.nCol, 2);
-  EXPECT_TRUE(copy.bAll);
-  EXPECT_EQ(copy.lstValues, source.lstValues);
-  EXPECT_EQ(copy.dtFrom, source.dtFrom);
-
-  copy.Clear();
-  EXPECT_EQ(copy.nCol, -1);
-  EXPECT_FALSE(copy.bAll);
-  EXPECT_TRUE(copy.lstValues.empty());
-  EXPECT_FALSE(copy.dtFrom.IsValid());
-}
-
 TEST(OrvGridCtrl, visits_filters_in_ascending_column_id_whatever_the_order_they_were_set) {
   OrvGridCtrl grid;
   grid.AddFilter(42, TextFilter({}));
@@ -89,17 +69,6 @@ TEST(OrvGridCtrl, remove_filter_takes_one_text_out_and_drops_a_filter_left_witho
   EXPECT_FALSE(grid.IsFilterExist(2));
 }
 
-TEST(OrvGridCtrl, a_range_filter_survives_removing_a_text_it_never_held) {
-  OrvGridCtrl grid;
-  MULTIPLEFILTER_PARAM range;
-  range.dtFrom = OleDateTime(2024, 1, 2, 9, 0, 0);
-  range.dtTill = OleDateTime(2024, 1, 2, 15, 30, 0);
-  grid.AddFilter(42, range);
-
-  EXPECT_FALSE(grid.RemoveFilter(42, ""));
-  EXPECT_TRUE(grid.IsFilterExist(42));
-}
-
 TEST(OrvGridCtrl, clear_filter_drops_one_column_or_all) {
   OrvGridCtrl grid;
   grid.AddFilter(2, TextFilter({"NSE"}));
@@ -110,19 +79,6 @@ TEST(OrvGridCtrl, clear_filter_drops_one_column_or_all) {
 
   grid.ClearFilter(-1);
   EXPECT_FALSE(grid.IsFilterExist(-1));
-}
-
-TEST(OrvGridCtrl, filter_data_of_an_absent_column_is_empty_with_the_column_set) {
-  OrvGridCtrl grid;
-  MULTIPLEFILTER_PARAM out = TextFilter({"stale"});
-  out.bAll = true;
-
-  EXPECT_FALSE(grid.GetFilterDataByColumn(19, out));
-
-  EXPECT_EQ(out.nCol, 19);
-  EXPECT_FALSE(out.bAll);
-  EXPECT_TRUE(out.lstValues.empty());
-  EXPECT_EQ(grid.GetFilterCountByColumn(19), 0);
 }
 
 TEST(OrvGridCtrl, column_profile_restores_order_visibility_and_widths_by_name) {

@@ -14,17 +14,6 @@ class RCGlobalLookups : public ::testing::Test {
 
 }  // namespace
 
-TEST_F(RCGlobalLookups, host_product_types_override_and_reset) {
-  RCGlobal::SetProductType(2, "INTRADAY");
-  RCGlobal::SetProductType(-7, "ODD");
-
-  EXPECT_EQ(RCGlobal::LookupProductTypeInMap(2), "INTRADAY");
-  EXPECT_EQ(RCGlobal::LookupProductTypeInMap(-7), "ODD");
-  RCGlobal::ResetProductTypes();
-  EXPECT_EQ(RCGlobal::LookupProductTypeInMap(2), "MIS");
-  EXPECT_EQ(RCGlobal::LookupProductTypeInMap(-7), "");
-}
-
 TEST_F(RCGlobalLookups, product_type_into_a_buffer_is_cut_and_terminated) {
   char small[3];
   char unknown[8];

@@ -55,33 +55,4 @@ TEST(OrderEntryPacket, long_texts_are_cut_at_their_field_and_never_spill) {
   EXPECT_EQ(p.get<double>(800), 0.0);
 }
 
-TEST(WindowPassing, is_the_hosts_forty_byte_record) {
-  WindowPassing w;
-  w.nRequestFrom = 10005;
-  w.pRequestWnd = &w;
-  w.nRequestId = 5902;
-  w.dParam = 2.5;
-  unsigned char bytes[40];
-  std::memcpy(bytes, &w, sizeof bytes);
-  EXPECT_EQ(ReadAt<std::int32_t>(bytes, 0), 10005);
-  EXPECT_EQ(ReadAt<void*>(bytes, 4), static_cast<void*>(&w));
-  EXPECT_EQ(ReadAt<std::int32_t>(bytes, 12), 5902);
-  EXPECT_EQ(ReadAt<double>(bytes, 32), 2.5);
-  w.Clear();
-  std::memcpy(bytes, &w, sizeof bytes);
-  for (unsigned char b : bytes) EXPECT_EQ(b, 0);
-}
-
-TEST(LoginResponse, fields_sit_at_the_offsets_the_views_read) {
-  ORVEL5901 login;
-  login.setUserId("DEALER7");
-  login.setAllClients(1);
-  login.setUserType(3);
-  login.setAccountFlag(1);
-  EXPECT_EQ(ReadAt<std::int16_t>(login.data(), 36), 1);
-  EXPECT_EQ(login.data()[727], 1);
-  EXPECT_EQ(login.userId(), "DEALER7");
-  EXPECT_EQ(login.userType(), 3);
-}
-
 }  // namespace

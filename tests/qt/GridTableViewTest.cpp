@@ -123,16 +123,6 @@ TEST_F(GridView, selection_current_cell_and_scroll_follow_the_grid) {
   EXPECT_FALSE(view->currentIndex().isValid());
 }
 
-TEST_F(GridView, a_user_scroll_moves_the_grid_and_the_viewport_sets_its_page) {
-  Show(10000);
-  view->verticalScrollBar()->setValue(42);
-  EXPECT_EQ(grid->GetTopVisibleRow(), 42);
-  EXPECT_EQ(grid->GetPageRows(), view->ViewportRows());
-  view->resize(400, 500);
-  QTest::qWait(20);
-  EXPECT_EQ(grid->GetPageRows(), view->ViewportRows());
-}
-
 TEST_F(GridView, clicks_select_through_the_grid_starting_adding_and_stretching_groups) {
   Show(100);
   Click(2);

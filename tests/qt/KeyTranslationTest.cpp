@@ -28,14 +28,4 @@ TEST(KeyTranslation, navigation_and_editing_keys_map_to_their_virtual_keys) {
   EXPECT_EQ(VirtualKeyOf(Qt::Key_Up, Qt::NoModifier), pf::VK_UP);
 }
 
-TEST(KeyTranslation, shifted_symbols_read_as_their_keys_and_the_keypad_as_the_keypad) {
-  EXPECT_EQ(VirtualKeyOf(Qt::Key_Exclam, Qt::ShiftModifier), '1');
-  EXPECT_EQ(VirtualKeyOf(Qt::Key_BracketLeft, Qt::ControlModifier), pf::VK_OEM_4);
-  EXPECT_EQ(VirtualKeyOf(Qt::Key_BracketRight, Qt::ControlModifier), pf::VK_OEM_6);
-  EXPECT_EQ(VirtualKeyOf(Qt::Key_Asterisk, Qt::KeypadModifier | Qt::ControlModifier), pf::VK_MULTIPLY);
-  EXPECT_EQ(VirtualKeyOf(Qt::Key_Asterisk, Qt::ShiftModifier), '8');
-  EXPECT_EQ(VirtualKeyOf(Qt::Key_5, Qt::KeypadModifier), pf::VK_NUMPAD0 + 5);
-  EXPECT_EQ(VirtualKeyOf(Qt::Key_Enter, Qt::KeypadModifier), pf::VK_RETURN);
-}
-
 }  // namespace

@@ -114,18 +114,6 @@ TEST_F(Dock, a_click_on_a_row_has_the_effects_of_SetCurSel_160_and_OnLButtonDown
   EXPECT_EQ(View().currentIndex().row(), 5);
 }
 
-TEST_F(Dock, ctrl_and_shift_clicks_select_several_orders_as_the_range_modes_do) {
-  QTest::mouseClick(View().viewport(), Qt::LeftButton, {}, CellCentre(2));
-  QTest::mouseClick(View().viewport(), Qt::LeftButton, Qt::ControlModifier, CellCentre(6));
-  QTest::mouseClick(View().viewport(), Qt::LeftButton, Qt::ShiftModifier, CellCentre(8));
-  ASSERT_EQ(Grid().GetSelectionCount(), 2);
-  std::vector<OrderBookDetails*> selected;
-  Grid().GetCurSelectedOrders(selected);
-  std::vector<std::uint32_t> refs;
-  for (const OrderBookDetails* r : selected) refs.push_back(r->RefNo);
-  EXPECT_EQ(refs, (std::vector<std::uint32_t>{28, 24, 23, 22}));
-}
-
 TEST_F(Dock, a_key_press_goes_through_the_grid_key_table_like_PreTranslateMessage) {
   ASSERT_TRUE(h.PendingWnd().IsTitleBarShown());
   Press(Qt::Key_T, Qt::ControlModifier);
@@ -143,18 +131,6 @@ TEST_F(Dock, a_key_press_goes_through_the_grid_key_table_like_PreTranslateMessag
   dock->SyncFromWindow();
   EXPECT_TRUE(h.PendingWnd().IsTitleBarShown());
   EXPECT_EQ(dock->titleBarWidget(), nullptr);
-}
-
-TEST_F(Dock, a_header_click_sorts_through_ToggleSortColumn) {
-  auto& header = View().Header();
-  const int section = ModelColumn(COL_Price);
-  View().scrollTo(View().Model().index(0, section));
-  QTest::qWait(10);
-  const QPoint at(header.sectionViewportPosition(section) + 10, header.height() / 2);
-  QTest::mouseClick(header.viewport(), Qt::LeftButton, {}, at);
-  EXPECT_EQ(Grid().GetColumnState(COL_Price), 1);
-  Grid().ToggleSortColumn(COL_Price);
-  EXPECT_EQ(Grid().GetColumnState(COL_Price), -1);
 }
 
 TEST_F(Dock, a_choice_in_the_context_menu_reaches_the_grid_command_it_names) {

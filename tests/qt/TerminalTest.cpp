@@ -129,23 +129,6 @@ TEST_F(Terminal, the_host_starts_both_windows_over_generated_books_and_saves_its
   EXPECT_TRUE(std::filesystem::exists(scratch / "data" / "GeneralSettings.xml"));
 }
 
-TEST_F(Terminal, cancel_messages_send_the_listed_orders_to_the_exchange_which_confirms_them) {
-  orv::ui::TerminalHost host(app, options);
-  host.Start();
-  OrderBookDetails* open = nullptr;
-  for (OrderBookDetails* row : AppOrderBook::vctAllOrderBook)
-    if (row->eOrderStatus == ePending && row->eOrderLeg == eNormalLeg) open = row;
-  ASSERT_NE(open, nullptr);
-  AppOrderBook::vctCancellation = {open->RefNo};
-
-  const orv::ui::HostAction action = host.Handle({kMsgPendingCancel, 0, 0, 0});
-
-  EXPECT_EQ(action.statusLine, "Pending: cancellation sent for 1 order(s)");
-  EXPECT_TRUE(AppOrderBook::vctCancellation.empty()) << "the host has read the list";
-  app.Loop().advance(300);
-  EXPECT_EQ(open->eOrderStatus, eCancelled);
-}
-
 TEST_F(Terminal, delete_on_a_selected_order_cancels_it_at_the_exchange_after_a_yes) {
   orv::ui::TerminalHost host(app, options);
   host.Start();

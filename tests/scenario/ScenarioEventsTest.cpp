@@ -11,25 +11,6 @@ namespace {
 
 class ScenarioEvents : public ScenarioFixture {};
 
-TEST_F(ScenarioEvents, queued_window_requests_and_log_lines_are_reported_in_the_order_they_happen) {
-  OpenSmallBook();
-  m_events.clear();
-  WindowPassing request;
-  request.nRequestFrom = 50093;
-  request.nRequestId = 4;
-  request.pRequestWnd = m_host->Window(ViewVariant::Pending);
-  OrvInMemory::m_orvWindowPassingQueue.InsertInQueue(request);
-  Play({R"({"do":"call","name":"OnTimeFormat"})"});
-  ASSERT_GE(m_events.size(), 3u);
-  EXPECT_EQ(m_events[0]["ev"], "queue");
-  EXPECT_EQ(m_events[0]["request"]["pRequestWnd"], "wnd:pending");
-  EXPECT_EQ(m_events[1]["ev"], "log");
-  EXPECT_EQ(m_events[1]["source"], "PendingOrders");
-  EXPECT_EQ(m_events[1]["text"], "Exception in OnTimeFormat - PendingOrders");
-  EXPECT_EQ(m_events[2]["ev"], "call");
-  EXPECT_EQ(m_events[2]["result"], 0);
-}
-
 TEST_F(ScenarioEvents, the_order_senders_are_registered_with_the_main_executable_and_report_each_call) {
   HMODULE main = GetMainModuleHandle();
   auto send = EntryPointRegistry::Resolve<SendCOCOrderExeFn>(main, "SendCOCOrderExeFn");
@@ -108,29 +89,6 @@ TEST_F(ScenarioEvents, a_new_order_gets_what_a_host_derives_for_it) {
   EXPECT_EQ(r.objOrderEntry.ourOrderNo(), 9u);
   EXPECT_EQ(r.objOrderEntry.get<std::uint8_t>(ORVEL_ORDER_ENTRY::kBookType), 66);
   EXPECT_EQ(AppOrderBook::vctAllOrderBook.at(1)->pContract, nullptr);
-}
-
-TEST_F(ScenarioEvents, a_header_menu_is_answered_with_ticks_or_a_command) {
-  OpenSmallBook();
-  auto events = Play({R"({"do":"headermenu","column":"B_S","ticked":["BUY"]})", R"({"do":"run","ms":60})",
-                      R"({"do":"dump","what":["filters","rows"],"columns":["RefNo"]})"});
-  auto menus = OfKind(events, "headermenu");
-  ASSERT_EQ(menus.size(), 1u);
-  EXPECT_EQ(menus[0]["column"], "B_S");
-  EXPECT_EQ(menus[0]["offered"], nlohmann::json::parse(R"(["BUY","SELL"])"));
-  EXPECT_EQ(menus[0]["ticked"], nlohmann::json::parse(R"(["BUY"])"));
-  EXPECT_NE(menus[0]["chosen"], 0);
-  auto dump = OfKind(events, "dump").at(0);
-  EXPECT_EQ(dump["rows"]["cells"], nlohmann::json::parse(R"([["3"],["1"]])")) << "the ticks became the filter";
-
-  events = Play({R"({"do":"filterdialog","values":["SELL"]})",
-                 R"({"do":"headermenu","column":"B_S","choose":32863})", R"({"do":"run","ms":60})",
-                 R"({"do":"dump","what":["rows"],"columns":["RefNo"]})"});
-  auto dialogs = OfKind(events, "filterdialog");
-  ASSERT_EQ(dialogs.size(), 1u);
-  EXPECT_EQ(dialogs[0]["kind"], "list");
-  EXPECT_EQ(dialogs[0]["answer"], "ok");
-  EXPECT_EQ(OfKind(events, "dump").at(0)["rows"]["cells"], nlohmann::json::parse(R"([["2"]])"));
 }
 
 }  // namespace

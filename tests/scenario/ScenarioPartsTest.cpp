@@ -55,17 +55,6 @@ TEST(PacketFields, named_fields_sit_at_their_offsets) {
   EXPECT_THROW(orv::scenario::SetOrderEntryField(packet, "dealerId", std::string(25, 'D')), StepError);
 }
 
-TEST(ScenarioNames, columns_by_name_or_id_within_the_variant) {
-  const auto& pending = DescriptionOf(ViewVariant::Pending);
-  const auto& gtd = DescriptionOf(ViewVariant::GTD);
-  EXPECT_EQ(orv::scenario::ColumnOf("B_S", pending, "column"), 15);
-  EXPECT_EQ(orv::scenario::ColumnOf(44, pending, "column"), 44);
-  EXPECT_EQ(orv::scenario::ColumnOf("GTDOrderNo", gtd, "column"), 70);
-  EXPECT_THROW(orv::scenario::ColumnOf("GTDOrderNo", pending, "column"), StepError);
-  EXPECT_THROW(orv::scenario::ColumnOf(69, pending, "column"), StepError);
-  EXPECT_THROW(orv::scenario::ColumnOf(-1, gtd, "column"), StepError);
-}
-
 TEST(EventWriter, writes_one_line_per_event_even_for_texts_that_are_not_utf8) {
   std::ostringstream out;
   orv::scenario::EventWriter writer(out);
@@ -78,29 +67,6 @@ TEST(EventWriter, writes_one_line_per_event_even_for_texts_that_are_not_utf8) {
 }
 
 class ScenarioSteps : public ScenarioFixture {};
-
-TEST_F(ScenarioSteps, settings_reach_the_login_record_and_the_saved_filter_blocks) {
-  Play({R"({"do":"settings","set":{"login.userId":"DLR09","login.userType":3,"login.accountFlag":1,"objGTDFilter.bSaveFilter":true,"objGTDFilter.cOrderLegFilter":"S","cGeneralSettings_Exchange":"NSE"}})"});
-  EXPECT_EQ(m_host->Login().userId(), "DLR09");
-  EXPECT_EQ(m_host->Login().userType(), 3);
-  EXPECT_EQ(m_host->Login().accountFlag(), 1);
-  EXPECT_TRUE(regGeneralXMLSettings.objGTDFilter.bSaveFilter);
-  EXPECT_EQ(regGeneralXMLSettings.objGTDFilter.cOrderLegFilter, "S");
-  auto dump = OfKind(Play({R"({"do":"dump","what":["globals"],"globals":["cGeneralSettings_Exchange","login.userType","bServerConnect"]})"}),
-                     "dump")
-                  .at(0);
-  EXPECT_EQ(dump["globals"], json::parse(R"({"bServerConnect":0,"cGeneralSettings_Exchange":"NSE","login.userType":3})"));
-}
-
-TEST_F(ScenarioSteps, a_changed_contract_keeps_its_address_so_orders_see_the_change) {
-  Play({R"({"do":"contracts","add":{"token":101000002,"Symbol_ScriptID":"RELIANCE","lLotSize":1}})",
-        R"({"do":"orders","add":{"RefNo":1,"lOurToken":101000002}})",
-        R"({"do":"contracts","add":{"token":101000002,"Symbol_ScriptID":"RIL"}})"});
-  const ScriptDesc* contract = AppOrderBook::vctAllOrderBook.at(0)->pContract;
-  ASSERT_NE(contract, nullptr);
-  EXPECT_STREQ(contract->Symbol_ScriptID, "RIL");
-  EXPECT_EQ(contract->lLotSize, 1) << "fields not given keep their values";
-}
 
 TEST_F(ScenarioSteps, an_update_renews_what_the_host_derives_from_the_changed_fields) {
   Play({R"({"do":"contracts","add":[{"token":101000002,"Symbol_ScriptID":"RELIANCE"},{"token":101000003,"Symbol_ScriptID":"TCS"}]})",

@@ -32,18 +32,6 @@ TEST(StepParser, refuses_what_is_not_a_known_step_object) {
 
 class StepValidation : public ScenarioFixture {};
 
-TEST_F(StepValidation, malformed_lines_give_error_events_with_their_line_numbers_and_play_goes_on) {
-  auto events = Play({R"({"do":"settings","set":{"g_bLastOrderSelection":1}})", "{not json", R"({"do":"fly"})",
-                      R"({"do":"run","ms":10})"});
-  auto errors = OfKind(events, "error");
-  ASSERT_EQ(errors.size(), 2u);
-  EXPECT_EQ(errors[0]["line"], 2);
-  EXPECT_EQ(errors[1]["line"], 3);
-  EXPECT_EQ(errors[1]["step"], "fly");
-  EXPECT_EQ(m_player->Steps(), 4);
-  EXPECT_EQ(m_player->Failed(), 2);
-}
-
 TEST_F(StepValidation, wrong_field_types_name_the_field) {
   struct Case {
     const char* line;

@@ -179,21 +179,4 @@ TEST_F(ColumnSortKeys, a_large_book_read_and_ordered_on_every_core_gives_the_sam
   }
 }
 
-TEST_F(ColumnSortKeys, the_first_time_fills_run_before_the_keys_are_read) {
-  Generate(BookKind::Pending, 300);
-  std::size_t unfilled = 0;
-  for (const OrderBookDetails* r : AppOrderBook::vctDisplayedOrderBook)
-    unfilled += r->Client_Name[0] == '\0' && std::string_view(r->Pro_Client) == "CLI";
-  ASSERT_GT(unfilled, 0u) << "the book leaves client names for the first display";
-  AppOrderBook::MultiColSortData({{COL_Client_Name, true}});
-  for (const OrderBookDetails* r : AppOrderBook::vctDisplayedOrderBook)
-    if (std::string_view(r->Pro_Client) == "CLI") {
-      EXPECT_NE(r->Client_Name[0], '\0') << r->RefNo;
-    }
-  const auto& rows = AppOrderBook::vctDisplayedOrderBook;
-  EXPECT_TRUE(std::is_sorted(rows.begin(), rows.end(), [](const OrderBookDetails* a, const OrderBookDetails* b) {
-    return std::string_view(a->Client_Name) < std::string_view(b->Client_Name);
-  }));
-}
-
 }  // namespace

@@ -80,21 +80,6 @@ TEST_F(HeaderFilterDialogs, a_cancelled_dialog_leaves_the_filter_and_an_accepted
   EXPECT_FALSE(grid.IsFilterExist(COL_B_S));
 }
 
-TEST_F(HeaderFilterDialogs, gtd_only_columns_open_the_list_dialog_in_gtd_and_nothing_in_pending) {
-  OrderBookGrid& gtd = View(ViewVariant::GTD);
-  FilterDialogAnswer answer;
-  answer.result = IDOK;
-  answer.state.values = {"12"};
-  SetFilter(gtd, COL_GTDOrderNo, answer);
-  EXPECT_EQ(Values(gtd, COL_GTDOrderNo), std::vector<std::string>{"12"});
-  EXPECT_TRUE(Dialogs().Shown().back().request.offered.empty());
-
-  OrderBookGrid& pending = View();
-  pending.nHeaderMenuColumn = COL_GTDOrderNo;  // a stale column from elsewhere
-  pending.OnFilterSet();
-  EXPECT_EQ(Dialogs().Shown().size(), 1u);
-}
-
 TEST_F(HeaderFilterDialogs, a_time_range_keeps_the_rows_inside_it_and_moves_the_pickers_to_today) {
   OrderBookGrid& grid = View();
   AddAt(1, OleDateTime(2024, 6, 10, 9, 15, 0));
@@ -108,15 +93,6 @@ TEST_F(HeaderFilterDialogs, a_time_range_keeps_the_rows_inside_it_and_moves_the_
   ASSERT_EQ(Bar().ranges.size(), 1u);
   ExpectToday(Bar().ranges[0].first, 10, 0, 0);
   ExpectToday(Bar().ranges[0].second, 12, 30, 5);
-}
-
-TEST_F(HeaderFilterDialogs, a_reversed_range_hides_every_row_with_a_valid_time) {
-  OrderBookGrid& grid = View();
-  AddAt(1, OleDateTime(2024, 6, 10, 9, 15, 0));
-  AddAt(2, OleDateTime(2024, 6, 10, 11, 0, 0));
-  AddAt(3, OleDateTime::Invalid());
-  SetFilter(grid, COL_Server_Entry_Time, Range(OleDateTime(2024, 6, 10, 12, 0, 0), OleDateTime(2024, 6, 10, 8, 0, 0)));
-  EXPECT_EQ(Shown(grid), std::set<std::uint32_t>{3});
 }
 
 TEST_F(HeaderFilterDialogs, clearing_the_time_filter_sets_the_till_picker_to_23_00_00) {
@@ -136,17 +112,6 @@ TEST_F(HeaderFilterDialogs, clearing_the_time_filter_sets_the_till_picker_to_23_
   SetFilter(grid, COL_Server_Entry_Time, Range(OleDateTime::Null(), OleDateTime::Null(), true));
   ASSERT_EQ(Bar().ranges.size(), 3u);
   ExpectToday(Bar().ranges[2].second, 23, 0, 0);
-}
-
-TEST_F(HeaderFilterDialogs, clearing_from_the_header_menu_resets_only_the_controls_that_mirror_a_column) {
-  OrderBookGrid& grid = View();
-  for (int col : {COL_Pro_Client, COL_Order_Status, COL_OrderLeg, COL_Strategy}) {
-    grid.SetFilterParam(col, {"x"}, false, true, false);
-    grid.OnHeaderMenuButtonClick(col);
-    grid.OnFilterClear();
-    EXPECT_FALSE(grid.IsFilterExist(col)) << col;
-  }
-  EXPECT_EQ(Bar().resets, (std::vector<int>{COL_Pro_Client, COL_Strategy}));
 }
 
 }  // namespace

@@ -85,22 +85,6 @@ TEST_F(HeaderFilters, apply_with_the_all_entry_clears_the_column_and_empties_its
             Bar().mirrored.end());
 }
 
-TEST_F(HeaderFilters, header_commands_before_any_menu_a_dismissed_menu_or_a_command_it_lacks_change_nothing) {
-  OrderBookGrid& grid = View();
-  const auto before = grid.Filters();
-  grid.OnApplyFilter();
-  grid.OnFilterClear();
-  grid.OnFilterSet();
-  EXPECT_EQ(grid.Filters().size(), before.size()) << "no header menu was opened yet";
-  EXPECT_TRUE(Dialogs().Shown().empty());
-
-  Answer(grid, COL_Order_Status, {});
-  Answer(grid, COL_Order_Status, {HostMenus::kGroupByColumn, false, {}});
-  Answer(grid, COL_Order_Status, {2063, false, {}});  // the context menu's Cancel
-  EXPECT_EQ(Menus().Last()->chosen, 0u);
-  EXPECT_EQ(Values(grid, COL_Order_Status), before.at(COL_Order_Status).lstValues);
-}
-
 TEST_F(HeaderFilters, status_filters_compare_the_status_code_text_not_the_cell) {
   OrderBookGrid& grid = View();
   h.AddOrder(BookKind::Pending, 1, [](OrderBookDetails& r) { CopyText(r.Order_Status, "Pending Leg"); });
@@ -122,20 +106,6 @@ TEST_F(HeaderFilters, status_filters_compare_the_status_code_text_not_the_cell) 
   EXPECT_EQ(Shown(grid), std::set<std::uint32_t>{3});
 }
 
-TEST_F(HeaderFilters, quick_filters_mirror_what_they_set_and_leave_the_bar_when_taking_a_value_out) {
-  OrderBookGrid& grid = View();
-  grid.OnQuickFilter(2014);  // NSE
-  grid.OnQuickFilter(2028);  // CME added
-  EXPECT_EQ(Values(grid, COL_ExchCode), (std::vector<std::string>{"NSE", "CME"}));
-  EXPECT_EQ(Bar().mirrored.back(), (RecordingFilterBar::Mirrored{COL_ExchCode, "NSE", false}));
-  const std::size_t mirrored = Bar().mirrored.size();
-  grid.OnQuickFilter(2014);  // NSE out again
-  EXPECT_EQ(Values(grid, COL_ExchCode), std::vector<std::string>{"CME"});
-  EXPECT_EQ(Bar().mirrored.size(), mirrored);
-  grid.OnQuickFilter(2015);  // BSE toggles in alone
-  EXPECT_EQ(Values(grid, COL_ExchCode), std::vector<std::string>{"BSE"});
-}
-
 TEST_F(HeaderFilters, offered_values_come_from_every_displayed_record_sorted_bytewise_once_each) {
   OrderBookGrid& grid = View();
   h.AddContract(301, "NSE", "alpha", "E", 1, "%.2f");
@@ -152,22 +122,6 @@ TEST_F(HeaderFilters, offered_values_come_from_every_displayed_record_sorted_byt
   std::vector<std::string> values{"kept"};
   grid.GetStringList(values, COL_Symbol_ScriptID);
   EXPECT_EQ(values, (std::vector<std::string>{"kept", "NIFTY", "RELIANCE", "TATA", "alpha", "\xC3\xA9tat"}));
-}
-
-TEST_F(HeaderFilters, offered_values_of_fixed_and_unlisted_columns) {
-  OrderBookGrid& pending = View();
-  OrderBookGrid& gtd = View(ViewVariant::GTD);
-  AddOn(1, ViewHarness::kNiftyFut, BookKind::GTD);
-  auto list = [](OrderBookGrid& grid, int col) {
-    std::vector<std::string> out;
-    grid.GetStringList(out, col);
-    return out;
-  };
-  EXPECT_EQ(list(pending, COL_OrderLeg), (std::vector<std::string>{"N", "S"})) << "a fixed list, whatever is shown";
-  EXPECT_EQ(list(gtd, COL_Symbol_ScriptID), std::vector<std::string>{"NIFTY"});
-  const std::vector<int> nothingOffered{COL_RefNo, COL_Server_Entry_Time, COL_Price, COL_GTDOrderStatus,
-                                        COL_GTDOrderNo, 200, -1};
-  for (int col : nothingOffered) EXPECT_TRUE(list(gtd, col).empty()) << col;
 }
 
 TEST_F(HeaderFilters, tips_describe_the_filter_without_using_its_values_as_a_format) {
@@ -220,39 +174,6 @@ TEST_F(HeaderFilters, set_filter_param_refuses_columns_outside_the_grid) {
   OrvPendingOrdersGrid loose;  // no window: nothing to filter for
   loose.SetFilterParam(COL_B_S, {"BUY"}, false, true, false);
   EXPECT_FALSE(loose.IsFilterExist(-1));
-}
-
-TEST_F(HeaderFilters, set_filter_param_appends_or_replaces_and_mirrors_the_first_value) {
-  OrderBookGrid& grid = View();
-  grid.SetFilterParam(COL_Client, {"C2", "C1"}, false, true, false);
-  grid.SetFilterParam(COL_Client, {"C3"}, false, false, true);
-  EXPECT_EQ(Values(grid, COL_Client), (std::vector<std::string>{"C2", "C1", "C3"}));
-  ASSERT_EQ(Bar().mirrored.size(), 1u) << "the second call skipped the filter bar";
-  EXPECT_EQ(Bar().mirrored[0], (RecordingFilterBar::Mirrored{COL_Client, "C2", false}));
-  EXPECT_EQ(grid.FindFilter(COL_Client)->pOwner, &h.PendingWnd());
-
-  grid.SetFilterParam(COL_Client, {}, false, true, false);
-  EXPECT_TRUE(grid.IsFilterExist(COL_Client)) << "an empty list is a filter that shows nothing";
-  EXPECT_EQ(Bar().mirrored.back(), (RecordingFilterBar::Mirrored{COL_Client, "", false}));
-}
-
-TEST_F(HeaderFilters, a_token_filter_of_zero_is_refused_with_a_log_line) {
-  OrderBookGrid& pending = View();
-  OrderBookGrid& gtd = View(ViewVariant::GTD);
-  pending.SetDefaultDemoFilter(COL_lOurToken, "102000001", false, true, false);
-  pending.SetDefaultDemoFilter(COL_lOurToken, "0", false, true, false);
-  gtd.SetDefaultDemoFilter(COL_lOurToken, "0", false, true, false);
-  EXPECT_EQ(Values(pending, COL_lOurToken), std::vector<std::string>{"102000001"});
-  EXPECT_FALSE(gtd.IsFilterExist(COL_lOurToken));
-  const std::vector<std::string> expected{"PendingOrders: TokenNo Zero in Filter",
-                                          "GTDOrderBook: TokenNo Zero in Filter"};
-  std::vector<std::string> refusals;
-  for (const std::string& line : logLines)
-    if (line.find("TokenNo") != std::string::npos) refusals.push_back(line);
-  EXPECT_EQ(refusals, expected);
-
-  pending.SetDefaultDemoFilter(COL_Client, "0", false, true, false);
-  EXPECT_EQ(Values(pending, COL_Client), std::vector<std::string>{"0"}) << "only the token column refuses 0";
 }
 
 TEST_F(HeaderFilters, row_callback_answers_only_for_its_columns) {

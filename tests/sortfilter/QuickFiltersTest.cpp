@@ -63,16 +63,6 @@ TEST_F(QuickFilters, exchange_items_toggle_a_single_exchange_and_all_brings_ever
   EXPECT_EQ(Shown(), (std::set<std::uint32_t>{1, 2, 3, 4}));
 }
 
-TEST_F(QuickFilters, cme_adds_to_the_exchanges_already_chosen_and_comes_out_alone) {
-  grid().OnQuickFilter(2014);  // NSE
-  grid().OnQuickFilter(2028);  // CME
-  EXPECT_EQ(Values(COL_ExchCode), (std::vector<std::string>{"NSE", "CME"}));
-  EXPECT_EQ(Shown(), (std::set<std::uint32_t>{1, 3, 4}));
-  grid().OnQuickFilter(2028);
-  EXPECT_EQ(Values(COL_ExchCode), (std::vector<std::string>{"NSE"}));
-  EXPECT_EQ(Shown(), (std::set<std::uint32_t>{1, 4}));
-}
-
 TEST_F(QuickFilters, a_toggle_takes_one_value_out_of_a_filter_of_several_and_replaces_otherwise) {
   ASSERT_EQ(Values(COL_Order_Status), (std::vector<std::string>{"Pending", "UnConfirmed"}));
   grid().OnQuickFilter(2042);  // Pending is there: only it goes

@@ -11,8 +11,6 @@
 namespace {
 
 std::vector<std::pair<std::string, std::string>> g_lines;
-void CaptureLine(const char* source, const char* text) { g_lines.emplace_back(source, text); }
-
 using RefNos = std::vector<std::uint32_t>;
 
 class Sorting : public ::testing::TestWithParam<ViewVariant> {
@@ -153,42 +151,6 @@ TEST_P(Sorting, removing_one_of_two_sorts_keeps_the_rows_and_the_next_sort_uses_
   EXPECT_EQ(Rows(), (RefNos{2, 4, 1, 5, 3}));
 }
 
-TEST_P(Sorting, remove_all_sort_and_a_refill_with_open_with_sorting_off_restore_the_natural_order) {
-  AddFive();
-  OrderBookGrid& grid = Grid();
-  EXPECT_TRUE(List().empty()) << "a view opens unsorted";
-  for (bool removeAll : {true, false}) {
-    grid.ToggleSortColumn(COL_Client);
-    grid.ToggleSortColumn(COL_Price);
-    grid.ToggleSortColumn(COL_Price);
-    ASSERT_NE(Rows(), (RefNos{1, 2, 3, 4, 5}));
-    if (removeAll) {
-      EXPECT_TRUE(grid.OnCommand(3141));
-    } else {
-      grid.UpdateVirutalRow();
-    }
-    EXPECT_TRUE(List().empty()) << (removeAll ? "Remove All Sort" : "refill");
-    EXPECT_TRUE(grid.GetSortColumns().empty());
-    EXPECT_EQ(Rows(), (RefNos{1, 2, 3, 4, 5}));
-  }
-}
-
-TEST_P(Sorting, open_with_sorting_on_sorts_by_refno_ascending_and_keeps_the_list_across_refills) {
-  Settings().bOpenWithSorting = true;
-  for (std::uint32_t refNo : {3u, 1u, 2u}) Add(refNo, 100.0 - refNo);
-  OrderBookGrid& grid = Grid();
-  EXPECT_EQ(List(), (std::vector<SortColState>{{COL_RefNo, true}}));
-  EXPECT_EQ(grid.GetColumnState(COL_RefNo), 1);
-  EXPECT_EQ(Rows(), (RefNos{1, 2, 3}));
-
-  grid.ToggleSortColumn(COL_RefNo);
-  grid.ToggleSortColumn(COL_Price);
-  Add(4, 99.5);  // appended by the store after the sort
-  grid.UpdateVirutalRow();
-  EXPECT_EQ(List(), (std::vector<SortColState>{{COL_RefNo, false}, {COL_Price, true}}));
-  EXPECT_EQ(Rows(), (RefNos{4, 3, 2, 1})) << "the refill sorts again by the kept list";
-}
-
 TEST_P(Sorting, sort_data_orders_the_displayed_list_by_one_column_numbers_as_numbers_texts_as_bytes) {
   Add(1, 10.0, "10");
   Add(2, 9.5, "9.5");
@@ -205,25 +167,6 @@ TEST_P(Sorting, sort_data_orders_the_displayed_list_by_one_column_numbers_as_num
   grid.SortData(COL_SL_Price, 0, 0);
   EXPECT_EQ(Displayed(), (RefNos{1, 3, 2})) << "\"10.00\" before \"100.00\" before \"9.50\"";
   EXPECT_TRUE(List().empty()) << "SortData leaves the sort list alone";
-}
-
-TEST_P(Sorting, a_failing_sort_writes_its_exception_line_and_keeps_the_list) {
-  AddFive();
-  EntryPointRegistry::Instance().Register(kCommonIncludeLibrary, "WriteInLogFile", &CaptureLine);
-  OrderBookGrid& grid = Grid();  // the window binds the log writer when it is built
-  g_lines.clear();
-  AppOrderBook::SetSortKeyExtractor(Kind(), [](std::span<OrderBookDetails* const>, int, SortKeyColumn&) {
-    throw std::runtime_error("lookup failed");
-  });
-  grid.ToggleSortColumn(COL_Price);
-  InstallSortKeyExtractors();
-
-  EXPECT_EQ(List(), (std::vector<SortColState>{{COL_Price, true}}));
-  EXPECT_EQ(Displayed(), (RefNos{1, 2, 3, 4, 5}));
-  ASSERT_EQ(g_lines.size(), 1u);
-  EXPECT_EQ(g_lines[0].first, "ZARUClient");
-  const std::string prefix = "Exception In " + GridClass() + ":::Sort(), ErrorCode - ";
-  EXPECT_EQ(g_lines[0].second.substr(0, prefix.size()), prefix);
 }
 
 INSTANTIATE_TEST_SUITE_P(BothVariants, Sorting, ::testing::Values(ViewVariant::Pending, ViewVariant::GTD),

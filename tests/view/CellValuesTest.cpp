@@ -126,19 +126,6 @@ TEST_F(CellValues, contract_columns_prices_and_lots_come_from_the_contract) {
   EXPECT_EQ(Value(&r, COL_Total_Lot).Integer(), 175);
 }
 
-TEST_F(CellValues, series_or_expiry_shows_expiry_only_for_segments_exactly_F_or_O) {
-  OrderBookDetails r = Order(&m_contract);
-  struct Case {
-    const char* segment;
-    const char* shown;
-  };
-  for (const Case& c : {Case{"F", "27MAR2025"}, Case{"O", "27MAR2025"}, Case{"FUT", "XX"}, Case{"E", "XX"},
-                        Case{"f", "XX"}, Case{"", "XX"}}) {
-    CopyText(m_contract.Mkt_Seg, c.segment);
-    EXPECT_EQ(Text(&r, COL_Ser_Exp_Group), c.shown) << c.segment;
-  }
-}
-
 TEST_F(CellValues, a_price_format_from_data_is_never_used_as_a_printf_format) {
   OrderBookDetails r = Order(&m_contract);
   CopyText(m_contract.cPriceFormat, "%.4f");
@@ -188,17 +175,6 @@ TEST_F(CellValues, an_average_price_of_zero_is_computed_first_when_something_has
   known.Pending_Qty = 135;
   known.Avg_Price = 99.5;
   EXPECT_EQ(Text(&known, COL_Avg_Price), "99.50") << "a stored average is shown as it is";
-}
-
-TEST_F(CellValues, time_columns_follow_the_24_hour_setting) {
-  OrderBookDetails r = Order(&m_contract);
-  CopyText(r.Order_Initiate_Time.c12Hr, "09:15:00 AM");
-  CopyText(r.Order_Initiate_Time.c24Hr, "09:15:00");
-  EXPECT_EQ(Text(&r, COL_Server_Entry_Time), "01:05:09 PM");
-  EXPECT_EQ(Text(&r, COL_Order_Initiate_Time, Gtd()), "09:15:00 AM");
-  AppGlobal::bGeneralSettings_24HrTimeFormat = 1;
-  EXPECT_EQ(Value(&r, COL_Server_Entry_Time).Text(), "13:05:09");
-  EXPECT_EQ(Text(&r, COL_Order_Initiate_Time, Gtd()), "09:15:00");
 }
 
 TEST_F(CellValues, numbers_keep_their_kinds_and_a_gtd_number_beyond_int64_keeps_its_digits) {
@@ -327,45 +303,6 @@ TEST_F(CellValues, numeric_columns_compare_as_numbers_and_the_others_as_texts) {
   a.Price = std::nan("");
   EXPECT_LT(CompareItems(a, b, COL_Price, Pending()), 0) << "NaN sorts first";
   EXPECT_EQ(CompareItems(a, a, COL_Price, Pending()), 0);
-}
-
-TEST_F(CellValues, only_the_ui_comparison_fills_records_the_stored_comparison_reads_them) {
-  RCGlobal::SetInvestorClientName("C100", "Asha Rao");
-  OrderBookDetails a = Order(&m_contract), b = Order(&m_contract);
-  CopyText(a.Pro_Client, "CLI");
-  CopyText(b.Client_Name, "Bharat");
-  EXPECT_LT(CompareItemsAsStored(a, b, COL_Client_Name, Pending()), 0);
-  EXPECT_EQ(a.Client_Name[0], '\0');
-  EXPECT_LT(CompareItems(a, b, COL_Client_Name, Pending()), 0);
-  EXPECT_STREQ(a.Client_Name, "Asha Rao");
-
-  CopyText(m_contract.cExchangeName, "BSE");
-  m_contract.nSegment = 6;
-  CopyText(a.AlgoID, "X");
-  EXPECT_EQ(CompareItemsAsStored(a, b, COL_AlgoID, Pending()), 0) << "a hidden algo id counts as empty";
-  EXPECT_STREQ(a.AlgoID, "X");
-
-  OrderBookDetails c = Order(&m_contract);
-  CopyText(c.Pro_Client, "CLI");
-  std::vector<OrderBookDetails*> records{&c, nullptr};
-  FillFirstTimeValues(records, COL_Client_Name, Pending());
-  EXPECT_STREQ(c.Client_Name, "Asha Rao");
-}
-
-TEST_F(CellValues, the_store_sorts_both_books_by_the_installed_comparers) {
-  InstallColumnComparers();
-  for (BookKind kind : {BookKind::Pending, BookKind::GTD}) {
-    for (double price : {10.0, 100.0, 9.5}) {
-      OrderBookDetails r = Order(&m_contract);
-      r.Price = price;
-      AppOrderBook::AddOrder(kind, r);
-    }
-    const std::vector<SortColState> byPrice{{COL_Price, true}};
-    kind == BookKind::Pending ? AppOrderBook::MultiColSortData(byPrice) : AppOrderBook::MultiColSortDataForGTD(byPrice);
-    std::vector<double> prices;
-    for (const OrderBookDetails* r : AppOrderBook::Book(kind).vctDisplayed) prices.push_back(r->Price);
-    EXPECT_EQ(prices, (std::vector<double>{9.5, 10.0, 100.0}));
-  }
 }
 
 }  // namespace

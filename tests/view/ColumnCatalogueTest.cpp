@@ -32,36 +32,6 @@ TEST(ColumnCatalogue, pending_has_69_and_gtd_73_columns_whose_ids_are_their_posi
   EXPECT_EQ(FindColumn(-1, Gtd()), nullptr);
 }
 
-TEST(ColumnCatalogue, names_types_and_alignment_follow_the_catalogue) {
-  EXPECT_EQ(FindColumn(0, Pending())->cName, "OrvelClientId");
-  EXPECT_EQ(FindColumn(45, Pending())->cName, "iOrvelCode");
-  EXPECT_EQ(FindColumn(63, Pending())->cName, "BR_TrigPrice");
-  EXPECT_EQ(FindColumn(72, Gtd())->cName, "Order_Initiate_Time");
-
-  struct Expect {
-    int col, type;
-    bool right;
-  };
-  const Expect expected[] = {
-      {COL_RefNo, 2, true},         {COL_Price, 3, true},          {COL_Avg_Price, 3, false},
-      {COL_SL_Price, 0, false},     {COL_ExchOrder_No, 2, false},  {COL_TillDays_Dates, 2, false},
-      {COL_Last_Modified, 5, false}, {COL_Reason, 0, true},        {COL_ReqID, 0, true},
-      {COL_Disclose_Lot, 2, false}, {COL_AlgoID, 0, true},         {COL_NNFID, 0, false},
-      {COL_GTDOrderNo, 0, true},    {COL_LastTradedQty, 0, false}, {COL_Order_Initiate_Time, 5, false},
-  };
-  for (const Expect& e : expected) {
-    const ColumnDefinition* c = FindColumn(e.col, Gtd());
-    ASSERT_NE(c, nullptr);
-    EXPECT_EQ(c->nValueType, e.type) << c->cName;
-    EXPECT_EQ(c->bRightAligned, e.right) << c->cName;
-  }
-  std::set<int> right;
-  for (const ColumnDefinition& c : ColumnsOf(Gtd()))
-    if (c.bRightAligned) right.insert(c.nId);
-  EXPECT_EQ(right, (std::set<int>{1, 4, 5, 8, 16, 17, 18, 26, 31, 32, 34, 36, 38, 44, 45, 48, 49, 50, 51, 56, 57, 61,
-                                  63, 65, 70}));
-}
-
 TEST(ColumnCatalogue, creating_columns_gives_the_grid_every_column_and_the_seven_fixed_lists) {
   for (const VariantDescription* v : {&Pending(), &Gtd()}) {
     OrvGridCtrl grid;

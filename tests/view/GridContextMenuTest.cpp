@@ -75,16 +75,6 @@ TEST_F(GridContextMenu, the_default_status_filter_ticks_pending_and_unconfirmed_
   for (unsigned value : {2042u, 2043u, 2044u, 2045u, 2035u, 2036u}) EXPECT_FALSE(Ticked(menu, value)) << value;
 }
 
-TEST_F(GridContextMenu, single_values_of_other_groups_are_ticked_and_greyed) {
-  auto& grid = h.Pending();
-  for (unsigned id : {2033u, 2036u, 2055u, 2039u, 2045u, 7365u}) grid.OnQuickFilter(id);
-  ExpectStates(Open(grid), {2033, 2036, 2055, 2039, 2045, 7365}, "ticked greyed");
-  grid.OnQuickFilter(7333);  // OFS replaces SLBM
-  const Menu& again = Open(grid);
-  EXPECT_TRUE(Ticked(again, 7333));
-  EXPECT_FALSE(Ticked(again, 2033));
-}
-
 TEST_F(GridContextMenu, bulk_items_follow_the_setting_on_pending_and_are_always_grey_on_gtd) {
   auto& grid = h.Pending();
   EXPECT_EQ(Item(Open(grid), 2004).text, "&Filter Bar..\tShift+S");
@@ -93,28 +83,6 @@ TEST_F(GridContextMenu, bulk_items_follow_the_setting_on_pending_and_are_always_
   EXPECT_EQ(Item(Open(grid), 2004).text, "Filter Bar..\tShift+S");
   ExpectStates(h.App().PopupMenus().Last()->menu, {32775, 32774}, "");
   ExpectStates(Open(h.Gtd()), {32775, 32774}, "greyed");
-}
-
-TEST_F(GridContextMenu, grid_properties_and_save_filter_are_removed_and_grid_shows_its_flag) {
-  auto& grid = h.Pending();
-  const Menu& menu = Open(grid);
-  EXPECT_EQ(menu.FindCommand(5010), nullptr);
-  EXPECT_EQ(menu.FindCommand(32780), nullptr);
-  EXPECT_EQ(Item(menu, 5001).text, "&Grid");
-  EXPECT_TRUE(Ticked(menu, 5001));
-  grid.OnGridLines();
-  EXPECT_FALSE(Ticked(Open(grid), 5001));
-}
-
-TEST_F(GridContextMenu, title_bar_and_status_bar_ticks_follow_the_window) {
-  auto& grid = h.Pending();
-  auto& wnd = h.PendingWnd();
-  const int hides = wnd.HideFloatingBarRequests();
-  ExpectStates(Open(grid), {2009, 2010}, "ticked");
-  EXPECT_EQ(wnd.HideFloatingBarRequests(), hides + 1) << "the tabbed area's floating bars are hidden first";
-  wnd.ShowTitleBar(false);
-  wnd.GetStatusBar()->ShowWindow(false);
-  ExpectStates(Open(grid), {2009, 2010}, "");
 }
 
 }  // namespace

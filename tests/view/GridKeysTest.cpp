@@ -201,18 +201,6 @@ TEST_F(GridKeys, unlisted_keys_and_listed_keys_with_the_wrong_modifiers_go_to_th
 
 // --- Filters. ---------------------------------------------------------------------------------
 
-TEST_F(GridKeys, ctrl_letters_toggle_the_instrument_type_quick_filters) {
-  auto& grid = Grid();
-  const std::pair<int, const char*> cases[] = {{'E', "E"}, {'F', "F"}, {'O', "O"}, {'S', "SLBM"}};
-  for (const auto& [vk, value] : cases) {
-    EXPECT_TRUE(Press(grid, vk, kCtrl)) << value;
-    EXPECT_EQ(FilterValues(grid, COL_Mkt_Seg), Strings{value}) << "Ctrl+" << KeyText(vk);
-  }
-  EXPECT_TRUE(Press(grid, 'S', kCtrl));
-  EXPECT_FALSE(grid.IsFilterExist(COL_Mkt_Seg)) << "the same key again takes its value out";
-  EXPECT_EQ(AppOrderBook::IsInsertPost, 1) << "every filter change asks for a rebuild";
-}
-
 TEST_F(GridKeys, f3_narrows_to_the_current_token_and_f3_again_shows_every_token) {
   auto& grid = Grid();
   grid.SetCurSel({0, 0}, platform::kSelSingleItem);
@@ -353,37 +341,7 @@ TEST_F(GridKeys, the_gtd_book_records_a_shift_f3_run_then_refuses_cancel_all_and
   EXPECT_EQ(boxes[1].text, "Modification is not allowed");
 }
 
-TEST_F(GridKeys, order_and_launch_keys_are_taken_with_their_modifiers_and_delete_focuses_the_grid) {
-  auto& grid = Grid();
-  const KeyCase taken[] = {{platform::VK_RETURN, kPlain}, {platform::VK_RETURN, kShift}, {'1', kShift},
-                           {platform::VK_F1, kShift},     {platform::VK_F5, kPlain},     {platform::VK_F5, kCtrl | kShift},
-                           {platform::VK_F6, kPlain},     {platform::VK_F6, kShift},     {platform::VK_F8, kCtrl},
-                           {platform::VK_F8, kPlain},     {'S', kShift}};
-  for (const KeyCase& k : taken) EXPECT_TRUE(Press(grid, k.vk, k.mods)) << k;
-  h.App().SetFocusWindow(nullptr);
-  EXPECT_TRUE(Press(grid, platform::VK_DELETE));
-  EXPECT_TRUE(grid.HasFocus());
-}
-
 // --- Zoom and grid base commands. -------------------------------------------------------------
-
-TEST_F(GridKeys, ctrl_brackets_zoom_within_the_scaling_range_and_grid_base_commands_are_reached) {
-  auto& grid = Grid();
-  ASSERT_DOUBLE_EQ(grid.GetScale(), 1.0);
-  EXPECT_TRUE(Press(grid, platform::VK_OEM_6, kCtrl));
-  EXPECT_NEAR(grid.GetScale(), 1.1, 1e-9);
-  EXPECT_TRUE(Press(grid, platform::VK_OEM_4, kCtrl));
-  EXPECT_TRUE(Press(grid, platform::VK_OEM_4, kCtrl | kShift));
-  EXPECT_NEAR(grid.GetScale(), 0.9, 1e-9);
-  for (int i = 0; i < 20; ++i) Press(grid, platform::VK_OEM_4, kCtrl);
-  EXPECT_NEAR(grid.GetScale(), 0.1, 1e-9) << "never below the range";
-
-  EXPECT_TRUE(Press(grid, 'P', kCtrl | kShift));
-  EXPECT_EQ(grid.ColumnProfileRequests(), 1);
-  EXPECT_TRUE(Press(grid, platform::VK_MULTIPLY, kCtrl));
-  EXPECT_TRUE(Press(grid, platform::VK_MULTIPLY, kCtrl | kShift));
-  EXPECT_EQ(grid.FitToSizeRequests(), 2);
-}
 
 // --- Selection. -------------------------------------------------------------------------------
 
@@ -439,90 +397,6 @@ TEST_F(GridKeysNavigation, page_keys_move_a_page_and_shift_extends) {
   EXPECT_TRUE(grid.GetTopVisibleRow() <= 34 && 34 < grid.GetTopVisibleRow() + 25);
 }
 
-TEST_F(GridKeysNavigation, page_keys_without_a_current_row_select_the_first_row_at_the_top) {
-  auto& grid = Tall();
-  for (int vk : {platform::VK_NEXT, platform::VK_PRIOR}) {
-    grid.SetScrollPos(kVert, 30 * grid.GetRowHeight());
-    grid.ClearSelection();
-    EXPECT_TRUE(Press(grid, vk, kShift));
-    EXPECT_EQ(grid.GetCurSelItemID().m_nRow, 0) << KeyText(vk);
-    EXPECT_EQ(Rows(grid), (std::pair{0, 0}));
-    EXPECT_EQ(grid.GetTopVisibleRow(), 0);
-  }
-}
-
-TEST_F(GridKeysNavigation, edge_keys_act_as_home_or_end_and_scroll_to_the_edge_column) {
-  auto& grid = Tall();
-  const KeyCase toEnd[] = {{platform::VK_NEXT, kCtrl}, {platform::VK_END, kCtrl | kShift},
-                           {platform::VK_DOWN, kCtrl | kShift}, {platform::VK_DOWN, kCtrl},
-                           {platform::VK_NEXT, kCtrl | kShift}};
-  const KeyCase toHome[] = {{platform::VK_PRIOR, kCtrl}, {platform::VK_HOME, kCtrl | kShift},
-                            {platform::VK_UP, kCtrl | kShift}, {platform::VK_UP, kCtrl}};
-  for (const KeyCase& k : toEnd) {
-    EXPECT_TRUE(Press(Place(grid, 10, 0), k.vk, k.mods)) << k;
-    EXPECT_EQ(grid.GetCurSelItemID(), (GridItemID{59, 3})) << k;
-    EXPECT_EQ(Rows(grid), (std::pair{59, 59})) << k << " does not extend";
-    EXPECT_EQ(grid.GetTopVisibleRow(), 35) << k;
-    EXPECT_EQ(grid.GetScrollPos(kHorz), LastColumnLeft(grid)) << k;
-  }
-  for (const KeyCase& k : toHome) {
-    EXPECT_TRUE(Press(Place(grid, 40, 500), k.vk, k.mods)) << k;
-    EXPECT_EQ(grid.GetCurSelItemID(), (GridItemID{0, 3})) << k;
-    EXPECT_EQ(grid.GetTopVisibleRow(), 0) << k;
-    EXPECT_EQ(grid.GetScrollPos(kHorz), 0) << k;
-  }
-}
-
-TEST_F(GridKeysNavigation, ctrl_left_and_right_go_to_the_edge_columns_of_the_row) {
-  auto& grid = Tall();
-  grid.SetColumnVisible(0, false);
-  grid.SetColumnVisible(COL_NNFID, false);
-  EXPECT_TRUE(Press(grid, platform::VK_RIGHT, kCtrl));
-  EXPECT_EQ(grid.GetCurSelItemID(), (GridItemID{10, grid.GetLastVisibleColumn()}));
-  EXPECT_NE(grid.GetLastVisibleColumn(), COL_NNFID) << "hidden columns are skipped";
-  EXPECT_EQ(grid.GetScrollPos(kHorz), LastColumnLeft(grid));
-  EXPECT_TRUE(Press(grid, platform::VK_LEFT, kCtrl));
-  EXPECT_EQ(grid.GetCurSelItemID(), (GridItemID{10, 1}));
-  EXPECT_EQ(grid.GetScrollPos(kHorz), 0);
-}
-
 // --- The window around the grid. --------------------------------------------------------------
-
-TEST_F(GridKeys, ctrl_t_and_ctrl_u_toggle_one_bar_each_and_ctrl_b_keeps_them_together) {
-  auto& grid = Grid();
-  OrderBookWnd& wnd = *grid.GetOwnerWnd();
-  auto bars = [&wnd] { return std::pair{wnd.IsTitleBarShown(), wnd.IsStatusBarShown()}; };
-  EXPECT_TRUE(Press(grid, 'T', kCtrl));
-  EXPECT_EQ(bars(), (std::pair{false, true}));
-  EXPECT_TRUE(Press(grid, 'T', kCtrl | kShift));
-  EXPECT_EQ(bars(), (std::pair{true, true}));
-  EXPECT_TRUE(Press(grid, 'U', kCtrl));
-  EXPECT_EQ(bars(), (std::pair{true, false}));
-  EXPECT_TRUE(Press(grid, 'B', kCtrl));
-  EXPECT_EQ(bars(), (std::pair{false, false})) << "title shown, status hidden: the title goes and both agree";
-  EXPECT_TRUE(Press(grid, 'B', kCtrl));
-  EXPECT_EQ(bars(), (std::pair{true, true})) << "both hidden: the title comes back and the status bar follows";
-}
-
-TEST_F(GridKeys, escape_closes_the_window_only_when_it_closes_on_escape) {
-  auto& grid = Grid();
-  OrderBookWnd& wnd = *grid.GetOwnerWnd();
-  wnd.SetCloseOnEscape(true);
-  EXPECT_TRUE(Press(grid, platform::VK_ESCAPE, kCtrl));
-  EXPECT_TRUE(wnd.bClosedByEscape);
-  EXPECT_FALSE(wnd.IsVisible());
-  EXPECT_TRUE(grid.GetCurSelItemID().IsNull());
-  EXPECT_TRUE(grid.GetSelectionRanges().empty());
-}
-
-TEST_F(GridKeys, ctrl_f4_forgets_the_remembered_selection_and_closes) {
-  auto& grid = Grid();
-  grid.SetCurSel({1, 0}, platform::kSelSingleItem);
-  ASSERT_FALSE(AppOrderBook::LastSelectedRefNo.empty());
-  EXPECT_TRUE(Press(grid, platform::VK_F4, kCtrl));
-  EXPECT_TRUE(AppOrderBook::LastSelectedRefNo.empty());
-  EXPECT_FALSE(grid.GetOwnerWnd()->IsVisible());
-  EXPECT_FALSE(grid.GetOwnerWnd()->bClosedByEscape);
-}
 
 }  // namespace

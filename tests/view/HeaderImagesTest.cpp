@@ -33,22 +33,4 @@ TEST_F(HeaderImagesTest, the_module_strip_goes_to_the_header_in_the_styles_colou
   EXPECT_EQ(SetHeaderImages(grid, false)->clrImages, HeaderImages::kClassicTextColour);
 }
 
-TEST_F(HeaderImagesTest, any_strip_of_12_by_12_images_serves_and_others_change_nothing) {
-  auto& resources = m_app.Resources();
-  resources.UnregisterImageStrip(169);
-  ASSERT_TRUE(resources.RegisterImageStrip(169, {12, 12, 6}, ModuleResources::kModuleName));
-  OrvPendingOrdersGrid grid;
-  grid.SetHeaderImages();
-  EXPECT_EQ(grid.GetHeaderBtnImageCount(), 6);
-
-  OrvPendingOrdersGrid other;
-  resources.UnregisterImageStrip(169);
-  ASSERT_TRUE(resources.RegisterImageStrip(169, {16, 16, 6}, ModuleResources::kModuleName));
-  EXPECT_FALSE(SetHeaderImages(other).has_value());
-  resources.UnregisterImageStrip(169);
-  EXPECT_FALSE(SetHeaderImages(other).has_value()) << "a missing strip is no failure";
-  EXPECT_EQ(other.GetHeaderBtnImageList(), 0);
-  EXPECT_EQ(other.GetHeaderBtnImageCount(), 0);
-}
-
 }  // namespace

@@ -129,25 +129,6 @@ TEST_F(LegacyFormattingTest, a_time_that_cannot_be_converted_leaves_the_row_alon
   EXPECT_EQ(g_lines.size(), 1u);
 }
 
-TEST_F(LegacyFormattingTest, string_trim_removes_every_occurrence_in_place_whatever_the_length) {
-  auto trimmed = [](std::string text, char c) {
-    LegacyFormatting::StringTrim(text.data(), c);
-    return std::string(text.c_str());
-  };
-  EXPECT_EQ(trimmed("1,234,567", ','), "1234567");
-  EXPECT_EQ(trimmed("plain", ','), "plain");
-  EXPECT_EQ(trimmed(",,,", ','), "");
-  EXPECT_EQ(trimmed("a,b", '\0'), "a,b");
-  LegacyFormatting::StringTrim(nullptr, ',');  // nothing to do, nothing to crash
-
-  std::string longText;
-  for (int i = 0; i < 400; ++i) longText += "ab ";
-  OrvPendingOrdersWnd wnd;
-  wnd.StringTrim(longText.data(), ' ');
-  EXPECT_EQ(std::strlen(longText.c_str()), 800u) << "far beyond 100 characters, still whole";
-  EXPECT_EQ(longText.substr(0, 6), "ababab");
-}
-
 TEST_F(LegacyFormattingTest, traded_quantity_sums_the_fills_of_one_order_and_token_with_their_average) {
   auto fill = [](double orderNumber, std::int64_t token, std::int64_t qty, double price) {
     OrderRecordRow t;
@@ -206,27 +187,6 @@ TEST_F(LegacyFormattingTest, bracket_prices_are_read_for_the_logged_in_dealer_on
   EXPECT_FALSE(injected.getBracketOrderInfo(9, 201, untouched, untouched, untouched))
       << "a quote in the dealer id stays inside the literal";
   EXPECT_TRUE(g_lines.empty());
-}
-
-TEST_F(LegacyFormattingTest, contract_cells_come_from_the_master_and_the_exchange_from_the_token) {
-  OrvPendingOrdersWnd wnd;
-  auto cells = [&wnd](std::int32_t token, std::initializer_list<int> cols, const char* exchangeBefore = "") {
-    CBCGPGridRow row(kPendingColumnCount);
-    row.GetItem(COL_ExchCode)->SetValue(exchangeBefore);
-    wnd.SetContractInfoFromlOurToken(&row, token);
-    std::string out;
-    for (int col : cols) out += Cell(row, col) + "|";
-    return out;
-  };
-  EXPECT_EQ(cells(101000500, {COL_ExchCode, COL_Symbol_ScriptID, COL_Code, COL_Mkt_Seg, COL_Ser_Exp_Group}),
-            "NSE|SYM500|500|E|EQ|");
-  EXPECT_EQ(cells(102000600, {COL_Mkt_Seg, COL_Ser_Exp_Group, COL_Inst_Name}), "F|27MAR2025|FUTIDX|")
-      << "a future shows its expiry";
-  EXPECT_EQ(cells(1101000700, {COL_ExchCode}), "CBOT|") << "index 11 names its exchange in the contract";
-  EXPECT_EQ(cells(901000800, {COL_ExchCode, COL_Symbol_ScriptID}, "kept"), "kept|SYM800|")
-      << "an index without a text leaves the cell alone";
-  EXPECT_EQ(cells(101999999, {COL_Symbol_ScriptID, COL_ExchCode}), "||") << "an unknown token fills nothing";
-  wnd.SetContractInfoFromlOurToken(nullptr, 101000500);
 }
 
 }  // namespace

@@ -30,15 +30,4 @@ TEST(ModuleResources, a_loaded_module_brings_its_menus_templates_and_images_to_e
   EXPECT_EQ(popup->FindCommand(2064)->text, "Cancel All\tShift+F3");
 }
 
-TEST(ModuleResources, unloading_the_module_takes_its_resources_out_of_live_applications) {
-  Application app;
-  orv::platform::RemoveExtensionModule(ModuleResources::kModuleName);
-  EXPECT_FALSE(app.Resources().Contains(ResourceKind::menu, 2001));
-  EXPECT_FALSE(app.Resources().Contains(ResourceKind::imageStrip, 169));
-  orv::platform::AddExtensionModule(ModuleResources::kModuleName, &ModuleResources::Register);
-  EXPECT_TRUE(app.Resources().Contains(ResourceKind::menu, 2001)) << "loading again brings them back";
-  Application later;
-  EXPECT_TRUE(later.Resources().Contains(ResourceKind::dialog, 61551));
-}
-
 }  // namespace

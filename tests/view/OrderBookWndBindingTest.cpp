@@ -105,30 +105,4 @@ TEST_F(OrderBookWndBinding, destroying_a_second_window_keeps_the_live_ones_globa
   m_wndPendingOrder = nullptr;
 }
 
-TEST_F(OrderBookWndBinding, log_only_legacy_handlers_write_under_the_variants_source) {
-  OrvPendingOrdersWnd pending;
-  GTDOrderBookWnd gtd;
-  EXPECT_EQ(pending.UpdateToCancelOrderStatus(0, 0), 0);
-  EXPECT_EQ(gtd.OnTimeFormat(0, 0), 0);
-  EXPECT_EQ(gtd.OnSQuareOff_CancelPendOrders(0, 0), 0);
-  using Line = std::pair<std::string, std::string>;
-  EXPECT_EQ(g_lines, (std::vector<Line>{
-                         {"PendingOrders", "Exception in UpdateToCancelOrderStatus - PendingOrders"},
-                         {"GTDOrderBook", "Exception in OnTimeFormat - PendingOrders"},
-                         {"GTDOrderBook", "Exception in OnSQuareOff_CancelPendOrders - PendingOrders"},
-                     }));
-}
-
-TEST_F(OrderBookWndBinding, exception_lines_name_class_and_operation) {
-  OrvPendingOrdersWnd wnd;
-  OrvPendingOrdersGrid grid;
-  grid.SetOwnerWnd(&wnd);
-  errno = 0;
-  grid.LogException("OnTimer");
-  ASSERT_EQ(g_lines.size(), 1u);
-  EXPECT_EQ(g_lines[0].first, "ZARUClient");
-  EXPECT_EQ(g_lines[0].second, "Exception In OrvPendingOrdersGrid:::OnTimer(), ErrorCode - 0");
-  EXPECT_EQ(grid.GetGridId(), 2);
-}
-
 }  // namespace

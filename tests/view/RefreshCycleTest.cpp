@@ -37,14 +37,6 @@ TEST_F(RefreshCycle, first_tick_shows_pending_and_unconfirmed_orders_newest_on_t
   EXPECT_EQ(AppOrderBook::IsInsertPost, 0);
 }
 
-TEST_F(RefreshCycle, status_filter_compares_the_status_code_not_the_display_text) {
-  h.AddOrder(BookKind::Pending, 1, [](OrderBookDetails& r) { r.eOrderStatus = eCancelled; });  // text says Pending
-  h.AddOrder(BookKind::Pending, 2);
-  auto& grid = h.Pending();
-  h.Run();
-  EXPECT_EQ(ShownRefNos(grid), (std::vector<std::uint32_t>{2}));
-}
-
 TEST_F(RefreshCycle, contractless_rows_show_in_pending_only_while_no_filter_is_active) {
   h.AddOrder(BookKind::Pending, 1, [](OrderBookDetails& r) { r.pContract = nullptr; });
   h.AddOrder(BookKind::Pending, 2);
@@ -158,16 +150,6 @@ TEST_F(RefreshCycle, selecting_everything_keeps_the_scroll_position_across_a_reb
   h.Run();
   EXPECT_EQ(grid.GetScrollPos(orv::platform::GridCtrlModel::SB_VERT), 200);
   EXPECT_EQ(Ranges(grid), (std::vector<std::pair<int, int>>{{0, 39}}));
-}
-
-TEST_F(RefreshCycle, an_empty_grid_clears_the_totals_and_selects_nothing) {
-  auto& grid = h.Pending();
-  h.PendingWnd().GetStatusBar()->SetPaneText(4, "B.Qty:99");
-  h.Run();
-  EXPECT_EQ(grid.GetVirtualRowCount(), 0);
-  EXPECT_EQ(grid.GetSelectionCount(), 0);
-  EXPECT_EQ(h.PendingWnd().GetStatusBar()->GetPaneText(4), "B.Qty:0");
-  EXPECT_EQ(h.PendingWnd().GetStatusBar()->GetPaneText(10), "TotalEntries:0");
 }
 
 TEST_F(RefreshCycle, a_hidden_window_keeps_no_timer_and_showing_rebuilds_at_once) {

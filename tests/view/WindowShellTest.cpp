@@ -27,25 +27,6 @@ class WindowShell : public ::testing::Test {
   ViewHarness h;
 };
 
-TEST_F(WindowShell, status_bar_has_eleven_panes_with_their_widths_and_texts) {
-  const std::vector<int> widths{0, 50, 180, 195, 80, 80, 120, 80, 80, 120, 150};
-  const std::pair<OrderBookWnd*, const char*> windows[] = {{&h.PendingWnd(), "Pending Orders Of All Scrips"},
-                                                           {&h.GtdWnd(), "GTD Order Book Of All Scrips"}};
-  for (const auto& [wnd, title] : windows) {
-    const std::vector<std::string> texts{"",        "T.O.M.U", title,     "<Description>", "B.Qty:0",       "B.Lot:0",
-                                         "B.Val:0.00", "S.Qty:0", "S.Lot:0", "S.Value:0.00",  "TotalEntries:0"};
-    platform::StatusBar& bar = *wnd->GetStatusBar();
-    ASSERT_EQ(bar.GetCount(), 11);
-    std::vector<int> shownWidths;
-    std::vector<std::string> shownTexts;
-    for (int i = 0; i < 11; ++i) shownWidths.push_back(bar.GetPaneWidth(i)), shownTexts.push_back(bar.GetPaneText(i));
-    EXPECT_EQ(shownWidths, widths) << title;
-    EXPECT_EQ(shownTexts, texts);
-    EXPECT_EQ(bar.GetPaneStyle(0), platform::SBPS_NOBORDERS | platform::SBPS_DISABLED);
-    EXPECT_EQ(bar.GetPaneStyle(1), platform::SBPS_NORMAL);
-  }
-}
-
 TEST_F(WindowShell, creation_builds_a_two_row_splitter_with_the_filter_row_collapsed) {
   AppGlobal::g_bPendingMultiOrdersModify = 1;
   OrvPendingOrdersWnd& wnd = h.PendingWnd();
@@ -250,24 +231,6 @@ TEST_F(WindowShell, closing_with_filter_reset_clears_every_filter_and_hides_the_
   EXPECT_TRUE(wnd.bFilterBarShown);
 }
 
-TEST_F(WindowShell, closing_the_filter_bar_collapses_its_row_once) {
-  OrvPendingOrdersWnd& wnd = h.PendingWnd();
-  OrderBookFilter& bar = *wnd.GetFilterBar();
-  const int recalcs = wnd.GetSplitter().RecalcCount();
-  bar.Close();
-  EXPECT_EQ(wnd.GetSplitter().RecalcCount(), recalcs) << "a hidden bar is left alone";
-
-  wnd.bFilterBarShown = true;
-  wnd.GetSplitter().SetRowInfo(0, 60, 0);
-  wnd.AdjustLayout();
-  EXPECT_EQ(wnd.GetSplitter().GetPaneRect(0, 0).Height(), 60);
-  bar.Close();
-  EXPECT_FALSE(wnd.bFilterBarShown);
-  EXPECT_TRUE(wnd.HasFocus());
-  h.Run(1);
-  EXPECT_EQ(wnd.GetGridRect(), Rect(0, 0, ViewHarness::kClientWidth, ViewHarness::kClientHeight - 20));
-}
-
 TEST_F(WindowShell, find_opens_from_the_command_and_from_ctrl_f_outside_the_grid) {
   OrvPendingOrdersWnd& wnd = h.PendingWnd();
   OrderBookGrid& grid = *wnd.GetGrid();
@@ -283,37 +246,6 @@ TEST_F(WindowShell, find_opens_from_the_command_and_from_ctrl_f_outside_the_grid
   h.App().Keys().SetCtrl(false);
   EXPECT_FALSE(wnd.PreTranslateMessage(&onBar)) << "a plain F goes to the base";
   EXPECT_EQ(grid.FindDialogRequests(), 2);
-}
-
-TEST_F(WindowShell, customize_relays_the_status_bar_only_when_something_changed) {
-  OrvPendingOrdersWnd& wnd = h.PendingWnd();
-  OrderBookGrid& grid = *wnd.GetGrid();
-  wnd.SetStatusBarShown(false);
-  grid.OnCustomize();
-  EXPECT_EQ(wnd.FormPropertiesRequests(), 1);
-  EXPECT_TRUE(wnd.GetStatusBar()->IsVisible()) << "nothing changed";
-
-  wnd.SetNextFormPropertiesAnswer(true);
-  grid.OnCustomize();
-  EXPECT_FALSE(wnd.GetStatusBar()->IsVisible());
-  h.Run(1);
-  EXPECT_EQ(wnd.GetGridRect().Height(), ViewHarness::kClientHeight);
-}
-
-TEST_F(WindowShell, focus_goes_to_the_grid_which_publishes_the_current_token) {
-  h.AddOrder(BookKind::Pending, 1);
-  h.AddOrder(BookKind::Pending, 2, [](OrderBookDetails& r) { r.lOurToken = ViewHarness::kReliance; });
-  OrvPendingOrdersWnd& wnd = h.PendingWnd();
-  OrderBookGrid& grid = *wnd.GetGrid();
-  h.Run();
-  ASSERT_EQ(grid.GetCurSelItemID().m_nRow, 0);
-  AppGlobal::CurrentLOurTokenForApp = 0;
-
-  wnd.OnSetFocus();
-  EXPECT_TRUE(grid.HasFocus());
-  EXPECT_EQ(AppGlobal::CurrentLOurTokenForApp, ViewHarness::kReliance);
-  ASSERT_FALSE(AppGlobal::m_FocusCtrl.Windows().empty());
-  EXPECT_EQ(AppGlobal::m_FocusCtrl.Windows().back(), static_cast<void*>(static_cast<OrderBookWnd*>(&wnd)));
 }
 
 }  // namespace

@@ -68,23 +68,6 @@ TEST_F(SimulatedExchangeFlow, plays_its_rate_of_store_changes_on_the_event_loop_
   EXPECT_GT(BookRows(BookKind::GTD).size(), 40u) << "a share of new orders goes to the GTD book";
 }
 
-TEST_F(SimulatedExchangeFlow, the_same_seed_plays_the_same_flow) {
-  auto play = [this] {
-    AppOrderBook::Clear();
-    InstallContractMaster(nullptr);
-    m_master.Clear();
-    SetUp();
-    SimulatedExchange exchange(m_master, Flow(100));
-    exchange.Start();
-    m_app.Loop().advance(2000);
-    std::vector<std::string> statuses;
-    for (const OrderBookDetails* row : BookRows(BookKind::Pending)) statuses.push_back(FieldText(row->Order_Status));
-    return statuses;
-  };
-  const std::vector<std::string> first = play();
-  EXPECT_EQ(play(), first);
-}
-
 TEST_F(SimulatedExchangeFlow, a_new_order_arrives_unconfirmed_and_is_answered_a_moment_later) {
   ExchangeFlowSpec flow = Flow(0);
   flow.gtdShare = 0.0;
@@ -106,29 +89,6 @@ TEST_F(SimulatedExchangeFlow, a_new_order_arrives_unconfirmed_and_is_answered_a_
   EXPECT_NE(fresh->eOrderStatus, eUnConfirmed);
   EXPECT_EQ(exchange.Counters().confirmations + exchange.Counters().rejections + exchange.Counters().withdrawals,
             exchange.Counters().newOrders);
-}
-
-TEST_F(SimulatedExchangeFlow, a_spread_order_keeps_its_legs_in_step) {
-  ExchangeFlowSpec flow = Flow(0);
-  flow.gtdShare = 0.0;
-  flow.spreadShare = 1.0;
-  SimulatedExchange exchange(m_master, flow);
-  exchange.Start();
-  while (exchange.Counters().newOrders == 0) exchange.Play(1);
-  const auto& rows = BookRows(BookKind::Pending);
-  ASSERT_GE(rows.size(), 3u);
-  OrderBookDetails* head = rows[rows.size() - 3];
-  EXPECT_EQ(head->eOrderLeg, eSpreadLeg);
-  EXPECT_FALSE(head->IsLegRow());
-  EXPECT_TRUE(rows[rows.size() - 2]->IsLegRow());
-  EXPECT_TRUE(rows.back()->IsLegRow());
-  EXPECT_EQ(rows.back()->RefNo, head->RefNo);
-
-  m_app.Loop().advance(flow.confirmAfterMs + flow.sliceMs);
-  for (std::size_t i = rows.size() - 3; i < rows.size(); ++i) {
-    EXPECT_EQ(rows[i]->eOrderStatus, head->eOrderStatus);
-    EXPECT_EQ(rows[i]->IsLegRow(), i != rows.size() - 3) << "the leg text stays on the legs";
-  }
 }
 
 TEST_F(SimulatedExchangeFlow, a_cancellation_is_confirmed_after_the_delay_and_unknown_or_closed_orders_are_refused) {

@@ -29,19 +29,6 @@ TEST(ComboBox, sorted_style_places_added_items_in_case_insensitive_order) {
   EXPECT_EQ(Items(combo), (std::vector<std::string>{"a", "Ab", "bse", "BUY", "Nse", "SELL"}));
 }
 
-TEST(ComboBox, inserted_items_stay_where_they_are_put_even_when_sorted) {
-  ComboBox combo(CBS_DROPDOWNLIST | CBS_SORT);
-  combo.AddString("BUY");
-  combo.AddString("SELL");
-  EXPECT_EQ(combo.InsertString(0, "All"), 0);
-  EXPECT_EQ(combo.InsertString(-1, "Zed"), 3);
-  EXPECT_EQ(combo.InsertString(1, "ZZ"), 1);
-  EXPECT_EQ(Items(combo), (std::vector<std::string>{"All", "ZZ", "BUY", "SELL", "Zed"}));
-  EXPECT_EQ(combo.InsertString(6, "beyond"), CB_ERR);
-  EXPECT_EQ(combo.InsertString(-2, "before"), CB_ERR);
-  EXPECT_EQ(combo.GetCount(), 5);
-}
-
 TEST(ComboBox, finds_exact_texts_ignoring_case_from_after_the_start_index_with_wrap_around) {
   ComboBox combo(CBS_DROPDOWNLIST);
   Fill(combo, {"All", "NSE", "BSE", "nse", "MCX"});
@@ -54,20 +41,6 @@ TEST(ComboBox, finds_exact_texts_ignoring_case_from_after_the_start_index_with_w
   EXPECT_EQ(combo.FindStringExact(-1, "NS"), CB_ERR);
   EXPECT_EQ(combo.FindStringExact(-1, ""), CB_ERR);
   EXPECT_EQ(ComboBox().FindStringExact(-1, "x"), CB_ERR);
-}
-
-TEST(ComboBox, set_cur_sel_outside_the_list_clears_the_selection) {
-  ComboBox combo(CBS_DROPDOWNLIST);
-  Fill(combo, {"All", "RL", "SL"});
-  EXPECT_EQ(combo.GetCurSel(), CB_ERR);
-  EXPECT_EQ(combo.SetCurSel(2), 2);
-  EXPECT_EQ(combo.GetWindowText(), "SL");
-  EXPECT_EQ(combo.SetCurSel(3), CB_ERR);
-  EXPECT_EQ(combo.GetCurSel(), CB_ERR);
-  EXPECT_EQ(combo.GetWindowText(), "");
-  combo.SetCurSel(1);
-  EXPECT_EQ(combo.SetCurSel(-1), CB_ERR);
-  EXPECT_EQ(combo.GetCurSel(), CB_ERR);
 }
 
 TEST(ComboBox, selection_follows_its_item_when_items_are_inserted_or_deleted) {

@@ -53,19 +53,6 @@ TEST_F(GridCtrlModelTest, single_mode_replaces_every_group_and_moves_the_current
   EXPECT_FALSE(grid.IsWholeRowSelection());
 }
 
-TEST_F(GridCtrlModelTest, range_pairs_rebuild_runs_as_separate_groups) {
-  // Remembered rows 5, 6 and 9 come back as the runs 5-6 and 9, then the final range-end call.
-  grid.SetCurSel({5, 0}, 544, false);
-  grid.SetCurSel({6, 0}, 64, false);
-  grid.SetCurSel({9, 0}, 544, false);
-  grid.SetCurSel({9, 0}, 64, false);
-  grid.SetCurSel({9, 0}, 64, true);
-  EXPECT_EQ(Ranges(), (std::vector<GridRange>{GridRange{5, 0, 6, 0}, GridRange{9, 0, 9, 0}}));
-  EXPECT_EQ(grid.GetCurSelItemID(), (GridItemID{9, 0}));
-  EXPECT_TRUE(grid.IsRowSelected(6));
-  EXPECT_FALSE(grid.IsRowSelected(7));
-}
-
 TEST_F(GridCtrlModelTest, whole_row_variants_span_every_column_and_set_the_whole_row_state) {
   grid.SetCurSel({5, 1}, 546, false);
   grid.SetCurSel({6, 1}, 66, false);
@@ -101,15 +88,6 @@ TEST_F(GridCtrlModelTest, items_outside_the_grid_are_refused_and_change_nothing)
   EXPECT_EQ(Ranges(), (std::vector<GridRange>{GridRange{5, 0, 5, 0}}));
   GridRange range;
   EXPECT_FALSE(grid.GetSelection(1, range));
-}
-
-TEST_F(GridCtrlModelTest, notifies_each_selecting_call_with_the_group_it_made) {
-  grid.SetCurSel({5, 0}, 546);
-  grid.SetCurSel({7, 0}, 66);
-  ASSERT_EQ(grid.notified.size(), 2u);
-  EXPECT_EQ(grid.notified[0], Rows(5, 5));
-  EXPECT_EQ(grid.notified[1], Rows(5, 7));
-  EXPECT_EQ(grid.selectFlags, (std::vector<int>{1, 1}));
 }
 
 TEST_F(GridCtrlModelTest, select_all_makes_one_whole_row_range_and_a_current_item_if_there_is_none) {
@@ -162,25 +140,6 @@ TEST_F(GridCtrlModelTest, cell_requests_are_answered_from_the_cache_until_it_is_
   grid.SetVirtualRows(100);
   grid.RequestCell(3, 2);
   EXPECT_EQ(callbackCalls, 3);
-}
-
-TEST_F(GridCtrlModelTest, a_shown_page_stays_cached_and_far_apart_cells_competing_for_the_cache_stay_right) {
-  auto readAll = [this](int firstRow, int endRow) {
-    for (int pass = 0; pass < 2; ++pass)
-      for (int row = firstRow; row < endRow; ++row)
-        for (int col = 0; col < 4; ++col) ASSERT_EQ(grid.RequestCell(row, col).value.Integer(), row * 100 + col);
-  };
-  readAll(40, 65);
-  EXPECT_EQ(callbackCalls, 25 * 4) << "the second pass over a page is answered from the cache";
-  readAll(0, 100);
-  EXPECT_EQ(grid.RequestCell(99, 3).value.Integer(), 9903);
-}
-
-TEST_F(GridCtrlModelTest, out_of_range_and_row_level_requests_never_reach_the_callback) {
-  EXPECT_TRUE(grid.RequestCell(2, -1).value.IsEmpty());
-  EXPECT_TRUE(grid.RequestCell(100, 0).value.IsEmpty());
-  EXPECT_TRUE(grid.RequestCell(0, 4).value.IsEmpty());
-  EXPECT_EQ(callbackCalls, 0);
 }
 
 TEST(GridCtrlModel, cell_answers_keep_the_colour_the_callback_chose_and_a_refused_cell_is_empty_and_asked_again) {
@@ -255,29 +214,6 @@ TEST_F(GridCtrlModelTest, header_toggle_cycles_a_column_and_keeps_others_under_m
 }
 
 // ---- Redraw, notifications, scale ------------------------------------------------------------
-
-TEST_F(GridCtrlModelTest, notifications_wait_while_redraw_is_off_and_come_once_each) {
-  std::vector<GridChange> changes;
-  grid.SetChangeListener([&changes](GridChange c) { changes.push_back(c); });
-  grid.SetRedraw(false);
-  grid.SetVirtualRows(50);
-  grid.EmptyCellCache();
-  grid.SetCurSel({4, 0}, 160);
-  grid.SetCurSel({5, 0}, 160);
-  EXPECT_TRUE(changes.empty());
-
-  grid.SetRedraw(true);
-  grid.AdjustLayout();
-  grid.RedrawWindow(true);
-  EXPECT_EQ(changes, (std::vector<GridChange>{GridChange::RowCount, GridChange::Cells, GridChange::Selection,
-                                              GridChange::Layout, GridChange::Repaint}));
-  EXPECT_EQ(grid.GetAdjustLayoutCount(), 1);
-  EXPECT_EQ(grid.GetRedrawCount(), 1);
-
-  changes.clear();
-  grid.GetColumnsInfo().SetSortColumn(0, true, false);
-  EXPECT_EQ(changes, (std::vector<GridChange>{GridChange::SortMarks})) << "marks set through the columns info too";
-}
 
 // ---- Cell values -------------------------------------------------------------------------------
 

@@ -64,23 +64,6 @@ TEST_F(MenuTest, checks_and_greys_reach_commands_inside_submenus) {
   EXPECT_EQ(menu.GetMenuState(2021, MF_BYCOMMAND), MF_CHECKED);
 }
 
-TEST_F(MenuTest, items_are_addressed_by_position_within_one_menu_level) {
-  Menu menu;
-  menu.LoadMenu(2001);
-  Menu* popup = menu.GetSubMenu(0);
-  ASSERT_NE(popup, nullptr);
-
-  EXPECT_EQ(popup->GetMenuItemID(0), 2002u);
-  EXPECT_EQ(popup->GetMenuItemID(2), 0u);              // separator
-  EXPECT_EQ(popup->GetMenuItemID(3), kMenuNotFound);   // submenu
-  EXPECT_EQ(popup->GetMenuItemID(99), kMenuNotFound);
-  EXPECT_EQ(popup->GetSubMenu(0), nullptr);
-  EXPECT_EQ(popup->GetMenuState(2, MF_BYPOSITION), MF_SEPARATOR);
-
-  ASSERT_TRUE(popup->RemoveMenu(0, MF_BYPOSITION));
-  EXPECT_EQ(popup->GetMenuItemID(0), 2063u);
-}
-
 TEST_F(MenuTest, removing_by_command_finds_the_item_anywhere_and_reports_a_missing_one) {
   Menu menu;
   menu.LoadMenu(2001);
@@ -125,22 +108,6 @@ TEST_F(MenuTest, choosing_a_greyed_or_unknown_item_or_having_no_chooser_dismisse
   app.Loop().runPending();
   EXPECT_TRUE(log.empty());
   EXPECT_EQ(app.PopupMenus().TrackedCount(), 3u);
-}
-
-TEST_F(MenuTest, the_last_tracked_menu_keeps_its_checks_and_greys_after_the_menu_is_gone) {
-  {
-    Menu menu;
-    menu.LoadMenu(2001);
-    menu.CheckMenuItem(2021, MF_BYCOMMAND | MF_CHECKED);
-    menu.EnableMenuItem(2021, MF_BYCOMMAND | MF_GRAYED);
-    menu.GetSubMenu(0)->TrackPopupMenu(TPM_RIGHTBUTTON, 5, 6, nullptr);
-  }
-
-  const auto& last = app.PopupMenus().Last();
-  ASSERT_TRUE(last.has_value());
-  EXPECT_EQ(last->menu.GetMenuState(2021, MF_BYCOMMAND), MF_CHECKED | MF_GRAYED);
-  EXPECT_EQ(last->x, 5);
-  EXPECT_EQ(last->chosen, 0u);
 }
 
 }  // namespace

@@ -31,16 +31,6 @@ TEST(MessageBoxService, scripted_answers_are_used_in_order_one_per_box) {
   EXPECT_EQ(boxes.QueuedAnswers(), 0u);
 }
 
-TEST(MessageBoxService, a_scripted_answer_the_box_cannot_give_is_used_up_and_the_default_given) {
-  MessageBoxService boxes;
-  boxes.QueueAnswer(IDYES);
-  boxes.QueueAnswer(IDYES);
-
-  EXPECT_EQ(boxes.Show("info", "", MB_OK), IDOK);
-  EXPECT_EQ(boxes.Show("ask", "", MB_OKCANCEL), IDCANCEL);
-  EXPECT_EQ(boxes.QueuedAnswers(), 0u);
-}
-
 TEST(MessageBoxService, the_interactive_answerer_is_asked_only_when_no_answer_is_scripted) {
   MessageBoxService boxes;
   std::vector<std::string> asked;

@@ -65,63 +65,6 @@ class RecordCacheQueries : public SeededRecordCache {};
 
 }  // namespace
 
-TEST_F(RecordCacheQueries, spread_row_filler_queries_of_every_kind_run) {
-  const std::string d1 = "D1";
-  RunAll(
-      {
-          {"kind 0 unrestricted", Pending(),
-           SqlText::Format("Select * From PendingOrders Where lTotalVolRemaining<>0 and (iOrvelCode=%d or "
-                           "iOrvelCode=%d or iOrvelCode=%d or iOrvelCode=%d)",
-                           kCode1, kCode2, kCode3, kCode4),
-           9},
-          {"kind 1 spread unrestricted", PendingSpread(),
-           SqlText::Format("Select * From PendingOrders Where lTotalVolRemaining<>0 and (iOrvelCode=%d or "
-                           "iOrvelCode=%d or iOrvelCode=%d or iOrvelCode=%d)",
-                           5724, 5736, 5725, 5726),
-           2},
-          {"kind 0 by account", Pending(), SqlText::Format(kPendingByAccount, kCode1, kCode2, kCode3, kCode4, d1, d1),
-           6},
-          {"kind 1 spread joined", PendingSpread(), SqlText::Format(kPendingJoined, 5724, 5736, 5725, 5726, d1, d1), 2},
-          {"kind 2", Info(),
-           SqlText::Format("Select * From OrderInfo Where (iOrvelCode=%d or iOrvelCode=%d or iOrvelCode=%d or "
-                           "iOrvelCode=%d)",
-                           5511, 5520, 5521, 5530),
-           4},
-          {"kind 2 restricted", Info(),
-           SqlText::Format("Select * From OrderInfo Where cOrvelClientId = '%s' and (iOrvelCode=%d or iOrvelCode=%d "
-                           "or iOrvelCode=%d or iOrvelCode=%d)",
-                           d1, 5511, 5520, 5521, 5530),
-           3},
-          {"kind 2 spread", SpreadInfo(),
-           SqlText::Format("Select * From OrderInfo Where (iOrvelCode=%d or iOrvelCode=%d or iOrvelCode=%d or "
-                           "iOrvelCode=%d)",
-                           5730, 5731, 5724, 5559),
-           1},
-          {"kind 3", Info(),
-           SqlText::Format("Select * From OrderInfo Where (dOrderNumber>=0 or(dOrderNumber >= %ld and dOrderNumber "
-                           "<= %ld)) and (iOrvelCode=%d or iOrvelCode=%d) and iOrderType = %d ",
-                           20000001L, 50000000L, 5520, 5521, 5),
-           1},
-          {"kind 3 restricted", Info(),
-           SqlText::Format("Select * From OrderInfo Where cOrvelClientId = '%s' and (dOrderNumber>=0 "
-                           "or(dOrderNumber >= %ld and dOrderNumber <= %ld)) and (iOrvelCode=%d or iOrvelCode=%d) "
-                           "and iOrderType = %d ",
-                           "D2", 20000001L, 50000000L, 5520, 5521, 5),
-           0},
-          {"kind 4", Info(),
-           SqlText::Format("Select * From OrderInfo Where (iOrvelCode=%d or iOrvelCode=%d)", 5521, 5755), 1},
-          {"kind 4 restricted", Info(),
-           SqlText::Format("Select * From OrderInfo Where cOrvelClientId = '%s' and (iOrvelCode=%d or iOrvelCode=%d)",
-                           d1, 5521, 5755),
-           0},
-          {"order lookup while writing rows", SpreadInfo(),
-           SqlText::Format("Select * From OrderInfo Where lOurOrderNo=%u and iOrvelCode in (%d,%d,%d,%d,%d,%d,%d,%d) ",
-                           501u, 5724, 5725, 5726, 5736, 5730, 5731, 5732, 5559),
-           1},
-      },
-      m_errors);
-}
-
 TEST_F(RecordCacheQueries, risk_rejection_queries_split_pending_from_settled_orders) {
   RunAll(
       {
