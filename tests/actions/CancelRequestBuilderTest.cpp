@@ -132,21 +132,6 @@ TEST_F(CancelRequestTest, bse_orders_mark_zero_prices_and_the_markets_not_yet_op
   EXPECT_EQ(r.get<std::int32_t>(OE::kQuantity102), 11);
 }
 
-TEST_F(CancelRequestTest, mcx_orders_carry_the_user_type_letter_and_their_quantity_98) {
-  const ORVEL_ORDER_ENTRY negative = Order(kGold, -1.0, 0x0040);
-  const ORVEL_ORDER_ENTRY r = B::BuildCancelRequest(negative, Dealer(), false);
-  EXPECT_EQ(r.price(), 0.0) << "a market order's price below zero goes as 0";
-  EXPECT_EQ(r.flags(), 0x0040 | 0x0200);
-  EXPECT_EQ(r.get<std::int32_t>(OE::kQuantity102), 40);
-  EXPECT_EQ(r.get<char>(OE::kBookType), 'B');
-  EXPECT_EQ(B::BuildCancelRequest(negative, {1, "ADM01"}, false).get<char>(OE::kBookType), 'A');
-  EXPECT_EQ(B::BuildCancelRequest(negative, {3, "MINI01"}, false).get<char>(OE::kBookType), 'M');
-  EXPECT_EQ(B::BuildCancelRequest(Order(kGold, 55.0, 0x0040), Dealer(), false).price(), 55.0);
-  EXPECT_EQ(B::BuildCancelRequest(Order(kGold, -1.0), Dealer(), false).price(), -1.0) << "no 0x40, no change";
-  EXPECT_EQ(B::BuildCancelRequest(Order(kNiftyFut), {1, "ADM01"}, false).get<char>(OE::kBookType), 'B')
-      << "the letter is MCX's only";
-}
-
 TEST_F(CancelRequestTest, each_other_exchange_gets_its_own_rules_and_no_others) {
   struct Case {
     std::int32_t token;

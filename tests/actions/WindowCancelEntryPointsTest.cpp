@@ -164,43 +164,6 @@ TEST_F(WindowCancel, an_order_s_cancel_is_sent_once_with_its_exchange_number) {
   EXPECT_EQ(g_sent.size(), 4u);
 }
 
-TEST_F(WindowCancel, the_user_is_asked_only_while_the_variant_s_list_holds_orders) {
-  for (ViewVariant variant : {ViewVariant::Pending, ViewVariant::GTD}) {
-    SCOPED_TRACE(static_cast<int>(variant));
-    OrderBookWnd& wnd = variant == ViewVariant::Pending ? static_cast<OrderBookWnd&>(h.PendingWnd())
-                                                        : static_cast<OrderBookWnd&>(h.GtdWnd());
-    std::vector<std::uint32_t>& listed = AppOrderBook::Book(wnd.Variant().eBook).vctCancellation;
-    g_sent.clear();
-    wnd.SentOrderCancels().Clear();
-    wnd.bOrderCancelConfirm = 1;
-    Boxes().ClearShown();
-
-    listed.clear();
-    wnd.OrderCancellation(Record(), false);
-    EXPECT_TRUE(Boxes().Shown().empty()) << "nothing listed, nothing to ask";
-    EXPECT_EQ(g_sent.size(), 1u);
-
-    listed = {77};
-    wnd.OrderCancellation(Record(kOrderNumber + 1), false);  // unanswered: No
-    ASSERT_EQ(Boxes().Shown().size(), 1u);
-    EXPECT_EQ(Boxes().Shown()[0].text, "Sure You Want to Cancel ");
-    EXPECT_EQ(Boxes().Shown()[0].caption, "Cancel Order/s Confirmation");
-    EXPECT_EQ(Boxes().Shown()[0].flags, 36u);
-    EXPECT_EQ(g_sent.size(), 1u) << "No sends nothing";
-
-    Boxes().QueueAnswer(pf::IDYES);
-    wnd.OrderCancellation(Record(kOrderNumber + 1), false);
-    EXPECT_EQ(g_sent.size(), 2u);
-
-    wnd.OrderCancellation(Record(kOrderNumber + 2), true);
-    wnd.bOrderCancelConfirm = 0;
-    wnd.OrderCancellation(Record(kOrderNumber + 3), false);
-    EXPECT_EQ(Boxes().Shown().size(), 2u) << "no question when told not to ask or with confirmations off";
-    EXPECT_EQ(g_sent.size(), 4u);
-    listed.clear();
-  }
-}
-
 TEST_F(WindowCancel, a_cancel_sent_for_another_dealer_s_client_is_audited_once) {
   ScriptDesc* fut = h.Master().Find(ViewHarness::kNiftyFut);
   CopyText(fut->Inst_Name, "FUTIDX");

@@ -133,31 +133,6 @@ TEST_F(Dock, a_key_press_goes_through_the_grid_key_table_like_PreTranslateMessag
   EXPECT_EQ(dock->titleBarWidget(), nullptr);
 }
 
-TEST_F(Dock, a_choice_in_the_context_menu_reaches_the_grid_command_it_names) {
-  popups->SetInteractive(true);
-  WhenUp([] { return QApplication::activePopupWidget(); },
-         [](QWidget* popup) {
-           auto* menu = qobject_cast<QMenu*>(popup);
-           for (QAction* action : menu->actions()) {
-             if (orv::ui::CommandOf(action) != kTitleBarCommand) continue;
-             QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(action).center());
-             return;
-           }
-           menu->close();
-         });
-  const QPoint at = CellCentre(2);
-  QContextMenuEvent event(QContextMenuEvent::Mouse, at, View().viewport()->mapToGlobal(at));
-  QApplication::sendEvent(View().viewport(), &event);
-
-  EXPECT_EQ(Grid().GetCurSelItemID().m_nRow, 2) << "the right-clicked row is selected first";
-  ASSERT_EQ(h.App().PopupMenus().TrackedCount(), 1u);
-  EXPECT_EQ(h.App().PopupMenus().Last()->chosen, kTitleBarCommand);
-  h.Run(20);  // the chosen command arrives as a posted command message
-  EXPECT_FALSE(h.PendingWnd().IsTitleBarShown());
-  EXPECT_TRUE(Grid().OnCommand(kTitleBarCommand)) << "the same command called directly toggles it back";
-  EXPECT_TRUE(h.PendingWnd().IsTitleBarShown());
-}
-
 TEST_F(Dock, the_header_filter_button_opens_the_filter_menu_and_its_ticks_filter_the_rows) {
   const int section = ModelColumn(COL_B_S);
   View().scrollTo(View().Model().index(0, section));

@@ -176,29 +176,4 @@ TEST_F(HeaderFilters, set_filter_param_refuses_columns_outside_the_grid) {
   EXPECT_FALSE(loose.IsFilterExist(-1));
 }
 
-TEST_F(HeaderFilters, row_callback_answers_only_for_its_columns) {
-  OrderBookGrid& grid = View();
-  grid.OnQuickFilter(2041);
-  h.AddOrder(BookKind::Pending, 1, [](OrderBookDetails& r) { CopyText(r.Order_Status, "Pending Leg"); });
-  ASSERT_EQ(Shown(grid).size(), 1u);
-  MULTIPLEFILTER_PARAM filter;
-  filter.nCol = COL_B_S;
-  filter.lstValues = {"SELL"};
-  EXPECT_EQ(OrderBookGrid::pfnFilterCallback(&grid, 0, &filter), 1);
-  filter.lstValues = {"BUY"};
-  EXPECT_EQ(OrderBookGrid::pfnFilterCallback(&grid, 0, &filter), 0);
-  filter.lstValues = {"SELL"};
-  EXPECT_EQ(OrderBookGrid::pfnFilterCallback(&grid, 1, &filter), 0) << "no such row";
-  filter.bAll = true;
-  EXPECT_EQ(OrderBookGrid::pfnFilterCallback(&grid, 0, &filter), 0);
-  filter.bAll = false;
-  filter.nCol = COL_Price;
-  EXPECT_EQ(OrderBookGrid::pfnFilterCallback(&grid, 0, &filter), 0) << "not one of its columns";
-  filter.nCol = COL_Order_Status;
-  filter.lstValues = {"Pending"};
-  EXPECT_EQ(OrderBookGrid::pfnFilterCallback(&grid, 0, &filter), 0) << "the code's text, not the leg row's";
-  EXPECT_EQ(OrderBookGrid::pfnFilterCallback(nullptr, 0, &filter), 0);
-  EXPECT_EQ(OrderBookGrid::pfnFilterCallback(&grid, 0, nullptr), 0);
-}
-
 }  // namespace

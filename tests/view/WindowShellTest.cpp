@@ -67,38 +67,6 @@ TEST_F(WindowShell, creation_builds_a_two_row_splitter_with_the_filter_row_colla
   EXPECT_EQ(gtd.GetFilterBar()->GetTemplateId(), 61551);
 }
 
-TEST_F(WindowShell, layout_reserves_the_status_bar_and_the_filter_bar) {
-  OrvPendingOrdersWnd& wnd = h.PendingWnd();
-  OrderBookGrid& grid = *wnd.GetGrid();
-  const int cx = ViewHarness::kClientWidth, cy = ViewHarness::kClientHeight;  // status bar: 20 high
-  EXPECT_EQ(wnd.GetGridRect(), Rect(0, 0, cx, cy - 20));
-  EXPECT_EQ(wnd.GetStatusBarRect(), Rect(0, cy - 20, cx, 20));
-  EXPECT_EQ(wnd.GetSplitter().GetWindowRect(), Rect(0, 0, cx, cy)) << "the splitter covers the client area";
-
-  wnd.bFilterBarShown = true;
-  wnd.AdjustLayout();
-  EXPECT_EQ(wnd.GetGridRect(), Rect(0, 60, cx, cy - 4 * 20 - 6));
-  EXPECT_EQ(wnd.GetSplitter().GetPaneRect(1, 0), wnd.GetGridRect()) << "the grid pane itself moved";
-
-  grid.OnMenuStatusbar();
-  EXPECT_EQ(wnd.GetGridRect(), Rect(0, 60, cx, cy - 86)) << "the size message is posted, not sent";
-  h.Run(1);
-  EXPECT_EQ(wnd.GetGridRect(), Rect(0, 60, cx, cy - 60));
-  wnd.bFilterBarShown = false;
-  wnd.AdjustLayout();
-  EXPECT_EQ(wnd.GetGridRect(), Rect(0, 0, cx, cy));
-
-  wnd.GetStatusBar()->SetFixedHeight(25);
-  grid.OnMenuStatusbar();
-  wnd.SetClientSize(600, 300);
-  EXPECT_EQ(wnd.GetGridRect(), Rect(0, 0, 600, 275)) << "a resize lays out at once";
-  EXPECT_EQ(wnd.GetStatusBarRect(), Rect(0, 275, 600, 25));
-  wnd.SetClientSize(600, 50);
-  wnd.bFilterBarShown = true;
-  wnd.AdjustLayout();
-  EXPECT_EQ(wnd.GetGridRect().Height(), 0) << "a window smaller than its bars leaves the grid no height";
-}
-
 TEST_F(WindowShell, creation_logs_and_registers_with_the_router_and_destruction_leaves_it) {
   AppGlobal::pWriteInLogFile = &CaptureLine;
   InteractiveRouterMap router;

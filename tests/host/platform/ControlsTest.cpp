@@ -71,25 +71,5 @@ TEST(TimePicker, shows_its_value_through_the_display_format) {
   EXPECT_EQ(TimePicker(0).GetFormat(), "dd/MM/yyyy");
 }
 
-TEST(TimePicker, show_none_style_reports_an_unchecked_value_as_none) {
-  TimePicker picker(DTS_TIMEFORMAT | DTS_SHOWNONE);
-  picker.SetTime(OleDateTime(2024, 1, 1, 23, 0, 0));
-  OleDateTime value;
-  EXPECT_EQ(picker.GetTime(value), GDT_VALID);
-  EXPECT_EQ(value.Format("%H:%M:%S"), "23:00:00");
-
-  ASSERT_TRUE(picker.SetTime(OleDateTime::Null()));
-  EXPECT_FALSE(picker.IsChecked());
-  EXPECT_EQ(picker.GetTime(value), GDT_NONE);
-  EXPECT_EQ(value.GetStatus(), OleDateTime::Status::null);
-  EXPECT_EQ(picker.GetWindowText(), "23:00:00");  // still shown, greyed
-
-  EXPECT_TRUE(picker.UserSetChecked(true));
-  EXPECT_EQ(picker.GetTime(value), GDT_VALID);
-  picker.SetTime(OleDateTime::Null());
-  picker.SetTime(OleDateTime(2024, 1, 1, 1, 0, 0));  // a value checks the box again
-  EXPECT_TRUE(picker.IsChecked());
-}
-
 }  // namespace
 }  // namespace orv::platform
