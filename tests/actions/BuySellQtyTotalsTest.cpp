@@ -116,28 +116,4 @@ TEST_F(BuySellQtyTotals_, odd_stored_entries_print_safely) {
   EXPECT_EQ(m_bar.GetPaneText(9), "S.Val: 520.000");
 }
 
-TEST_F(BuySellQtyTotals_, builds_the_scrip_title_only_for_the_stored_token_and_futures_or_options) {
-  m_totals.SetStoredToken("35001");
-  m_totals.Calculate(m_bar, kToken, &m_row);
-  EXPECT_EQ(m_totals.ScripTitle(), "NIFTY-28MAR2024-22000-CE");
-
-  m_row.GetItem(COL_Mkt_Seg)->SetValue("F");
-  m_totals.Calculate(m_bar, kToken + 2, &m_row);  // another token: the title stays
-  EXPECT_EQ(m_totals.ScripTitle(), "NIFTY-28MAR2024-22000-CE");
-  m_totals.Calculate(m_bar, kToken, &m_row);
-  EXPECT_EQ(m_totals.ScripTitle(), "NIFTY-28MAR2024");
-
-  AppGlobal::g_bGeneralSettings_HideTitlBarMktWatch = 1;
-  m_row.GetItem(COL_Mkt_Seg)->SetValue("O");
-  m_totals.MarkChanged();
-  m_totals.Calculate(m_bar, kToken, &m_row);
-  EXPECT_EQ(m_totals.ScripTitle(), "NIFTY-28MAR2024");
-
-  AppGlobal::g_bGeneralSettings_HideTitlBarMktWatch = 0;
-  m_row.GetItem(COL_Mkt_Seg)->SetValue("E");
-  m_totals.MarkChanged();
-  m_totals.Calculate(m_bar, kToken, &m_row);
-  EXPECT_EQ(m_totals.ScripTitle(), "");
-}
-
 }  // namespace

@@ -87,18 +87,6 @@ TEST_P(Sorting, three_clicks_on_one_header_sort_up_then_down_then_bring_back_the
   EXPECT_EQ(h.App().WaitCursorDepth(), 0) << "every toggle ends its wait cursor";
 }
 
-TEST_P(Sorting, a_then_b_then_a_again_lists_b_ascending_then_a_descending) {
-  AddFive();
-  OrderBookGrid& grid = Grid();
-  grid.ToggleSortColumn(COL_Price);
-  grid.ToggleSortColumn(COL_Client);
-  grid.ToggleSortColumn(COL_Price);
-  EXPECT_EQ(List(), (std::vector<SortColState>{{COL_Client, true}, {COL_Price, false}}));
-  EXPECT_EQ(grid.GetColumnState(COL_Client), 1);
-  EXPECT_EQ(grid.GetColumnState(COL_Price), -1);
-  EXPECT_EQ(Rows(), (RefNos{5, 2, 3, 1, 4})) << "clients A then B, each by price from the highest";
-}
-
 TEST_P(Sorting, header_menu_commands_sort_the_menu_column_and_move_it_to_the_end) {
   AddFive();
   OrderBookGrid& grid = Grid();

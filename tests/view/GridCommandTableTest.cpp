@@ -60,22 +60,4 @@ TEST_F(GridCommandTable, gtd_modify_and_cancel_all_only_show_their_refusals) {
   EXPECT_EQ(grid.Filters().size(), filters.size());
 }
 
-TEST_F(GridCommandTable, quick_filter_ids_reach_their_columns_and_dead_items_do_nothing) {
-  auto& grid = h.Pending();
-  grid.OnCommand(2014);
-  grid.OnCommand(2028);
-  ASSERT_NE(grid.FindFilter(COL_ExchCode), nullptr);
-  EXPECT_EQ(grid.FindFilter(COL_ExchCode)->lstValues, (std::vector<std::string>{"NSE", "CME"}));
-  grid.OnCommand(2035);
-  EXPECT_TRUE(grid.IsFilterExist(COL_B_S, "BUY"));
-
-  const auto before = grid.Filters();
-  for (unsigned id : {2024u, 32782u, 3139u}) grid.OnCommand(id);
-  EXPECT_EQ(grid.Filters().size(), before.size());
-  EXPECT_EQ(grid.FindFilter(COL_ExchCode)->lstValues, (std::vector<std::string>{"NSE", "CME"}));
-  EXPECT_TRUE(Boxes().empty());
-  grid.OnCommand(2013);
-  EXPECT_FALSE(grid.IsFilterExist(COL_ExchCode));
-}
-
 }  // namespace

@@ -157,27 +157,6 @@ TEST_F(GridKeys, only_key_downs_reach_the_map_and_system_ones_carry_only_alt_f3_
   EXPECT_EQ(FilterValues(grid, COL_OrderLeg), Strings{"S"});
 }
 
-// Keys swallowed without their modifiers so the base grid never starts type-to-edit or search.
-TEST_F(GridKeys, some_keys_without_their_modifiers_are_taken_and_change_nothing) {
-  auto& grid = Grid();
-  grid.GetOwnerWnd()->SetCloseOnEscape(false);
-  grid.SetCurSel({2, 3}, platform::kSelSingleItem);
-  const KeyCase keys[] = {
-      {'E', kPlain}, {'E', kShift}, {'E', kCtrl | kShift}, {'F', kPlain}, {'F', kShift}, {'F', kCtrl | kShift},
-      {'P', kPlain}, {'P', kCtrl}, {'P', kShift}, {'T', kPlain}, {'T', kShift}, {'U', kPlain}, {'U', kShift},
-      {platform::VK_MULTIPLY, kPlain}, {platform::VK_MULTIPLY, kShift}, {platform::VK_OEM_4, kPlain},
-      {platform::VK_OEM_4, kShift}, {platform::VK_OEM_6, kPlain}, {platform::VK_OEM_6, kShift},
-      {platform::VK_F1, kPlain}, {platform::VK_F1, kCtrl}, {platform::VK_F2, kPlain}, {platform::VK_F2, kCtrl},
-      {platform::VK_DELETE, kCtrl}, {platform::VK_DELETE, kShift}, {platform::VK_DELETE, kCtrl | kShift},
-      {platform::VK_ESCAPE, kPlain}, {platform::VK_ESCAPE, kShift}};
-  const Observed before = Observe(grid);
-  for (const KeyCase& k : keys) {
-    EXPECT_TRUE(Press(grid, k.vk, k.mods)) << k;
-    EXPECT_EQ(Observe(grid), before) << k;
-    EXPECT_EQ(AppOrderBook::IsInsertPost, 0) << k << " asked for a rebuild";
-  }
-}
-
 TEST_F(GridKeys, unlisted_keys_and_listed_keys_with_the_wrong_modifiers_go_to_the_grid_base_untouched) {
   auto& grid = Grid();
   grid.SetCurSel({2, 3}, platform::kSelSingleItem);

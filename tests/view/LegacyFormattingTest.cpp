@@ -108,27 +108,6 @@ TEST_F(LegacyFormattingTest, entry_times_show_am_and_pm_or_hours_by_the_setting)
   EXPECT_TRUE(g_lines.empty());
 }
 
-TEST_F(LegacyFormattingTest, a_time_that_cannot_be_converted_leaves_the_row_alone_and_logs) {
-  OrvPendingOrdersWnd wnd;
-  CBCGPGridRow row(kPendingColumnCount);
-  row.GetItem(COL_Server_Entry_Time)->SetValue("before");
-  wnd.ConvertTimeAsPerSettings(&row, 0, -1);           // the library refuses it
-  wnd.ConvertTimeAsPerSettings(&row, 0, 30 * 3600L);   // no clock time
-  wnd.ConvertTimeAsPerSettings(nullptr, 0, 10);
-  CBCGPGridRow narrow(3);
-  wnd.ConvertTimeAsPerSettings(&narrow, 0, 10);        // no entry-time cell
-  EXPECT_EQ(Cell(row, COL_Server_Entry_Time), "before");
-  EXPECT_EQ(g_lines.size(), 4u);
-  EXPECT_TRUE(Logged("Exception in ConvertTimeAsPerSettings - PendingOrders"));
-
-  EntryPointRegistry::Instance().Unregister(kCommonIncludeLibrary, "ConvertTime");
-  OrvPendingOrdersWnd unbound;
-  g_lines.clear();
-  unbound.ConvertTimeAsPerSettings(&row, 0, 10);
-  EXPECT_EQ(Cell(row, COL_Server_Entry_Time), "before");
-  EXPECT_EQ(g_lines.size(), 1u);
-}
-
 TEST_F(LegacyFormattingTest, traded_quantity_sums_the_fills_of_one_order_and_token_with_their_average) {
   auto fill = [](double orderNumber, std::int64_t token, std::int64_t qty, double price) {
     OrderRecordRow t;

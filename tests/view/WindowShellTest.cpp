@@ -115,26 +115,6 @@ TEST_F(WindowShell, showing_polls_the_store_and_closing_hides_and_stops) {
   EXPECT_TRUE(loop.hasTimer(&grid, 10150));
 }
 
-TEST_F(WindowShell, double_click_hides_and_shows_title_and_status_bars_together) {
-  OrvPendingOrdersWnd& wnd = h.PendingWnd();
-  OrderBookGrid& grid = *wnd.GetGrid();
-  auto bars = [&wnd] {
-    return std::vector<bool>{wnd.IsTitleBarShown(), wnd.IsStatusBarShown(), wnd.GetStatusBar()->IsVisible()};
-  };
-  grid.OnLButtonDblClk();
-  EXPECT_EQ(bars(), (std::vector<bool>{false, false, false}));
-  h.Run(1);
-  EXPECT_EQ(wnd.GetGridRect().Height(), ViewHarness::kClientHeight) << "the grid took the status bar's room";
-  grid.OnLButtonDblClk();
-  EXPECT_EQ(bars(), (std::vector<bool>{true, true, true}));
-
-  grid.OnMenuStatusbar();  // the bars now differ: only the title bar follows a double click
-  grid.OnLButtonDblClk();
-  EXPECT_EQ(bars(), (std::vector<bool>{false, false, false}));
-  grid.OnMenuTitlebar();
-  EXPECT_TRUE(wnd.IsTitleBarShown());
-}
-
 TEST_F(WindowShell, destroying_asks_only_during_a_bulk_save_and_destroys_whatever_the_answer) {
   struct Case {
     int bulkWindow;

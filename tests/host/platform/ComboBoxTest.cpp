@@ -82,17 +82,5 @@ TEST(ComboBox, notifies_user_choices_but_not_programmatic_ones) {
   EXPECT_EQ(combo.GetCurSel(), 1);
 }
 
-TEST(ComboBox, typing_into_a_drop_down_list_jumps_to_the_first_matching_item) {
-  ComboBox combo(CBS_DROPDOWNLIST);
-  Fill(combo, {"All", "E", "F", "O"});
-  int changes = 0;
-  combo.SetOnSelChange([&] { ++changes; });
-  EXPECT_TRUE(combo.UserType("f"));
-  EXPECT_EQ(combo.GetCurSel(), 2);
-  EXPECT_FALSE(combo.UserType("z"));
-  EXPECT_EQ(combo.GetCurSel(), 2);
-  EXPECT_EQ(changes, 1);
-}
-
 }  // namespace
 }  // namespace orv::platform

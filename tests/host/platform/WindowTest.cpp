@@ -66,18 +66,6 @@ TEST(WindowWithoutApplication, works_as_a_plain_object_and_refuses_timers_and_me
   EXPECT_THROW(w.App(), std::logic_error);
 }
 
-TEST_F(WindowTest, reports_visibility_changes_only) {
-  RecordingWindow w(log);
-  w.ShowWindow(true);  // not created: ignored
-  w.CreateNative(nullptr);
-
-  w.ShowWindow(true);
-  w.ShowWindow(true);
-  w.ShowWindow(false);
-
-  EXPECT_EQ(log, (Log{"w shown", "w hidden"}));
-}
-
 TEST_F(WindowTest, focus_moves_between_windows_and_leaves_with_the_window) {
   auto a = std::make_unique<RecordingWindow>("a", log);
   RecordingWindow b("b", log);
@@ -113,16 +101,6 @@ TEST_F(WindowTest, destroying_a_parent_destroys_its_children_first_and_unlinks_t
   EXPECT_TRUE(log.empty());
 }
 
-TEST_F(WindowTest, cannot_be_created_twice_or_under_a_parent_that_does_not_exist) {
-  RecordingWindow parent("parent", log);
-  RecordingWindow child("child", log);
-
-  EXPECT_FALSE(child.CreateNative(&parent));
-  parent.CreateNative(nullptr);
-  EXPECT_FALSE(parent.CreateNative(nullptr));
-  EXPECT_TRUE(child.CreateNative(&parent));
-}
-
 TEST(ApplicationLifetime, windows_outliving_their_application_become_unbound) {
   Log log;
   auto app = std::make_unique<Application>();
@@ -139,20 +117,6 @@ TEST(ApplicationLifetime, windows_outliving_their_application_become_unbound) {
   EXPECT_FALSE(w->HasApp());
   EXPECT_EQ(w->SetTimer(1, 10), 0u);
   w.reset();  // must not reach the dead Application
-}
-
-TEST(ApplicationLifetime, scopes_nest_and_restore_the_previous_application) {
-  Application outer;
-  Application inner;
-  {
-    ApplicationScope a(outer);
-    {
-      ApplicationScope b(inner);
-      EXPECT_EQ(Application::Current(), &inner);
-    }
-    EXPECT_EQ(Application::Current(), &outer);
-  }
-  EXPECT_EQ(Application::Current(), nullptr);
 }
 
 }  // namespace

@@ -36,7 +36,6 @@ CInMemPendingSpreadOrders* PendingSpread() { return CInMemPendingSpreadOrders::g
 CInMemOrderInfo* Info() { return CInMemOrderInfo::getClass(); }
 CInMemSpreadOrderInfo* SpreadInfo() { return CInMemSpreadOrderInfo::getClass(); }
 CInMemTradeInfo* Trades() { return CInMemTradeInfo::getClass(); }
-CInMemRMSRejection* Rms() { return CInMemRMSRejection::getClass(); }
 CInMemClientMapper* Mapper() { return CInMemClientMapper::getClass(); }
 CInMemExchangeIobOrder* Iob() { return CInMemExchangeIobOrder::getClass(); }
 
@@ -64,40 +63,6 @@ const char* const kBracket =
 class RecordCacheQueries : public SeededRecordCache {};
 
 }  // namespace
-
-TEST_F(RecordCacheQueries, risk_rejection_queries_split_pending_from_settled_orders) {
-  RunAll(
-      {
-          {"kind 9 order info", Rms(),
-           "select o.* from rmsrejorderinfo o, rmsrejection r Where o.lSequenceNo = r.lSequenceNo and o.lourOrderNo "
-           "not in (select lourOrderNo from PendingOrders  )",
-           2},
-          {"kind 9 rejections", Rms(),
-           "select * from rmsrejection where lourOrderNo not in (select lourOrderNo from PendingOrders  )", 2},
-          {"kind 9 order info for a client", Rms(),
-           SqlText::Format("select o.* from rmsrejorderinfo o, rmsrejection r Where o.lSequenceNo = r.lSequenceNo and "
-                           "o.cOrvelClientId = '%s' and o.lourOrderNo not in (select lourOrderNo from PendingOrders  )",
-                           "D1"),
-           1},
-          {"kind 9 rejections for a user", Rms(),
-           SqlText::Format("select * from rmsrejection where (cOrvelUserId = '%s' or cOrvelClientId = '%s') and "
-                           "lourOrderNo not in (select lourOrderNo from PendingOrders  )",
-                           "U1", "U1"),
-           1},
-          {"kind 10 order info", Rms(),
-           "select o.* from rmsrejorderinfo o, rmsrejection r Where o.lSequenceNo = r.lSequenceNo and o.lourOrderNo "
-           "in (select lourOrderNo from PendingOrders )",
-           2},
-          {"kind 10 rejections", Rms(),
-           "select * from rmsrejection where lourOrderNo in (select lourOrderNo from PendingOrders )", 2},
-          {"kind 10 for a client", Rms(),
-           SqlText::Format("select * from rmsrejection where cOrvelClientId = '%s' and lourOrderNo in (select "
-                           "lourOrderNo from PendingOrders )",
-                           "D2"),
-           0},
-      },
-      m_errors);
-}
 
 TEST_F(RecordCacheQueries, cancellation_queries_run) {
   const std::string d1 = "D1";
