@@ -1,5 +1,6 @@
 #include "actions/UnconfirmedCancels.h"
 
+#include "actions/CancelRequestBuilder.h"
 #include "actions/SpreadRequestFields.h"
 #include "host/AppGlobal.h"
 #include "host/recordcache/CInMemOrderInfo.h"
@@ -102,12 +103,11 @@ int CancelSpread(std::uint32_t refNo, const Requester& who, SendCOCOrderExeFn se
 }  // namespace
 
 Requester Requester::FromLogin() {
+  const CancelRequester login = CancelRequester::FromLogin();
   Requester who;
-  if (const ORVEL5901* login = AppGlobal::g_pObjLoginResponse) {
-    who.nUserType = login->userType();
-    who.cDealerId = std::string(login->userId());
-    who.bAccountNumber = login->accountFlag() != 0;
-  }
+  who.nUserType = login.nUserType;
+  who.cDealerId = login.cDealerId;
+  who.bAccountNumber = AppGlobal::g_pObjLoginResponse && AppGlobal::g_pObjLoginResponse->accountFlag() != 0;
   return who;
 }
 
