@@ -2,7 +2,9 @@
 // collect the keys of the cancellable orders into the store's cancellation list, run the market
 // check, confirm, and post the list to the host, which carries the cancellations out.
 #include "actions/CancelQuestions.h"
+#include "actions/CancellableOrders.h"
 #include "actions/MarketStatusCheck.h"
+#include "actions/ActionSupport.h"
 #include "host/AppGlobal.h"
 #include "host/AppOrderBook.h"
 #include "host/GlobalFunctions.h"
@@ -19,18 +21,16 @@ namespace pf = orv::platform;
 
 namespace {
 
+using CancellableOrders::IsCancellable;
+using CancellableOrders::IsNonModStrategy;
+using CancellableOrders::kGttCode;
+
 constexpr const char* kCaption = "ZARU Client";
 using CancelQuestions::kConfirmCaption;
-constexpr std::int32_t kGttCode = 15512;
 // The quotes are the Windows-1252 ones the host's texts use.
 constexpr const char* kStrategyRefusal =
     "Orders placed from \x91Nivra\x92 cannot be modified or cancelled from this terminal. Please contact your "
     "administrator for more information";
-
-bool IsCancellable(const OrderBookDetails& record) {
-  return record.eOrderStatus == eUnConfirmed || record.eOrderStatus == ePending ||
-         record.eOrderStatus == eAMOUnconfirmed;
-}
 
 bool ConfirmationsOn() { return AppGlobal::bOrderSettings_OrderCancel != 0; }
 
@@ -46,13 +46,7 @@ bool ManualTradingRefused(const OrderBookGrid& grid) {
 void LogNotPending(const OrderBookGrid& grid, std::uint32_t key) {
   char line[64];
   std::snprintf(line, sizeof line, "%ld Order is not Pending", static_cast<long>(key));
-  const char* source = grid.Variant().cLegacyLogSource.data();
-  if (OrderBookWnd* wnd = grid.GetOwnerWnd()) wnd->WriteLog(source, line);
-  else if (AppGlobal::pWriteInLogFile) AppGlobal::pWriteInLogFile(source, line);
-}
-
-bool IsNonModStrategy(const OrderBookDetails& record) {
-  return AppGlobal::map_NonModStrategy.count(std::string(FieldView(record.Strategy))) != 0;
+  ActionSupport::Log(grid.GetOwnerWnd(), grid.Variant().cLegacyLogSource.data(), line);
 }
 
 void AddKey(std::vector<std::uint32_t>& list, std::uint32_t key) {

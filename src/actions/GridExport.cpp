@@ -1,11 +1,10 @@
 #include "actions/GridExport.h"
 
+#include "actions/ActionSupport.h"
 #include "host/platform/CellValue.h"
-#include "view/CellValues.h"
-#include "host/AppGlobal.h"
 #include "host/platform/MessageBoxService.h"
+#include "view/CellValues.h"
 #include "view/OrderBookGrid.h"
-#include "view/OrderBookWnd.h"
 
 #include <cstdio>
 
@@ -79,7 +78,6 @@ bool GridExport::WriteAll(const OrderBookGrid& grid, const std::string& path) {
 
 void ReportWriteFailure(const OrderBookGrid& grid, const std::string& path, const std::string& reason) {
   const std::string text = SafeFileWriter::FailureText(path, reason);
-  if (const OrderBookWnd* wnd = grid.GetOwnerWnd()) wnd->WriteLog("ZARUClientGeneralLogs", text);
-  else if (AppGlobal::pWriteInLogFile) AppGlobal::pWriteInLogFile("ZARUClientGeneralLogs", text.c_str());
+  ActionSupport::Log(grid.GetOwnerWnd(), "ZARUClientGeneralLogs", text);
   grid.MessageBox(text, "Save File", orv::platform::MB_OK | orv::platform::MB_ICONEXCLAMATION);
 }

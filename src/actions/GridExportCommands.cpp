@@ -1,5 +1,6 @@
 // The grid's export commands: the grid export file, written in slices after the save dialog, and
 // the two bulk order files, written at once with the user told how it went.
+#include "actions/ActionSupport.h"
 #include "actions/BulkOrderFiles.h"
 #include "actions/GridExport.h"
 #include "actions/GridExportJob.h"
@@ -29,10 +30,7 @@ const char* NoPendingOrdersText(const OrderBookGrid& grid) {
 }
 
 BulkOrderFields::LogSink LogSinkOf(const OrderBookGrid& grid) {
-  return [&grid](const char* source, const std::string& text) {
-    if (const OrderBookWnd* wnd = grid.GetOwnerWnd()) wnd->WriteLog(source, text);
-    else if (AppGlobal::pWriteInLogFile) AppGlobal::pWriteInLogFile(source, text.c_str());
-  };
+  return [&grid](const char* source, const std::string& text) { ActionSupport::Log(grid.GetOwnerWnd(), source, text); };
 }
 
 // The save dialog of a bulk order file; empty when cancelled or when there is no application to

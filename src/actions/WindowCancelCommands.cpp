@@ -3,9 +3,10 @@
 // orders to the spread cancel and the others back to the window (message 102), which builds and
 // sends their cancel requests.
 #include "actions/CancelQuestions.h"
+#include "actions/CancellableOrders.h"
 #include "actions/MarketStatusCheck.h"
 #include "actions/UnconfirmedCancels.h"
-#include "actions/WindowCancelSupport.h"
+#include "actions/ActionSupport.h"
 #include "host/AppGlobal.h"
 #include "host/AppOrderBook.h"
 #include "host/platform/Application.h"
@@ -23,12 +24,14 @@
 #include <utility>
 
 namespace pf = orv::platform;
-using WindowCancelSupport::Log;
+using CancellableOrders::IsCancellable;
+using CancellableOrders::IsNonModStrategy;
+using CancellableOrders::kGttCode;
+using ActionSupport::Log;
 
 namespace {
 
 constexpr std::int32_t kUnconfirmedEntryCode = 5520;
-constexpr std::int32_t kGttCode = 15512;
 constexpr std::int16_t kMiniAdministrator = 3;
 constexpr int kStopLossLegOfBracket = 51;  // '3'
 constexpr const char* kCollectionLog = "OrderCollectionCancellation";
@@ -39,11 +42,6 @@ bool IsUnconfirmedText(const OrderBookDetails& record) {
 
 bool IsSpreadPendingLeg(const OrderBookDetails& record) {
   return std::strcmp(record.Order_Status, "Spread Pending Leg") == 0;
-}
-
-bool IsCancellable(const OrderBookDetails& record) {
-  return record.eOrderStatus == eUnConfirmed || record.eOrderStatus == ePending ||
-         record.eOrderStatus == eAMOUnconfirmed;
 }
 
 // Exchanges whose orders are known by our reference rather than by the exchange's number.
@@ -99,7 +97,7 @@ void OrderBookWnd::OnCancel() {
       return;
     }
     bOrderCancelConfirm = AppGlobal::bOrderSettings_OrderCancel;
-    const SendCOCOrderExeFn send = WindowCancelSupport::FindOrderSender();
+    const SendCOCOrderExeFn send = ActionSupport::FindOrderSender();
 
     const ORVEL5901* login = AppGlobal::g_pObjLoginResponse;
     if (login && login->userType() == kMiniAdministrator &&
@@ -110,9 +108,10 @@ void OrderBookWnd::OnCancel() {
     }
 
     const OrderBookDetails& current = *grid->RecordAtRow(grid->GetCurSelItemID().m_nRow);
+    const std::vector<int> selected = SelectedShownRows(*grid);
     if (IsUnconfirmedText(current)) {
       std::vector<const OrderBookDetails*> rows;
-      for (int row : SelectedShownRows(*grid)) rows.push_back(grid->RecordAtRow(row));
+      for (int row : selected) rows.push_back(grid->RecordAtRow(row));
       UnconfirmedCancels::Run(rows, UnconfirmedCancels::Requester::FromLogin(), send,
                               [this](const char* source, const std::string& text) { Log(*this, source, text); });
       return;
@@ -123,7 +122,7 @@ void OrderBookWnd::OnCancel() {
     }
 
     AppGlobal::iTransactionCode = current.iOrvelCode;
-    if (IsSpreadPendingLeg(current) || SelectedShownRows(*grid).size() > 1) bMultiRowSelected = true;
+    if (IsSpreadPendingLeg(current) || selected.size() > 1) bMultiRowSelected = true;
     // Whatever set the multi-row mode, this call's end clears it along with the pass's lists.
     struct PassEnd {
       OrderBookWnd& wnd;
@@ -136,7 +135,7 @@ void OrderBookWnd::OnCancel() {
 
     if (!m_bCancelAllMode) m_lstCancelOrders.clear();
     m_setCollectedSpreadOrders.clear();
-    if (!m_bCancelAllMode && !CollectFromShownRows(false)) return;
+    if (!m_bCancelAllMode && !CollectFromShownRows(selected, false)) return;
     if (m_lstCancelOrders.empty()) {
       if (AppGlobal::g_iIsShiftF3ProcessEvent != 2)
         MessageBox("No Record is Present to Delete", "Absence of Record", pf::MB_ICONINFORMATION);
@@ -208,7 +207,9 @@ void OrderBookWnd::OnCancelAll() {
     } allEnd{*this};
     m_lstCancelOrders.clear();
     m_setCollectedSpreadOrders.clear();
-    if (!CollectFromShownRows(true)) return;
+    std::vector<int> everyRow(grid->RowVector().size());
+    for (std::size_t i = 0; i < everyRow.size(); ++i) everyRow[i] = static_cast<int>(i);
+    if (!CollectFromShownRows(everyRow, true)) return;
     const bool silent = AppGlobal::g_iIsShiftF3ProcessEvent == 2;
     if (m_lstCancelOrders.empty()) {
       if (!silent) MessageBox("No Record is Present to Delete", "Absence of Record", pf::MB_ICONINFORMATION);
@@ -283,18 +284,11 @@ void OrderBookWnd::AppendCollected(int nRow, const OrderBookDetails& record, con
   m_lstCancelOrders.push_back({static_cast<std::int16_t>(record.iOrvelCode), nRow, number, entry});
 }
 
-// Fills the collected orders from the rows the grid shows (the selected ones, or all), through the
-// same market check as the grid's cancel: the store's list carries the keys for the check only.
-bool OrderBookWnd::CollectFromShownRows(bool allRows) {
+// Fills the collected orders from rows the grid shows (the selected ones, or all of them), through
+// the same market check as the grid's cancel: the store's list carries the keys for the check only.
+bool OrderBookWnd::CollectFromShownRows(const std::vector<int>& rows, bool allRows) {
   OrderBookGrid& grid = *m_pGrid;
   const VariantDescription& variant = Variant();
-  std::vector<int> rows;
-  if (allRows) {
-    rows.resize(grid.RowVector().size());
-    for (std::size_t i = 0; i < rows.size(); ++i) rows[i] = static_cast<int>(i);
-  } else {
-    rows = SelectedShownRows(grid);
-  }
 
   std::vector<std::uint32_t>& list = AppOrderBook::Book(variant.eBook).vctCancellation;
   list.clear();
@@ -305,8 +299,7 @@ bool OrderBookWnd::CollectFromShownRows(bool allRows) {
     if (!record || !IsCancellable(*record)) continue;
     if (IsSpreadPendingLeg(*record) && !bMultiRowSelected) continue;
     if (variant.bCancelsGttOnly != (record->iOrvelCode == kGttCode)) continue;
-    if (variant.bChecksNonModStrategy && AppGlobal::map_NonModStrategy.count(std::string(FieldView(record->Strategy))))
-      continue;
+    if (variant.bChecksNonModStrategy && IsNonModStrategy(*record)) continue;
     const std::uint32_t key = AppOrderBook::KeyOf(variant.eBook, *record);
     if (listed.insert(key).second) list.push_back(key);
     candidates.emplace_back(row, record);

@@ -5,7 +5,7 @@
 #include "actions/CancelRequestBuilder.h"
 #include "actions/OrderRecordLookup.h"
 #include "actions/SpreadRequestFields.h"
-#include "actions/WindowCancelSupport.h"
+#include "actions/ActionSupport.h"
 #include "host/AppGlobal.h"
 #include "host/AppOrderBook.h"
 #include "host/EntryPointRegistry.h"
@@ -27,8 +27,8 @@ namespace {
 constexpr const char* kConfirmCaption = "Cancel Order/s Confirmation";
 constexpr unsigned kQuoteBasedCancelMessage = 9952;
 
-using WindowCancelSupport::FindOrderSender;
-using WindowCancelSupport::Log;
+using ActionSupport::FindOrderSender;
+using ActionSupport::Log;
 
 void LogMissingSender(const OrderBookWnd& wnd, std::string_view operation) {
   std::string text(wnd.Variant().cWndClass);

@@ -1,12 +1,9 @@
 #include "host/GeneralXmlSettings.h"
 
+#include "host/SafeFileWriter.h"
+
 #include <pugixml.hpp>
 
-#include <fcntl.h>
-#include <unistd.h>
-
-#include <cerrno>
-#include <cstring>
 #include <string_view>
 
 namespace {
@@ -98,30 +95,6 @@ struct StringWriter final : pugi::xml_writer {
   void write(const void* data, std::size_t size) override { out.append(static_cast<const char*>(data), size); }
 };
 
-bool WriteFileDurably(const std::filesystem::path& file, const std::string& bytes, std::string& error) {
-  const int fd = ::open(file.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-  if (fd < 0) {
-    error = "cannot create " + file.string() + ": " + std::strerror(errno);
-    return false;
-  }
-  std::size_t done = 0;
-  while (done < bytes.size()) {
-    const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) {
-      error = "cannot write " + file.string() + ": " + std::strerror(errno);
-      ::close(fd);
-      return false;
-    }
-    done += static_cast<std::size_t>(n);
-  }
-  if (::fsync(fd) != 0 || ::close(fd) != 0) {
-    error = "cannot flush " + file.string() + ": " + std::strerror(errno);
-    return false;
-  }
-  return true;
-}
-
 }  // namespace
 
 void GeneralXmlSettings::ResetToDefaults() {
@@ -170,7 +143,7 @@ GeneralXmlSettings::Result GeneralXmlSettings::Save(const std::filesystem::path&
   // Start from the file as it is, so settings written by other parts of the host survive.
   pugi::xml_document doc;
   std::error_code ec;
-  if (!std::filesystem::exists(path, ec) || !doc.load_file(path.c_str(), kParseFlags, pugi::encoding_utf8) ||
+  if (!std::filesystem::is_regular_file(path, ec) || !doc.load_file(path.c_str(), kParseFlags, pugi::encoding_utf8) ||
       !doc.child(kRoot)) {
     doc.reset();
     pugi::xml_node decl = doc.append_child(pugi::node_declaration);
@@ -186,19 +159,10 @@ GeneralXmlSettings::Result GeneralXmlSettings::Save(const std::filesystem::path&
   StringWriter writer;
   doc.save(writer, "  ", pugi::format_default, pugi::encoding_utf8);
 
-  std::filesystem::path temp = path;
-  temp += ".tmp";
-  std::string error;
-  if (!WriteFileDurably(temp, writer.out, error)) {
-    std::filesystem::remove(temp, ec);
-    return {Status::IoError, error};
-  }
-  std::filesystem::rename(temp, path, ec);
-  if (ec) {
-    const std::string why = ec.message();
-    std::filesystem::remove(temp, ec);
-    return {Status::IoError, "cannot replace " + path.string() + ": " + why};
-  }
+  // Written beside the file and put in its place only when whole: a failed save keeps the old one.
+  SafeFileWriter file;
+  if (!file.Open(path.string()) || !file.Write(writer.out) || !file.Commit())
+    return {Status::IoError, "cannot write " + path.string() + ": " + file.Reason()};
   return {};
 }
 

@@ -1,7 +1,6 @@
 // Steps that put the host's data in place or act for the host's other parts: rows of the record
 // cache, the general settings file, and the exchange's answer to a request the module sent.
 #include "host/AppOrderBook.h"
-#include "host/FileWriteObserver.h"
 #include "host/GeneralXmlSettings.h"
 #include "host/OrvEnumsMethods.h"
 #include "host/recordcache/RecordCacheTables.h"
@@ -128,10 +127,7 @@ void SettingsFile(ScenarioHost& host, const StepArgs& args) {
   if (action == "load") {
     result = regGeneralXMLSettings.Load(path);
   } else if (action == "save") {
-    result = regGeneralXMLSettings.Save(path);
-    std::error_code ec;
-    const auto bytes = result.ok() ? std::filesystem::file_size(path, ec) : 0;
-    FileWriteObserver::Notify(path.string(), ec ? 0 : bytes, result.ok(), result.message);
+    result = regGeneralXMLSettings.Save(path);  // the writer reports the file
   } else {
     StepArgs::Fail("\"action\" is \"load\" or \"save\", not \"" + action + "\"");
   }

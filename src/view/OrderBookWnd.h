@@ -262,7 +262,7 @@ class OrderBookWnd : public CustomDockingControlBar {
 
   // Helpers of the cancel entry points (actions/WindowCancelCommands.cpp).
   void OnCancelHandBack(orv::platform::WPARAM address);
-  bool CollectFromShownRows(bool allRows);
+  bool CollectFromShownRows(const std::vector<int>& rows, bool allRows);
   void AppendCollected(int nRow, const OrderBookDetails& record, const ORVEL_ORDER_ENTRY& entry);
   void EndCancelAll();
 

@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
+
+#include <csignal>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -130,13 +133,24 @@ TEST(GeneralXmlSettings, failed_save_leaves_the_previous_file_whole) {
   const GeneralXmlSettings first = Filled();
   ASSERT_TRUE(first.Save(folder / "General.xml").ok());
   const std::string before = ReadAll(folder / "General.xml");
-  std::filesystem::create_directory(folder / "General.xml.tmp");  // the temporary file cannot be made
   GeneralXmlSettings second;
+  // A disk that fills up part way: no file may grow past a few bytes during this save.
+  rlimit saved{};
+  ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &saved), 0);
+  const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+  rlimit tiny = saved;
+  tiny.rlim_cur = 64;
+  ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &tiny), 0);
 
   const auto result = second.Save(folder / "General.xml");
 
+  ::setrlimit(RLIMIT_FSIZE, &saved);
+  std::signal(SIGXFSZ, previousHandler);
+
   EXPECT_EQ(result.status, GeneralXmlSettings::Status::IoError);
   EXPECT_EQ(ReadAll(folder / "General.xml"), before);
+  const auto entries = std::distance(std::filesystem::directory_iterator(folder.path()), {});
+  EXPECT_EQ(entries, 1) << "the abandoned temporary file stays behind";
 }
 
 TEST(GeneralXmlSettings, columns_map_to_their_saved_texts) {
