@@ -3,6 +3,7 @@
 // check, confirm, and post the list to the host, which carries the cancellations out.
 #include "actions/CancelQuestions.h"
 #include "actions/CancellableOrders.h"
+#include "actions/KeySet.h"
 #include "actions/MarketStatusCheck.h"
 #include "actions/ActionSupport.h"
 #include "host/AppGlobal.h"
@@ -49,9 +50,18 @@ void LogNotPending(const OrderBookGrid& grid, std::uint32_t key) {
   ActionSupport::Log(grid.GetOwnerWnd(), grid.Variant().cLegacyLogSource.data(), line);
 }
 
-void AddKey(std::vector<std::uint32_t>& list, std::uint32_t key) {
-  if (std::find(list.begin(), list.end(), key) == list.end()) list.push_back(key);
-}
+// Each order once, in the order met; a set beside the list keeps a large selection linear.
+class KeyList final {
+ public:
+  explicit KeyList(std::vector<std::uint32_t>& list) : m_list(list) {}
+  void Add(std::uint32_t key) {
+    if (m_seen.Insert(key)) m_list.push_back(key);
+  }
+
+ private:
+  std::vector<std::uint32_t>& m_list;
+  KeySet m_seen;
+};
 
 void PostCancellation(OrderBookGrid& grid) {
   if (grid.HasApp()) grid.App().MainWindow().Post(grid.Variant().nCancelMessage, 0, 0);
@@ -65,6 +75,7 @@ void OrderBookGrid::OnCancel() {
   OrderBookRefs book = AppOrderBook::Book(variant.eBook);
   std::vector<std::uint32_t>& list = book.vctCancellation;
   list.clear();
+  KeyList keys(list);
   StartStopProcess(0, 50);
 
   bool strategySkipped = false;
@@ -89,7 +100,7 @@ void OrderBookGrid::OnCancel() {
         strategySkipped = true;
         continue;
       }
-      AddKey(list, key);
+      keys.Add(key);
     }
   }
   if (strategySkipped) MessageBox(kStrategyRefusal, "", pf::MB_OK);
@@ -139,6 +150,7 @@ void OrderBookGrid::OnCancelall() {
   OrderBookRefs book = AppOrderBook::Book(variant.eBook);
   std::vector<std::uint32_t>& list = book.vctCancellation;
   list.clear();
+  KeyList keys(list);
   bool strategySkipped = false;
   // The list is read while the refresh is paused, so it stays as the user saw it.
   for (OrderBookDetails* record : m_RowVector) {
@@ -147,7 +159,7 @@ void OrderBookGrid::OnCancelall() {
       strategySkipped = true;
       continue;
     }
-    AddKey(list, AppOrderBook::KeyOf(variant.eBook, *record));
+    keys.Add(AppOrderBook::KeyOf(variant.eBook, *record));
   }
   if (strategySkipped) MessageBox((list.empty() ? "" : "Some ") + std::string(kStrategyRefusal), "", pf::MB_OK);
 

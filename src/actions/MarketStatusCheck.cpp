@@ -10,6 +10,7 @@
 #include "view/OrderBookGrid.h"
 #include "view/OrderBookWnd.h"
 
+#include <algorithm>
 #include <array>
 #include <string>
 
@@ -73,19 +74,20 @@ int Run(OrderBookWnd& wnd, short mode, bool allRows) {
     }
   } else if (mode == kCancellation) {
     std::size_t passing = 0;
-    for (auto it = list.begin(); it != list.end();) {
-      const OrderBookDetails* record = AppOrderBook::FirstRecordOf(variant.eBook, *it);
+    // One pass that closes up the kept keys in order: erasing one at a time made a large list quadratic.
+    const auto kept = std::remove_if(list.begin(), list.end(), [&](std::uint32_t key) {
+      const OrderBookDetails* record = AppOrderBook::FirstRecordOf(variant.eBook, key);
       if (record && PassesAnyMarket(*record)) {
         ++passing;
-      } else if (const TokenMarket market = record ? shutMarketOf(*record) : TokenMarket::None;
-                 market != TokenMarket::None) {
-        named[static_cast<int>(market)] = true;
-        it = list.erase(it);
-        removed = true;
-        continue;
+        return false;
       }
-      ++it;
-    }
+      const TokenMarket market = record ? shutMarketOf(*record) : TokenMarket::None;
+      if (market == TokenMarket::None) return false;
+      named[static_cast<int>(market)] = true;
+      return true;
+    });
+    removed = kept != list.end();
+    list.erase(kept, list.end());
     if (!list.empty() && passing == list.size()) return 1;
   } else {
     for (std::uint32_t key : list) {

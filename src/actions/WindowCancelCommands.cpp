@@ -4,6 +4,7 @@
 // sends their cancel requests.
 #include "actions/CancelQuestions.h"
 #include "actions/CancellableOrders.h"
+#include "actions/KeySet.h"
 #include "actions/MarketStatusCheck.h"
 #include "actions/UnconfirmedCancels.h"
 #include "actions/ActionSupport.h"
@@ -19,8 +20,9 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <memory>
+#include <optional>
 #include <string>
-#include <unordered_set>
 #include <utility>
 
 namespace pf = orv::platform;
@@ -48,7 +50,15 @@ bool IsSpreadPendingLeg(const OrderBookDetails& record) {
 double OrderNumberOfRow(const OrderBookDetails& record) {
   switch (record.lOurToken / 100000000) {
     case 2: case 4: case 13: case 14: case 20: return static_cast<double>(record.RefNo);
-    default: return std::strtod(std::string(FieldView(record.ExchOrder_No)).c_str(), nullptr);
+    default: {
+      // strtod wants a terminated text; the field need not be terminated.
+      char text[sizeof record.ExchOrder_No + 1];
+      const std::string_view field = FieldView(record.ExchOrder_No);
+      const std::size_t length = std::min(field.size(), sizeof text - 1);
+      field.copy(text, length);
+      text[length] = '\0';
+      return std::strtod(text, nullptr);
+    }
   }
 }
 
@@ -158,12 +168,13 @@ void OrderBookWnd::OnCancel() {
 
     const auto rowCount = static_cast<std::int64_t>(grid->RowVector().size());
     for (const CancelOrdersList& entry : m_lstCancelOrders) {
-      if (entry.nRow >= rowCount) continue;
+      // The row rule guards what the host listed by row; rows taken from the grid name their record,
+      // checked when the cancel is built, since the rows move while the question is up.
+      if (entry.pOrderEntry && entry.nRow >= rowCount) continue;
       AppGlobal::iTransactionCode = entry.iTransactionCode;
       if (IsSpreadTransactionCode(entry.iTransactionCode)) {
         if (!CancelSpreadOrderLogic(entry.dOrderNumber)) continue;
-      } else if (entry.objOrderEntry.get<std::int32_t>(ORVEL_ORDER_ENTRY::kIobRuleNo) > 0 &&
-                 entry.objOrderEntry.get<std::int16_t>(ORVEL_ORDER_ENTRY::kField640) == kStopLossLegOfBracket) {
+      } else if (entry.bStopLossLegOfBracket) {
         MessageBox("Can Not Cancel Stop Loss order of Bracket Order", "PendingOrders", pf::MB_ICONINFORMATION);
         continue;
       }
@@ -257,11 +268,11 @@ void OrderBookWnd::CollectOrderForCancellation(int nRow, double /*dOrderNumber: 
     if (!record) return;  // not a row the grid shows
     if (IsSpreadPendingLeg(*record) && !bMultiRowSelected) return;
     const double number = OrderNumberOfRow(*record);
-    ORVEL_ORDER_ENTRY entry = record->objOrderEntry;
+    std::shared_ptr<const ORVEL_ORDER_ENTRY> packet;  // none: the row's own
     if (!IsSpreadTransactionCode(record->iOrvelCode)) {
-      ORVEL_ORDER_ENTRY found;
-      if (getOrderRecord(number, &found, record->RefNo)) {
-        entry = found;
+      auto found = std::make_shared<ORVEL_ORDER_ENTRY>();
+      if (getOrderRecord(number, found.get(), record->RefNo)) {
+        packet = std::move(found);
       } else if (AppGlobal::iTransactionCode != kUnconfirmedEntryCode) {
         char line[24];
         std::snprintf(line, sizeof line, "|%d|", nRow);
@@ -269,19 +280,30 @@ void OrderBookWnd::CollectOrderForCancellation(int nRow, double /*dOrderNumber: 
         return;
       }
     }
-    AppendCollected(nRow, *record, entry);
+    AppendCollected(nRow, *record, std::move(packet));
   } catch (...) {
     Log(*this, kExceptionLogSource, "Exception in CollectOrderForCancellation - PendingOrders");
   }
 }
 
-void OrderBookWnd::AppendCollected(int nRow, const OrderBookDetails& record, const ORVEL_ORDER_ENTRY& entry) {
+void OrderBookWnd::AppendCollected(int nRow, const OrderBookDetails& record,
+                                   std::shared_ptr<const ORVEL_ORDER_ENTRY> packet) {
   const double number = OrderNumberOfRow(record);
   if (IsSpreadTransactionCode(record.iOrvelCode)) {
     const std::int64_t whole = SentCancels::IntegerPart(number);
     if (m_SentSpreadCancels.ContainsNumber(number) || !m_setCollectedSpreadOrders.insert(whole).second) return;
   }
-  m_lstCancelOrders.push_back({static_cast<std::int16_t>(record.iOrvelCode), nRow, number, entry});
+  const ORVEL_ORDER_ENTRY& entry = packet ? *packet : record.objOrderEntry;
+  CancelOrdersList collected;
+  collected.iTransactionCode = static_cast<std::int16_t>(record.iOrvelCode);
+  collected.nRow = nRow;
+  collected.dOrderNumber = number;
+  collected.bStopLossLegOfBracket = entry.get<std::int32_t>(ORVEL_ORDER_ENTRY::kIobRuleNo) > 0 &&
+                                    entry.get<std::int16_t>(ORVEL_ORDER_ENTRY::kField640) == kStopLossLegOfBracket;
+  collected.pOrderEntry = std::move(packet);
+  collected.pStoreRecord = &record;
+  collected.lStoreKey = AppOrderBook::KeyOf(Variant().eBook, record);
+  m_lstCancelOrders.push_back(std::move(collected));
 }
 
 // Fills the collected orders from rows the grid shows (the selected ones, or all of them), through
@@ -292,7 +314,7 @@ bool OrderBookWnd::CollectFromShownRows(const std::vector<int>& rows, bool allRo
 
   std::vector<std::uint32_t>& list = AppOrderBook::Book(variant.eBook).vctCancellation;
   list.clear();
-  std::unordered_set<std::uint32_t> listed;
+  KeySet listed;
   std::vector<std::pair<int, const OrderBookDetails*>> candidates;
   for (int row : rows) {
     const OrderBookDetails* record = grid.RecordAtRow(row);
@@ -301,17 +323,22 @@ bool OrderBookWnd::CollectFromShownRows(const std::vector<int>& rows, bool allRo
     if (variant.bCancelsGttOnly != (record->iOrvelCode == kGttCode)) continue;
     if (variant.bChecksNonModStrategy && IsNonModStrategy(*record)) continue;
     const std::uint32_t key = AppOrderBook::KeyOf(variant.eBook, *record);
-    if (listed.insert(key).second) list.push_back(key);
+    if (listed.Insert(key)) list.push_back(key);
     candidates.emplace_back(row, record);
   }
   if (!CheckMarketStatus(MarketStatusCheck::kCancellation, allRows)) {
     list.clear();
     return false;
   }
-  const std::unordered_set<std::uint32_t> passed(list.begin(), list.end());
+  // The check only ever takes keys out: a list as long as before passed whole.
+  const bool allPassed = list.size() == listed.Size();
+  KeySet passed;
+  if (!allPassed)
+    for (std::uint32_t key : list) passed.Insert(key);
   list.clear();
+  m_lstCancelOrders.reserve(m_lstCancelOrders.size() + candidates.size());
   for (const auto& [row, record] : candidates)
-    if (passed.count(AppOrderBook::KeyOf(variant.eBook, *record))) AppendCollected(row, *record, record->objOrderEntry);
+    if (allPassed || passed.Contains(AppOrderBook::KeyOf(variant.eBook, *record))) AppendCollected(row, *record, nullptr);
   return true;
 }
 
@@ -320,8 +347,10 @@ void OrderBookWnd::OnCancelHandBack(pf::WPARAM address) {
   if (!entry) return;  // not a value this window handed out, or handled already
   // A spread order's request went out in the walk; the rest are sent from here.
   if (IsSpreadTransactionCode(entry->iTransactionCode)) return;
+  std::optional<ORVEL_ORDER_ENTRY> packet = entry->EntryPacket(Variant().eBook);
+  if (!packet) return;  // the store no longer holds the order
   OrderBookDetails record;
-  record.objOrderEntry = entry->objOrderEntry;
+  record.objOrderEntry = *packet;
   const int code = AppGlobal::iTransactionCode;
   AppGlobal::iTransactionCode = entry->iTransactionCode;
   OrderCancellation(std::move(record), true);

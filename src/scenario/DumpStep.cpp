@@ -215,7 +215,7 @@ Json CancelsSection(const OrderBookWnd& wnd) {
   Json collected = Json::array();
   for (const CancelOrdersList& e : wnd.CollectedOrders())
     collected.push_back({{"iTransactionCode", e.iTransactionCode}, {"nRow", e.nRow}, {"dOrderNumber", e.dOrderNumber},
-                         {"lOurOrderNo", e.objOrderEntry.ourOrderNo()}});
+                         {"lOurOrderNo", e.OurOrderNo(wnd.Variant().eBook)}});
   std::vector<std::int64_t> spread(wnd.CollectedSpreadOrders().begin(), wnd.CollectedSpreadOrders().end());
   std::sort(spread.begin(), spread.end());  // the set has no order of its own
   return {{"CancelOrdersList", std::move(collected)},

@@ -263,7 +263,8 @@ class OrderBookWnd : public CustomDockingControlBar {
   // Helpers of the cancel entry points (actions/WindowCancelCommands.cpp).
   void OnCancelHandBack(orv::platform::WPARAM address);
   bool CollectFromShownRows(const std::vector<int>& rows, bool allRows);
-  void AppendCollected(int nRow, const OrderBookDetails& record, const ORVEL_ORDER_ENTRY& entry);
+  // `packet` null: the entry reads the row's record from the store when its cancel is built.
+  void AppendCollected(int nRow, const OrderBookDetails& record, std::shared_ptr<const ORVEL_ORDER_ENTRY> packet);
   void EndCancelAll();
 
  protected:

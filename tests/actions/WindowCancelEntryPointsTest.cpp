@@ -11,6 +11,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <utility>
@@ -360,6 +361,33 @@ TEST_F(WindowCancelPass, cancel_all_selects_every_row_asks_once_and_sends_each_o
   }
 }
 
+TEST_F(WindowCancelPass, orders_listed_when_asked_go_however_the_rows_move_while_the_question_is_up) {
+  for (std::uint32_t ref = 21; ref <= 26; ++ref) Add(ViewVariant::Pending, ref);
+  OrderBookGrid& grid = h.ShowAllRows(ViewVariant::Pending);
+  grid.SetCurSel({-1, -1}, pf::kSelSingleItem);
+  AppGlobal::bOrderSettings_OrderCancel = 1;
+  const std::vector<std::uint32_t> lastTwo{grid.RecordAtRow(4)->RefNo, grid.RecordAtRow(5)->RefNo};
+  // The terminal's loop runs on under the question: the top four orders leave the book, one
+  // arrives, and the grid refreshes to three rows.
+  Boxes().SetAnswerer([&](const std::string&, const std::string&, unsigned) {
+    std::vector<OrderBookDetails*> top;
+    for (int row = 0; row < 4; ++row) top.push_back(grid.RecordAtRow(row));
+    for (OrderBookDetails* record : top) AppOrderBook::RemoveOrder(BookKind::Pending, record);
+    Add(ViewVariant::Pending, 27);
+    h.Run();
+    return pf::IDYES;
+  });
+  Wnd(ViewVariant::Pending).OnCancelAll();
+  Boxes().SetAnswerer(nullptr);
+  ASSERT_EQ(grid.GetVirtualRowCount(), 3);
+  h.Run();
+  std::vector<std::uint32_t> sent = SentOwnNumbers();
+  std::sort(sent.begin(), sent.end());
+  std::vector<std::uint32_t> expected = lastTwo;
+  std::sort(expected.begin(), expected.end());
+  EXPECT_EQ(sent, expected) << "the orders still booked, once; nothing for the gone ones or the late one";
+}
+
 TEST_F(WindowCancelPass, a_silent_run_asks_nothing_and_always_ends_at_3) {
   OrderBookWnd& wnd = h.PendingWnd();
   Add(ViewVariant::Pending, 21)->eOrderStatus = eCompleted;
@@ -530,7 +558,7 @@ TEST_F(WindowCancelPass, the_host_collects_rows_the_grid_shows_and_each_spread_o
   wnd.bMultiRowSelected = false;
   ASSERT_EQ(wnd.CollectedOrders().size(), 2u);
   EXPECT_EQ(wnd.CollectedOrders()[0].nRow, 2);
-  EXPECT_EQ(wnd.CollectedOrders()[0].objOrderEntry.ourOrderNo(), 71u);
+  EXPECT_EQ(wnd.CollectedOrders()[0].OurOrderNo(BookKind::Pending), 71u);
   EXPECT_EQ(wnd.CollectedOrders()[1].dOrderNumber, 1000073.0) << "a leg row only in multi-row mode, once";
   EXPECT_EQ(LinesOf("OrderCollectionCancellation"), (std::vector<std::string>{"|1|"}));
 }

@@ -16,6 +16,9 @@ namespace {
 // which would keep Qt from painting and fall further behind; late timers then fire once, as native
 // timers do.
 constexpr std::int64_t kMaxStepMs = 100;
+// The longest stretch one pass delivers for: a burst of work (a cancel-all posting a message per
+// order) is spread over passes, with Qt painting and reading input in between.
+constexpr std::int64_t kPassBudgetMs = 40;
 
 }  // namespace
 
@@ -63,7 +66,7 @@ void QtEventLoopDriver::DeliverNow() {
   m_advancedMs += step;
   if (real - m_advancedMs > kMaxStepMs) m_advancedMs = real - kMaxStepMs;  // drop what cannot be caught up
   try {
-    m_loop.advance(step);
+    m_loop.advanceWithin(step, kPassBudgetMs);
   } catch (...) {
     // A handler that throws must not take Qt's loop down; the module logs its own failures.
   }

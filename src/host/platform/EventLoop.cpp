@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <atomic>
 #include <chrono>
+#include <deque>
 #include <limits>
 #include <map>
 #include <thread>
@@ -33,15 +34,30 @@ struct Work {
 struct EventLoop::Impl {
   std::int64_t now = 0;
   std::uint64_t nextSeq = 0;
-  std::map<QueueKey, Work> queue;
-  std::map<TimerKey, QueueKey> timers;  // where each armed timer sits in `queue`
+  std::map<QueueKey, Work> timerQueue;
+  // Posted messages are due when posted and the clock never runs back, so they arrive in queue
+  // order: a plain FIFO keeps a burst of a million posts free of per-message tree nodes.
+  std::deque<std::pair<QueueKey, Work>> posted;
+  std::map<TimerKey, QueueKey> timers;  // where each armed timer sits in `timerQueue`
   std::atomic<bool> stopRequested{false};
   PostObserver postObserver;
 
   void enqueue(std::int64_t due, const Work& work) {
     const QueueKey key{due, nextSeq++};
-    queue.emplace(key, work);
-    if (work.isTimer) timers[{work.window, work.timerId}] = key;
+    if (!work.isTimer) {
+      posted.emplace_back(key, work);
+      return;
+    }
+    timerQueue.emplace(key, work);
+    timers[{work.window, work.timerId}] = key;
+  }
+
+  const QueueKey* earliestKey() const {
+    const QueueKey* timer = timerQueue.empty() ? nullptr : &timerQueue.begin()->first;
+    const QueueKey* message = posted.empty() ? nullptr : &posted.front().first;
+    if (!timer) return message;
+    if (!message) return timer;
+    return *message < *timer ? message : timer;
   }
 
   // Removes the first item due at or before `limit` and delivers it; false when none is due. The item
@@ -49,21 +65,29 @@ struct EventLoop::Impl {
   // destroy windows freely.
   // With `seqBound`, only work queued before that sequence number is eligible.
   bool deliverNext(std::int64_t limit, std::uint64_t seqBound = std::numeric_limits<std::uint64_t>::max()) {
-    if (queue.empty()) return false;
-    auto first = queue.begin();
-    if (first->first.first > limit) return false;
-    if (first->first.second >= seqBound) {
+    auto timer = timerQueue.begin();
+    if (timer != timerQueue.end() && (timer->first.first > limit || timer->first.second >= seqBound)) {
       // Skip later work that is due first; rare (only the final pass of runRealTime), so a scan is fine.
-      first = std::find_if(queue.begin(), queue.end(), [&](const auto& item) {
+      timer = std::find_if(timerQueue.begin(), timerQueue.end(), [&](const auto& item) {
         return item.first.first <= limit && item.first.second < seqBound;
       });
-      if (first == queue.end()) return false;
     }
-    const Work work = first->second;
-    now = std::max(now, first->first.first);
-    queue.erase(first);
-    if (work.isTimer) {
+    const bool messageDue =
+        !posted.empty() && posted.front().first.first <= limit && posted.front().first.second < seqBound;
+    const bool timerDue = timer != timerQueue.end();
+    if (!messageDue && !timerDue) return false;
+    Work work;
+    if (messageDue && (!timerDue || posted.front().first < timer->first)) {
+      now = std::max(now, posted.front().first.first);
+      work = posted.front().second;
+      posted.pop_front();
+    } else {
+      now = std::max(now, timer->first.first);
+      work = timer->second;
+      timerQueue.erase(timer);
       timers.erase({work.window, work.timerId});
+    }
+    if (work.isTimer) {
       work.window->OnTimer(work.timerId);
     } else {
       work.window->OnMessage(work.msg, work.wParam, work.lParam);
@@ -91,7 +115,7 @@ void EventLoop::setTimer(Window* window, UINT_PTR id, unsigned elapseMs) {
 bool EventLoop::killTimer(Window* window, UINT_PTR id) {
   auto found = m_impl->timers.find({window, id});
   if (found == m_impl->timers.end()) return false;
-  m_impl->queue.erase(found->second);
+  m_impl->timerQueue.erase(found->second);
   m_impl->timers.erase(found);
   return true;
 }
@@ -118,7 +142,8 @@ void EventLoop::forget(const Window* window) {
   auto& timers = m_impl->timers;
   timers.erase(timers.lower_bound({window, 0}),
                timers.upper_bound({window, std::numeric_limits<UINT_PTR>::max()}));
-  std::erase_if(m_impl->queue, [window](const auto& item) { return item.second.window == window; });
+  std::erase_if(m_impl->timerQueue, [window](const auto& item) { return item.second.window == window; });
+  std::erase_if(m_impl->posted, [window](const auto& item) { return item.second.window == window; });
 }
 
 void EventLoop::advance(std::int64_t ms) {
@@ -127,6 +152,23 @@ void EventLoop::advance(std::int64_t ms) {
   while (m_impl->deliverNext(target)) {
   }
   m_impl->now = std::max(m_impl->now, target);
+}
+
+bool EventLoop::advanceWithin(std::int64_t ms, std::int64_t budgetMs) {
+  using Clock = std::chrono::steady_clock;
+  const auto deadline = Clock::now() + std::chrono::milliseconds(std::max<std::int64_t>(budgetMs, 0));
+  const std::int64_t target = m_impl->now + std::max<std::int64_t>(ms, 0);
+  bool left = false;
+  for (unsigned delivered = 1; m_impl->deliverNext(target); ++delivered) {
+    // Reading the clock costs more than most deliveries: look every few.
+    if (delivered % 16 == 0 && Clock::now() >= deadline) {
+      left = true;
+      break;
+    }
+  }
+  // What is left stays due at the clock's new time and goes first on the next call.
+  m_impl->now = std::max(m_impl->now, target);
+  return left && msUntilNextTimer() == 0;
 }
 
 void EventLoop::runPending() {
@@ -170,10 +212,11 @@ void EventLoop::runRealTime(std::int64_t maxMs) {
 void EventLoop::stop() { m_impl->stopRequested = true; }
 
 std::int64_t EventLoop::msUntilNextTimer() const {
-  if (m_impl->queue.empty()) return -1;
-  return std::max<std::int64_t>(m_impl->queue.begin()->first.first - m_impl->now, 0);
+  const QueueKey* first = m_impl->earliestKey();
+  if (!first) return -1;
+  return std::max<std::int64_t>(first->first - m_impl->now, 0);
 }
 
-std::size_t EventLoop::pendingCount() const { return m_impl->queue.size(); }
+std::size_t EventLoop::pendingCount() const { return m_impl->timerQueue.size() + m_impl->posted.size(); }
 
 }  // namespace orv::platform

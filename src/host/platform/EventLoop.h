@@ -42,6 +42,9 @@ class EventLoop {
   // (due time, then the order they were armed or posted). Work queued by a handler runs in the same
   // call when it falls due within it, so a handler that posts on every delivery never lets it return.
   void advance(std::int64_t ms);
+  // As advance(), but hands control back once `budgetMs` of real time went by, so a GUI can paint
+  // between the deliveries of a long burst of work. True when work that is due was left queued.
+  bool advanceWithin(std::int64_t ms, std::int64_t budgetMs);
   // Delivers the messages and timers already due, without moving the clock.
   void runPending();
   // Real clock: waits for and delivers work until `stop()` or until `maxMs` elapsed (negative: no limit).

@@ -86,6 +86,26 @@ TEST_F(EventLoopTest, delivers_by_due_time_then_by_arm_or_post_order) {
   EXPECT_EQ(log, (Log{"b msg 100/0 @10", "a msg 101/0 @10", "a timer 1 @20", "b timer 2 @20"}));
 }
 
+TEST_F(EventLoopTest, a_budgeted_advance_hands_back_a_burst_part_way_and_the_next_calls_go_on_in_order) {
+  auto w = MakeWindow("a");
+  for (unsigned i = 0; i < 40; ++i) w->PostMessage(200 + i);
+  w->SetTimer(1, 10);  // due after the burst
+
+  EXPECT_TRUE(loop.advanceWithin(10, 0));
+  EXPECT_EQ(log.size(), 16u) << "a spent budget ends the call after a few deliveries";
+  int calls = 1;
+  while (loop.advanceWithin(0, 0)) ++calls;
+
+  EXPECT_EQ(calls, 2);
+  Log expected;
+  // The clock moved on with the first call; what it left goes late, still ahead of the timer.
+  for (unsigned i = 0; i < 40; ++i)
+    expected.push_back("a msg " + std::to_string(200 + i) + "/0 @" + (i < 16 ? "0" : "10"));
+  expected.push_back("a timer 1 @10");
+  EXPECT_EQ(log, expected);
+  EXPECT_EQ(loop.pendingCount(), 0u);
+}
+
 TEST_F(EventLoopTest, posted_messages_wait_for_the_loop_and_run_pending_keeps_the_clock) {
   auto w = MakeWindow("a");
   loop.advance(30);
