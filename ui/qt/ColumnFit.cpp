@@ -28,12 +28,12 @@ ColumnFitter::ColumnFitter(GridTableView& view) : QObject(&view), m_view(view) {
 }
 
 bool ColumnFitter::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == &m_view && event->type() == QEvent::Show && !m_done) m_done = Fit();
+  if (watched == &m_view && event->type() == QEvent::Show) FitLater();
   return QObject::eventFilter(watched, event);
 }
 
 void ColumnFitter::FitLater() {
-  // Qt lays the new rows out after the signal; measure once it has.
+  // Qt lays a view out after it is shown and new rows after the signal; measure once it has.
   if (m_done || m_pending || !m_view.isVisible()) return;
   m_pending = true;
   QTimer::singleShot(0, this, [this] {
