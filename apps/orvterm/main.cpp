@@ -41,8 +41,11 @@ int main(int argc, char** argv) {
   orv::platform::Application app;
   orv::platform::ApplicationScope scope(app);
   orv::ui::TerminalHost host(app, options);
+  // The window is up while the books are built, which takes seconds for a million orders.
+  orv::ui::TerminalWindow window(host);
+  window.show();
   try {
-    host.Start();
+    window.StartHost();
   } catch (const std::exception& e) {
     std::fprintf(stderr, "orvterm: %s\n", e.what());
     return 1;
@@ -51,8 +54,6 @@ int main(int argc, char** argv) {
               options.orders, options.orders / 10, host.GenerationSeconds(), options.rate,
               host.DataFolder().string().c_str());
   std::fflush(stdout);
-  orv::ui::TerminalWindow window(host);
-  window.show();
   window.Begin();
   return QApplication::exec();
 }

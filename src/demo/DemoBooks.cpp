@@ -5,7 +5,8 @@
 
 namespace orv::demo {
 
-void GenerateDemoBooks(CScriptDesc& master, std::uint32_t seed, int pendingOrders, int contracts) {
+void GenerateDemoBooks(CScriptDesc& master, std::uint32_t seed, int pendingOrders, int contracts,
+                       const GenerationProgress& progress) {
   GenerateContracts(master, seed, contracts);
   InstallContractMaster(&master);
   OrderBookSpec pending;
@@ -14,12 +15,17 @@ void GenerateDemoBooks(CScriptDesc& master, std::uint32_t seed, int pendingOrder
   pending.kind = BookKind::Pending;
   pending.spreadShare = 0.02;
   pending.contractlessShare = 0.001;
-  GenerateOrders(pending, master);
   OrderBookSpec gtd = pending;
   gtd.orders = pendingOrders / 10;
   gtd.kind = BookKind::GTD;
   gtd.seed = seed + 1;
-  GenerateOrders(gtd, master);
+  const auto total = static_cast<std::uint64_t>(pending.orders) + static_cast<std::uint64_t>(gtd.orders);
+  auto after = [&progress, total](std::uint64_t before) -> GenerationProgress {
+    if (!progress) return {};
+    return [&progress, before, total](std::uint64_t done, std::uint64_t) { progress(before + done, total); };
+  };
+  GenerateOrders(pending, master, after(0));
+  GenerateOrders(gtd, master, after(static_cast<std::uint64_t>(pending.orders)));
 }
 
 }  // namespace orv::demo

@@ -2,12 +2,15 @@
 // The books the demo programs open with: a seeded contract master (installed in the host), a
 // Pending book with a few spread orders and a few orders on tokens the master does not know, and
 // a GTD book a tenth of its size.
+#include "demo/OrderBookGenerator.h"
 #include "host/ContractMaster.h"
 
 #include <cstdint>
 
 namespace orv::demo {
 
-void GenerateDemoBooks(CScriptDesc& master, std::uint32_t seed, int pendingOrders, int contracts = 400);
+// `progress` counts the orders of both books together.
+void GenerateDemoBooks(CScriptDesc& master, std::uint32_t seed, int pendingOrders, int contracts = 400,
+                       const GenerationProgress& progress = {});
 
 }  // namespace orv::demo

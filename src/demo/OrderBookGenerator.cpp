@@ -19,6 +19,7 @@ namespace {
 
 constexpr std::size_t kMaxIdLength = 15;  // the record's id fields hold 15 characters
 constexpr std::size_t kUnknownTokenPool = 64;
+constexpr std::uint64_t kProgressStep = 16384;  // orders between two progress reports
 
 bool IsShare(double share) { return share >= 0.0 && share <= 1.0; }  // false for NaN too
 
@@ -41,7 +42,9 @@ ContractQuote ContractlessQuote(std::int32_t token, DemoRandom& rng) {
 
 }  // namespace
 
-void GenerateOrders(const OrderBookSpec& spec, const CScriptDesc& master) { OrderBookGenerator(spec, master).Run(); }
+void GenerateOrders(const OrderBookSpec& spec, const CScriptDesc& master, const GenerationProgress& progress) {
+  OrderBookGenerator(spec, master).Run(progress);
+}
 
 void RegisterClientNames(const OrderBookSpec& spec) {
   const std::vector<std::string> clients = spec.clients.empty() ? DemoVocabulary::DefaultClients() : spec.clients;
@@ -132,7 +135,7 @@ std::uint32_t OrderBookGenerator::FirstRefNo() const {
   return highest + 1;
 }
 
-void OrderBookGenerator::Run() {
+void OrderBookGenerator::Run(const GenerationProgress& progress) {
   const std::uint32_t first = FirstRefNo();
   const std::uint64_t orders = static_cast<std::uint64_t>(m_spec.orders);
   if (orders > 0 && first + (orders - 1) > std::numeric_limits<std::uint32_t>::max())
@@ -152,6 +155,7 @@ void OrderBookGenerator::Run() {
 
   OrderBookDetails rows[3];
   for (std::uint64_t i = 0; i < orders; ++i) {
+    if (progress && i % kProgressStep == 0) progress(i, orders);
     const std::uint32_t refNo = first + static_cast<std::uint32_t>(i);
     const double draw = rng.Unit();
     if (draw < spreadShare) {
@@ -170,6 +174,7 @@ void OrderBookGenerator::Run() {
     }
     AppOrderBook::AddOrder(m_spec.kind, rows[0]);
   }
+  if (progress) progress(orders, orders);
 }
 
 }  // namespace orv::demo

@@ -10,6 +10,7 @@
 #include "host/OrderBookTypes.h"
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -34,13 +35,17 @@ struct OrderBookSpec {
   DemoDate tradingDay = DemoCatalogue::kTradingDay;
 };
 
+// Told now and then how far a generation has come: orders made so far of all it makes. It is
+// called on the generating thread, first with 0 and last with done == total.
+using GenerationProgress = std::function<void(std::uint64_t done, std::uint64_t total)>;
+
 // Adds the OrderBookSpec's orders to the book through AppOrderBook::AddOrder, in RefNo order. The
 // master is not installed (see InstallContractMaster); the records point into it, so it must
 // outlive the book. Throws std::invalid_argument for a negative order count, a share outside
 // 0..1 (or spread and contractless shares adding up to more than 1), an empty or over-long
 // dealer or client id, an invalid trading day, RefNos that would run past 2^32 - 1, or orders
 // that need contracts from an empty master.
-void GenerateOrders(const OrderBookSpec& spec, const CScriptDesc& master);
+void GenerateOrders(const OrderBookSpec& spec, const CScriptDesc& master, const GenerationProgress& progress = {});
 
 // Files the demo name of each of the OrderBookSpec's clients with RCGlobal, so that the view's client
 // name lookup finds the names the generator leaves empty.
@@ -49,7 +54,7 @@ void RegisterClientNames(const OrderBookSpec& spec);
 class OrderBookGenerator final {
  public:
   OrderBookGenerator(const OrderBookSpec& spec, const CScriptDesc& master);
-  void Run();
+  void Run(const GenerationProgress& progress = {});
 
  private:
   void Validate() const;

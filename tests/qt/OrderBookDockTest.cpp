@@ -73,6 +73,22 @@ class Dock : public ::testing::Test {
     for (const auto& entry : AppOrderBook::LastSelectedRefNo) refs.push_back(entry.RefNo);
     return refs;
   }
+  // Clicks the filter button in a column's header and runs `inside` on the filter menu while it
+  // is open; the menu is then dismissed.
+  void WithFilterMenuOpen(int columnId, std::function<void(QMenu&)> inside) {
+    const int section = ModelColumn(columnId);
+    View().scrollTo(View().Model().index(0, section));
+    QTest::qWait(10);
+    const QRect button = View().Header().FilterButtonRect(section);
+    ASSERT_FALSE(button.isEmpty());
+    popups->SetInteractive(true);
+    WhenUp([] { return QApplication::activePopupWidget(); },
+           [inside](QWidget* popup) {
+             inside(*qobject_cast<QMenu*>(popup));
+             popup->close();
+           });
+    QTest::mouseClick(View().Header().viewport(), Qt::LeftButton, {}, button.center());
+  }
   bool PaneShows(const QString& text) const {
     for (const QLabel* label : dock->PaneBar().findChildren<QLabel*>())
       if (label->text() == text) return true;
@@ -203,6 +219,51 @@ TEST_F(Dock, message_boxes_are_shown_by_qt_and_their_answers_go_back) {
   EXPECT_EQ(shownText, QStringLiteral("Modification is not allowed"));
   ASSERT_FALSE(h.App().MessageBoxes().Shown().empty());
   EXPECT_EQ(h.App().MessageBoxes().Shown().back().answer, pf::IDOK);
+}
+
+TEST_F(Dock, the_header_filter_menu_offers_one_OK) {
+  int oks = -1;
+  WithFilterMenuOpen(COL_B_S, [&oks](QMenu& menu) {
+    oks = 0;
+    for (const QAction* action : menu.actions()) oks += action->text() == QStringLiteral("OK");
+    for (const QPushButton* button : menu.findChildren<QPushButton*>()) oks += button->text() == QStringLiteral("OK");
+  });
+  EXPECT_EQ(oks, 1);
+}
+
+TEST_F(Dock, opening_a_header_filter_leaves_the_column_unselected) {
+  QTest::mouseClick(View().viewport(), Qt::LeftButton, {}, CellCentre(3));
+  const int section = ModelColumn(COL_B_S);
+  bool columnSelected = true;
+  WithFilterMenuOpen(COL_B_S, [&](QMenu&) {
+    const QItemSelectionModel& selection = *View().selectionModel();
+    columnSelected = selection.isColumnSelected(section, {}) || selection.isSelected(View().Model().index(5, section));
+  });
+  EXPECT_FALSE(columnSelected);
+  EXPECT_TRUE(View().selectionModel()->isRowSelected(3, {})) << "the grid's selection stays as it was";
+}
+
+TEST_F(Dock, header_names_sit_beside_their_marks_cut_at_their_end_and_first_widths_show_them_whole) {
+  const orv::ui::GridTableModel& model = View().Model();
+  orv::ui::GridHeaderView& header = View().Header();
+  const QFontMetrics metrics(header.font());
+  for (int c = 0; c < model.columnCount(); ++c) {
+    const QString name = model.headerData(c, Qt::Horizontal).toString();
+    const int button = Grid().IsColumnFilterButton(model.ColumnId(c)) ? orv::ui::GridHeaderView::kFilterButtonWidth : 0;
+    EXPECT_GE(header.sectionSize(c), metrics.horizontalAdvance(name) + button) << name.toStdString();
+  }
+
+  Grid().SetSortColumn(COL_B_S, true);
+  Grid().SetSortColumn(COL_Pending_Qty, false, true);
+  const int section = ModelColumn(COL_Pending_Qty);
+  header.resizeSection(section, 80);  // narrower than the name, by the user's hand
+  h.Run();
+  ASSERT_EQ(header.sectionSize(section), 80) << "the user's width stays";
+  const orv::ui::GridHeaderView::SectionParts parts = header.PartsOf(section, QRect(0, 0, 80, header.height()));
+  ASSERT_FALSE(parts.rank.isEmpty());
+  for (const QRect& mark : {parts.rank, parts.arrow, parts.button}) EXPECT_FALSE(parts.label.intersects(mark));
+  const QString shown = header.LabelText(section, parts.label);
+  EXPECT_TRUE(shown.startsWith(QLatin1Char('P')) && shown.endsWith(QChar(0x2026))) << shown.toStdString();
 }
 
 }  // namespace

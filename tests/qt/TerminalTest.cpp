@@ -11,7 +11,9 @@
 #include "view/OrderBookGrid.h"
 #include "view/OrderBookWnd.h"
 
+#include <QProgressBar>
 #include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -260,6 +262,35 @@ TEST_F(Terminal, the_window_runs_the_live_books_and_prints_the_top_rows) {
   EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 4) << text;
   EXPECT_EQ(text.rfind("OrvelClientId", 0), 0u) << text;
   EXPECT_FALSE(window.grab().isNull());
+}
+
+TEST_F(Terminal, the_window_is_up_with_a_progress_bar_while_the_books_are_built) {
+  orv::ui::TerminalHost host(app, options);
+  orv::ui::TerminalWindow window(host);
+  window.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+  bool seen = false;
+  QString line;
+  bool bar = false;
+  bool booksComplete = true;
+  // Runs at the build's first look at the event loop.
+  QTimer::singleShot(0, &window, [&] {
+    seen = window.isVisible();
+    line = window.HostStatusLine();
+    const auto* progress = window.findChild<QProgressBar*>();
+    bar = progress && progress->isVisible();
+    booksComplete = !AppOrderBook::vctAllGTDOrderBook.empty();
+  });
+
+  window.StartHost();
+
+  EXPECT_TRUE(seen);
+  EXPECT_EQ(line, QStringLiteral("Building the demo book\u2026"));
+  EXPECT_TRUE(bar);
+  EXPECT_FALSE(booksComplete);
+  EXPECT_FALSE(window.findChild<QProgressBar*>()->isVisible());
+  EXPECT_TRUE(host.IsStarted());
+  EXPECT_TRUE(window.PendingDock().isVisible());
 }
 
 }  // namespace

@@ -14,6 +14,8 @@ namespace orv::ui {
 namespace {
 
 constexpr int kSortMarkWidth = 16;
+// Room left and right of a column's name.
+constexpr int kLabelPadding = 3;
 
 }  // namespace
 
@@ -43,12 +45,58 @@ void GridHeaderView::mousePressEvent(QMouseEvent* event) {
   QHeaderView::mousePressEvent(event);
 }
 
+GridHeaderView::SectionParts GridHeaderView::PartsOf(int modelColumn, const QRect& section) const {
+  SectionParts parts;
+  const auto& grid = m_model.Grid();
+  const int id = m_model.ColumnId(modelColumn);
+  if (id < 0) return parts;
+  int right = section.right();
+  if (grid.IsColumnFilterButton(id)) {
+    parts.button = ButtonRectIn(section);
+    right -= kFilterButtonWidth;
+  }
+  if (grid.GetColumnState(id) != 0) {
+    parts.arrow = QRect(right - kSortMarkWidth + 2, section.top(), kSortMarkWidth - 4, section.height());
+    right -= kSortMarkWidth;
+    const auto& sorted = grid.GetSortColumns();
+    if (sorted.size() > 1) {
+      const auto rank = std::find(sorted.begin(), sorted.end(), id) - sorted.begin() + 1;
+      const int width = QFontMetrics(RankFont()).horizontalAdvance(QString::number(rank)) + 2;
+      parts.rank = QRect(right - width + 1, section.top(), width, section.height() / 2 + 2);
+      right -= width;
+    }
+  }
+  const int left = section.left() + kLabelPadding;
+  parts.label = QRect(left, section.top(), std::max(0, right - kLabelPadding - left + 1), section.height());
+  return parts;
+}
+
+QString GridHeaderView::LabelText(int modelColumn, const QRect& label) const {
+  const QString name = m_model.headerData(modelColumn, Qt::Horizontal).toString();
+  return fontMetrics().elidedText(name, Qt::ElideRight, label.width());
+}
+
+int GridHeaderView::WidthForName(int modelColumn) const {
+  const int id = m_model.ColumnId(modelColumn);
+  if (id < 0) return 0;
+  const QString name = m_model.headerData(modelColumn, Qt::Horizontal).toString();
+  const int marks = kSortMarkWidth + QFontMetrics(RankFont()).horizontalAdvance(QLatin1Char('9')) + 2 +
+                    (m_model.Grid().IsColumnFilterButton(id) ? kFilterButtonWidth : 0);
+  return 2 * kLabelPadding + fontMetrics().horizontalAdvance(name) + marks + 1;
+}
+
+QFont GridHeaderView::RankFont() const {
+  QFont small = font();
+  small.setPointSizeF(std::max(5.0, small.pointSizeF() * 0.7));
+  return small;
+}
+
 void GridHeaderView::paintSection(QPainter* painter, const QRect& rect, int logicalIndex) const {
   if (!rect.isValid()) return;
-  const auto& grid = m_model.Grid();
   const int id = m_model.ColumnId(logicalIndex);
-  const int state = id >= 0 ? grid.GetColumnState(id) : 0;
-  const bool button = id >= 0 && grid.IsColumnFilterButton(id);
+  const int state = id >= 0 ? m_model.Grid().GetColumnState(id) : 0;
+  const bool button = id >= 0 && m_model.Grid().IsColumnFilterButton(id);
+  const SectionParts parts = PartsOf(logicalIndex, rect);
 
   QStyleOptionHeader opt;
   initStyleOptionForIndex(&opt, logicalIndex);
@@ -57,31 +105,29 @@ void GridHeaderView::paintSection(QPainter* painter, const QRect& rect, int logi
   painter->save();
   style()->drawControl(QStyle::CE_HeaderSection, &opt, painter, this);
 
-  QRect content = rect.adjusted(0, 0, button ? -kFilterButtonWidth : 0, 0);
   if (state != 0) {
     // Qt draws ascending as a "down" indicator; follow it so marks look as elsewhere on the desktop.
     QStyleOptionHeader arrow = opt;
     arrow.sortIndicator = state > 0 ? QStyleOptionHeader::SortDown : QStyleOptionHeader::SortUp;
-    arrow.rect = QRect(content.right() - kSortMarkWidth + 2, rect.top(), kSortMarkWidth - 4, rect.height());
+    arrow.rect = parts.arrow;
     style()->drawPrimitive(QStyle::PE_IndicatorHeaderArrow, &arrow, painter, this);
-    const auto& sorted = grid.GetSortColumns();
-    if (sorted.size() > 1) {
+    if (!parts.rank.isEmpty()) {
+      const auto& sorted = m_model.Grid().GetSortColumns();
       const auto rank = std::find(sorted.begin(), sorted.end(), id) - sorted.begin() + 1;
-      QFont small = painter->font();
-      small.setPointSizeF(std::max(5.0, small.pointSizeF() * 0.7));
-      painter->setFont(small);
-      painter->drawText(QRect(content.right() - kSortMarkWidth - 8, rect.top(), 10, rect.height() / 2 + 2),
-                        Qt::AlignRight | Qt::AlignTop, QString::number(rank));
+      painter->setFont(RankFont());
+      painter->drawText(parts.rank, Qt::AlignRight | Qt::AlignTop, QString::number(rank));
       painter->setFont(font());
     }
-    content.setRight(content.right() - kSortMarkWidth);
   }
-  QStyleOptionHeader label = opt;
-  label.rect = content.adjusted(3, 0, 0, 0);
-  style()->drawControl(QStyle::CE_HeaderLabel, &label, painter, this);
+  if (!parts.label.isEmpty()) {
+    QStyleOptionHeader label = opt;
+    label.rect = parts.label;
+    label.text = LabelText(logicalIndex, parts.label);
+    style()->drawControl(QStyle::CE_HeaderLabel, &label, painter, this);
+  }
 
   if (button) {
-    const QRect b = ButtonRectIn(rect);
+    const QRect b = parts.button;
     const bool filtered = m_isFiltered && m_isFiltered(id);
     painter->setPen(palette().color(QPalette::Mid));
     painter->setBrush(filtered ? palette().color(QPalette::Highlight) : palette().color(QPalette::Button));

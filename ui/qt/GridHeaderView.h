@@ -1,6 +1,8 @@
 #pragma once
 // The horizontal header of a grid view: column names, every sort mark the grid holds (several
 // with multiple sort, numbered by rank) and the filter buttons of the columns that have one.
+// The marks sit at the section's right end, the name left of them: a name too long for what is
+// left is cut at its end, never drawn under a mark.
 #include <QHeaderView>
 
 #include <functional>
@@ -15,6 +17,15 @@ class GridHeaderView final : public QHeaderView {
  public:
   static constexpr int kFilterButtonWidth = 14;
 
+  // Where the parts of one section go, in the coordinates of the section's rectangle; a part the
+  // section does not show is empty.
+  struct SectionParts {
+    QRect label;
+    QRect rank;
+    QRect arrow;
+    QRect button;
+  };
+
   GridHeaderView(GridTableModel& model, QWidget* parent = nullptr);
 
   // Whether a column (by id) holds a filter; its button is then drawn pressed.
@@ -25,12 +36,20 @@ class GridHeaderView final : public QHeaderView {
   // Where the mouse last went down on the header (header coordinates).
   QPoint LastPressPosition() const { return m_pressPos; }
 
+  SectionParts PartsOf(int modelColumn, const QRect& section) const;
+  // The column's name as a label rectangle shows it.
+  QString LabelText(int modelColumn, const QRect& label) const;
+  // The width that shows the column's whole name beside a sort arrow, a one-digit rank and its
+  // filter button.
+  int WidthForName(int modelColumn) const;
+
  protected:
   void paintSection(QPainter* painter, const QRect& rect, int logicalIndex) const override;
   void mousePressEvent(QMouseEvent* event) override;
 
  private:
   QRect ButtonRectIn(const QRect& section) const;
+  QFont RankFont() const;
 
   GridTableModel& m_model;
   std::function<bool(int)> m_isFiltered;

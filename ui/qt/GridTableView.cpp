@@ -35,6 +35,10 @@ GridTableView::GridTableView(pf::GridCtrlModel& grid, QWidget* parent)
   setModel(m_model);
   setItemDelegate(new GridCellDelegate(this));
   setSortingEnabled(false);
+  // A press on the header is the grid's (a sort or the filter button), never Qt's column
+  // selection, which a table without Qt's sorting makes of it (set up by setSortingEnabled).
+  disconnect(m_header, &QHeaderView::sectionPressed, this, nullptr);
+  disconnect(m_header, &QHeaderView::sectionEntered, this, nullptr);
   setAutoScroll(false);  // the grid decides what to scroll into view
   setTabKeyNavigation(true);
   setWordWrap(false);

@@ -2,6 +2,7 @@
 
 #include "filterbar/OrderBookFilter.h"
 #include "host/platform/StatusBar.h"
+#include "ui/qt/ColumnFit.h"
 #include "ui/qt/GridTableModel.h"
 #include "ui/qt/GridTableView.h"
 #include "ui/qt/GridHeaderView.h"
@@ -59,6 +60,7 @@ OrderBookDock::OrderBookDock(OrderBookWnd& wnd, QtPopups* popups, QWidget* paren
 
   m_view = new GridTableView(Grid(), m_splitter);
   m_view->SetInputSink(this);
+  new ColumnFitter(*m_view);
   m_view->Header().SetFilteredColumnTest([this](int column) { return Grid().IsFilterExist(column); });
   m_splitter->addWidget(m_filterFrame);
   m_splitter->addWidget(m_view);

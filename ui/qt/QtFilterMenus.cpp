@@ -8,6 +8,7 @@
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QFormLayout>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
@@ -25,14 +26,22 @@ namespace {
 
 const QString kAll = QStringLiteral("(All)");
 
-// A check list of values under an "All" entry that ticks or clears them all.
-QListWidget* ValueList(const std::vector<std::string>& values, bool all, const std::vector<std::string>& ticked,
-                       QWidget* parent) {
+const QString kEmpty = QStringLiteral("(empty)");
+
+// A check list of values under an "All" entry that ticks or clears them all, with a search box
+// above it that shows only the values holding what is typed. Rows the search hides keep their
+// ticks: what is handed back is always every value's tick.
+QListWidget* AddValueList(QVBoxLayout& layout, const std::vector<std::string>& values, bool all,
+                          const std::vector<std::string>& ticked, QWidget* parent) {
+  auto* search = new QLineEdit(parent);
+  search->setPlaceholderText(QStringLiteral("Search"));
+  search->setClearButtonEnabled(true);
   auto* list = new QListWidget(parent);
   auto* allItem = new QListWidgetItem(kAll, list);
   allItem->setCheckState(all ? Qt::Checked : Qt::Unchecked);
   for (const std::string& value : values) {
-    auto* item = new QListWidgetItem(GridTableModel::FromGridText(value), list);
+    // Only the label: an empty value goes back as the empty string it is.
+    auto* item = new QListWidgetItem(value.empty() ? kEmpty : GridTableModel::FromGridText(value), list);
     const bool on = all || std::find(ticked.begin(), ticked.end(), value) != ticked.end();
     item->setCheckState(on ? Qt::Checked : Qt::Unchecked);
   }
@@ -47,7 +56,13 @@ QListWidget* ValueList(const std::vector<std::string>& values, bool all, const s
     for (int i = 1; i < list->count(); ++i) every = every && list->item(i)->checkState() == Qt::Checked;
     list->item(0)->setCheckState(every ? Qt::Checked : Qt::Unchecked);
   });
+  QObject::connect(search, &QLineEdit::textChanged, list, [list](const QString& text) {
+    for (int i = 1; i < list->count(); ++i)
+      list->item(i)->setHidden(!list->item(i)->text().contains(text, Qt::CaseInsensitive));
+  });
   list->setMinimumHeight(std::min(240, 22 * (static_cast<int>(values.size()) + 1) + 6));
+  layout.addWidget(search);
+  layout.addWidget(list);
   return list;
 }
 
@@ -75,13 +90,24 @@ pf::OleDateTime FromQt(const QDateTime& value) {
 pf::FilterMenuAnswer ShowFilterMenu(const pf::FilterMenu& menu, QWidget* parent, const QPoint& at) {
   pf::FilterMenuAnswer answer;
   std::unique_ptr<QMenu> popup = BuildMenu(menu.commands, parent);
+  // The menu's own apply item would confirm without the ticks; the button under the list is the
+  // one way to apply them.
+  for (QAction* action : popup->actions()) {
+    if (menu.nApplyCommand == 0 || CommandOf(action) != menu.nApplyCommand) continue;
+    popup->removeAction(action);
+    delete action;
+  }
+  while (!popup->actions().isEmpty() && popup->actions().constLast()->isSeparator()) {
+    QAction* separator = popup->actions().constLast();
+    popup->removeAction(separator);
+    delete separator;
+  }
   popup->addSeparator();
   auto* panel = new QWidget(popup.get());
   auto* layout = new QVBoxLayout(panel);
   layout->setContentsMargins(6, 2, 6, 6);
-  QListWidget* list = ValueList(menu.values, menu.state.bAll, menu.state.lstValues, panel);
+  QListWidget* list = AddValueList(*layout, menu.values, menu.state.bAll, menu.state.lstValues, panel);
   auto* ok = new QPushButton(QStringLiteral("OK"), panel);
-  layout->addWidget(list);
   layout->addWidget(ok);
   auto* holder = new QWidgetAction(popup.get());
   holder->setDefaultWidget(panel);
@@ -112,8 +138,7 @@ pf::FilterDialogAnswer ShowFilterDialog(const pf::FilterDialogRequest& request, 
   QDateTimeEdit* from = nullptr;
   QDateTimeEdit* till = nullptr;
   if (request.kind == pf::FilterDialogKind::ValueList) {
-    list = ValueList(request.offered, request.state.bAll, request.state.values, &dialog);
-    layout->addWidget(list);
+    list = AddValueList(*layout, request.offered, request.state.bAll, request.state.values, &dialog);
   } else {
     all = new QCheckBox(kAll, &dialog);
     all->setChecked(request.state.bAll);

@@ -77,7 +77,7 @@ TerminalHost::~TerminalHost() {
 OrderBookWnd& TerminalHost::Pending() const { return *m_pending; }
 OrderBookWnd& TerminalHost::Gtd() const { return *m_gtd; }
 
-void TerminalHost::Start() {
+void TerminalHost::Start(const orv::demo::GenerationProgress& progress) {
   if (m_started) return;
   m_dataFolder = std::filesystem::absolute(m_options.dataFolder);
   std::error_code ec;
@@ -118,7 +118,7 @@ void TerminalHost::Start() {
   AppGlobal::bServerConnect = 1;
 
   const auto started = std::chrono::steady_clock::now();
-  orv::demo::GenerateDemoBooks(m_master, m_options.seed, m_options.orders, kContracts);
+  orv::demo::GenerateDemoBooks(m_master, m_options.seed, m_options.orders, kContracts, progress);
   // The exchange names every record it changes, so the grids re-check only those.
   for (BookKind kind : {BookKind::Pending, BookKind::GTD}) AppOrderBook::SetChangeJournal(kind, true);
   m_generationSeconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();

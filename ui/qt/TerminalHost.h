@@ -5,6 +5,7 @@
 // books moving. It also decides what the host does with every message the module posts to the
 // main window (cancellations go to the exchange, window requests become a small window or a line
 // in the host's status bar); the main window only shows the answer.
+#include "demo/OrderBookGenerator.h"
 #include "demo/SimulatedExchange.h"
 #include "host/ContractMaster.h"
 #include "host/LogWriter.h"
@@ -43,7 +44,9 @@ class TerminalHost final {
 
   // Prepares the data folder, settings and logs, generates the books, creates and shows both
   // windows and starts the exchange. Throws std::runtime_error with a message a user can act on.
-  void Start();
+  // `progress` hears how far the books' generation has come.
+  void Start(const orv::demo::GenerationProgress& progress = {});
+  bool IsStarted() const { return m_started; }
 
   OrderBookWnd& Pending() const;
   OrderBookWnd& Gtd() const;

@@ -11,13 +11,16 @@
 #include "view/OrderBookWnd.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QDialog>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPixmap>
 #include <QPlainTextEdit>
+#include <QProgressBar>
 #include <QStatusBar>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -32,6 +35,9 @@ namespace {
 constexpr int kCounterIntervalMs = 500;
 // Columns printed for the top rows: enough to recognise an order.
 constexpr int kPrintedColumns = 9;
+constexpr int kProgressSteps = 1000;
+constexpr int kProgressIntervalMs = 50;
+constexpr int kProgressBarWidth = 240;
 
 }  // namespace
 
@@ -46,26 +52,71 @@ TerminalWindow::TerminalWindow(TerminalHost& host, QWidget* parent) : QMainWindo
   m_driver = new QtEventLoopDriver(host.App().Loop(), this);
   m_driver->SetAfterDelivery([this] { SyncAll(); });
 
-  m_pendingDock = new OrderBookDock(host.Pending(), m_popups.get(), this);
-  m_gtdDock = new OrderBookDock(host.Gtd(), m_popups.get(), this);
+  m_hostLine = new QLabel(this);
+  m_counters = new QLabel(this);
+  m_buildProgress = new QProgressBar(this);
+  m_buildProgress->setRange(0, kProgressSteps);
+  m_buildProgress->setMaximumWidth(kProgressBarWidth);
+  m_buildProgress->hide();
+  statusBar()->addWidget(m_hostLine, 1);
+  statusBar()->addPermanentWidget(m_buildProgress);
+  statusBar()->addPermanentWidget(m_counters);
+  resize(1600, 900);
+  if (host.IsStarted()) Attach();
+}
+
+void TerminalWindow::StartHost() {
+  if (m_pendingDock) return;
+  m_building = true;
+  m_hostLine->setText(QStringLiteral("Building the demo book\u2026"));
+  m_buildProgress->setValue(0);
+  m_buildProgress->show();
+  QElapsedTimer sinceShown;
+  auto progress = [this, &sinceShown](std::uint64_t done, std::uint64_t total) {
+    // Often enough to look alive, rarely enough to cost the build nothing. The store is only
+    // ever touched on this thread, and nothing that reads it runs before Attach: no timer of the
+    // module's loop, no exchange, no input (it is held back until the books are there).
+    if (sinceShown.isValid() && sinceShown.elapsed() < kProgressIntervalMs && done < total) return;
+    sinceShown.start();
+    m_buildProgress->setValue(total > 0 ? static_cast<int>(done * kProgressSteps / total) : kProgressSteps);
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+  };
+  try {
+    m_host.Start(progress);
+  } catch (...) {
+    m_building = false;
+    m_buildProgress->hide();
+    throw;
+  }
+  m_building = false;
+  m_buildProgress->hide();
+  Attach();
+}
+
+void TerminalWindow::Attach() {
+  m_pendingDock = new OrderBookDock(m_host.Pending(), m_popups.get(), this);
+  m_gtdDock = new OrderBookDock(m_host.Gtd(), m_popups.get(), this);
   for (OrderBookDock* dock : {m_pendingDock, m_gtdDock}) dock->SetAfterInput([this] { SyncAll(); });
   addDockWidget(Qt::TopDockWidgetArea, m_pendingDock);
   splitDockWidget(m_pendingDock, m_gtdDock, Qt::Vertical);
-
-  m_hostLine = new QLabel(this);
-  m_counters = new QLabel(this);
-  statusBar()->addWidget(m_hostLine, 1);
-  statusBar()->addPermanentWidget(m_counters);
-  m_hostLine->setText(GridTableModel::FromGridText(host.SettingsStatus()));
+  m_hostLine->setText(GridTableModel::FromGridText(m_host.SettingsStatus()));
   BuildMenus();
 
-  host.App().MainWindow().SetHandler([this](const orv::platform::PostedMessage& message) { Show(m_host.Handle(message)); });
+  m_host.App().MainWindow().SetHandler([this](const orv::platform::PostedMessage& message) { Show(m_host.Handle(message)); });
   auto* counters = new QTimer(this);
   connect(counters, &QTimer::timeout, this, &TerminalWindow::UpdateCounters);
   counters->start(kCounterIntervalMs);
-  resize(1600, 900);
   resizeDocks({m_pendingDock, m_gtdDock}, {560, 300}, Qt::Vertical);
   UpdateCounters();
+}
+
+void TerminalWindow::closeEvent(QCloseEvent* event) {
+  // The build cannot stop half-way; the window closes once the books are there.
+  if (m_building) {
+    event->ignore();
+    return;
+  }
+  QMainWindow::closeEvent(event);
 }
 
 TerminalWindow::~TerminalWindow() {

@@ -14,6 +14,7 @@
 
 class QAction;
 class QLabel;
+class QProgressBar;
 class QTextStream;
 
 namespace orv::ui {
@@ -28,9 +29,14 @@ class TerminalWindow final : public QMainWindow {
   Q_OBJECT
 
  public:
-  // The host must be started and outlive the window.
+  // The host must outlive the window. A started host's windows are docked at once; else the
+  // window waits for StartHost.
   explicit TerminalWindow(TerminalHost& host, QWidget* parent = nullptr);
   ~TerminalWindow() override;
+
+  // Starts the host with this window already on screen: the status bar shows how far the books
+  // have been built, then the host's windows are docked. Throws what TerminalHost::Start throws.
+  void StartHost();
 
   OrderBookDock& PendingDock() const { return *m_pendingDock; }
   OrderBookDock& GtdDock() const { return *m_gtdDock; }
@@ -40,7 +46,8 @@ class TerminalWindow final : public QMainWindow {
   // Titles of the request windows the host has open.
   QStringList OpenRequestWindows() const;
 
-  // Starts the event loop driver and, with --seconds, the timer that ends the run.
+  // Starts the event loop driver and, with --seconds, the timer that ends the run (the host
+  // started).
   void Begin();
   // Brings the module's window state onto the screen and serves the host's queued requests.
   void SyncAll();
@@ -53,7 +60,12 @@ class TerminalWindow final : public QMainWindow {
   // Takes a sample for the load meter.
   LoadSample Sample() const;
 
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
  private:
+  // Docks the started host's windows and gives the window its menus and counters.
+  void Attach();
   void Show(const HostAction& action);
   void UpdateCounters();
   void BuildMenus();
@@ -61,10 +73,12 @@ class TerminalWindow final : public QMainWindow {
   TerminalHost& m_host;
   std::unique_ptr<QtPopups> m_popups;
   QtEventLoopDriver* m_driver;
-  OrderBookDock* m_pendingDock;
-  OrderBookDock* m_gtdDock;
+  OrderBookDock* m_pendingDock = nullptr;
+  OrderBookDock* m_gtdDock = nullptr;
   QLabel* m_hostLine;
   QLabel* m_counters;
+  QProgressBar* m_buildProgress;
+  bool m_building = false;
   QAction* m_pauseFlow = nullptr;
   std::map<std::string, QWidget*> m_requestWindows;
   LoadSample m_measureFrom;
