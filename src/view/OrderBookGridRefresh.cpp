@@ -218,6 +218,9 @@ void OrderBookGrid::Tick() {
   const bool bWholeRows = IsWholeRowSelection();
   bool bAllSelected = SelectionCoversAllRows();
   const int nScrollPos = GetScrollPos(SB_VERT);
+  const int topRow = GetTopVisibleRow();
+  const OrderBookDetails* topRecord = RecordAtRow(topRow);
+  const std::size_t topIndex = m_RowVector.size() - 1 - static_cast<std::size_t>(std::max(topRow, 0));
 
   SetRedraw(false);
   m_RestoredRows.clear();
@@ -264,7 +267,10 @@ void OrderBookGrid::Tick() {
   bRestoringSelection = false;
 
   if (!bLastOrderSelection || bAllSelected) {
-    SetScrollPos(SB_VERT, nScrollPos);
+    // The view stays on the orders the user scrolled to, while rows come and go above and below.
+    const int anchored = topRecord ? RowOfRecord(topRecord, topIndex) : -1;
+    if (anchored >= 0) SetScrollPos(SB_VERT, anchored * GetRowHeight());
+    else SetScrollPos(SB_VERT, nScrollPos);
   } else if (target < rows) {
     EnsureVisible(target);
   }
@@ -272,6 +278,23 @@ void OrderBookGrid::Tick() {
   AdjustLayout();
   RedrawWindow(true);
   if (rows == 0) SetStatusbarValues(0, "", "");
+}
+
+int OrderBookGrid::RowOfRecord(const OrderBookDetails* record, std::size_t nearIndex) const {
+  // New orders join at the list's end and a tick takes out few, so the record is almost always
+  // within a few places of where it was: look outwards from there before scanning everything.
+  const std::size_t n = m_RowVector.size();
+  if (n == 0) return -1;
+  const std::size_t from = std::min(nearIndex, n - 1);
+  constexpr std::size_t kNear = 4096;
+  for (std::size_t d = 0; d <= kNear; ++d) {
+    const bool below = from >= d, above = from + d < n;
+    if (!below && !above) break;
+    if (above && m_RowVector[from + d] == record) return static_cast<int>(n - 1 - (from + d));
+    if (below && d != 0 && m_RowVector[from - d] == record) return static_cast<int>(n - 1 - (from - d));
+  }
+  const auto found = std::find(m_RowVector.begin(), m_RowVector.end(), record);
+  return found == m_RowVector.end() ? -1 : static_cast<int>(n - 1 - static_cast<std::size_t>(found - m_RowVector.begin()));
 }
 
 bool OrderBookGrid::GetItemValue(orv::platform::DispInfo* pdi) {

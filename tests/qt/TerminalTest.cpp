@@ -1,3 +1,4 @@
+#include "host/GeneralXmlSettings.h"
 #include "host/ScratchFolder.h"
 #include "host/platform/Application.h"
 #include "support/HostReset.h"
@@ -12,6 +13,8 @@
 #include "view/OrderBookWnd.h"
 
 #include <QProgressBar>
+#include <QAction>
+#include <QScrollBar>
 #include <QTest>
 #include <QTimer>
 
@@ -262,6 +265,42 @@ TEST_F(Terminal, the_window_runs_the_live_books_and_prints_the_top_rows) {
   EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 4) << text;
   EXPECT_EQ(text.rfind("OrvelClientId", 0), 0u) << text;
   EXPECT_FALSE(window.grab().isNull());
+}
+
+TEST_F(Terminal, a_scrolled_grid_stays_on_the_orders_it_shows_while_orders_flow_unless_told_to_follow) {
+  options.orders = 100000;
+  options.rate = 400;
+  orv::ui::TerminalHost host(app, options);
+  host.Start();
+  orv::ui::TerminalWindow window(host);
+  window.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+  window.Begin();
+  OrderBookGrid& grid = *host.Pending().GetGrid();
+  ASSERT_TRUE(QTest::qWaitFor([&] { return grid.GetVirtualRowCount() > 20000; }, 5000));
+  EXPECT_FALSE(orv::ui::TerminalHost::FollowsSelectedOrder()) << "the terminal's default";
+  grid.SetCurSel({3, 0}, pf::kSelSingleRow, true);
+
+  // The user drags the scroll bar far from the selected row.
+  QScrollBar* bar = window.PendingDock().View().verticalScrollBar();
+  bar->setValue(15000);
+  QTest::qWait(20);
+  const OrderBookDetails* top = grid.RecordAtRow(grid.GetTopVisibleRow());
+  ASSERT_NE(top, nullptr);
+  const std::uint64_t confirmations = host.Exchange().Counters().confirmations;
+  EXPECT_TRUE(QTest::qWaitFor([&] { return host.Exchange().Counters().confirmations > confirmations + 30; }, 5000));
+  QTest::qWait(300);  // several refresh ticks
+  EXPECT_EQ(grid.RecordAtRow(grid.GetTopVisibleRow()), top) << "the view kept its orders";
+  EXPECT_GT(bar->value(), 10000) << "no jump back to the selected row";
+
+  auto* follow = window.findChild<QAction*>(QStringLiteral("followSelectedOrder"));
+  ASSERT_NE(follow, nullptr);
+  follow->trigger();
+  EXPECT_TRUE(QTest::qWaitFor([&] { return bar->value() < 100; }, 3000)) << "following brings the selection back";
+  EXPECT_TRUE(host.SaveSettings());
+  GeneralXmlSettings saved;
+  saved.Load(host.DataFolder() / "GeneralSettings.xml");
+  EXPECT_EQ(saved.iLastOrderSelection, 1);
 }
 
 TEST_F(Terminal, the_window_is_up_with_a_progress_bar_while_the_books_are_built) {

@@ -112,8 +112,9 @@ void TerminalHost::Start(const orv::demo::GenerationProgress& progress) {
   AppGlobal::g_pObjLoginResponse = &m_login;
   AppGlobal::cOrderSettings_MarketType = "All";
   AppGlobal::cGeneralSettings_OrderBook = "All";
-  // The selection follows the orders through every refresh, and cancels ask first.
-  AppGlobal::g_bLastOrderSelection = 1;
+  // The selection follows the orders through every refresh, but the view goes where the user
+  // scrolls unless they asked it to follow the selected order; cancels ask first.
+  AppGlobal::g_bLastOrderSelection = regGeneralXMLSettings.iLastOrderSelection == 1 ? 1 : 0;
   AppGlobal::bOrderSettings_OrderCancel = 1;
   AppGlobal::bServerConnect = 1;
 
@@ -141,6 +142,13 @@ void TerminalHost::Start(const orv::demo::GenerationProgress& progress) {
   if (!m_exchange->Start()) throw std::runtime_error("the simulated exchange could not start its timer");
   m_started = true;
 }
+
+void TerminalHost::SetFollowSelectedOrder(bool follow) {
+  AppGlobal::g_bLastOrderSelection = follow ? 1 : 0;
+  regGeneralXMLSettings.iLastOrderSelection = follow ? 1 : 0;
+}
+
+bool TerminalHost::FollowsSelectedOrder() { return AppGlobal::g_bLastOrderSelection != 0; }
 
 bool TerminalHost::SaveSettings() {
   const GeneralXmlSettings::Result saved = regGeneralXMLSettings.Save(SettingsFile());

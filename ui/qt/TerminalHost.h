@@ -74,6 +74,9 @@ class TerminalHost final {
 
   // Writes the settings file; false (with the reason in the log) when it could not be written.
   bool SaveSettings();
+  // Whether a refresh brings the selected order back into view; kept in the settings file.
+  static void SetFollowSelectedOrder(bool follow);
+  static bool FollowsSelectedOrder();
 
   // Names the host gives requests and windows.
   static std::string RequestName(int requestId);

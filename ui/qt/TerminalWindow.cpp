@@ -133,6 +133,12 @@ void TerminalWindow::BuildMenus() {
     connect(toggle, &QAction::triggered, dock, [dock](bool checked) { dock->ShowFromHost(checked); });
     connect(dock, &QDockWidget::visibilityChanged, toggle, [toggle, dock](bool) { toggle->setChecked(!dock->isHidden()); });
   }
+  view->addSeparator();
+  QAction* follow = view->addAction(QStringLiteral("&Follow Selected Order"));
+  follow->setCheckable(true);
+  follow->setChecked(TerminalHost::FollowsSelectedOrder());
+  follow->setObjectName(QStringLiteral("followSelectedOrder"));
+  connect(follow, &QAction::toggled, this, [](bool on) { TerminalHost::SetFollowSelectedOrder(on); });
   QMenu* exchange = menuBar()->addMenu(QStringLiteral("&Exchange"));
   m_pauseFlow = exchange->addAction(QStringLiteral("&Pause Order Flow"));
   m_pauseFlow->setCheckable(true);
