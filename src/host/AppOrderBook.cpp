@@ -1,6 +1,7 @@
 #include "host/AppOrderBook.h"
 
 #include "host/RecordArena.h"
+#include "host/SortedDisplayKeeper.h"
 #include "host/recordcache/RecordCacheTables.h"
 #include "host/recordcache/SqlText.h"
 
@@ -15,6 +16,7 @@ struct BookStorage {
   ColumnComparer comparer;
   OrderBookSorter sorter;
   DisplayedChangeLog journal;
+  SortedDisplayKeeper keeper;
 };
 
 BookStorage g_pending;
@@ -29,6 +31,7 @@ void SortDisplayed(BookKind kind, const std::vector<SortColState>& columns) {
   if (storage.extractor) {
     storage.sorter.Sort(rows, columns, storage.extractor);
     storage.journal.Renumber(rows);
+    storage.keeper.Start(columns);
     return;
   }
   auto& comparer = storage.comparer;
@@ -42,6 +45,15 @@ void SortDisplayed(BookKind kind, const std::vector<SortColState>& columns) {
   };
   std::stable_sort(std::execution::par, rows.begin(), rows.end(), less);
   storage.journal.Renumber(rows);
+  // Without key extractors nothing can place single records: sorts stay explicit.
+  storage.keeper.Stop();
+}
+
+void NoteForSorting(BookKind kind, OrderBookDetails* record) {
+  SortedDisplayKeeper& keeper = Storage(kind).keeper;
+  if (!keeper.Active()) return;
+  keeper.Note(record);
+  AppOrderBook::Book(kind).IsSortData = 1;
 }
 
 }  // namespace
@@ -120,23 +132,43 @@ OrderBookDetails* AppOrderBook::AddOrder(BookKind kind, const OrderBookDetails& 
   book.mapAll[KeyOf(kind, *stored)].push_back(stored);
   book.mapAll.Unlock();
   book.IsInsertPost = 1;
+  NoteForSorting(kind, stored);
   return stored;
 }
 
 void AppOrderBook::MarkUpdated(BookKind kind) {
   Storage(kind).journal.Invalidate();
+  Storage(kind).keeper.NoteUnnamedChange();
+  if (Storage(kind).keeper.HasWork()) Book(kind).IsSortData = 1;
   Book(kind).IsUpdatePost = 1;
 }
 
 void AppOrderBook::MarkUpdated(BookKind kind, OrderBookDetails* record) {
   Storage(kind).journal.RecordChanged(record);
+  NoteForSorting(kind, record);
   Book(kind).IsUpdatePost = 1;
 }
 
 void AppOrderBook::MarkUpdated(BookKind kind, const std::vector<OrderBookDetails*>& records) {
-  for (OrderBookDetails* record : records) Storage(kind).journal.RecordChanged(record);
+  for (OrderBookDetails* record : records) {
+    Storage(kind).journal.RecordChanged(record);
+    NoteForSorting(kind, record);
+  }
   Book(kind).IsUpdatePost = 1;
 }
+
+bool AppOrderBook::SettleSortedOrder(BookKind kind) {
+  BookStorage& storage = Storage(kind);
+  if (!storage.keeper.HasWork()) return false;
+  auto& rows = Book(kind).vctDisplayed;
+  if (!storage.keeper.Settle(rows, storage.journal.Enabled(), storage.extractor, storage.sorter)) return false;
+  storage.journal.Renumber(rows);
+  return true;
+}
+
+void AppOrderBook::StopKeepingSorted(BookKind kind) { Storage(kind).keeper.Stop(); }
+
+bool AppOrderBook::KeepsSorted(BookKind kind) { return Storage(kind).keeper.Active(); }
 
 void AppOrderBook::SetChangeJournal(BookKind kind, bool on) { Storage(kind).journal.Enable(Book(kind).vctDisplayed, on); }
 
@@ -181,6 +213,7 @@ void AppOrderBook::Clear() {
     book.vctCancellation.clear();
     Storage(kind).records.Clear();
     Storage(kind).journal.Invalidate();
+    Storage(kind).keeper.Stop();
   }
   objOrderBook_IOBLinkOrder.clear();
 }

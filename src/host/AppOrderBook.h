@@ -106,6 +106,13 @@ class AppOrderBook final {
   static void SetColumnComparer(BookKind kind, ColumnComparer comparer);
   // The book's sorter, for its tuning (SetParallelThreshold) and its scratch memory.
   static OrderBookSorter& Sorter(BookKind kind);
+  // After a sort by a non-empty list the store keeps the displayed vector in that order: records
+  // added and named as changed are noted (raising the sort request, IsSortData), and the next
+  // settle puts them where a fresh sort would, renumbering the journal when rows moved. True
+  // when the vector changed. A view settles before it reads the vector.
+  static bool SettleSortedOrder(BookKind kind);
+  static void StopKeepingSorted(BookKind kind);
+  static bool KeepsSorted(BookKind kind);
 
   // --- The host side: how orders enter, change and leave the store. ---
   // Copies the record into the store, appends it to the all and displayed vectors, files it

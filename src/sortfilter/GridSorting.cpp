@@ -59,6 +59,7 @@ void OrderBookGrid::ToggleSortColumn(int col) {
       RemoveSortColumn(col);
       StartStopProcess(0, kStopElapse);
       if (vctSortColState.empty()) {
+        AppOrderBook::StopKeepingSorted(Variant().eBook);
         book.vctDisplayed = book.vctAll;
         book.IsInsertPost = 1;
       } else {
@@ -115,6 +116,7 @@ void OrderBookGrid::OnRemoveSort() {
     GetColumnsInfo().RemoveSortColumn(nHeaderMenuColumn);
     EraseColumn(vctSortColState, nHeaderMenuColumn);
     // The rows keep their present order until the next sort request.
+    AppOrderBook::StopKeepingSorted(Variant().eBook);
     AppOrderBook::Book(Variant().eBook).IsUpdatePost = 1;
     StartStopProcess(1, 0);
   } catch (...) {
@@ -138,6 +140,7 @@ void OrderBookGrid::OnRemoveAllSort() {
   vctSortColState.clear();
   StartStopProcess(0, kStopElapse);
   OrderBookRefs book = AppOrderBook::Book(Variant().eBook);
+  AppOrderBook::StopKeepingSorted(Variant().eBook);
   book.vctDisplayed = book.vctAll;
   book.IsInsertPost = 1;
   StartStopProcess(1, 0);

@@ -211,6 +211,8 @@ void OrderBookGrid::RebuildRowVector(const std::vector<LastSelectedOrderData_map
 void OrderBookGrid::Tick() {
   OrderBookRefs book = AppOrderBook::Book(Variant().eBook);
   if (!book.IsInsertPost && !book.IsUpdatePost) return;
+  // A sorted view's new and changed orders take their places before the rows are read.
+  if (book.IsSortData) AppOrderBook::SettleSortedOrder(Variant().eBook);
   const bool bInsert = book.IsInsertPost != 0;
   book.IsInsertPost = book.IsUpdatePost = book.IsSortData = 0;
 

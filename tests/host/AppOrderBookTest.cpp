@@ -5,7 +5,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
+#include <random>
+#include <span>
 
 namespace {
 
@@ -108,6 +111,61 @@ TEST_F(AppOrderBookTest, the_change_journal_keeps_indexes_and_says_what_it_canno
 #include "host/recordcache/RecordCacheTables.h"
 
 namespace {
+
+// Columns of the sorted-order test: 0 the side (text), 1 the price (number).
+void SideAndPriceKeys(std::span<OrderBookDetails* const> rows, int column, SortKeyColumn& keys) {
+  keys.Reset(column == 0 ? SortKeyColumn::Kind::Text : SortKeyColumn::Kind::Number, rows.size());
+  for (std::size_t i = 0; i < rows.size(); ++i) {
+    if (column == 0) keys.SetText(i, FieldView(rows[i]->B_S));
+    else keys.SetNumber(i, rows[i]->Price);
+  }
+}
+
+TEST_F(AppOrderBookTest, a_sorted_book_stays_in_the_order_a_fresh_sort_gives_as_orders_come_change_and_go) {
+  const std::vector<SortColState> columns{{0, true}, {1, false}};
+  auto before = [&](const OrderBookDetails* a, const OrderBookDetails* b) {
+    const int side = std::strcmp(a->B_S, b->B_S);
+    if (side != 0) return side < 0;
+    return a->Price > b->Price;
+  };
+  for (bool journal : {true, false}) {
+    SCOPED_TRACE(journal);
+    AppOrderBook::Clear();
+    AppOrderBook::SetSortKeyExtractor(BookKind::Pending, &SideAndPriceKeys);
+    AppOrderBook::SetChangeJournal(BookKind::Pending, journal);
+    std::mt19937 random(3);
+    std::uint32_t next = 1;
+    // Few prices, so ties are many and their order (the place before) is tested as much as the keys.
+    auto order = [&] { return Order(next++, random() % 2 ? "BUY" : "SELL", 100 + random() % 6); };
+    for (int i = 0; i < 300; ++i) AppOrderBook::AddOrder(BookKind::Pending, order());
+    AppOrderBook::MultiColSortData(columns);
+    ASSERT_TRUE(AppOrderBook::KeepsSorted(BookKind::Pending));
+    auto& displayed = AppOrderBook::vctDisplayedOrderBook;
+
+    for (int round = 0; round < 200; ++round) {
+      const int changes = static_cast<int>(random() % 6);
+      for (int c = 0; c < changes; ++c) {
+        OrderBookDetails* record = displayed[random() % displayed.size()];
+        switch (random() % 4) {
+          case 0: AppOrderBook::AddOrder(BookKind::Pending, order()); break;
+          case 1: AppOrderBook::RemoveOrder(BookKind::Pending, record); break;
+          case 2: record->Traded_Qty += 1; AppOrderBook::MarkUpdated(BookKind::Pending, record); break;  // no key
+          default: record->Price = 100 + random() % 6; AppOrderBook::MarkUpdated(BookKind::Pending, record);
+        }
+      }
+      std::vector<OrderBookDetails*> expected = displayed;
+      std::stable_sort(expected.begin(), expected.end(), before);
+      AppOrderBook::SettleSortedOrder(BookKind::Pending);
+      ASSERT_EQ(displayed, expected) << "round " << round;
+      for (std::size_t i = 0; journal && i < displayed.size(); ++i) ASSERT_EQ(displayed[i]->nDisplayedIndex, i);
+    }
+    AppOrderBook::StopKeepingSorted(BookKind::Pending);
+    AppOrderBook::AddOrder(BookKind::Pending, Order(next++, "AAA", 1));
+    EXPECT_FALSE(AppOrderBook::SettleSortedOrder(BookKind::Pending)) << "a view that stopped sorting keeps its order";
+  }
+  AppOrderBook::SetSortKeyExtractor(BookKind::Pending, {});
+  AppOrderBook::SetChangeJournal(BookKind::Pending, false);
+}
 
 TEST(AppOrderBookAveragePrice, fills_the_average_from_the_orders_trades_only) {
   ResetHostForTest();
