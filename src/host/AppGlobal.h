@@ -66,7 +66,7 @@ class AppGlobal final {
   X(g_bManualTimerAlgoLogin) X(g_bManualTimerAlgoSetting) X(g_bSpreadBuySellColor)                \
   X(g_bAltF6SqrOff_glob) X(bIsDontAllowMODOrderViewClient) X(bOrderSettings_OrderCancel)          \
   X(bSAASAdminDealerOrMiniAdmin) X(bServerConnect) X(bCOCQuoteBasedStart)                         \
-  X(g_iIsShiftF3ProcessEvent) X(iTransactionCode)
+  X(g_iIsShiftF3ProcessEvent) X(iTransactionCode) X(g_bKeepUserScroll)
 
 #define ORV_APPGLOBAL_LONG_MEMBERS(X) \
   X(CurrentLOurTokenForApp) X(g_lShiftF3ProcessEventTime) X(lTotalQty) X(lTime)

@@ -10,7 +10,7 @@ namespace {
 
 constexpr const char* kRoot = "GeneralSettings";
 constexpr const char* kBlock = "OrderBookFilters";
-constexpr const char* kLastOrderSelection = "LastOrderSelection";
+constexpr const char* kFollowSelectedOrder = "FollowSelectedOrder";
 
 // Each 8-bit byte becomes the character with that code (0x00-0xFF), so any byte is kept.
 std::string BytesToUtf8(std::string_view bytes) {
@@ -101,7 +101,7 @@ struct StringWriter final : pugi::xml_writer {
 void GeneralXmlSettings::ResetToDefaults() {
   objPendingFilter = OrderBookFilterSettings();
   objGTDFilter = OrderBookFilterSettings();
-  iLastOrderSelection = -1;
+  iFollowSelectedOrder = -1;
 }
 
 GeneralXmlSettings::Result GeneralXmlSettings::Load(const std::filesystem::path& path) {
@@ -137,9 +137,9 @@ GeneralXmlSettings::Result GeneralXmlSettings::Load(const std::filesystem::path&
   }
   ReadBlock(FindBlock(root, "Pending"), objPendingFilter);
   ReadBlock(FindBlock(root, "GTD"), objGTDFilter);
-  if (const pugi::xml_node follow = root.child(kLastOrderSelection)) {
+  if (const pugi::xml_node follow = root.child(kFollowSelectedOrder)) {
     const std::string_view text = follow.text().get();
-    if (text == "0" || text == "1") iLastOrderSelection = text == "1";
+    if (text == "0" || text == "1") iFollowSelectedOrder = text == "1";
   }
   return {};
 }
@@ -161,8 +161,8 @@ GeneralXmlSettings::Result GeneralXmlSettings::Save(const std::filesystem::path&
   while (pugi::xml_node old = root.child(kBlock)) root.remove_child(old);
   WriteBlock(root, "Pending", objPendingFilter);
   WriteBlock(root, "GTD", objGTDFilter);
-  root.remove_child(kLastOrderSelection);
-  if (iLastOrderSelection >= 0) root.append_child(kLastOrderSelection).text() = iLastOrderSelection != 0 ? "1" : "0";
+  root.remove_child(kFollowSelectedOrder);
+  if (iFollowSelectedOrder >= 0) root.append_child(kFollowSelectedOrder).text() = iFollowSelectedOrder != 0 ? "1" : "0";
 
   StringWriter writer;
   doc.save(writer, "  ", pugi::format_default, pugi::encoding_utf8);

@@ -29,9 +29,9 @@ class GeneralXmlSettings final {
 
   OrderBookFilterSettings objPendingFilter;
   OrderBookFilterSettings objGTDFilter;
-  // Whether a refresh brings the selected order back into view (the host's g_bLastOrderSelection):
-  // 1 on, 0 off, -1 never saved (the host keeps its own default).
-  int iLastOrderSelection = -1;
+  // Whether a refresh brings the selected order back into view (the terminal's View menu; off
+  // sets AppGlobal::g_bKeepUserScroll): 1 on, 0 off, -1 never saved (the host's default).
+  int iFollowSelectedOrder = -1;
   // Set once a Load has settled the values (read from the file, or defaults).
   bool bSettingsReady = false;
 

@@ -268,7 +268,9 @@ void OrderBookGrid::Tick() {
   SetCurSel({target, column}, (remembered.size() < 2 ? kSingleRow : kRangeEnd) | whole, true);
   bRestoringSelection = false;
 
-  if (!bLastOrderSelection || bAllSelected) {
+  // g_bKeepUserScroll (the terminal's choice): the selection still follows its orders, but only
+  // the user moves the view.
+  if (!bLastOrderSelection || bAllSelected || AppGlobal::g_bKeepUserScroll) {
     // The view stays on the orders the user scrolled to, while rows come and go above and below.
     const int anchored = topRecord ? RowOfRecord(topRecord, topIndex) : -1;
     if (anchored >= 0) SetScrollPos(SB_VERT, anchored * GetRowHeight());

@@ -300,7 +300,7 @@ TEST_F(Terminal, a_scrolled_grid_stays_on_the_orders_it_shows_while_orders_flow_
   EXPECT_TRUE(host.SaveSettings());
   GeneralXmlSettings saved;
   saved.Load(host.DataFolder() / "GeneralSettings.xml");
-  EXPECT_EQ(saved.iLastOrderSelection, 1);
+  EXPECT_EQ(saved.iFollowSelectedOrder, 1);
 }
 
 TEST_F(Terminal, the_window_is_up_with_a_progress_bar_while_the_books_are_built) {

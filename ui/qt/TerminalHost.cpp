@@ -114,7 +114,8 @@ void TerminalHost::Start(const orv::demo::GenerationProgress& progress) {
   AppGlobal::cGeneralSettings_OrderBook = "All";
   // The selection follows the orders through every refresh, but the view goes where the user
   // scrolls unless they asked it to follow the selected order; cancels ask first.
-  AppGlobal::g_bLastOrderSelection = regGeneralXMLSettings.iLastOrderSelection == 1 ? 1 : 0;
+  AppGlobal::g_bLastOrderSelection = 1;
+  AppGlobal::g_bKeepUserScroll = regGeneralXMLSettings.iFollowSelectedOrder == 1 ? 0 : 1;
   AppGlobal::bOrderSettings_OrderCancel = 1;
   AppGlobal::bServerConnect = 1;
 
@@ -144,11 +145,11 @@ void TerminalHost::Start(const orv::demo::GenerationProgress& progress) {
 }
 
 void TerminalHost::SetFollowSelectedOrder(bool follow) {
-  AppGlobal::g_bLastOrderSelection = follow ? 1 : 0;
-  regGeneralXMLSettings.iLastOrderSelection = follow ? 1 : 0;
+  AppGlobal::g_bKeepUserScroll = follow ? 0 : 1;
+  regGeneralXMLSettings.iFollowSelectedOrder = follow ? 1 : 0;
 }
 
-bool TerminalHost::FollowsSelectedOrder() { return AppGlobal::g_bLastOrderSelection != 0; }
+bool TerminalHost::FollowsSelectedOrder() { return AppGlobal::g_bKeepUserScroll == 0; }
 
 bool TerminalHost::SaveSettings() {
   const GeneralXmlSettings::Result saved = regGeneralXMLSettings.Save(SettingsFile());
