@@ -64,7 +64,7 @@ TEST_F(GridExportTest, file_holds_the_visible_columns_in_display_order_and_the_r
             "RefNo\tB_S\tClient\tPrice"
             "\n3\tBUY\t\t99.5"
             "\n2\tSELL\tA\tB,C\t102.00"
-            "\n1\tBUY\tC1\t101.00");
+            "\n1\tBUY\tC1\t101.00\n");  // the last line ends too
 }
 
 TEST_F(GridExportTest, command_writes_in_slices_on_the_loop_and_finishes_with_the_whole_grid) {
