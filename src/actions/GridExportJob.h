@@ -27,6 +27,10 @@ class GridExportJob final : public orv::platform::Window {
   static constexpr std::size_t kRowsPerSlice = 20000;
   static constexpr int kSliceBudgetMs = 40;
 
+  // Whether slices also end at kSliceBudgetMs (the default). A host that drives the loop by hand
+  // and needs the same slices on every machine (the scenario driver) turns it off.
+  static void SetTimeBoundSlices(bool bounded) { s_timeBound = bounded; }
+
   GridExportJob(OrderBookGrid& grid, orv::platform::Application& app);
   ~GridExportJob() override;
 
@@ -51,6 +55,8 @@ class GridExportJob final : public orv::platform::Window {
   // Finishes the file, telling the user when it could not be written.
   void Close();
   void Report(GridExportProgress::Stage stage, std::string reason = {});
+
+  static inline bool s_timeBound = true;
 
   OrderBookGrid& m_grid;
   GridExport m_export;
