@@ -1,12 +1,18 @@
 #include "actions/GridExport.h"
 
 #include "actions/ActionSupport.h"
-#include "host/platform/CellValue.h"
 #include "host/platform/MessageBoxService.h"
 #include "view/CellValues.h"
 #include "view/OrderBookGrid.h"
 
 #include <cstdio>
+
+namespace {
+
+// How much text gathers before it goes to the file: large writes, a bounded buffer.
+constexpr std::size_t kBlockBytes = std::size_t{1} << 20;
+
+}  // namespace
 
 GridExport::~GridExport() {
   if (IsOpen()) Close();
@@ -26,11 +32,14 @@ bool GridExport::Open(const OrderBookGrid& grid, const std::string& path) {
     m_columns.push_back(column);
   }
   m_rows = grid.RowVector();
+  m_rowCount = m_rows.size();
   m_nextRow = 0;
   if (!m_writer.Open(path)) {
     m_rows.clear();
+    m_rowCount = 0;
     return false;
   }
+  header += '\n';
   m_writer.Write(header);
   return true;
 }
@@ -38,21 +47,24 @@ bool GridExport::Open(const OrderBookGrid& grid, const std::string& path) {
 bool GridExport::WriteRows(const OrderBookGrid& grid, std::size_t maxRows) {
   if (!IsOpen() || !m_writer.Reason().empty()) return false;
   const std::size_t end = maxRows == 0 || m_rows.size() - m_nextRow < maxRows ? m_rows.size() : m_nextRow + maxRows;
-  orv::platform::CellValue value;
-  std::string text;
+  const OrderBookWnd* logTo = grid.GetOwnerWnd();
+  CellTextBuffer buffer;
+  m_text.clear();
   for (; m_nextRow < end; ++m_nextRow) {
     // The top row shows the last element of the row list.
     OrderBookDetails* record = m_rows[m_rows.size() - 1 - m_nextRow];
-    m_line.assign(1, '\n');
     for (std::size_t i = 0; i < m_columns.size(); ++i) {
-      if (i != 0) m_line += '\t';
-      GetItemValue(record, m_columns[i], *m_pVariant, value, grid.GetOwnerWnd());
-      value.ToText(text);
-      m_line += text;
+      if (i != 0) m_text += '\t';
+      m_text += GetItemText(record, m_columns[i], *m_pVariant, buffer, logTo);
     }
-    if (!m_writer.Write(m_line)) return false;
+    m_text += '\n';
+    if (m_text.size() >= kBlockBytes) {
+      if (!m_writer.Write(m_text)) return false;
+      m_writer.StartWriteBack();
+      m_text.clear();
+    }
   }
-  return true;
+  return m_writer.Write(m_text);
 }
 
 bool GridExport::Close() {

@@ -1,8 +1,9 @@
 #pragma once
 // The grid export file: the grid as the user sees it, as tab-separated text. The first line holds
 // the names of the visible columns in display order; each row follows on its own line, top row
-// first, with the cells as the grid shows them. There is no line end after the last row, and no
-// quoting: a cell's text goes in as it is.
+// first, with the cells as the grid shows them. Every line ends with a line end, the last one too
+// (tools that read lines drop a last line without one). There is no quoting: a cell's text goes
+// in as it is.
 //
 // The columns and the row list are taken when the export is opened; the records are read on the
 // user-interface thread as the rows are written, so a long export can be written in slices.
@@ -31,10 +32,12 @@ class GridExport final {
 
   // Writes up to `maxRows` further rows (0: all that are left). Cells that fail to read are
   // written empty and logged through the grid's window. True while the file is sound.
+  // The rows go to the file in large blocks, so a call of a few thousand rows is a few writes.
   bool WriteRows(const OrderBookGrid& grid, std::size_t maxRows);
   bool AllRowsWritten() const { return m_nextRow >= m_rows.size(); }
   std::size_t RowsWritten() const { return m_nextRow; }
-  std::size_t RowCount() const { return m_rows.size(); }
+  // The rows of the export last opened, also once it is closed.
+  std::size_t RowCount() const { return m_rowCount; }
 
   // Finishes the file. When some write failed nothing replaces what was at the path and the
   // answer is false: a cut-off export must not be left looking like a whole one.
@@ -54,7 +57,8 @@ class GridExport final {
   std::vector<int> m_columns;                 // column ids in display order
   std::vector<OrderBookDetails*> m_rows;      // the grid's row list as it was at Open
   std::size_t m_nextRow = 0;                  // rows written so far, counted from the top row
-  std::string m_line;                         // reused for every row
+  std::size_t m_rowCount = 0;
+  std::string m_text;                         // the rows of one call, written at once
 };
 
 // Tells the user (a message box over the grid) and the log that a file could not be written.

@@ -2,6 +2,7 @@
 // the two bulk order files, written at once with the user told how it went.
 #include "actions/ActionSupport.h"
 #include "actions/BulkOrderFiles.h"
+#include "actions/ExportFileName.h"
 #include "actions/GridExport.h"
 #include "actions/GridExportJob.h"
 #include "host/AppGlobal.h"
@@ -41,6 +42,7 @@ std::string AskBulkFilePath(const OrderBookGrid& grid, const char* extension, co
   pf::FileDialogRequest request;
   request.flavour = pf::FileDialogFlavour::Save;
   request.defaultExtension = extension;
+  request.fileName = ExportFileName(grid.Variant(), extension);
   request.filter = filter;
   request.bOverwritePrompt = true;
   if (grid.App().FileDialogs().DoModal(request, path) != pf::IDOK) path.clear();
@@ -139,7 +141,10 @@ void OrderBookGrid::OnSavefileTextfile() {
 
 void OrderBookGrid::StartGridExport(bool bExcel) {
   m_strSaveFilePath.clear();
-  if (!SaveToFile("Order Book", bExcel, m_strSaveFilePath) || m_strSaveFilePath.empty()) return;
+  // A name the host set for every grid wins over the window-and-time one.
+  const std::string offered =
+      savefiledefaultvalue.empty() ? ExportFileName(Variant(), SaveFileExtension(bExcel)) : savefiledefaultvalue;
+  if (!SaveToFile("Order Book", bExcel, m_strSaveFilePath, offered) || m_strSaveFilePath.empty()) return;
   if (!m_pExportJob) m_pExportJob.reset(new GridExportJob(*this, App()));
   m_pExportJob->Start(m_strSaveFilePath);
 }
@@ -156,6 +161,8 @@ bool OrderBookGrid::ExportGridData(std::string& path, bool /*bUnused*/) {
 }
 
 bool OrderBookGrid::IsGridExportRunning() const { return m_pExportJob && m_pExportJob->IsRunning(); }
+
+bool OrderBookGrid::CancelGridExport() { return m_pExportJob && m_pExportJob->Cancel(); }
 
 // --- The bulk order files. ---
 

@@ -115,13 +115,13 @@ bool OrvGridCtrl::LoadColumnProfile(const std::string& name) {
   return true;
 }
 
-int OrvGridCtrl::SaveToFile(const std::string& title, bool bExcel, std::string& path) {
+int OrvGridCtrl::SaveToFile(const std::string& title, bool bExcel, std::string& path, const std::string& fileName) {
   if (!HasApp()) return 0;
   orv::platform::FileDialogRequest request;
   request.flavour = orv::platform::FileDialogFlavour::Save;
   request.title = title;
-  request.defaultExtension = bExcel ? "xls" : "txt";
-  request.fileName = savefiledefaultvalue;
+  request.defaultExtension = SaveFileExtension(bExcel);
+  request.fileName = fileName;
   request.filter = bExcel ? "Excel Files (*.xls)|*.xls|All Files (*.*)|*.*||"
                           : "Text Files (*.txt)|*.txt|All Files (*.*)|*.*||";
   request.bOverwritePrompt = true;

@@ -79,11 +79,13 @@ class OrvGridCtrl : public orv::platform::GridCtrlModel {
   // ---- The save dialog of the grid's file exports --------------------------------------------
   // The file name every grid's save dialog proposes (empty at start).
   static inline std::string savefiledefaultvalue;
-  // Asks the user for a file to write the grid to, titled `title`; the Excel flavour offers .xls
-  // files, the text flavour .txt files, and both ask before an existing file is replaced.
-  // Nonzero, with `path` set to the chosen file, when the user chose one; 0 with `path` left alone
-  // when the dialog was cancelled or the grid has no application to show it.
-  int SaveToFile(const std::string& title, bool bExcel, std::string& path);
+  // Asks the user for a file to write the grid to, titled `title`, offering `fileName`; the Excel
+  // flavour offers .xls files, the text flavour .txt files, and both ask before an existing file
+  // is replaced. Nonzero, with `path` set to the chosen file, when the user chose one; 0 with
+  // `path` left alone when the dialog was cancelled or the grid has no application to show it.
+  int SaveToFile(const std::string& title, bool bExcel, std::string& path,
+                 const std::string& fileName = savefiledefaultvalue);
+  static const char* SaveFileExtension(bool bExcel) { return bExcel ? "xls" : "txt"; }
 
   // ---- Selection by key: the grid's own Home, End, Page Up and Page Down ----------------------
   // Moves the current row to the first or the last row, or a page (GetPageRows()) up or down,

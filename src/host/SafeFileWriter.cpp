@@ -2,6 +2,7 @@
 
 #include "host/FileWriteObserver.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -18,6 +19,7 @@ bool SafeFileWriter::Open(const std::string& path) {
   m_path = path;
   m_reason.clear();
   m_bytes = 0;
+  m_writeBackFrom = 0;
   m_temporary.clear();
   struct stat target {};
   const bool exists = ::stat(path.c_str(), &target) == 0;
@@ -63,6 +65,19 @@ bool SafeFileWriter::Write(std::string_view text) {
   }
   m_bytes += text.size();
   return true;
+}
+
+void SafeFileWriter::StartWriteBack() {
+  // A file written in place (a device, a pipe) has nothing to hand on.
+  if (!m_file || !m_reason.empty() || m_temporary.empty()) return;
+  if (std::fflush(m_file) != 0) {
+    Fail(errno);
+    return;
+  }
+  // Only a hint: Commit's fsync still makes sure of everything.
+  ::sync_file_range(::fileno(m_file), static_cast<off_t>(m_writeBackFrom), static_cast<off_t>(m_bytes - m_writeBackFrom),
+                    SYNC_FILE_RANGE_WRITE);
+  m_writeBackFrom = m_bytes;
 }
 
 bool SafeFileWriter::Commit() {

@@ -21,6 +21,9 @@ class SafeFileWriter final {
   bool IsOpen() const { return m_file != nullptr; }
   // False once any write failed; later writes are ignored.
   bool Write(std::string_view text);
+  // Starts putting what was written so far on the disk in the background, so that a large file's
+  // Commit has little left to wait for. A failure shows as for Write.
+  void StartWriteBack();
   // The open file, for code that writes with stdio; check Failed() or Commit() afterwards.
   std::FILE* Stream() const { return m_file; }
   // Flushes, closes and puts the file in place. False (the target untouched) on any failure.
@@ -44,4 +47,5 @@ class SafeFileWriter final {
   std::string m_temporary;  // empty when writing in place
   std::string m_reason;
   std::uintmax_t m_bytes = 0;
+  std::uintmax_t m_writeBackFrom = 0;  // what StartWriteBack has not handed on yet
 };

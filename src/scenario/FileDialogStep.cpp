@@ -1,7 +1,9 @@
 // The `filedialog` step: queues the answer of the next open or save dialog. A relative path lands
 // in the scenario's own data folder, so a scenario never writes anywhere else by accident and its
-// events read the same on every machine.
+// events read the same on every machine. The `cancelexport` step: the Cancel of an export's
+// progress window.
 #include "host/platform/Application.h"
+#include "view/OrderBookGrid.h"
 #include "scenario/ScenarioHost.h"
 #include "scenario/StepArgs.h"
 #include "scenario/StepGroups.h"
@@ -29,8 +31,17 @@ void FileDialog(ScenarioHost& host, const StepArgs& args) {
   host.App().FileDialogs().QueueAnswer(std::move(answer));
 }
 
+void CancelExport(ScenarioHost& host, const StepArgs& args) {
+  const ViewVariant variant = args.View();
+  if (!host.RequireGrid(variant).CancelGridExport())
+    StepArgs::Fail("no export is being written in the " + std::string(ViewName(variant)) + " view");
+}
+
 }  // namespace
 
-void AddFileDialogSteps(StepTable& table) { table.Add({"filedialog", {"answer", "path"}, &FileDialog}); }
+void AddFileDialogSteps(StepTable& table) {
+  table.Add({"filedialog", {"answer", "path"}, &FileDialog});
+  table.Add({"cancelexport", {"view"}, &CancelExport});
+}
 
 }  // namespace orv::scenario

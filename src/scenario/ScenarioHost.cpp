@@ -1,5 +1,7 @@
 #include "scenario/ScenarioHost.h"
 
+#include "actions/GridExportJob.h"
+#include "actions/GridExportProgress.h"
 #include "host/AppGlobal.h"
 #include "host/AppIOB.h"
 #include "host/AppOrderBook.h"
@@ -160,6 +162,7 @@ void ScenarioHost::InstallObservers() {
     if (path.rfind(folder, 0) == 0) path.erase(0, folder.size());
     m_events.Emit("filedialog", {{"title", dialog.request.title},
                                  {"defaultExtension", dialog.request.defaultExtension},
+                                 {"fileName", dialog.request.fileName},
                                  {"answer", AnswerName(dialog.result)},
                                  {"path", path}});
   });
@@ -176,6 +179,9 @@ void ScenarioHost::InstallObservers() {
                                       orv::platform::LPARAM lParam) { ReportWindowPost(target, msg, wParam, lParam); });
   FileWriteObserver::SetListener([this](const std::string& path, std::uintmax_t bytes, bool ok,
                                         const std::string& reason) { FileWritten(path, bytes, ok, reason); });
+  GridExportObserver::SetListener([this](const GridExportProgress& progress) { ExportProgressed(progress); });
+  // The clock is the scenario's: slices of so many rows, however fast the machine.
+  GridExportJob::SetTimeBoundSlices(false);
 }
 
 void ScenarioHost::ReportWindowPost(const orv::platform::Window* target, unsigned msg, orv::platform::WPARAM wParam,
@@ -211,6 +217,8 @@ void ScenarioHost::RemoveObservers() {
   OrvInMemory::m_orvWindowPassingQueue.SetObserver({});
   m_app.Loop().setPostObserver({});
   FileWriteObserver::SetListener({});
+  GridExportObserver::SetListener({});
+  GridExportJob::SetTimeBoundSlices(true);
 }
 
 ScenarioHost::View& ScenarioHost::SlotOf(ViewVariant variant) {
@@ -296,15 +304,33 @@ void ScenarioHost::AfterStep() {
 void ScenarioHost::FileWritten(const std::filesystem::path& path, std::uintmax_t bytes, bool ok,
                                const std::string& reason) {
   if (std::this_thread::get_id() == g_mainThread) FlushPosts();
+  nlohmann::json event{{"path", ShownPath(path)}, {"bytes", bytes}, {"ok", ok}};
+  if (!ok) event["reason"] = reason;
+  m_events.Emit("file", std::move(event));
+}
+
+std::string ScenarioHost::ShownPath(const std::filesystem::path& path) const {
   std::string shown = path.string();
   if (!m_dataFolder.empty()) {
     std::error_code ec;
     const std::filesystem::path relative = std::filesystem::relative(path, m_dataFolder, ec);
     if (!ec && !relative.empty() && *relative.begin() != "..") shown = "data:" + relative.generic_string();
   }
-  nlohmann::json event{{"path", shown}, {"bytes", bytes}, {"ok", ok}};
-  if (!ok) event["reason"] = reason;
-  m_events.Emit("file", std::move(event));
+  return shown;
+}
+
+void ScenarioHost::ExportProgressed(const GridExportProgress& progress) {
+  FlushPosts();
+  static constexpr const char* kStages[] = {"writing", "written", "cancelled", "failed"};
+  GridExportProgress shown = progress;
+  shown.path = ShownPath(progress.path);
+  nlohmann::json event{{"grid", NameOf(progress.grid)},
+                       {"stage", kStages[static_cast<int>(progress.stage)]},
+                       {"path", shown.path},
+                       {"rows", progress.rowsWritten},
+                       {"total", progress.rowsTotal}};
+  if (progress.Ended()) event["text"] = shown.StatusText();
+  m_events.Emit("export", std::move(event));
 }
 
 nlohmann::json ScenarioHost::NameOf(const void* pointer) const {

@@ -22,6 +22,7 @@
 
 class OrderBookWnd;
 class OrderBookGrid;
+struct GridExportProgress;
 
 namespace orv::scenario {
 
@@ -76,6 +77,10 @@ class ScenarioHost final {
   // (relative to the data folder when it lies inside it), the bytes and the outcome.
   void FileWritten(const std::filesystem::path& path, std::uintmax_t bytes = 0, bool ok = true,
                    const std::string& reason = {});
+  // How a grid export goes (the GridExportObserver): an `export` event per report.
+  void ExportProgressed(const GridExportProgress& progress);
+  // A path as events show it: inside the data folder as "data:" and the path inside it.
+  std::string ShownPath(const std::filesystem::path& path) const;
   // A message posted to one of the module's windows.
   void ReportWindowPost(const orv::platform::Window* target, unsigned msg, orv::platform::WPARAM wParam,
                         orv::platform::LPARAM lParam);

@@ -9,7 +9,7 @@ void AddOrderSteps(StepTable& table);     // orders, generate
 void AddViewSteps(StepTable& table);      // open, show, hide, close, run
 void AddInputSteps(StepTable& table);     // select, key, command, click, menu
 void AddHeaderFilterSteps(StepTable& table);  // headermenu, filterdialog
-void AddFileDialogSteps(StepTable& table);    // filedialog
+void AddFileDialogSteps(StepTable& table);    // filedialog, cancelexport
 void AddCallStep(StepTable& table);       // call
 void AddDumpStep(StepTable& table);       // dump
 void AddHostDataSteps(StepTable& table);  // records, settingsfile, exchange

@@ -341,10 +341,16 @@ void GetItemValue(OrderBookDetails* record, int column, const VariantDescription
 
 std::string_view GetItemText(OrderBookDetails* record, int column, const VariantDescription& variant,
                              CellTextBuffer& buffer) {
+  return GetItemText(record, column, variant, buffer, nullptr);
+}
+
+std::string_view GetItemText(OrderBookDetails* record, int column, const VariantDescription& variant,
+                             CellTextBuffer& buffer, const OrderBookWnd* logTo) {
   if (!record) return {};
   try {
     return TextOf(Resolve(*record, column, variant, true), buffer);
   } catch (...) {
+    if (logTo) logTo->LogException(variant.cGridClass, "GetItemValue");
     return {};
   }
 }

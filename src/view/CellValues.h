@@ -35,6 +35,9 @@ bool TryGetItemValue(OrderBookDetails* record, int column, const VariantDescript
 // is valid until the record or the buffer changes. A failed cell gives an empty text.
 std::string_view GetItemText(OrderBookDetails* record, int column, const VariantDescription& variant,
                              CellTextBuffer& buffer);
+// Same, and a failure also writes the grid's exception line through `logTo`, as GetItemValue does.
+std::string_view GetItemText(OrderBookDetails* record, int column, const VariantDescription& variant,
+                             CellTextBuffer& buffer, const OrderBookWnd* logTo);
 
 // Orders two records on one column: value types 2 (whole number) and 3 (price) compare as
 // numbers, the others as text. Negative, zero or positive. Runs the first-time fills of both

@@ -179,6 +179,9 @@ class OrderBookGrid : public OrvGridCtrl {
   const std::string& GetSaveFilePath() const { return m_strSaveFilePath; }
   // Whether a grid export is still being written.
   bool IsGridExportRunning() const;
+  // Stops the grid export being written and drops its file (what was at the path stays as it
+  // was). False when none was running.
+  bool CancelGridExport();
 
   // Sorting, filters and the filter bar (their own code fills these in).
   void OnSortAZ();

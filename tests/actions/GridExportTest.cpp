@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <ctime>
 #include <fstream>
 #include <sstream>
 
@@ -64,7 +66,7 @@ TEST_F(GridExportTest, file_holds_the_visible_columns_in_display_order_and_the_r
             "RefNo\tB_S\tClient\tPrice"
             "\n3\tBUY\t\t99.5"
             "\n2\tSELL\tA\tB,C\t102.00"
-            "\n1\tBUY\tC1\t101.00");
+            "\n1\tBUY\tC1\t101.00\n");  // the last line ends too
 }
 
 TEST_F(GridExportTest, command_writes_in_slices_on_the_loop_and_finishes_with_the_whole_grid) {
@@ -77,11 +79,20 @@ TEST_F(GridExportTest, command_writes_in_slices_on_the_loop_and_finishes_with_th
   // The slices keep going while the view is hidden.
   h.PendingWnd().ShowControlBar(false);
 
+  // The offered name carries the host's time in local time.
+  const std::string zone = std::getenv("TZ") ? std::getenv("TZ") : "";
+  ::setenv("TZ", "UTC", 1);
+  ::tzset();
+  AppGlobal::lTime = 1796657412;  // 2026-12-07 15:30:12 UTC
+
   grid.OnSavefileExcelfile();
 
+  zone.empty() ? ::unsetenv("TZ") : ::setenv("TZ", zone.c_str(), 1);
+  ::tzset();
   ASSERT_EQ(Dialogs().Shown().size(), 1u);
   EXPECT_EQ(Dialogs().Shown()[0].request.title, "Order Book");
   EXPECT_EQ(Dialogs().Shown()[0].request.defaultExtension, "xls");
+  EXPECT_EQ(Dialogs().Shown()[0].request.fileName, "PendingOrders_20261207_153012.xls");
   EXPECT_EQ(grid.GetSaveFilePath(), path.string());
   EXPECT_TRUE(grid.IsGridExportRunning());
   h.Run(15);

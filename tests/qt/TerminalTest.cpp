@@ -1,3 +1,4 @@
+#include "actions/GridExportProgress.h"
 #include "host/GeneralXmlSettings.h"
 #include "host/ScratchFolder.h"
 #include "host/platform/Application.h"
@@ -12,13 +13,18 @@
 #include "view/OrderBookGrid.h"
 #include "view/OrderBookWnd.h"
 
-#include <QProgressBar>
 #include <QAction>
+#include <QProgressBar>
+#include <QProgressDialog>
+#include <QPushButton>
 #include <QScrollBar>
 #include <QTest>
 #include <QTimer>
 
 #include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
 
 namespace {
 
@@ -330,6 +336,45 @@ TEST_F(Terminal, the_window_is_up_with_a_progress_bar_while_the_books_are_built)
   EXPECT_FALSE(window.findChild<QProgressBar*>()->isVisible());
   EXPECT_TRUE(host.IsStarted());
   EXPECT_TRUE(window.PendingDock().isVisible());
+}
+
+TEST_F(Terminal, an_export_offers_a_named_file_shows_its_progress_and_says_how_it_ended) {
+  orv::ui::TerminalHost host(app, options);
+  host.Start();
+  orv::ui::TerminalWindow window(host);
+  window.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+  window.Begin();
+  OrderBookGrid& grid = *host.Pending().GetGrid();
+  ASSERT_TRUE(QTest::qWaitFor([&] { return grid.GetVirtualRowCount() > 0; }, 3000));
+  const std::size_t rows = grid.RowVector().size();
+  const std::string path = (scratch / "orders.xls").string();
+  auto read = [&path] {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+  };
+
+  app.FileDialogs().QueueAnswer({pf::IDOK, path});
+  grid.OnSavefileExcelfile();
+  EXPECT_EQ(app.FileDialogs().Shown().back().request.fileName.rfind("PendingOrders_", 0), 0u);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !grid.IsGridExportRunning(); }, 3000));
+  EXPECT_EQ(window.HostStatusLine().toStdString(), "Exported " + GroupedCount(rows) + " rows to " + path);
+  const std::string written = read();
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);  // the first progress window
+
+  // The Cancel of the progress window drops the new file and keeps the one there.
+  app.FileDialogs().QueueAnswer({pf::IDOK, path});
+  grid.OnSavefileExcelfile();
+  auto* progress = window.findChild<QProgressDialog*>();
+  ASSERT_NE(progress, nullptr);
+  auto* cancel = progress->findChild<QPushButton*>();
+  ASSERT_NE(cancel, nullptr);
+  cancel->click();
+  EXPECT_FALSE(grid.IsGridExportRunning());
+  EXPECT_EQ(window.HostStatusLine().toStdString(), "Export cancelled");
+  EXPECT_EQ(read(), written);
 }
 
 }  // namespace

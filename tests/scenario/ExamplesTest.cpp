@@ -30,7 +30,8 @@ std::string Quote(const std::string& s) {
 }
 
 RunResult RunScript(const std::string& arguments, const std::string& stdinFile = "") {
-  std::string command = Quote(ORV_SCRIPT_BIN) + " " + arguments + " 2>/dev/null";
+  // The offered export names carry the local time: one zone gives the same bytes everywhere.
+  std::string command = "TZ=UTC " + Quote(ORV_SCRIPT_BIN) + " " + arguments + " 2>/dev/null";
   if (!stdinFile.empty()) command += " < " + Quote(stdinFile);
   RunResult result;
   FILE* pipe = ::popen(command.c_str(), "r");

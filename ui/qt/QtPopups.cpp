@@ -73,7 +73,8 @@ QtPopups::QtPopups(pf::Application& app, QWidget* parent) : m_app(app), m_parent
 pf::FileDialogAnswer QtPopups::ShowFileDialog(const pf::FileDialogRequest& request) const {
   // "Description (*.ext)|*.ext||" becomes Qt's "Description (*.ext)".
   QString filter = QString::fromStdString(request.filter).section(QLatin1Char('|'), 0, 0);
-  QFileDialog dialog(m_parent, QString::fromStdString(request.title), QString::fromStdString(request.fileName), filter);
+  QFileDialog dialog(m_parent, QString::fromStdString(request.title), QString(), filter);
+  if (!request.fileName.empty()) dialog.selectFile(QString::fromStdString(request.fileName));
   dialog.setAcceptMode(request.flavour == pf::FileDialogFlavour::Save ? QFileDialog::AcceptSave
                                                                       : QFileDialog::AcceptOpen);
   dialog.setDefaultSuffix(QString::fromStdString(request.defaultExtension));

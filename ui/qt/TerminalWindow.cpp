@@ -1,6 +1,7 @@
 #include "ui/qt/TerminalWindow.h"
 
 #include "host/AppOrderBook.h"
+#include "ui/qt/ExportFeedback.h"
 #include "ui/qt/GridTableModel.h"
 #include "ui/qt/GridTableView.h"
 #include "ui/qt/OrderBookDock.h"
@@ -103,6 +104,7 @@ void TerminalWindow::Attach() {
   BuildMenus();
 
   m_host.App().MainWindow().SetHandler([this](const orv::platform::PostedMessage& message) { Show(m_host.Handle(message)); });
+  new ExportFeedback(this, [this](const std::string& line) { m_hostLine->setText(GridTableModel::FromGridText(line)); });
   auto* counters = new QTimer(this);
   connect(counters, &QTimer::timeout, this, &TerminalWindow::UpdateCounters);
   counters->start(kCounterIntervalMs);
