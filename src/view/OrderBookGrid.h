@@ -249,6 +249,9 @@ class OrderBookGrid : public OrvGridCtrl {
   orv::platform::FilterColumnInfo m_FilterColumnInfo;
   SelectionIndex m_selectionIndex;
   RowListTracker m_rowTracker;
+  // The user sorted (or unsorted) since the last refresh: the view then stays at its row, not
+  // on the order that was on top, which the new order has put anywhere.
+  bool m_bSortedSinceRefresh = false;
   int m_nFindDialogRequests = 0;
   void StartGridExport(bool bExcel);
   std::string m_strSaveFilePath;
