@@ -17,7 +17,15 @@ std::string_view Field(const char (&field)[N]) {
   return std::string_view(field, ::strnlen(field, N));
 }
 
-unsigned char Fold(char c) { return static_cast<unsigned char>(std::tolower(static_cast<unsigned char>(c))); }
+// ASCII letters folded to lower case by table: this runs once per order and character, and the
+// C library's tolower goes through the locale for each call.
+constexpr std::array<unsigned char, 256> kFold = [] {
+  std::array<unsigned char, 256> table{};
+  for (int c = 0; c < 256; ++c) table[static_cast<std::size_t>(c)] = static_cast<unsigned char>(c >= 'A' && c <= 'Z' ? c + 32 : c);
+  return table;
+}();
+
+unsigned char Fold(char c) { return kFold[static_cast<unsigned char>(c)]; }
 
 bool LessNoCase(std::string_view a, std::string_view b) {
   return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(),
