@@ -8,15 +8,33 @@
 
 using filterbar::EditField;
 
-void OrderBookFilter::OnSetfocusComboSymbol() { SelectEditText(m_edtSymbol); }
-void OrderBookFilter::OnSetfocusComboExpiry() { SelectEditText(m_edtExpiry); }
-void OrderBookFilter::OnSetfocusComboStrike() { SelectEditText(m_edtStrike); }
-void OrderBookFilter::OnSetfocusComboOptType() { SelectEditText(m_edtOptType); }
-void OrderBookFilter::OnSetfocusComboUser() { SelectEditText(m_edtUser); }
-void OrderBookFilter::OnSetfocusComboClientCode() { SelectEditText(m_edtClientCode); }
-void OrderBookFilter::OnSetfocusComboStrategy() { SelectEditText(m_edtStrategy); }
-void OrderBookFilter::OnSetfocusComboOrderNo() { SelectEditText(m_edtOrderNo); }
-void OrderBookFilter::OnSetfocusComboProductType() { SelectEditText(m_edtProductType); }
+void OrderBookFilter::OnSetfocusComboSymbol() {
+  Guard("OnSetfocusComboSymbol", [&] { SelectEditText(m_edtSymbol); });
+}
+void OrderBookFilter::OnSetfocusComboExpiry() {
+  Guard("OnSetfocusComboExpiry", [&] { SelectEditText(m_edtExpiry); });
+}
+void OrderBookFilter::OnSetfocusComboStrike() {
+  Guard("OnSetfocusComboStrike", [&] { SelectEditText(m_edtStrike); });
+}
+void OrderBookFilter::OnSetfocusComboOptType() {
+  Guard("OnSetfocusComboOptType", [&] { SelectEditText(m_edtOptType); });
+}
+void OrderBookFilter::OnSetfocusComboUser() {
+  Guard("OnSetfocusComboUser", [&] { SelectEditText(m_edtUser); });
+}
+void OrderBookFilter::OnSetfocusComboClientCode() {
+  Guard("OnSetfocusComboClientCode", [&] { SelectEditText(m_edtClientCode); });
+}
+void OrderBookFilter::OnSetfocusComboStrategy() {
+  Guard("OnSetfocusComboStrategy", [&] { SelectEditText(m_edtStrategy); });
+}
+void OrderBookFilter::OnSetfocusComboOrderNo() {
+  Guard("OnSetfocusComboOrderNo", [&] { SelectEditText(m_edtOrderNo); });
+}
+void OrderBookFilter::OnSetfocusComboProductType() {
+  Guard("OnSetfocusComboProductType", [&] { SelectEditText(m_edtProductType); });
+}
 
 void OrderBookFilter::OnKillfocusComboBox(Edit* pEdit) {
   if (pEdit == nullptr) return;
@@ -26,56 +44,74 @@ void OrderBookFilter::OnKillfocusComboBox(Edit* pEdit) {
 }
 
 void OrderBookFilter::OnKillfocusSymbol() {
-  OnKillfocusComboBox(&m_edtSymbol);
-  ApplyEnableRule();
-  CompleteOnLeave(EditField::Symbol);
+  Guard("OnKillfocusSymbol", [&] {
+    OnKillfocusComboBox(&m_edtSymbol);
+    ApplyEnableRule();
+    CompleteOnLeave(EditField::Symbol);
+  });
 }
 
 void OrderBookFilter::OnKillfocusExpiry() {
-  OnKillfocusComboBox(&m_edtExpiry);
-  ApplyEnableRule();
-  CompleteOnLeave(EditField::Expiry);
+  Guard("OnKillfocusExpiry", [&] {
+    OnKillfocusComboBox(&m_edtExpiry);
+    ApplyEnableRule();
+    CompleteOnLeave(EditField::Expiry);
+  });
 }
 
 void OrderBookFilter::OnKillfocusStrike() {
-  OnKillfocusComboBox(&m_edtStrike);
-  ApplyEnableRule();
-  CompleteOnLeave(EditField::Strike);
+  Guard("OnKillfocusStrike", [&] {
+    OnKillfocusComboBox(&m_edtStrike);
+    ApplyEnableRule();
+    CompleteOnLeave(EditField::Strike);
+  });
 }
 
 void OrderBookFilter::OnKillfocusOptType() {
-  OnKillfocusComboBox(&m_edtOptType);
-  ApplyEnableRule();
-  CompleteOnLeave(EditField::OptType);
+  Guard("OnKillfocusOptType", [&] {
+    OnKillfocusComboBox(&m_edtOptType);
+    ApplyEnableRule();
+    CompleteOnLeave(EditField::OptType);
+  });
 }
 
 void OrderBookFilter::OnKillfocusUser() {
-  OnKillfocusComboBox(&m_edtUser);
-  ApplyEnableRule();
-  CompleteOnLeave(EditField::User);
+  Guard("OnKillfocusUser", [&] {
+    OnKillfocusComboBox(&m_edtUser);
+    ApplyEnableRule();
+    CompleteOnLeave(EditField::User);
+  });
 }
 
 void OrderBookFilter::OnKillfocusClientCode() {
-  OnKillfocusComboBox(&m_edtClientCode);
-  OnKillfocusInstrType();
-  CompleteOnLeave(EditField::ClientCode);
+  Guard("OnKillfocusClientCode", [&] {
+    OnKillfocusComboBox(&m_edtClientCode);
+    OnKillfocusInstrType();
+    CompleteOnLeave(EditField::ClientCode);
+  });
 }
 
 void OrderBookFilter::OnKillfocusStrategy() {
-  OnKillfocusComboBox(&m_edtStrategy);
-  ApplyEnableRule();
-  CompleteOnLeave(EditField::Strategy);
+  Guard("OnKillfocusStrategy", [&] {
+    OnKillfocusComboBox(&m_edtStrategy);
+    ApplyEnableRule();
+    CompleteOnLeave(EditField::Strategy);
+  });
 }
 
 void OrderBookFilter::OnKillfocusOrderNo() {
-  // The order number is applied by stepping through its values only, never on leaving.
-  OnKillfocusComboBox(&m_edtOrderNo);
-  ApplyEnableRule();
+  Guard("OnKillfocusOrderNo", [&] {
+    // The order number is applied by stepping through its values only, never on leaving.
+    OnKillfocusComboBox(&m_edtOrderNo);
+    ApplyEnableRule();
+  });
 }
 
 void OrderBookFilter::OnKillfocusProductType() {
-  OnKillfocusComboBox(&m_edtProductType);
-  CompleteOnLeave(EditField::ProductType);
+  Guard("OnKillfocusProductType", [&] {
+    OnKillfocusComboBox(&m_edtProductType);
+    CompleteOnLeave(EditField::ProductType);
+  });
 }
 
 void OrderBookFilter::CompleteOnLeave(EditField field) {

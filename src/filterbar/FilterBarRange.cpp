@@ -58,27 +58,33 @@ void OrderBookFilter::OnKillfocusDatetimePenFrom(NMHDR* /*pNMHDR*/, pf::LRESULT*
 }
 
 void OrderBookFilter::OnChkOrderStatus() {
-  // The box is off while the choice is handed over again, so a second click cannot overlap it.
-  m_chkOrdStatus.EnableWindow(false);
-  OnSelchangeOrderStatus();
-  m_chkOrdStatus.EnableWindow(true);
-  GotoDlgCtrl(&m_chkOrdStatus);
+  Guard("OnChkOrderStatus", [&] {
+    // The box is off while the choice is handed over again, so a second click cannot overlap it.
+    m_chkOrdStatus.EnableWindow(false);
+    OnSelchangeOrderStatus();
+    m_chkOrdStatus.EnableWindow(true);
+    GotoDlgCtrl(&m_chkOrdStatus);
+  });
 }
 
 void OrderBookFilter::OnSaveFilterIfChecked() {
-  if (m_pGrid) {
-    m_pGrid->OnOrderBookSavefilter();
-    return;
-  }
-  // Without a grid nothing is saved: the box keeps showing the setting.
-  m_chkSaveFilter.SetCheck(FlagsOf(Variant()).bSaveFilter ? pf::BST_CHECKED : pf::BST_UNCHECKED);
+  Guard("OnSaveFilterIfChecked", [&] {
+    if (m_pGrid) {
+      m_pGrid->OnOrderBookSavefilter();
+      return;
+    }
+    // Without a grid nothing is saved: the box keeps showing the setting.
+    m_chkSaveFilter.SetCheck(FlagsOf(Variant()).bSaveFilter ? pf::BST_CHECKED : pf::BST_UNCHECKED);
+  });
 }
 
 void OrderBookFilter::OnChkOpenWithSorting() {
-  // The setting flips here; the host saves its settings at its own time.
-  bool& flag = FlagsOf(Variant()).bOpenWithSorting;
-  flag = !flag;
-  m_chkOpenWithSorting.SetCheck(flag ? pf::BST_CHECKED : pf::BST_UNCHECKED);
+  Guard("OnChkOpenWithSorting", [&] {
+    // The setting flips here; the host saves its settings at its own time.
+    bool& flag = FlagsOf(Variant()).bOpenWithSorting;
+    flag = !flag;
+    m_chkOpenWithSorting.SetCheck(flag ? pf::BST_CHECKED : pf::BST_UNCHECKED);
+  });
 }
 
 int OrderBookFilter::getIdxForSortingCmbExpiry(std::string expiry) {

@@ -26,64 +26,80 @@ void OrderBookFilter::ApplyEnableRule() {
 }
 
 void OrderBookFilter::OnSelchangeExchange() {
-  // The instrument types follow the exchange; the refilled list keeps its old choice (or its first
-  // item) without telling the grid, so the grid's instrument-type filter stays as it was.
-  FillExchangeMarketTypes(&m_cmbExchange, &m_cmbInstType);
-  HandOverList(m_cmbExchange, COL_ExchCode);
+  Guard("OnSelchangeExchange", [&] {
+    // The instrument types follow the exchange; the refilled list keeps its old choice (or its first
+    // item) without telling the grid, so the grid's instrument-type filter stays as it was.
+    FillExchangeMarketTypes(&m_cmbExchange, &m_cmbInstType);
+    HandOverList(m_cmbExchange, COL_ExchCode);
+  });
 }
 
 void OrderBookFilter::OnSelchangeOrderTypeNormalSpread() {
-  HandOverList(m_cmbOrderLeg, COL_OrderLeg, "A");
-  ApplyEnableRule();
+  Guard("OnSelchangeOrderTypeNormalSpread", [&] {
+    HandOverList(m_cmbOrderLeg, COL_OrderLeg, "A");
+    ApplyEnableRule();
+  });
 }
 
 void OrderBookFilter::OnSelchangeInstrType() {
-  if (!m_pGrid) return;
-  HandOverList(m_cmbInstType, COL_Mkt_Seg);
-  // A new segment starts the contract's derivative fields afresh; the texts they last applied
-  // stay remembered.
-  for (EditField field : {EditField::Expiry, EditField::Strike, EditField::OptType}) {
-    WriteEdit(*BindingOf(field).edit, "All");
-    HandOver(filterbar::SpecOf(field).column, std::string(), true);
-  }
-  ApplyEnableRule();
+  Guard("OnSelchangeInstrType", [&] {
+    if (!m_pGrid) return;
+    HandOverList(m_cmbInstType, COL_Mkt_Seg);
+    // A new segment starts the contract's derivative fields afresh; the texts they last applied
+    // stay remembered.
+    for (EditField field : {EditField::Expiry, EditField::Strike, EditField::OptType}) {
+      WriteEdit(*BindingOf(field).edit, "All");
+      HandOver(filterbar::SpecOf(field).column, std::string(), true);
+    }
+    ApplyEnableRule();
+  });
 }
 
 void OrderBookFilter::OnSelchangeOrderType() {
-  HandOverList(m_cmbOrderType, COL_Order_Type);
-  ApplyEnableRule();
+  Guard("OnSelchangeOrderType", [&] {
+    HandOverList(m_cmbOrderType, COL_Order_Type);
+    ApplyEnableRule();
+  });
 }
 
 void OrderBookFilter::OnSelchangeBuySell() {
-  HandOverList(m_cmbBuySell, COL_B_S);
-  ApplyEnableRule();
+  Guard("OnSelchangeBuySell", [&] {
+    HandOverList(m_cmbBuySell, COL_B_S);
+    ApplyEnableRule();
+  });
 }
 
 void OrderBookFilter::OnSelchangeProClient() {
-  switch (m_cmbProClient.GetCurSel()) {
-    case 0:  // All
-    case 2:  // CLI
-      m_edtClientCode.EnableWindow(true);
-      break;
-    case 1:  // PRO: own orders carry no client code
-      WriteEdit(m_edtClientCode, "ALL");
-      m_edtClientCode.EnableWindow(false);
-      break;
-    default:
-      break;
-  }
-  // The client-code filter goes, and the grid writes "All" back into the client-code edit.
-  if (m_pGrid) m_pGrid->SetDefaultDemoFilter(COL_Client, "All", true, true, false);
-  HandOverList(m_cmbProClient, COL_Pro_Client);
-  ApplyEnableRule();
+  Guard("OnSelchangeProClient", [&] {
+    switch (m_cmbProClient.GetCurSel()) {
+      case 0:  // All
+      case 2:  // CLI
+        m_edtClientCode.EnableWindow(true);
+        break;
+      case 1:  // PRO: own orders carry no client code
+        WriteEdit(m_edtClientCode, "ALL");
+        m_edtClientCode.EnableWindow(false);
+        break;
+      default:
+        break;
+    }
+    // The client-code filter goes, and the grid writes "All" back into the client-code edit.
+    if (m_pGrid) m_pGrid->SetDefaultDemoFilter(COL_Client, "All", true, true, false);
+    HandOverList(m_cmbProClient, COL_Pro_Client);
+    ApplyEnableRule();
+  });
 }
 
 void OrderBookFilter::OnSelchangeOrderStatus() {
-  HandOverList(m_cmbOrderStatus, COL_Order_Status);
-  ApplyEnableRule();
+  Guard("OnSelchangeOrderStatus", [&] {
+    HandOverList(m_cmbOrderStatus, COL_Order_Status);
+    ApplyEnableRule();
+  });
 }
 
-void OrderBookFilter::OnSelchangeOrderStyle() { HandOverList(m_cmbOrderStyle, COL_Order_Style); }
+void OrderBookFilter::OnSelchangeOrderStyle() {
+  Guard("OnSelchangeOrderStyle", [&] { HandOverList(m_cmbOrderStyle, COL_Order_Style); });
+}
 
 void OrderBookFilter::OnKillfocusComboBox(ComboBox* pCombo) {
   if (pCombo == nullptr) return;
@@ -95,47 +111,63 @@ void OrderBookFilter::OnKillfocusComboBox(ComboBox* pCombo) {
 }
 
 void OrderBookFilter::OnKillfocusExchange() {
-  OnKillfocusComboBox(&m_cmbExchange);
-  OnKillfocusInstrType();
+  Guard("OnKillfocusExchange", [&] {
+    OnKillfocusComboBox(&m_cmbExchange);
+    OnKillfocusInstrType();
+  });
 }
 
 void OrderBookFilter::OnKillfocusOrderType() {
-  OnKillfocusComboBox(&m_cmbOrderType);
-  OnKillfocusInstrType();
+  Guard("OnKillfocusOrderType", [&] {
+    OnKillfocusComboBox(&m_cmbOrderType);
+    OnKillfocusInstrType();
+  });
 }
 
 void OrderBookFilter::OnKillfocusInstrType() {
-  OnKillfocusComboBox(&m_cmbInstType);
-  ApplyEnableRule();
+  Guard("OnKillfocusInstrType", [&] {
+    OnKillfocusComboBox(&m_cmbInstType);
+    ApplyEnableRule();
+  });
 }
 
 void OrderBookFilter::OnKillfocusBuySell() {
-  OnKillfocusComboBox(&m_cmbBuySell);
-  ApplyEnableRule();
+  Guard("OnKillfocusBuySell", [&] {
+    OnKillfocusComboBox(&m_cmbBuySell);
+    ApplyEnableRule();
+  });
 }
 
 void OrderBookFilter::OnKillfocusProClient() {
-  OnKillfocusComboBox(&m_cmbProClient);
-  ApplyEnableRule();
+  Guard("OnKillfocusProClient", [&] {
+    OnKillfocusComboBox(&m_cmbProClient);
+    ApplyEnableRule();
+  });
 }
 
 void OrderBookFilter::OnKillfocusOrderStatus() {
-  OnKillfocusComboBox(&m_cmbOrderStatus);
-  ApplyEnableRule();
+  Guard("OnKillfocusOrderStatus", [&] {
+    OnKillfocusComboBox(&m_cmbOrderStatus);
+    ApplyEnableRule();
+  });
 }
 
 void OrderBookFilter::OnKillfocusOrderStyle() {
-  OnKillfocusComboBox(&m_cmbOrderStyle);
-  ApplyEnableRule();
+  Guard("OnKillfocusOrderStyle", [&] {
+    OnKillfocusComboBox(&m_cmbOrderStyle);
+    ApplyEnableRule();
+  });
 }
 
 void OrderBookFilter::OnKillfocusOrderTypeNormalSpread() {
-  m_edtExpiry.EnableWindow(true);
-  m_edtStrike.EnableWindow(true);
-  m_edtOptType.EnableWindow(true);
-  OnKillfocusComboBox(&m_cmbOrderLeg);
-  if (m_cmbOrderLeg.GetWindowText() != "S") return;
-  // Spread orders are futures: the instrument type shows it, without filtering on it.
-  const int future = m_cmbInstType.FindString(-1, "F");
-  m_cmbInstType.SetCurSel(future == pf::CB_ERR ? 0 : future);
+  Guard("OnKillfocusOrderTypeNormalSpread", [&] {
+    m_edtExpiry.EnableWindow(true);
+    m_edtStrike.EnableWindow(true);
+    m_edtOptType.EnableWindow(true);
+    OnKillfocusComboBox(&m_cmbOrderLeg);
+    if (m_cmbOrderLeg.GetWindowText() != "S") return;
+    // Spread orders are futures: the instrument type shows it, without filtering on it.
+    const int future = m_cmbInstType.FindString(-1, "F");
+    m_cmbInstType.SetCurSel(future == pf::CB_ERR ? 0 : future);
+  });
 }

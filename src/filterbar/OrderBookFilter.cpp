@@ -13,6 +13,7 @@
 
 #include <cerrno>
 #include <stdexcept>
+#include <utility>
 
 namespace pf = orv::platform;
 using filterbar::ControlKind;
@@ -114,86 +115,50 @@ void OrderBookFilter::BuildTemplateControls() {
 }
 
 void OrderBookFilter::WireHandlers() {
-  // Every notification runs its handler under Guard, so no exception leaves a handler.
-  auto on = [this](std::string_view name, void (OrderBookFilter::*handler)()) {
-    return [this, name, handler] { Guard(name, [&] { (this->*handler)(); }); };
+  // Each handler guards itself, so no exception leaves a notification.
+  using Handler = void (OrderBookFilter::*)();
+  auto call = [this](Handler handler) { return [this, handler] { (this->*handler)(); }; };
+  const std::pair<ComboBox*, std::pair<Handler, Handler>> lists[] = {
+      {&m_cmbExchange, {&OrderBookFilter::OnSelchangeExchange, &OrderBookFilter::OnKillfocusExchange}},
+      {&m_cmbOrderLeg,
+       {&OrderBookFilter::OnSelchangeOrderTypeNormalSpread, &OrderBookFilter::OnKillfocusOrderTypeNormalSpread}},
+      {&m_cmbInstType, {&OrderBookFilter::OnSelchangeInstrType, &OrderBookFilter::OnKillfocusInstrType}},
+      {&m_cmbOrderType, {&OrderBookFilter::OnSelchangeOrderType, &OrderBookFilter::OnKillfocusOrderType}},
+      {&m_cmbBuySell, {&OrderBookFilter::OnSelchangeBuySell, &OrderBookFilter::OnKillfocusBuySell}},
+      {&m_cmbProClient, {&OrderBookFilter::OnSelchangeProClient, &OrderBookFilter::OnKillfocusProClient}},
+      {&m_cmbOrderStatus, {&OrderBookFilter::OnSelchangeOrderStatus, &OrderBookFilter::OnKillfocusOrderStatus}},
+      {&m_cmbOrderStyle, {&OrderBookFilter::OnSelchangeOrderStyle, &OrderBookFilter::OnKillfocusOrderStyle}},
   };
-  struct ListHandlers {
-    ComboBox* combo;
-    const char* selName;
-    void (OrderBookFilter::*sel)();
-    const char* killName;
-    void (OrderBookFilter::*kill)();
-  };
-  const ListHandlers lists[] = {
-      {&m_cmbExchange, "OnSelchangeExchange", &OrderBookFilter::OnSelchangeExchange, "OnKillfocusExchange",
-       &OrderBookFilter::OnKillfocusExchange},
-      {&m_cmbOrderLeg, "OnSelchangeOrderTypeNormalSpread", &OrderBookFilter::OnSelchangeOrderTypeNormalSpread,
-       "OnKillfocusOrderTypeNormalSpread", &OrderBookFilter::OnKillfocusOrderTypeNormalSpread},
-      {&m_cmbInstType, "OnSelchangeInstrType", &OrderBookFilter::OnSelchangeInstrType, "OnKillfocusInstrType",
-       &OrderBookFilter::OnKillfocusInstrType},
-      {&m_cmbOrderType, "OnSelchangeOrderType", &OrderBookFilter::OnSelchangeOrderType, "OnKillfocusOrderType",
-       &OrderBookFilter::OnKillfocusOrderType},
-      {&m_cmbBuySell, "OnSelchangeBuySell", &OrderBookFilter::OnSelchangeBuySell, "OnKillfocusBuySell",
-       &OrderBookFilter::OnKillfocusBuySell},
-      {&m_cmbProClient, "OnSelchangeProClient", &OrderBookFilter::OnSelchangeProClient, "OnKillfocusProClient",
-       &OrderBookFilter::OnKillfocusProClient},
-      {&m_cmbOrderStatus, "OnSelchangeOrderStatus", &OrderBookFilter::OnSelchangeOrderStatus,
-       "OnKillfocusOrderStatus", &OrderBookFilter::OnKillfocusOrderStatus},
-      {&m_cmbOrderStyle, "OnSelchangeOrderStyle", &OrderBookFilter::OnSelchangeOrderStyle, "OnKillfocusOrderStyle",
-       &OrderBookFilter::OnKillfocusOrderStyle},
-  };
-  for (const ListHandlers& l : lists) {
-    l.combo->SetOnSelChange(on(l.selName, l.sel));
-    l.combo->SetOnKillFocus(on(l.killName, l.kill));
+  for (const auto& [combo, handlers] : lists) {
+    combo->SetOnSelChange(call(handlers.first));
+    combo->SetOnKillFocus(call(handlers.second));
   }
-
-  struct EditHandlers {
-    Edit* edit;
-    const char* setName;
-    void (OrderBookFilter::*set)();
-    const char* killName;
-    void (OrderBookFilter::*kill)();
+  const std::pair<Edit*, std::pair<Handler, Handler>> edits[] = {
+      {&m_edtSymbol, {&OrderBookFilter::OnSetfocusComboSymbol, &OrderBookFilter::OnKillfocusSymbol}},
+      {&m_edtExpiry, {&OrderBookFilter::OnSetfocusComboExpiry, &OrderBookFilter::OnKillfocusExpiry}},
+      {&m_edtStrike, {&OrderBookFilter::OnSetfocusComboStrike, &OrderBookFilter::OnKillfocusStrike}},
+      {&m_edtOptType, {&OrderBookFilter::OnSetfocusComboOptType, &OrderBookFilter::OnKillfocusOptType}},
+      {&m_edtUser, {&OrderBookFilter::OnSetfocusComboUser, &OrderBookFilter::OnKillfocusUser}},
+      {&m_edtClientCode, {&OrderBookFilter::OnSetfocusComboClientCode, &OrderBookFilter::OnKillfocusClientCode}},
+      {&m_edtStrategy, {&OrderBookFilter::OnSetfocusComboStrategy, &OrderBookFilter::OnKillfocusStrategy}},
+      {&m_edtOrderNo, {&OrderBookFilter::OnSetfocusComboOrderNo, &OrderBookFilter::OnKillfocusOrderNo}},
+      {&m_edtProductType, {&OrderBookFilter::OnSetfocusComboProductType, &OrderBookFilter::OnKillfocusProductType}},
   };
-  const EditHandlers edits[] = {
-      {&m_edtSymbol, "OnSetfocusComboSymbol", &OrderBookFilter::OnSetfocusComboSymbol, "OnKillfocusSymbol",
-       &OrderBookFilter::OnKillfocusSymbol},
-      {&m_edtExpiry, "OnSetfocusComboExpiry", &OrderBookFilter::OnSetfocusComboExpiry, "OnKillfocusExpiry",
-       &OrderBookFilter::OnKillfocusExpiry},
-      {&m_edtStrike, "OnSetfocusComboStrike", &OrderBookFilter::OnSetfocusComboStrike, "OnKillfocusStrike",
-       &OrderBookFilter::OnKillfocusStrike},
-      {&m_edtOptType, "OnSetfocusComboOptType", &OrderBookFilter::OnSetfocusComboOptType, "OnKillfocusOptType",
-       &OrderBookFilter::OnKillfocusOptType},
-      {&m_edtUser, "OnSetfocusComboUser", &OrderBookFilter::OnSetfocusComboUser, "OnKillfocusUser",
-       &OrderBookFilter::OnKillfocusUser},
-      {&m_edtClientCode, "OnSetfocusComboClientCode", &OrderBookFilter::OnSetfocusComboClientCode,
-       "OnKillfocusClientCode", &OrderBookFilter::OnKillfocusClientCode},
-      {&m_edtStrategy, "OnSetfocusComboStrategy", &OrderBookFilter::OnSetfocusComboStrategy, "OnKillfocusStrategy",
-       &OrderBookFilter::OnKillfocusStrategy},
-      {&m_edtOrderNo, "OnSetfocusComboOrderNo", &OrderBookFilter::OnSetfocusComboOrderNo, "OnKillfocusOrderNo",
-       &OrderBookFilter::OnKillfocusOrderNo},
-      {&m_edtProductType, "OnSetfocusComboProductType", &OrderBookFilter::OnSetfocusComboProductType,
-       "OnKillfocusProductType", &OrderBookFilter::OnKillfocusProductType},
-  };
-  for (const EditHandlers& e : edits) {
-    e.edit->SetOnSetFocus(on(e.setName, e.set));
-    e.edit->SetOnKillFocus(on(e.killName, e.kill));
+  for (const auto& [edit, handlers] : edits) {
+    edit->SetOnSetFocus(call(handlers.first));
+    edit->SetOnKillFocus(call(handlers.second));
   }
-
   // Both pickers share one handler, which reads both.
-  m_dtpTimeFrom.SetOnKillFocus([this] {
-    NMHDR header{&m_dtpTimeFrom, m_dtpTimeFrom.GetDlgCtrlID(), 0};
-    pf::LRESULT result = 0;
-    OnKillfocusDatetimePenFrom(&header, &result);
-  });
-  m_dtpTimeTill.SetOnKillFocus([this] {
-    NMHDR header{&m_dtpTimeTill, m_dtpTimeTill.GetDlgCtrlID(), 0};
-    pf::LRESULT result = 0;
-    OnKillfocusDatetimePenTill(&header, &result);
-  });
-  m_chkOrdStatus.SetOnClick(on("OnChkOrderStatus", &OrderBookFilter::OnChkOrderStatus));
-  m_chkSaveFilter.SetOnClick(on("OnSaveFilterIfChecked", &OrderBookFilter::OnSaveFilterIfChecked));
-  m_chkOpenWithSorting.SetOnClick(on("OnChkOpenWithSorting", &OrderBookFilter::OnChkOpenWithSorting));
+  for (pf::TimePicker* picker : {&m_dtpTimeFrom, &m_dtpTimeTill}) {
+    picker->SetOnKillFocus([this, picker] {
+      NMHDR header{picker, picker->GetDlgCtrlID(), 0};
+      pf::LRESULT result = 0;
+      OnKillfocusDatetimePenFrom(&header, &result);
+    });
+  }
+  m_chkOrdStatus.SetOnClick(call(&OrderBookFilter::OnChkOrderStatus));
+  m_chkSaveFilter.SetOnClick(call(&OrderBookFilter::OnSaveFilterIfChecked));
+  m_chkOpenWithSorting.SetOnClick(call(&OrderBookFilter::OnChkOpenWithSorting));
   // "Show Status" has always had an empty click handler; "Refresh" has none.
   m_btnShowStatus.SetOnClick([] {});
 }
