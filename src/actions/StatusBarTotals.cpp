@@ -13,6 +13,7 @@
 #include <cinttypes>
 #include <cstdio>
 #include <cstring>
+#include <span>
 #include <string_view>
 #include <strings.h>
 #include <vector>
@@ -65,6 +66,27 @@ void AddRecord(const OrderBookDetails& record, SideTotals& buy, SideTotals& sell
   if (lotSize > 0) totals->lots += record.Pending_Qty / lotSize;
 }
 
+void SumEveryRow(const std::vector<OrderBookDetails*>& rows, SideTotals& buy, SideTotals& sell) {
+  for (const OrderBookDetails* record : rows)
+    if (record != nullptr) AddRecord(*record, buy, sell);
+}
+
+// `tokens` holds each row's token when the grid keeps them beside the rows (empty otherwise): then
+// only the contract's own records are read, not every row's.
+void SumPendingOfToken(const std::vector<OrderBookDetails*>& rows, std::span<const std::int32_t> tokens,
+                       std::int32_t token, SideTotals& buy, SideTotals& sell) {
+  const std::size_t count = rows.size();
+  const bool sideBySide = tokens.size() == count;
+  for (std::size_t i = 0; i < count; ++i) {
+    if (sideBySide && tokens[i] != token) continue;
+    // The rows sit wherever the store put them: fetch ahead, as the refresh does.
+    if (!sideBySide && i + 16 < count && rows[i + 16]) __builtin_prefetch(&rows[i + 16]->eOrderLeg);
+    const OrderBookDetails* record = rows[i];
+    if (record != nullptr && record->lOurToken == token && IsPendingStatus(record->eOrderStatus))
+      AddRecord(*record, buy, sell);
+  }
+}
+
 // The contract's own price format is a data text: it only ever reaches DoubleToString, which
 // validates it, and is copied first so that a field filled to the brim still ends.
 void ChooseValueFormat(std::int32_t token, char (&format)[sizeof(ScriptDesc::cPriceFormat) + 1]) {
@@ -113,15 +135,8 @@ void Write(OrderBookGrid& grid, std::int32_t token, const std::string& symbol, c
     SideTotals buy, sell;
     if (currentPending) {
       const bool everyRow = AppGlobal::g_bGeneralSettings_HideTitlBarMktWatch != 0;
-      const std::size_t count = rows.size();
-      for (std::size_t i = 0; i < count; ++i) {
-        // The rows sit wherever the store put them: fetch ahead, as the refresh does.
-        if (i + 16 < count && rows[i + 16]) __builtin_prefetch(&rows[i + 16]->eOrderLeg);
-        const OrderBookDetails* record = rows[i];
-        if (record == nullptr) continue;
-        if (everyRow || (record->lOurToken == token && IsPendingStatus(record->eOrderStatus)))
-          AddRecord(*record, buy, sell);
-      }
+      if (everyRow) SumEveryRow(rows, buy, sell);
+      else SumPendingOfToken(rows, grid.RowTokens(), token, buy, sell);
     } else if (current != nullptr) {
       AddRecord(*current, buy, sell);
     }

@@ -1,5 +1,7 @@
 #include "host/SortedDisplayKeeper.h"
 
+#include "host/InPlaceReorder.h"
+
 #include <algorithm>
 #include <array>
 #include <span>
@@ -21,15 +23,18 @@ int SortedDisplayKeeper::CompareKeys(OrderBookDetails* a, OrderBookDetails* b, c
   return 0;
 }
 
-bool SortedDisplayKeeper::Settle(std::vector<OrderBookDetails*>& displayed, bool indexed,
-                                 const SortKeyExtractor& extract, OrderBookSorter& sorter) {
-  if (!HasWork()) return false;
+SortedDisplayKeeper::Outcome SortedDisplayKeeper::Settle(std::vector<OrderBookDetails*>& displayed,
+                                                         const DisplayedChangeLog& journal,
+                                                         const SortKeyExtractor& extract, OrderBookSorter& sorter,
+                                                         std::vector<DisplayedMove>& moves) {
+  moves.clear();
+  if (!HasWork()) return Outcome::Unchanged;
   std::vector<OrderBookDetails*> noted;
   noted.swap(m_noted);
   if (m_bSortAll || !extract) {
     m_bSortAll = false;
     sorter.Sort(displayed, m_columns, extract);
-    return true;
+    return Outcome::Resorted;
   }
   std::sort(noted.begin(), noted.end());
   noted.erase(std::unique(noted.begin(), noted.end()), noted.end());
@@ -38,16 +43,17 @@ bool SortedDisplayKeeper::Settle(std::vector<OrderBookDetails*>& displayed, bool
   std::vector<Moved> moved;
   moved.reserve(noted.size());
   const std::size_t n = displayed.size();
+  const bool indexed = journal.Enabled();
   for (OrderBookDetails* record : noted) {
-    if (indexed && record->nDisplayedIndex == OrderBookDetails::kNotDisplayed) continue;  // taken out
-    std::size_t at = indexed ? record->nDisplayedIndex : n;
-    if (at >= n || displayed[at] != record) {
-      const auto found = std::find(displayed.begin(), displayed.end(), record);
-      at = static_cast<std::size_t>(found - displayed.begin());
+    std::size_t at = n;
+    if (indexed) {
+      if (record->nDisplayedIndex == OrderBookDetails::kNotDisplayed) continue;  // taken out
+      at = journal.IndexOf(displayed, record);
     }
+    if (at >= n) at = static_cast<std::size_t>(std::find(displayed.begin(), displayed.end(), record) - displayed.begin());
     if (at < n) moved.push_back({record, at, 0});
   }
-  if (moved.empty()) return false;
+  if (moved.empty()) return Outcome::Unchanged;
   std::sort(moved.begin(), moved.end(), [](const Moved& a, const Moved& b) { return a.from < b.from; });
 
   // The unchanged rows keep their order; row j of them is displayed[j + skipped(j)], where
@@ -91,26 +97,18 @@ bool SortedDisplayKeeper::Settle(std::vector<OrderBookDetails*>& displayed, bool
   });
   bool same = true;
   for (std::size_t m = 0; m < moved.size() && same; ++m) same = moved[m].gap + m == moved[m].from;
-  if (same) return false;
+  if (same) return Outcome::Unchanged;
 
-  std::vector<OrderBookDetails*> merged;
-  merged.reserve(n);
-  std::size_t next = 0;  // the next noted record to place
-  std::size_t skip = 0;  // noted rows of the old vector passed so far (by old index order)
-  std::vector<std::size_t> oldPlaces(moved.size());
-  for (std::size_t m = 0; m < moved.size(); ++m) oldPlaces[m] = moved[m].from;
-  std::sort(oldPlaces.begin(), oldPlaces.end());
-  std::size_t j = 0;  // unchanged rows placed
-  for (std::size_t i = 0; i < n; ++i) {
-    if (skip < oldPlaces.size() && oldPlaces[skip] == i) {
-      ++skip;
-      continue;
-    }
-    while (next < moved.size() && moved[next].gap == j) merged.push_back(moved[next++].record);
-    merged.push_back(displayed[i]);
-    ++j;
+  // Out of their old places, into their new ones; the rows between shift as whole runs.
+  std::vector<std::size_t> removed(moved.size());
+  std::vector<InPlaceReorder::Insertion<OrderBookDetails*>> inserted(moved.size());
+  moves.resize(moved.size());
+  for (std::size_t m = 0; m < moved.size(); ++m) {
+    removed[m] = moved[m].from;
+    inserted[m] = {moved[m].gap + m, moved[m].record};
+    moves[m] = {moved[m].record, static_cast<std::uint32_t>(moved[m].from), static_cast<std::uint32_t>(moved[m].gap + m)};
   }
-  while (next < moved.size()) merged.push_back(moved[next++].record);
-  displayed.swap(merged);
-  return true;
+  std::sort(removed.begin(), removed.end());
+  InPlaceReorder::Apply(displayed, removed, inserted);
+  return Outcome::Moved;
 }

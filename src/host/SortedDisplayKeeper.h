@@ -4,6 +4,7 @@
 // fresh sort would put them (ties by their place before, as the sorter breaks them), found by
 // binary search among the rows that did not change. A record still in order with its neighbours
 // costs two comparisons and moves nothing.
+#include "host/DisplayedChangeLog.h"
 #include "host/OrderBookSorter.h"
 #include "host/OrderBookTypes.h"
 #include "host/records/OrderBookDetails.h"
@@ -30,10 +31,12 @@ class SortedDisplayKeeper final {
   }
   bool HasWork() const { return Active() && (m_bSortAll || !m_noted.empty()); }
 
-  // Puts the noted records in place. `indexed`: the records' nDisplayedIndex is up to date.
-  // True when the vector changed.
-  bool Settle(std::vector<OrderBookDetails*>& displayed, bool indexed, const SortKeyExtractor& extract,
-              OrderBookSorter& sorter);
+  enum class Outcome { Unchanged, Moved, Resorted };
+  // Puts the noted records in place. With the journal on, the records are found by their hints;
+  // `moves` then gets every noted record still shown, with its index before and after (Moved).
+  // Resorted: the whole vector was sorted again.
+  Outcome Settle(std::vector<OrderBookDetails*>& displayed, const DisplayedChangeLog& journal,
+                 const SortKeyExtractor& extract, OrderBookSorter& sorter, std::vector<DisplayedMove>& moves);
 
  private:
   struct Moved {

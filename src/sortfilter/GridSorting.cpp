@@ -61,6 +61,7 @@ void OrderBookGrid::ToggleSortColumn(int col) {
       if (vctSortColState.empty()) {
         AppOrderBook::StopKeepingSorted(Variant().eBook);
         book.vctDisplayed = book.vctAll;
+        m_bSortedSinceRefresh = true;
         book.IsInsertPost = 1;
       } else {
         Sort(false);
@@ -83,6 +84,7 @@ void OrderBookGrid::ToggleSortColumn(int col) {
 
 void OrderBookGrid::Sort(bool bNoRefresh) {
   try {
+    m_bSortedSinceRefresh = true;
     if (Variant().eVariant == ViewVariant::Pending) AppOrderBook::MultiColSortData(vctSortColState);
     else AppOrderBook::MultiColSortDataForGTD(vctSortColState);
     if (!bNoRefresh) {
@@ -142,6 +144,7 @@ void OrderBookGrid::OnRemoveAllSort() {
   OrderBookRefs book = AppOrderBook::Book(Variant().eBook);
   AppOrderBook::StopKeepingSorted(Variant().eBook);
   book.vctDisplayed = book.vctAll;
+  m_bSortedSinceRefresh = true;
   book.IsInsertPost = 1;
   StartStopProcess(1, 0);
 }

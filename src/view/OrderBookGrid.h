@@ -12,6 +12,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <span>
 #include <vector>
 
 class OrderBookWnd;
@@ -40,6 +41,8 @@ class OrderBookGrid : public OrvGridCtrl {
   const std::vector<OrderBookDetails*>& RowVector() const { return m_RowVector; }
   // How many refreshes followed the store's change journal instead of rebuilding from scratch.
   std::uint64_t PatchedRefreshes() const { return m_rowTracker.PatchedRefreshes(); }
+  // Each row's contract token while the row list is tracked; empty otherwise.
+  std::span<const std::int32_t> RowTokens() { return m_rowTracker.RowTokens(m_RowVector); }
   // The record shown in grid row `row`, or null when the row does not exist.
   OrderBookDetails* RecordAtRow(int row) const {
     const auto n = static_cast<long long>(m_RowVector.size());
@@ -249,6 +252,9 @@ class OrderBookGrid : public OrvGridCtrl {
   orv::platform::FilterColumnInfo m_FilterColumnInfo;
   SelectionIndex m_selectionIndex;
   RowListTracker m_rowTracker;
+  // The user sorted (or unsorted) since the last refresh: the view then stays at its row, not
+  // on the order that was on top, which the new order has put anywhere.
+  bool m_bSortedSinceRefresh = false;
   int m_nFindDialogRequests = 0;
   void StartGridExport(bool bExcel);
   std::string m_strSaveFilePath;

@@ -272,12 +272,13 @@ void OrderBookGrid::Tick() {
   // the user moves the view.
   if (!bLastOrderSelection || bAllSelected || AppGlobal::g_bKeepUserScroll) {
     // The view stays on the orders the user scrolled to, while rows come and go above and below.
-    const int anchored = topRecord ? RowOfRecord(topRecord, topIndex) : -1;
+    const int anchored = topRecord && !m_bSortedSinceRefresh ? RowOfRecord(topRecord, topIndex) : -1;
     if (anchored >= 0) SetScrollPos(SB_VERT, anchored * GetRowHeight());
     else SetScrollPos(SB_VERT, nScrollPos);
   } else if (target < rows) {
     EnsureVisible(target);
   }
+  m_bSortedSinceRefresh = false;
   SetRedraw(true);
   AdjustLayout();
   RedrawWindow(true);

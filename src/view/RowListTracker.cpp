@@ -1,5 +1,7 @@
 #include "view/RowListTracker.h"
 
+#include "host/InPlaceReorder.h"
+
 #include <algorithm>
 
 bool RowListTracker::Update(std::vector<OrderBookDetails*>& rows, const Source& source, const RowFilter& filter) {
@@ -14,27 +16,35 @@ bool RowListTracker::Update(std::vector<OrderBookDetails*>& rows, const Source& 
   if (changes.empty() && displayed.size() == m_knownSize) return false;
   m_bValid = false;  // until this pass completes
 
-  // Removals first, in the order they happened: each index counts the rows before it at that time.
+  // Removals and reorders in the order they happened: each index counts the rows of its time.
+  // Records changed in place are looked at afterwards, where they stand now.
   std::size_t removals = 0;
+  m_pending.clear();
   for (const DisplayedChange& change : changes) {
-    if (change.pRecord) continue;
-    if (++removals > kMaxRemovals) return false;
-    if (change.nRemovedAt < m_knownSize) {
-      RemoveSource(change.nRemovedAt, rows);
-      --m_knownSize;
+    switch (change.eKind) {
+      case DisplayedChange::Kind::Changed:
+        m_pending.push_back(change.pRecord);
+        break;
+      case DisplayedChange::Kind::Removed:
+        if (++removals > kMaxRemovals) return false;
+        if (change.nRemovedAt < m_knownSize) {
+          RemoveSource(change.nRemovedAt, rows);
+          --m_knownSize;
+        }
+        break;
+      case DisplayedChange::Kind::Reordered:
+        if (!ApplyReorder(source.journal.ReorderOf(change), rows)) return false;
+        break;
     }
   }
   if (displayed.size() < m_knownSize) return false;
 
-  // Records changed in place: only a change of verdict moves anything. Their indexes are current,
-  // like m_sources after the removals.
+  // Only a change of verdict moves anything.
   m_patches.clear();
-  for (const DisplayedChange& change : changes) {
-    OrderBookDetails* record = change.pRecord;
-    if (!record) continue;
-    const std::uint32_t index = record->nDisplayedIndex;
-    if (index == OrderBookDetails::kNotDisplayed) continue;  // taken out since
-    if (index >= displayed.size() || displayed[index] != record) return false;
+  for (OrderBookDetails* record : m_pending) {
+    if (!record || record->nDisplayedIndex == OrderBookDetails::kNotDisplayed) continue;  // taken out since
+    const std::uint32_t index = source.journal.IndexOf(displayed, record);
+    if (index == OrderBookDetails::kNotDisplayed) return false;
     if (index >= m_knownSize) continue;  // appended since: checked with the other new rows
     const auto it = std::lower_bound(m_sources.begin(), m_sources.end(), index);
     const auto row = static_cast<std::size_t>(it - m_sources.begin());
@@ -42,7 +52,10 @@ bool RowListTracker::Update(std::vector<OrderBookDetails*>& rows, const Source& 
     const bool keep = filter.Keeps(record);
     if (listed && !keep) m_patches.push_back({row, true, index});
     else if (!listed && keep) m_patches.push_back({row, false, index});
-    else if (listed && m_bKeys) m_keys[row] = SelectionIndex::RowKey(record);
+    else if (listed) {
+      if (m_bKeys) m_keys[row] = SelectionIndex::RowKey(record);
+      if (m_bTokens) m_tokens[row] = record->lOurToken;
+    }
   }
   ApplyPatches(rows, displayed);
 
@@ -64,48 +77,76 @@ void RowListTracker::RemoveSource(std::uint32_t index, std::vector<OrderBookDeta
     rows.erase(rows.begin() + row);
     it = m_sources.erase(it);
     if (m_bKeys) m_keys.erase(m_keys.begin() + row);
+    if (m_bTokens) m_tokens.erase(m_tokens.begin() + row);
   }
   for (; it != m_sources.end(); ++it) --*it;
 }
 
 namespace {
 
-// Drops only, the usual case (orders leaving the filters): closes the gaps in place, moving only
-// what lies behind the first one.
-template <typename T>
-void CloseGaps(std::vector<T>& values, const std::vector<RowListTracker::Patch>& drops) {
-  std::size_t write = drops.front().row;
-  for (std::size_t k = 0; k < drops.size(); ++k) {
-    const std::size_t from = drops[k].row + 1;
-    const std::size_t to = k + 1 < drops.size() ? drops[k + 1].row : values.size();
-    std::copy(values.begin() + static_cast<std::ptrdiff_t>(from), values.begin() + static_cast<std::ptrdiff_t>(to),
-              values.begin() + static_cast<std::ptrdiff_t>(write));
-    write += to - from;
-  }
-  values.resize(write);
-}
-
-// Adds and drops: rebuilds what lies behind the first patch through `scratch`.
+// Drops and adds (sorted by row, adds before a drop of the same row), in place: the rows behind
+// the first patch shift as whole runs.
 template <typename T, typename MakeAdded>
-void MergeBehind(std::vector<T>& values, const std::vector<RowListTracker::Patch>& patches, std::vector<T>& scratch,
-                 MakeAdded made) {
-  const std::size_t first = patches.front().row;
-  scratch.clear();
-  scratch.reserve(values.size() - first + patches.size());
-  std::size_t cursor = first;
-  auto at = [&](std::size_t i) { return values.begin() + static_cast<std::ptrdiff_t>(i); };
+void PatchInPlace(std::vector<T>& values, const std::vector<RowListTracker::Patch>& patches, MakeAdded made) {
+  std::vector<std::size_t> removed;
+  std::vector<InPlaceReorder::Insertion<T>> inserted;
+  std::ptrdiff_t shift = 0;  // adds minus drops so far
   for (const RowListTracker::Patch& patch : patches) {
-    scratch.insert(scratch.end(), at(cursor), at(patch.row));
-    cursor = patch.row;
-    if (patch.bDrop) ++cursor;
-    else scratch.push_back(made(patch));
+    if (patch.bDrop) {
+      removed.push_back(patch.row);
+      --shift;
+    } else {
+      inserted.push_back({static_cast<std::size_t>(static_cast<std::ptrdiff_t>(patch.row) + shift), made(patch)});
+      ++shift;
+    }
   }
-  scratch.insert(scratch.end(), at(cursor), values.end());
-  values.resize(first);
-  values.insert(values.end(), scratch.begin(), scratch.end());
+  InPlaceReorder::Apply(values, removed, inserted);
 }
 
 }  // namespace
+
+bool RowListTracker::ApplyReorder(const DisplayedReorder& reorder, std::vector<OrderBookDetails*>& rows) {
+  const std::vector<DisplayedMove>& moves = reorder.moves;
+  // Every row the list does not account for yet must be among the moved ones: then each row is
+  // either a staying row of the list, or a moved record looked at again below.
+  const std::size_t beyond = static_cast<std::size_t>(
+      std::count_if(moves.begin(), moves.end(), [&](const DisplayedMove& m) { return m.nFrom >= m_knownSize; }));
+  if (moves.empty() || m_knownSize > reorder.nRows || m_knownSize + beyond != reorder.nRows) return false;
+
+  m_froms.clear();
+  m_tos.clear();
+  m_patches.clear();
+  for (const DisplayedMove& move : moves) {
+    m_froms.push_back(move.nFrom);
+    m_tos.push_back(move.nTo);
+    m_pending.push_back(move.pRecord);
+    if (move.nFrom >= m_knownSize) continue;
+    const auto it = std::lower_bound(m_sources.begin(), m_sources.end(), move.nFrom);
+    if (it != m_sources.end() && *it == move.nFrom)
+      m_patches.push_back({static_cast<std::size_t>(it - m_sources.begin()), true, move.nFrom});
+  }
+  std::sort(m_froms.begin(), m_froms.end());
+  std::sort(m_tos.begin(), m_tos.end());
+  if (!m_patches.empty()) {
+    std::sort(m_patches.begin(), m_patches.end(), [](const Patch& a, const Patch& b) { return a.row < b.row; });
+    PatchRows(rows, {});
+  }
+  // A staying row keeps its rank among the staying rows and takes the places the moved ones left;
+  // outside the span of the moves nothing shifts.
+  const std::uint32_t first = std::min(m_froms.front(), m_tos.front());
+  const std::uint32_t last = std::max(m_froms.back(), m_tos.back());
+  std::size_t fromsBefore = 0, tosAtOrBefore = 0;
+  for (auto it = std::lower_bound(m_sources.begin(), m_sources.end(), first);
+       it != m_sources.end() && *it <= last; ++it) {
+    std::uint32_t& index = *it;
+    while (fromsBefore < m_froms.size() && m_froms[fromsBefore] < index) ++fromsBefore;
+    const std::size_t rank = index - fromsBefore;
+    while (tosAtOrBefore < m_tos.size() && m_tos[tosAtOrBefore] <= rank + tosAtOrBefore) ++tosAtOrBefore;
+    index = static_cast<std::uint32_t>(rank + tosAtOrBefore);
+  }
+  m_knownSize = reorder.nRows;
+  return true;
+}
 
 void RowListTracker::ApplyPatches(std::vector<OrderBookDetails*>& rows, const std::vector<OrderBookDetails*>& displayed) {
   if (m_patches.empty()) return;
@@ -121,28 +162,30 @@ void RowListTracker::ApplyPatches(std::vector<OrderBookDetails*>& rows, const st
                               }),
                   m_patches.end());
 
-  if (std::all_of(m_patches.begin(), m_patches.end(), [](const Patch& p) { return p.bDrop; })) {
-    CloseGaps(rows, m_patches);
-    CloseGaps(m_sources, m_patches);
-    if (m_bKeys) CloseGaps(m_keys, m_patches);
-    return;
-  }
-  MergeBehind(rows, m_patches, m_newRows, [&](const Patch& p) { return displayed[p.source]; });
-  MergeBehind(m_sources, m_patches, m_newSources, [](const Patch& p) { return p.source; });
+  PatchRows(rows, displayed);
+}
+
+void RowListTracker::PatchRows(std::vector<OrderBookDetails*>& rows, std::span<OrderBookDetails* const> displayed) {
+  PatchInPlace(rows, m_patches, [&](const Patch& p) { return displayed[p.source]; });
+  PatchInPlace(m_sources, m_patches, [](const Patch& p) { return p.source; });
   if (m_bKeys)
-    MergeBehind(m_keys, m_patches, m_newKeys, [&](const Patch& p) { return SelectionIndex::RowKey(displayed[p.source]); });
+    PatchInPlace(m_keys, m_patches, [&](const Patch& p) { return SelectionIndex::RowKey(displayed[p.source]); });
+  if (m_bTokens) PatchInPlace(m_tokens, m_patches, [&](const Patch& p) { return displayed[p.source]->lOurToken; });
 }
 
 void RowListTracker::Append(std::vector<OrderBookDetails*>& rows, OrderBookDetails* record, std::uint32_t source) {
   rows.push_back(record);
   m_sources.push_back(source);
   if (m_bKeys) m_keys.push_back(SelectionIndex::RowKey(record));
+  if (m_bTokens) m_tokens.push_back(record->lOurToken);
 }
 
 std::vector<std::uint32_t>& RowListTracker::SourcesForRebuild() {
   m_bValid = false;
   m_bKeys = false;
   m_keys.clear();
+  m_bTokens = false;
+  m_tokens.clear();
   m_sources.clear();
   return m_sources;
 }
@@ -165,4 +208,14 @@ void RowListTracker::OfferRows(const std::vector<OrderBookDetails*>& rows, Selec
     m_bKeys = true;
   }
   if (!index.Empty()) index.OfferRowKeys(m_keys.data(), m_keys.size());
+}
+
+std::span<const std::int32_t> RowListTracker::RowTokens(const std::vector<OrderBookDetails*>& rows) {
+  if (!m_bValid || m_sources.size() != rows.size()) return {};
+  if (!m_bTokens || m_tokens.size() != rows.size()) {
+    m_tokens.resize(rows.size());
+    for (std::size_t i = 0; i < rows.size(); ++i) m_tokens[i] = rows[i] ? rows[i]->lOurToken : 0;
+    m_bTokens = true;
+  }
+  return m_tokens;
 }

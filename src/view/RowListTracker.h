@@ -11,6 +11,7 @@
 #include "view/SelectionIndex.h"
 
 #include <cstdint>
+#include <span>
 #include <vector>
 
 class RowListTracker final {
@@ -40,6 +41,10 @@ class RowListTracker final {
   // kept up to date).
   void OfferRows(const std::vector<OrderBookDetails*>& rows, SelectionIndex& index);
 
+  // Each row's contract token, for the totals of one contract: read from the records once, then
+  // kept up to date with the rows. Empty while the list is not tracked.
+  std::span<const std::int32_t> RowTokens(const std::vector<OrderBookDetails*>& rows);
+
   // Refreshes that patched the list instead of rebuilding it.
   std::uint64_t PatchedRefreshes() const { return m_patchedRefreshes; }
 
@@ -55,7 +60,12 @@ class RowListTracker final {
 
  private:
   void RemoveSource(std::uint32_t index, std::vector<OrderBookDetails*>& rows);
+  // A sorted book moved rows: the moved records leave the list, to be looked at again with the
+  // records changed in place; the staying rows take their new indexes.
+  bool ApplyReorder(const DisplayedReorder& reorder, std::vector<OrderBookDetails*>& rows);
   void ApplyPatches(std::vector<OrderBookDetails*>& rows, const std::vector<OrderBookDetails*>& displayed);
+  // Applies m_patches (sorted) to the rows and their bookkeeping; adds are read from `displayed`.
+  void PatchRows(std::vector<OrderBookDetails*>& rows, std::span<OrderBookDetails* const> displayed);
   void Append(std::vector<OrderBookDetails*>& rows, OrderBookDetails* record, std::uint32_t source);
 
   bool m_bValid = false;
@@ -67,10 +77,11 @@ class RowListTracker final {
   std::vector<std::uint32_t> m_sources;  // per row, ascending
   std::vector<std::uint64_t> m_keys;     // per row while m_bKeys
   bool m_bKeys = false;
+  std::vector<std::int32_t> m_tokens;    // per row while m_bTokens
+  bool m_bTokens = false;
   std::uint64_t m_patchedRefreshes = 0;
 
   std::vector<Patch> m_patches;  // scratch
-  std::vector<OrderBookDetails*> m_newRows;
-  std::vector<std::uint32_t> m_newSources;
-  std::vector<std::uint64_t> m_newKeys;
+  std::vector<OrderBookDetails*> m_pending;
+  std::vector<std::uint32_t> m_froms, m_tos;
 };

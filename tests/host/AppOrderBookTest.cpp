@@ -76,10 +76,14 @@ TEST_F(AppOrderBookTest, the_change_journal_keeps_indexes_and_says_what_it_canno
   EXPECT_EQ(changes[0].pRecord, r[2]);
   EXPECT_EQ(changes[1].pRecord, nullptr);
   EXPECT_EQ(changes[1].nRemovedAt, 1u);
+  const auto& displayed = AppOrderBook::vctDisplayedOrderBook;
   EXPECT_EQ(r[1]->nDisplayedIndex, OrderBookDetails::kNotDisplayed);
-  EXPECT_EQ(r[2]->nDisplayedIndex, 1u) << "rows behind a removal move up";
-  EXPECT_EQ(r[3]->nDisplayedIndex, 2u);
-  EXPECT_EQ(added->nDisplayedIndex, 3u);
+  EXPECT_EQ(journal.IndexOf(displayed, r[1]), OrderBookDetails::kNotDisplayed);
+  EXPECT_EQ(journal.IndexOf(displayed, r[2]), 1u) << "rows behind a removal are found where they moved";
+  EXPECT_EQ(journal.IndexOf(displayed, r[3]), 2u);
+  EXPECT_EQ(journal.IndexOf(displayed, added), 3u);
+  EXPECT_EQ(changes[0].eKind, DisplayedChange::Kind::Changed);
+  EXPECT_EQ(changes[1].eKind, DisplayedChange::Kind::Removed);
 
   journal.Trim(start + 1);
   EXPECT_FALSE(journal.Since(generation, start, changes)) << "a reader behind the trim rebuilds";
@@ -157,7 +161,8 @@ TEST_F(AppOrderBookTest, a_sorted_book_stays_in_the_order_a_fresh_sort_gives_as_
       std::stable_sort(expected.begin(), expected.end(), before);
       AppOrderBook::SettleSortedOrder(BookKind::Pending);
       ASSERT_EQ(displayed, expected) << "round " << round;
-      for (std::size_t i = 0; journal && i < displayed.size(); ++i) ASSERT_EQ(displayed[i]->nDisplayedIndex, i);
+      const DisplayedChangeLog& log = AppOrderBook::ChangeLog(BookKind::Pending);
+      for (std::size_t i = 0; journal && i < displayed.size(); ++i) ASSERT_EQ(log.IndexOf(displayed, displayed[i]), i);
     }
     AppOrderBook::StopKeepingSorted(BookKind::Pending);
     AppOrderBook::AddOrder(BookKind::Pending, Order(next++, "AAA", 1));

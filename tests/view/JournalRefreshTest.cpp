@@ -7,7 +7,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
+#include <span>
 
 namespace {
 
@@ -152,6 +154,62 @@ TEST_F(JournalRefresh, a_record_that_starts_passing_takes_its_place_and_unnamed_
   h.Run();
   EXPECT_EQ(shown(), (std::vector<std::uint32_t>{5, 3, 2}));
   EXPECT_EQ(grid.PatchedRefreshes(), 1u);
+}
+
+TEST_F(JournalRefresh, a_sorted_view_under_random_traffic_patches_its_rows_as_a_rebuild_gives) {
+  std::mt19937 rng(7);
+  auto below = [&](int n) { return static_cast<int>(rng() % static_cast<unsigned>(n)); };
+  std::uint32_t nextRef = 1;
+  // Few prices, so equal keys are many and their order is tested as much as the keys.
+  auto add = [&] {
+    h.AddOrder(BookKind::Pending, nextRef++, [&](OrderBookDetails& r) {
+      r.Price = 100 + below(8);
+      r.lOurToken = 11 + below(3);
+      CopyText(r.B_S, below(3) ? "BUY" : "SELL");
+    });
+  };
+  for (int i = 0; i < 400; ++i) add();
+  OrderBookGrid& grid = h.Pending();
+  grid.SetDefaultDemoFilter(COL_B_S, "BUY", false, true, false);
+  grid.FilterGridData();
+  h.Run();
+  grid.ToggleSortColumn(COL_Price);
+  h.Run();
+  ASSERT_TRUE(AppOrderBook::KeepsSorted(BookKind::Pending));
+  std::vector<OrderBookDetails*>& displayed = AppOrderBook::vctDisplayedOrderBook;
+  const std::uint64_t patchedBefore = grid.PatchedRefreshes();
+
+  for (int round = 0; round < 300; ++round) {
+    const int events = 1 + below(6);
+    for (int e = 0; e < events; ++e) {
+      OrderBookDetails* some = displayed[static_cast<std::size_t>(below(static_cast<int>(displayed.size())))];
+      switch (below(6)) {
+        case 0: add(); break;
+        case 1: if (below(3) == 0) AppOrderBook::RemoveOrder(BookKind::Pending, some); break;
+        case 2: CopyText(some->B_S, below(2) ? "BUY" : "SELL"); AppOrderBook::MarkUpdated(BookKind::Pending, some); break;
+        case 3:
+          if (below(2)) some->Traded_Qty += 1;
+          else some->lOurToken = 11 + below(3);
+          AppOrderBook::MarkUpdated(BookKind::Pending, some);
+          break;
+        default: some->Price = 100 + below(8); AppOrderBook::MarkUpdated(BookKind::Pending, some);
+      }
+    }
+    if (round % 50 == 49) grid.SelectAll();  // the selection memory then follows every row's key
+    h.Run();
+    ASSERT_EQ(grid.RowVector(), Expected(grid, BookKind::Pending)) << "round " << round;
+    // The tokens kept beside the rows for the totals follow them too.
+    const std::span<const std::int32_t> tokens = grid.RowTokens();
+    ASSERT_EQ(tokens.size(), grid.RowVector().size()) << "round " << round;
+    for (std::size_t i = 0; i < tokens.size(); ++i)
+      ASSERT_EQ(tokens[i], grid.RowVector()[i]->lOurToken) << "round " << round << ", row " << i;
+    ASSERT_TRUE(std::is_sorted(displayed.begin(), displayed.end(),
+                               [](const OrderBookDetails* a, const OrderBookDetails* b) { return a->Price < b->Price; }) ||
+                std::is_sorted(displayed.begin(), displayed.end(),
+                               [](const OrderBookDetails* a, const OrderBookDetails* b) { return a->Price > b->Price; }))
+        << "round " << round;
+  }
+  EXPECT_GT(grid.PatchedRefreshes() - patchedBefore, 250u) << "moved rows are patched, not rebuilt";
 }
 
 }  // namespace

@@ -152,6 +152,37 @@ TEST_F(RefreshCycle, selecting_everything_keeps_the_scroll_position_across_a_reb
   EXPECT_EQ(Ranges(grid), (std::vector<std::pair<int, int>>{{0, 39}}));
 }
 
+TEST_F(RefreshCycle, a_kept_scroll_stays_on_its_top_order_in_live_flow_but_at_its_row_across_a_sort) {
+  AppGlobal::g_bKeepUserScroll = 1;
+  for (std::uint32_t i = 1; i <= 40; ++i) h.AddOrder(BookKind::Pending, i, [i](OrderBookDetails& r) { r.Price = 100 + (i * 7) % 40; });
+  auto& grid = h.Pending();
+  grid.SetPageRows(10);
+  h.Run();
+  const int rowHeight = grid.GetRowHeight();
+  grid.SetScrollPos(orv::platform::GridCtrlModel::SB_VERT, 10 * rowHeight);
+  const std::uint32_t top = grid.RecordAtRow(grid.GetTopVisibleRow())->RefNo;
+  h.AddOrder(BookKind::Pending, 41);
+  h.AddOrder(BookKind::Pending, 42);
+  AppOrderBook::IsInsertPost = 1;
+  h.Run();
+  EXPECT_EQ(grid.RecordAtRow(grid.GetTopVisibleRow())->RefNo, top) << "new orders on top do not move the view";
+
+  grid.SetScrollPos(orv::platform::GridCtrlModel::SB_VERT, 0);
+  grid.ToggleSortColumn(COL_Price);
+  h.Run();
+  EXPECT_EQ(grid.GetTopVisibleRow(), 0) << "the top of the sorted list, not wherever the old top order went";
+  grid.SetScrollPos(orv::platform::GridCtrlModel::SB_VERT, 5 * rowHeight);
+  const std::uint32_t sortedTop = grid.RecordAtRow(5)->RefNo;
+  h.AddOrder(BookKind::Pending, 43, [](OrderBookDetails& r) { r.Price = 99; });
+  AppOrderBook::IsInsertPost = 1;
+  h.Run();
+  EXPECT_EQ(grid.RecordAtRow(grid.GetTopVisibleRow())->RefNo, sortedTop) << "after the sort the view keeps its order again";
+  grid.ToggleSortColumn(COL_Price);
+  grid.ToggleSortColumn(COL_Price);
+  h.Run();
+  EXPECT_EQ(grid.GetTopVisibleRow(), 5) << "removing the sort keeps the row too";
+}
+
 TEST_F(RefreshCycle, a_hidden_window_keeps_no_timer_and_showing_rebuilds_at_once) {
   auto& grid = h.Pending();
   h.Run();

@@ -1,5 +1,6 @@
 #include "ui/qt/TerminalOptions.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cmath>
 #include <cstdlib>
@@ -34,7 +35,7 @@ bool ReadInteger(const std::string& text, long long& out) {
 std::string TerminalUsage() {
   return "usage: orvterm [--orders N] [--rate CHANGES_PER_SECOND] [--seed S] [--data FOLDER]\n"
          "               [--seconds N] [--screenshot FILE.png] [--measure] [--rows N] [--offscreen]\n"
-         "               [--filter-bars]\n"
+         "               [--sort COLUMN[,COLUMN...]] [--filter-bars]\n"
          "  --orders      Pending orders in the book at start, 0 to 5000000 (GTD gets a tenth; default 20000)\n"
          "  --rate        store changes a second from the simulated exchange, 0 to 100000 (default 50)\n"
          "  --seed        seed of the books and of the order flow (default 7)\n"
@@ -44,6 +45,7 @@ std::string TerminalUsage() {
          "  --measure     print the user-interface thread's load in ticks and paints when exiting\n"
          "  --rows        rows of the Pending grid printed when exiting offscreen (default 10)\n"
          "  --offscreen   render without a display (the default when there is none)\n"
+         "  --sort        sort the Pending grid by these headers at start, as clicks in this order\n"
          "  --filter-bars show the filter bar above each grid from the start (Shift+S shows it later)\n";
 }
 
@@ -89,6 +91,18 @@ bool ParseTerminalOptions(const std::vector<std::string>& args, TerminalOptions&
         return false;
       }
       (arg == "--rate" ? options.rate : options.seconds) = d;
+    } else if (arg == "--sort") {
+      if (!value(v)) return false;
+      options.sortColumns.clear();
+      for (std::size_t from = 0; from <= v.size();) {
+        const std::size_t comma = std::min(v.find(',', from), v.size());
+        if (comma == from) {
+          error = "--sort takes column headers separated by commas, not \"" + v + "\"";
+          return false;
+        }
+        options.sortColumns.push_back(v.substr(from, comma - from));
+        from = comma + 1;
+      }
     } else if (arg == "--data" || arg == "--screenshot") {
       if (!value(v)) return false;
       if (v.empty()) {

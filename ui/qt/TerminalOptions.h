@@ -17,6 +17,7 @@ struct TerminalOptions {
   bool offscreen = false;    // no display: render offscreen, answer nothing interactively
   bool filterBars = false;   // show each view's filter bar from the start
   int topRows = 10;          // rows of the Pending grid printed on exit in the offscreen runs
+  std::vector<std::string> sortColumns;  // Pending grid headers clicked in this order at start
 
   // What a run without a display does when nothing else was asked.
   static constexpr double kDefaultOffscreenSeconds = 4.0;

@@ -109,9 +109,25 @@ void TerminalWindow::Attach() {
   connect(counters, &QTimer::timeout, this, &TerminalWindow::UpdateCounters);
   counters->start(kCounterIntervalMs);
   resizeDocks({m_pendingDock, m_gtdDock}, {560, 300}, Qt::Vertical);
+  SortAtStart();
   if (m_host.Options().filterBars)
     for (OrderBookDock* dock : {m_pendingDock, m_gtdDock}) dock->ShowFilterBar(true);
   UpdateCounters();
+}
+
+void TerminalWindow::SortAtStart() {
+  OrderBookGrid& grid = m_pendingDock->Grid();
+  for (const std::string& name : m_host.Options().sortColumns) {
+    int id = -1;
+    for (int c = 0; c < grid.GetColumnCount() && id < 0; ++c)
+      if (QString::fromStdString(grid.GetColumnName(c)).compare(QString::fromStdString(name), Qt::CaseInsensitive) == 0) id = c;
+    if (id < 0) {
+      std::fprintf(stderr, "orvterm: --sort: the Pending grid has no column \"%s\"\n", name.c_str());
+      continue;
+    }
+    grid.ToggleSortColumn(id);
+  }
+  SyncAll();
 }
 
 void TerminalWindow::closeEvent(QCloseEvent* event) {

@@ -66,6 +66,8 @@ class TerminalWindow final : public QMainWindow {
  private:
   // Docks the started host's windows and gives the window its menus and counters.
   void Attach();
+  // The --sort headers, clicked on the Pending grid as a user would.
+  void SortAtStart();
   void Show(const HostAction& action);
   void UpdateCounters();
   void BuildMenus();
