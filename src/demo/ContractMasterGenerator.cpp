@@ -61,8 +61,8 @@ void FillCommon(const MarketInfo& market, const Underlying& u, ScriptDesc& d) {
 
 }  // namespace
 
-ContractMasterGenerator::ContractMasterGenerator(CScriptDesc& master, std::uint32_t seed)
-    : m_master(master), m_rng(seed, 0xC0) {
+ContractMasterGenerator::ContractMasterGenerator(CScriptDesc& master, std::uint32_t seed, DemoDate tradingDay)
+    : m_master(master), m_rng(seed, 0xC0), m_tradingDay(tradingDay) {
   for (const MarketInfo& m : DemoCatalogue::Markets()) m_nextSerial[static_cast<std::size_t>(m.market)] = m.firstSerial;
 }
 
@@ -240,7 +240,7 @@ DemoDate ContractMasterGenerator::ExpiryInMonth(const MarketInfo& market, const 
 }
 
 DemoDate ContractMasterGenerator::MonthlyExpiry(const MarketInfo& market, const Underlying& u, int n) const {
-  const DemoDate today = DemoCatalogue::kTradingDay;
+  const DemoDate today = m_tradingDay;
   const bool quarterly = market.market == DemoMarket::Cme && u.futureInstrument == "FUTIDX";
   for (int i = 0;; ++i) {
     const DemoDate month = DemoCalendar::AddMonths(today.year, today.month, i);
@@ -256,7 +256,7 @@ DemoDate ContractMasterGenerator::OptionExpiry(const MarketInfo& market, const U
   if (!IsIndexOptionMarket(market, u)) return MonthlyExpiry(market, u, static_cast<int>(pick % 3));
   // Four weeklies, then the next two monthlies that are not among them.
   const int weekday = market.market == DemoMarket::BseDerivative ? kTuesday : kThursday;
-  const DemoDate today = DemoCatalogue::kTradingDay;
+  const DemoDate today = m_tradingDay;
   const int ahead = (weekday - DemoCalendar::DayOfWeek(today) + 7) % 7;
   const std::uint32_t slot = pick % 6;
   if (slot < 4) return DemoCalendar::AddDays(today, ahead + 7 * static_cast<int>(slot));
@@ -269,8 +269,8 @@ DemoDate ContractMasterGenerator::OptionExpiry(const MarketInfo& market, const U
   }
 }
 
-void GenerateContracts(CScriptDesc& master, std::uint32_t seed, int count) {
-  ContractMasterGenerator(master, seed).Generate(count);
+void GenerateContracts(CScriptDesc& master, std::uint32_t seed, int count, DemoDate tradingDay) {
+  ContractMasterGenerator(master, seed, tradingDay).Generate(count);
 }
 
 }  // namespace orv::demo

@@ -18,7 +18,8 @@ class ContractMasterGenerator final {
  public:
   static constexpr int kMaxContracts = 500000;
 
-  ContractMasterGenerator(CScriptDesc& master, std::uint32_t seed);
+  // Expiries fall on or after `tradingDay`.
+  ContractMasterGenerator(CScriptDesc& master, std::uint32_t seed, DemoDate tradingDay = DemoCatalogue::kTradingDay);
 
   // Adds `count` new contracts. The first contracts visit every demo market once, so even a
   // small master has equities, futures, options and a BSE segment-6 issue; the rest follow the
@@ -50,8 +51,10 @@ class ContractMasterGenerator final {
   std::array<std::int32_t, DemoCatalogue::kMarketCount> m_nextSerial{};
   std::unordered_set<std::string> m_keys;
   std::uint32_t m_fallback = 0;
+  DemoDate m_tradingDay;
 };
 
-void GenerateContracts(CScriptDesc& master, std::uint32_t seed, int count);
+void GenerateContracts(CScriptDesc& master, std::uint32_t seed, int count,
+                       DemoDate tradingDay = DemoCatalogue::kTradingDay);
 
 }  // namespace orv::demo

@@ -6,13 +6,14 @@
 namespace orv::demo {
 
 void GenerateDemoBooks(CScriptDesc& master, std::uint32_t seed, int pendingOrders, int contracts,
-                       const GenerationProgress& progress) {
-  GenerateContracts(master, seed, contracts);
+                       const GenerationProgress& progress, DemoDate tradingDay) {
+  GenerateContracts(master, seed, contracts, tradingDay);
   InstallContractMaster(&master);
   OrderBookSpec pending;
   pending.orders = pendingOrders;
   pending.seed = seed;
   pending.kind = BookKind::Pending;
+  pending.tradingDay = tradingDay;
   pending.spreadShare = 0.02;
   pending.contractlessShare = 0.001;
   OrderBookSpec gtd = pending;

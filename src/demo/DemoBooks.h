@@ -10,7 +10,8 @@
 namespace orv::demo {
 
 // `progress` counts the orders of both books together.
+// The contracts expire, and the orders are entered, on or after `tradingDay`.
 void GenerateDemoBooks(CScriptDesc& master, std::uint32_t seed, int pendingOrders, int contracts = 400,
-                       const GenerationProgress& progress = {});
+                       const GenerationProgress& progress = {}, DemoDate tradingDay = DemoCatalogue::kTradingDay);
 
 }  // namespace orv::demo

@@ -123,8 +123,15 @@ void TerminalHost::Start(const orv::demo::GenerationProgress& progress) {
   AppGlobal::bServerConnect = 1;
   OfferDemoExchanges();
 
+  // A live terminal trades today: the orders carry today's date, as the filter bar's time range
+  // (built on the host's date) and the header date filters expect.
+  const auto now = std::chrono::system_clock::to_time_t(std::chrono::system_clock::now());
+  std::tm local{};
+  localtime_r(&now, &local);
+  const orv::demo::DemoDate today{local.tm_year + 1900, local.tm_mon + 1, local.tm_mday};
+
   const auto started = std::chrono::steady_clock::now();
-  orv::demo::GenerateDemoBooks(m_master, m_options.seed, m_options.orders, kContracts, progress);
+  orv::demo::GenerateDemoBooks(m_master, m_options.seed, m_options.orders, kContracts, progress, today);
   // The exchange names every record it changes, so the grids re-check only those.
   for (BookKind kind : {BookKind::Pending, BookKind::GTD}) AppOrderBook::SetChangeJournal(kind, true);
   m_generationSeconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
@@ -139,9 +146,7 @@ void TerminalHost::Start(const orv::demo::GenerationProgress& progress) {
   orv::demo::ExchangeFlowSpec flow;
   flow.changesPerSecond = m_options.rate;
   flow.seed = m_options.seed;
-  const auto now = std::chrono::system_clock::to_time_t(std::chrono::system_clock::now());
-  std::tm local{};
-  localtime_r(&now, &local);
+  flow.tradingDay = today;
   flow.startSecondOfDay = local.tm_hour * 3600 + local.tm_min * 60 + local.tm_sec;
   m_exchange = std::make_unique<orv::demo::SimulatedExchange>(m_master, flow);
   if (!m_exchange->Start()) throw std::runtime_error("the simulated exchange could not start its timer");

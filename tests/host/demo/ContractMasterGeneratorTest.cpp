@@ -122,4 +122,18 @@ TEST_F(DemoContractMaster, tokens_and_fields_follow_the_market_and_the_installed
   EXPECT_GT(bySegment["O"], bySegment["F"]) << "options outnumber futures in a real master";
 }
 
+TEST_F(DemoContractMaster, another_trading_day_moves_every_expiry_on_or_after_it) {
+  const DemoDate day{2027, 3, 30};
+  GenerateContracts(m_master, 9, 600, day);
+  const std::int64_t serial = DemoCalendar::SerialDay(day);
+  std::int64_t nearest = 0;
+  for (const ScriptDesc* d : Sorted()) {
+    DemoDate expiry;
+    if (!DemoCalendar::ParseExpiry(FieldText(d->cExpiry), expiry)) continue;
+    EXPECT_GE(DemoCalendar::SerialDay(expiry), serial) << Describe(*d);
+    if (nearest == 0 || DemoCalendar::SerialDay(expiry) < nearest) nearest = DemoCalendar::SerialDay(expiry);
+  }
+  EXPECT_LT(nearest - serial, 8) << "the weeklies start within the week";
+}
+
 }  // namespace
