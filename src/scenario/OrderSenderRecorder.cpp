@@ -37,11 +37,11 @@ int OrderSenderRecorder::SendNormal(void* request, double orderNumber) {
   return 1;
 }
 
-int OrderSenderRecorder::SendSpread(void* request) {
+int OrderSenderRecorder::SendSpread(void* request, double price712, double price622) {
   OrderSenderRecorder* self = g_active;
   if (!self) return 0;
   if (self->m_beforeEach) self->m_beforeEach();
-  nlohmann::json event{{"function", kSpreadSender}};
+  nlohmann::json event{{"function", kSpreadSender}, {"price712", price712}, {"price622", price622}};
   event["request"] = request ? DescribeSpreadRequest(*static_cast<const ORVEL_SPREAD_OE_REQUEST*>(request)) : nullptr;
   self->m_events.Emit("send", std::move(event));
   return 1;

@@ -22,7 +22,7 @@ class OrderSenderRecorder final {
 
  private:
   static int SendNormal(void* request, double orderNumber);
-  static int SendSpread(void* request);
+  static int SendSpread(void* request, double price712, double price622);
 
   EventWriter& m_events;
   std::function<void()> m_beforeEach;
