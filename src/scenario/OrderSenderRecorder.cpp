@@ -34,7 +34,16 @@ int OrderSenderRecorder::SendNormal(void* request, double orderNumber) {
   nlohmann::json event{{"function", kNormalSender}, {"orderNumber", orderNumber}};
   event["request"] = request ? DescribeOrderEntry(*static_cast<const ORVEL_ORDER_ENTRY*>(request)) : nullptr;
   self->m_events.Emit("send", std::move(event));
+  if (request && self->m_keepModifications) {
+    const auto& packet = *static_cast<const ORVEL_ORDER_ENTRY*>(request);
+    self->m_modifications.insert_or_assign(packet.ourOrderNo(), packet);
+  }
   return 1;
+}
+
+const ORVEL_ORDER_ENTRY* OrderSenderRecorder::LastModification(std::uint32_t ourOrderNo) const {
+  const auto it = m_modifications.find(ourOrderNo);
+  return it == m_modifications.end() ? nullptr : &it->second;
 }
 
 int OrderSenderRecorder::SendSpread(void* request, double price712, double price622) {

@@ -13,5 +13,6 @@ void AddFileDialogSteps(StepTable& table);    // filedialog, cancelexport
 void AddCallStep(StepTable& table);       // call
 void AddDumpStep(StepTable& table);       // dump
 void AddHostDataSteps(StepTable& table);  // records, settingsfile, exchange
+void AddModificationSteps(StepTable& table);  // modification
 
 }  // namespace orv::scenario
