@@ -14,6 +14,7 @@
 #include "view/GTDOrderBookWnd.h"
 #include "view/OrvPendingOrdersWnd.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cstring>
 #include <cstdio>
@@ -249,6 +250,12 @@ HostAction TerminalHost::Cancel(BookKind kind) {
 
 int TerminalHost::SendOrderRequest(const void* request) {
   ORVEL_ORDER_ENTRY entry;
+  if (m_modifying) {
+    // The window sends modifications as order-entry packets only (spread orders go to the spread
+    // sender, which this host does not offer).
+    std::memcpy(entry.data(), request, ORVEL_ORDER_ENTRY::kSize);
+    return SendModification(entry) ? 1 : 0;
+  }
   // Both packets a window sends (order entry and spread request) carry our order number at the
   // same place, and both are longer than that: read no further.
   std::memcpy(entry.data(), request, ORVEL_ORDER_ENTRY::kOurOrderNo + sizeof(std::uint32_t));
@@ -260,8 +267,65 @@ int TerminalHost::SendOrderRequest(const void* request) {
   return accepted;
 }
 
+bool TerminalHost::SendModification(const ORVEL_ORDER_ENTRY& request) {
+  orv::demo::SimulatedExchange::ModifyRequest change;
+  change.price = request.price();
+  change.triggerPrice = request.triggerPrice();
+  change.quantity = request.quantity();
+  change.disclosedQuantity = request.get<std::int32_t>(ORVEL_ORDER_ENTRY::kQuantity98);
+  const bool taken = m_exchange && m_exchange->RequestModify(BookKind::Pending, request.ourOrderNo(), change);
+  if (taken) ++m_modificationsSent;
+  return taken;
+}
+
+bool TerminalHost::ModificationStart(ModificationValues& out) const {
+  const auto& keys = AppOrderBook::vctModification;
+  if (keys.empty()) return false;
+  const auto* rows = AppOrderBook::m_mapAllOrders.find(keys.front());
+  if (!rows || rows->empty()) return false;
+  const OrderBookDetails& r = *rows->front();
+  out = {r.Price, r.Trig_Price, r.Total_Qty, r.Disclose_Qty};
+  return true;
+}
+
+HostAction TerminalHost::ApplyModification(const ModificationValues& values) {
+  HostAction action;
+  std::vector<std::uint32_t>& list = AppOrderBook::vctModification;
+  const auto* rows = list.empty() ? nullptr : AppOrderBook::m_mapAllOrders.find(list.front());
+  if (!rows || rows->empty()) {
+    action.statusLine = "Nothing to modify";
+    return action;
+  }
+  const OrderBookDetails& first = *rows->front();
+  ORVEL_ORDER_ENTRY changed = first.objOrderEntry;
+  changed.setOurOrderNo(first.RefNo);
+  changed.setPrice(values.price);
+  changed.setTriggerPrice(values.triggerPrice);
+  changed.set(ORVEL_ORDER_ENTRY::kQuantity106, values.quantity);
+  changed.setQuantity(values.quantity);
+  const std::int32_t disclosed = std::min(values.disclosedQuantity, values.quantity);
+  changed.set(ORVEL_ORDER_ENTRY::kQuantity98, disclosed);
+  changed.set(ORVEL_ORDER_ENTRY::kQuantity102, disclosed);
+  const std::uint64_t before = m_modificationsSent;
+  const std::size_t listed = list.size();
+  SendModification(changed);
+  m_modifying = true;
+  try {
+    m_pending->MultipleRowModifying(&changed);
+  } catch (...) {
+    // The window swallows its own errors; this only keeps the flag honest.
+  }
+  m_modifying = false;
+  list.clear();  // consumed: the next Modify lists afresh
+  const auto sent = static_cast<std::size_t>(m_modificationsSent - before);
+  action.statusLine = Text("Modification sent for %zu of %zu order(s)", sent, listed);
+  m_log.Write("OrderRequest", action.statusLine);
+  return action;
+}
+
 HostAction TerminalHost::Modification() const {
   HostAction action;
+  action.modificationWindow = true;
   const auto& keys = AppOrderBook::vctModification;
   action.statusLine = Text("Modification requested for %zu order(s)", keys.size());
   action.windowTitle = "Modify Order";
