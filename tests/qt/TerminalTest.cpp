@@ -447,6 +447,17 @@ TEST_F(Terminal, a_user_modifies_two_orders_and_sees_the_new_price_once_the_exch
       },
       3000))
       << "the grid shows the new price";
+
+  // The history window lists what the host asked of the order; the trades window reads the row.
+  grid.SetCurSel({grid.RowOfRecord(ours[0], 0), 0}, pf::kSelSingleRow, false);
+  grid.OnSinglehistory();
+  orv::ui::HostAction history = host.Handle({kMsgSingleOrderHistory, 0, 0, 0});
+  EXPECT_NE(history.windowText.find("Order 90000001"), std::string::npos);
+  EXPECT_NE(history.windowText.find("Modification sent: price"), std::string::npos) << history.windowText;
+  grid.OnTrades();
+  orv::ui::HostAction trades = host.HandleRequest(AppGlobal::objWindowPassing);
+  EXPECT_NE(trades.windowText.find("90000001"), std::string::npos) << trades.windowText;
+  EXPECT_NE(trades.windowText.find("No trades yet"), std::string::npos) << trades.windowText;
 }
 
 }  // namespace

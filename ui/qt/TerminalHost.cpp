@@ -12,6 +12,7 @@
 #include "host/OrvEnumsMethods.h"
 #include "host/records/OrderEntryPacket.h"
 #include "view/GTDOrderBookWnd.h"
+#include "view/OrderBookGrid.h"
 #include "view/OrvPendingOrdersWnd.h"
 
 #include <algorithm>
@@ -225,6 +226,25 @@ HostAction TerminalHost::HandleRequest(const WindowPassing& request) const {
           action.windowText += OrderLine(*rows->front()) + "\n";
       break;
     }
+    case 10023: {
+      // The request names no order: the host reads the requesting grid's current row.
+      const OrderBookDetails* row = nullptr;
+      for (const OrderBookWnd* wnd : {static_cast<const OrderBookWnd*>(m_pending.get()),
+                                      static_cast<const OrderBookWnd*>(m_gtd.get())}) {
+        const OrderBookGrid* grid = wnd ? wnd->GetGrid() : nullptr;
+        if (grid && static_cast<const void*>(grid) == request.pRequestWnd)
+          row = grid->RecordAtRow(grid->GetCurSelItemID().m_nRow);
+      }
+      if (!row) {
+        action.windowText += "No order selected\n";
+        break;
+      }
+      action.windowText += OrderLine(*row) + "\n";
+      action.windowText += row->Traded_Qty > 0 ? Text("Traded %d of %d at an average of %.2f\n", row->Traded_Qty,
+                                                      row->Total_Qty, row->Avg_Price)
+                                               : std::string("No trades yet\n");
+      break;
+    }
     default:
       action.windowText += Text("Parameters: %d, %d, %.2f\n", request.nParam1, request.nParam2, request.dParam);
       break;
@@ -275,6 +295,9 @@ bool TerminalHost::SendModification(const ORVEL_ORDER_ENTRY& request) {
   change.disclosedQuantity = request.get<std::int32_t>(ORVEL_ORDER_ENTRY::kQuantity98);
   const bool taken = m_exchange && m_exchange->RequestModify(BookKind::Pending, request.ourOrderNo(), change);
   if (taken) ++m_modificationsSent;
+  m_history[request.ourOrderNo()].push_back(Text("Modification %s: price %.2f, trigger %.2f, quantity %d, disclosed %d",
+                                                 taken ? "sent" : "refused (order not open)", change.price,
+                                                 change.triggerPrice, change.quantity, change.disclosedQuantity));
   return taken;
 }
 
@@ -351,6 +374,8 @@ HostAction TerminalHost::OrderHistory() const {
     action.windowText += Text("Status: %s, traded %d of %d, last change %s\n", r.Order_Status, r.Traded_Qty,
                               r.Total_Qty, r.Last_Modified.c24Hr);
   }
+  if (const auto it = m_history.find(refNo); it != m_history.end())
+    for (const std::string& line : it->second) action.windowText += line + "\n";
   return action;
 }
 

@@ -16,6 +16,7 @@
 #include "ui/qt/TerminalOptions.h"
 
 #include <filesystem>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -114,6 +115,8 @@ class TerminalHost final {
   // Set while the Pending window sends the requests of a modification: what the order sender gets
   // then are modifications, not cancels.
   bool m_modifying = false;
+  // What this host asked of each order (its modifications), for the order history window.
+  std::map<std::uint32_t, std::vector<std::string>> m_history;
   // Passes a modification request on to the exchange; true when it took it.
   bool SendModification(const ORVEL_ORDER_ENTRY& request);
   TerminalOptions m_options;
