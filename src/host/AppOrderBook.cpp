@@ -178,7 +178,10 @@ void AppOrderBook::SetChangeJournal(BookKind kind, bool on) { Storage(kind).jour
 
 DisplayedChangeLog& AppOrderBook::ChangeLog(BookKind kind) { return Storage(kind).journal; }
 
-void AppOrderBook::InvalidateDisplayed(BookKind kind) { Storage(kind).journal.Invalidate(); }
+void AppOrderBook::InvalidateDisplayed(BookKind kind) {
+  // The vector may have been replaced: the records' places are numbered anew with the generation.
+  Storage(kind).journal.Renumber(Book(kind).vctDisplayed);
+}
 
 void AppOrderBook::RemoveOrder(BookKind kind, OrderBookDetails* record) {
   if (!record) return;

@@ -3,6 +3,7 @@
 #include "host/AppGlobal.h"
 #include "host/AppOrderBook.h"
 #include "host/platform/Menu.h"
+#include "filterbar/OrderBookFilter.h"
 #include "scenario/FilterBarDump.h"
 #include "scenario/ScenarioHost.h"
 #include "scenario/ScenarioNames.h"
@@ -107,7 +108,10 @@ Json WindowSection(OrderBookWnd& wnd, OrderBookGrid& grid) {
           {"bFilterBarShown", wnd.bFilterBarShown},
           {"bMultiRowSelected", wnd.bMultiRowSelected},
           {"bClosedByEscape", wnd.bClosedByEscape},
-          {"focus", grid.HasFocus() ? "grid" : wnd.HasFocus() ? "window" : ""},
+          {"focus", grid.HasFocus()                                       ? "grid"
+                    : wnd.GetFilterBar() && wnd.GetFilterBar()->HasFocus() ? "filterbar"
+                    : wnd.HasFocus()                                       ? "window"
+                                                                           : ""},
           {"refreshTimer", wnd.HasApp() && wnd.App().Loop().hasTimer(&grid, grid.Variant().nRefreshTimerId)},
           {"scale", grid.GetScale()},
           {"sort", std::move(sort)}};

@@ -13,6 +13,7 @@ void AddFileDialogSteps(StepTable& table);    // filedialog, cancelexport
 void AddCallStep(StepTable& table);       // call
 void AddDumpStep(StepTable& table);       // dump
 void AddHostDataSteps(StepTable& table);  // records, settingsfile, exchange
+void AddFilterBarSteps(StepTable& table); // filterbar
 void AddModificationSteps(StepTable& table);  // modification
 
 }  // namespace orv::scenario

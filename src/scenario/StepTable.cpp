@@ -16,6 +16,7 @@ const StepTable& StepTable::Standard() {
     AddCallStep(t);
     AddDumpStep(t);
     AddHostDataSteps(t);
+    AddFilterBarSteps(t);
     AddModificationSteps(t);
     return t;
   }();

@@ -61,6 +61,7 @@ void OrderBookGrid::ToggleSortColumn(int col) {
       if (vctSortColState.empty()) {
         AppOrderBook::StopKeepingSorted(Variant().eBook);
         book.vctDisplayed = book.vctAll;
+        AppOrderBook::InvalidateDisplayed(Variant().eBook);
         m_bSortedSinceRefresh = true;
         book.IsInsertPost = 1;
       } else {
@@ -144,6 +145,7 @@ void OrderBookGrid::OnRemoveAllSort() {
   OrderBookRefs book = AppOrderBook::Book(Variant().eBook);
   AppOrderBook::StopKeepingSorted(Variant().eBook);
   book.vctDisplayed = book.vctAll;
+  AppOrderBook::InvalidateDisplayed(Variant().eBook);
   m_bSortedSinceRefresh = true;
   book.IsInsertPost = 1;
   StartStopProcess(1, 0);

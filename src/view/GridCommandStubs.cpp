@@ -1,21 +1,57 @@
 // Command handlers whose behaviour belongs to the filter bar, saved filter and title code. Those
-// that have their full behaviour already (Users) live here until their areas take them over.
+// that have their full behaviour already (Users, the filter bar command) live here until their
+// areas take them over.
 #include "view/OrderBookGrid.h"
 
 #include "filterbar/OrderBookFilter.h"
 #include "view/OrderBookWnd.h"
 
+#include "host/CustomSplitterControl.h"
+#include "host/GeneralXmlSettings.h"
 #include "host/platform/Application.h"
 #include "host/platform/MessageBoxService.h"
+
+namespace {
+
+// Height of the splitter row that shows the filter bar.
+constexpr int kFilterBarRowHeight = 60;
+
+}  // namespace
 
 // --- Column filters, saved filters and the filter bar. ---
 
 void OrderBookGrid::OnPendingorderFilterbar() {
-  // TODO(filter bar): show or hide the filter bar.
+  try {
+    OrderBookFilter* bar = m_pWnd ? m_pWnd->GetFilterBar() : nullptr;
+    if (!bar) return;
+    // The command only shows the bar; hiding it is the bar's own (Escape, its menu's Close).
+    if (m_pWnd->bFilterBarShown) {
+      bar->OnShownByWindow(false);
+      return;
+    }
+    m_pWnd->bFilterBarShown = true;
+    CustomSplitterControl& splitter = m_pWnd->GetSplitter();
+    splitter.SetRowInfo(0, kFilterBarRowHeight, 0);
+    splitter.RecalcLayout();
+    bar->OnShownByWindow(true);
+    m_pWnd->PostMessage(orv::platform::WM_SIZE, 0, 0);
+  } catch (...) {
+    LogException("OnPendingorderFilterbar");
+  }
 }
 
 void OrderBookGrid::OnOrderBookSavefilter() {
-  // TODO(saved filters): save the current filters in the general settings.
+  try {
+    if (!m_pWnd) return;
+    OrderBookFilterSettings& block = Variant().eVariant == ViewVariant::Pending ? regGeneralXMLSettings.objPendingFilter
+                                                                                : regGeneralXMLSettings.objGTDFilter;
+    block.bSaveFilter = !block.bSaveFilter;
+    if (OrderBookFilter* bar = m_pWnd->GetFilterBar())
+      bar->SaveFilterCheckBox().SetCheck(block.bSaveFilter ? orv::platform::BST_CHECKED : orv::platform::BST_UNCHECKED);
+    OnSavefilterInXML();
+  } catch (...) {
+    LogException("OnOrderBookSavefilter");
+  }
 }
 
 void OrderBookGrid::OnUsers() { bUsers = !bUsers; }

@@ -36,6 +36,11 @@ void ScrollToColumn(OrderBookGrid& grid, int column) {
   grid.SetScrollPos(OrderBookGrid::SB_HORZ, ColumnLeft(grid, column));
 }
 
+OrderBookFilter* FilterBarOf(const OrderBookGrid& grid) {
+  OrderBookWnd* wnd = grid.GetOwnerWnd();
+  return wnd ? wnd->GetFilterBar() : nullptr;
+}
+
 bool HasActiveTokenFilter(const OrderBookGrid& grid) {
   const MULTIPLEFILTER_PARAM* filter = grid.FindFilter(COL_lOurToken);
   return filter != nullptr && !filter->bAll;
@@ -58,10 +63,7 @@ KeyModifiers ReadModifiers(const OrderBookGrid& grid) {
 void FocusFilterBarFromTab(OrderBookGrid& grid, bool shift) {
   OrderBookWnd* wnd = grid.GetOwnerWnd();
   if (!wnd || !wnd->GetFilterBar()) return;
-  // TODO(filter bar): focus the first enabled of exchange, instrument type, symbol, expiry,
-  // strike and option type (Shift: the Show Status button, or the client code edit when
-  // AppGlobal::bGeneralSettings_Disable_Misc_Ctrl is set) once the bar has its controls.
-  (void)shift;
+  wnd->GetFilterBar()->FocusFromGrid(shift);
 }
 
 void CloseByEscape(OrderBookGrid& grid) {
@@ -111,7 +113,7 @@ void ClearAllFilters(OrderBookGrid& grid) {
 void ToggleTokenFilter(OrderBookGrid& grid) {
   if (HasActiveTokenFilter(grid)) {
     grid.SetDefaultDemoFilter(COL_lOurToken, "", true, true, false);
-    // TODO(filter bar): EnableTokenChangeControls() on the window's filter bar once it exists.
+    if (OrderBookFilter* bar = FilterBarOf(grid)) bar->EnableTokenChangeControls();
     return;
   }
   // Without a current row the host's token may belong to another window: nothing to narrow to.
@@ -121,7 +123,7 @@ void ToggleTokenFilter(OrderBookGrid& grid) {
   char text[24];
   std::snprintf(text, sizeof text, "%ld", token);
   grid.SetDefaultDemoFilter(COL_lOurToken, text, false, true, false);
-  // TODO(filter bar): DisableTokenChangeControls() on the window's filter bar once it exists.
+  if (OrderBookFilter* bar = FilterBarOf(grid)) bar->DisableTokenChangeControls();
 }
 
 void ShowSpreadOrdersOnly(OrderBookGrid& grid) {
@@ -135,7 +137,7 @@ void ShowSpreadOrdersOnly(OrderBookGrid& grid) {
   // Pressed again, the spread view stays and widens from one contract to every contract.
   if (HasActiveTokenFilter(grid)) {
     grid.SetDefaultDemoFilter(COL_lOurToken, "", true, true, false);
-    // TODO(filter bar): EnableTokenChangeControls() on the window's filter bar once it exists.
+    if (OrderBookFilter* bar = FilterBarOf(grid)) bar->EnableTokenChangeControls();
   }
 }
 

@@ -1,5 +1,6 @@
 #include "view/ModuleResources.h"
 
+#include "filterbar/FilterBarTemplate.h"
 #include "host/platform/ExtensionModules.h"
 #include "host/platform/Menu.h"
 #include "host/platform/ResourceRegistry.h"
@@ -101,9 +102,9 @@ void Register(orv::platform::ResourceRegistry& registry) {
   registry.RegisterModule(kModuleName);
   registry.RegisterMenu(kGridMenu, GridContextMenu(), kModuleName);
   registry.RegisterMenu(kFilterBarMenu, FilterBarContextMenu(), kModuleName);
-  // The filter bars' controls are laid out by the bar itself; the templates carry their names.
-  registry.RegisterDialog(kPendingFilterDialog, {"OrvOrdersFilter", {}}, kModuleName);
-  registry.RegisterDialog(kGtdFilterDialog, {"GTDOrderBookFilter", {}}, kModuleName);
+  // Both bars are one template: the same controls, ids and texts under two names.
+  registry.RegisterDialog(kPendingFilterDialog, filterbar::MakeDialogTemplate("OrvOrdersFilter"), kModuleName);
+  registry.RegisterDialog(kGtdFilterDialog, filterbar::MakeDialogTemplate("GTDOrderBookFilter"), kModuleName);
   registry.RegisterImageStrip(kHeaderImages, {12, 12, 4}, kModuleName);
 }
 

@@ -199,7 +199,10 @@ class OrderBookGrid : public OrvGridCtrl {
   void OnClearAllFilter();
   bool OnUpdateRemoveSort();
   bool OnUpdateClearAllFilter();
+  // Shows the filter bar (never hides it) and gives it the focus; the GTD name is the same command.
   void OnPendingorderFilterbar();
+  void OnGTDOrderBookFilterbar() { OnPendingorderFilterbar(); }
+  // Flips the variant's Save Filter setting, shows it in the bar's check box, then saves.
   void OnOrderBookSavefilter();
   void OnUsers();
   // Quick filters of the context menu: one handler per command id of the table.

@@ -25,6 +25,10 @@
 #include <unordered_set>
 #include <vector>
 
+namespace orv::platform {
+class ComboBox;
+}
+
 class OrderBookGrid;
 class OrderBookFilter;
 class OrderBookFilterFrame;
@@ -143,6 +147,12 @@ class OrderBookWnd : public CustomDockingControlBar {
     m_pFilterFrame = frame;
     m_pFilterBar = bar;
   }
+  // List fillers the host may call for its own lists. FillProductTypeInCombo adds a product type
+  // unless it is empty or the list already has an item starting with it; FillStrategyName does
+  // nothing.
+  void FillProductTypeInCombo(orv::platform::ComboBox* pCombo, const char* pszProductType);
+  void FillStrategyName(const std::string&) {}
+
   // Row 0 holds the filter frame, row 1 the grid.
   CustomSplitterControl& GetSplitter() { return m_wndSplitter; }
   // Where the last layout put the grid and the status bar (client coordinates).

@@ -33,7 +33,7 @@ bool RowListTracker::Update(std::vector<OrderBookDetails*>& rows, const Source& 
         }
         break;
       case DisplayedChange::Kind::Reordered:
-        if (!ApplyReorder(source.journal.ReorderOf(change), rows)) return false;
+        if (!ApplyReorder(source.journal.ReorderOf(change), rows, filter)) return false;
         break;
     }
   }
@@ -51,13 +51,13 @@ bool RowListTracker::Update(std::vector<OrderBookDetails*>& rows, const Source& 
     const bool listed = it != m_sources.end() && *it == index;
     const bool keep = filter.Keeps(record);
     if (listed && !keep) m_patches.push_back({row, true, index});
-    else if (!listed && keep) m_patches.push_back({row, false, index});
+    else if (!listed && keep) m_patches.push_back({row, false, index, record});
     else if (listed) {
       if (m_bKeys) m_keys[row] = SelectionIndex::RowKey(record);
       if (m_bTokens) m_tokens[row] = record->lOurToken;
     }
   }
-  ApplyPatches(rows, displayed);
+  ApplyPatches(rows);
 
   for (std::size_t index = m_knownSize; index < displayed.size(); ++index)
     if (filter.Keeps(displayed[index])) Append(rows, displayed[index], static_cast<std::uint32_t>(index));
@@ -105,32 +105,35 @@ void PatchInPlace(std::vector<T>& values, const std::vector<RowListTracker::Patc
 
 }  // namespace
 
-bool RowListTracker::ApplyReorder(const DisplayedReorder& reorder, std::vector<OrderBookDetails*>& rows) {
+bool RowListTracker::ApplyReorder(const DisplayedReorder& reorder, std::vector<OrderBookDetails*>& rows,
+                                  const RowFilter& filter) {
   const std::vector<DisplayedMove>& moves = reorder.moves;
   // Every row the list does not account for yet must be among the moved ones: then each row is
-  // either a staying row of the list, or a moved record looked at again below.
+  // either a staying row of the list, or a moved record placed below.
   const std::size_t beyond = static_cast<std::size_t>(
       std::count_if(moves.begin(), moves.end(), [&](const DisplayedMove& m) { return m.nFrom >= m_knownSize; }));
   if (moves.empty() || m_knownSize > reorder.nRows || m_knownSize + beyond != reorder.nRows) return false;
 
   m_froms.clear();
   m_tos.clear();
+  m_movedRows.clear();
   m_patches.clear();
   for (const DisplayedMove& move : moves) {
+    if (move.pRecord == nullptr) return false;
     m_froms.push_back(move.nFrom);
     m_tos.push_back(move.nTo);
-    m_pending.push_back(move.pRecord);
     if (move.nFrom >= m_knownSize) continue;
     const auto it = std::lower_bound(m_sources.begin(), m_sources.end(), move.nFrom);
-    if (it != m_sources.end() && *it == move.nFrom)
-      m_patches.push_back({static_cast<std::size_t>(it - m_sources.begin()), true, move.nFrom});
+    if (it != m_sources.end() && *it == move.nFrom) {
+      const auto row = static_cast<std::size_t>(it - m_sources.begin());
+      m_movedRows.push_back(row);
+      m_patches.push_back({row, true, move.nFrom});
+    }
   }
   std::sort(m_froms.begin(), m_froms.end());
   std::sort(m_tos.begin(), m_tos.end());
-  if (!m_patches.empty()) {
-    std::sort(m_patches.begin(), m_patches.end(), [](const Patch& a, const Patch& b) { return a.row < b.row; });
-    PatchRows(rows, {});
-  }
+  std::sort(m_movedRows.begin(), m_movedRows.end());
+
   // A staying row keeps its rank among the staying rows and takes the places the moved ones left;
   // outside the span of the moves nothing shifts.
   const std::uint32_t first = std::min(m_froms.front(), m_tos.front());
@@ -138,17 +141,26 @@ bool RowListTracker::ApplyReorder(const DisplayedReorder& reorder, std::vector<O
   std::size_t fromsBefore = 0, tosAtOrBefore = 0;
   for (auto it = std::lower_bound(m_sources.begin(), m_sources.end(), first);
        it != m_sources.end() && *it <= last; ++it) {
-    std::uint32_t& index = *it;
+    std::uint32_t& index = *it;  // a moved row's is overwritten below
     while (fromsBefore < m_froms.size() && m_froms[fromsBefore] < index) ++fromsBefore;
     const std::size_t rank = index - fromsBefore;
     while (tosAtOrBefore < m_tos.size() && m_tos[tosAtOrBefore] <= rank + tosAtOrBefore) ++tosAtOrBefore;
     index = static_cast<std::uint32_t>(rank + tosAtOrBefore);
   }
+  // The moved rows, dropped below, copy the index before them, so that the indexes stay ordered
+  // for the searches that place the moved records anew.
+  for (std::size_t row : m_movedRows) m_sources[row] = row > 0 ? m_sources[row - 1] : 0;
+  for (const DisplayedMove& move : moves) {
+    if (!filter.Keeps(move.pRecord)) continue;
+    const auto at = std::lower_bound(m_sources.begin(), m_sources.end(), move.nTo);
+    m_patches.push_back({static_cast<std::size_t>(at - m_sources.begin()), false, move.nTo, move.pRecord});
+  }
+  ApplyPatches(rows);
   m_knownSize = reorder.nRows;
   return true;
 }
 
-void RowListTracker::ApplyPatches(std::vector<OrderBookDetails*>& rows, const std::vector<OrderBookDetails*>& displayed) {
+void RowListTracker::ApplyPatches(std::vector<OrderBookDetails*>& rows) {
   if (m_patches.empty()) return;
   // Adds before the row they precede, in displayed order; a record named twice counts once.
   std::sort(m_patches.begin(), m_patches.end(), [](const Patch& a, const Patch& b) {
@@ -161,16 +173,10 @@ void RowListTracker::ApplyPatches(std::vector<OrderBookDetails*>& rows, const st
                                 return a.row == b.row && a.bDrop == b.bDrop && a.source == b.source;
                               }),
                   m_patches.end());
-
-  PatchRows(rows, displayed);
-}
-
-void RowListTracker::PatchRows(std::vector<OrderBookDetails*>& rows, std::span<OrderBookDetails* const> displayed) {
-  PatchInPlace(rows, m_patches, [&](const Patch& p) { return displayed[p.source]; });
+  PatchInPlace(rows, m_patches, [](const Patch& p) { return p.pRecord; });
   PatchInPlace(m_sources, m_patches, [](const Patch& p) { return p.source; });
-  if (m_bKeys)
-    PatchInPlace(m_keys, m_patches, [&](const Patch& p) { return SelectionIndex::RowKey(displayed[p.source]); });
-  if (m_bTokens) PatchInPlace(m_tokens, m_patches, [&](const Patch& p) { return displayed[p.source]->lOurToken; });
+  if (m_bKeys) PatchInPlace(m_keys, m_patches, [](const Patch& p) { return SelectionIndex::RowKey(p.pRecord); });
+  if (m_bTokens) PatchInPlace(m_tokens, m_patches, [](const Patch& p) { return p.pRecord->lOurToken; });
 }
 
 void RowListTracker::Append(std::vector<OrderBookDetails*>& rows, OrderBookDetails* record, std::uint32_t source) {

@@ -56,16 +56,17 @@ class RowListTracker final {
     std::size_t row;        // add before / drop this row of the current list
     bool bDrop;
     std::uint32_t source;   // an add: its displayed index
+    OrderBookDetails* pRecord = nullptr;  // an add: the record
   };
 
  private:
   void RemoveSource(std::uint32_t index, std::vector<OrderBookDetails*>& rows);
-  // A sorted book moved rows: the moved records leave the list, to be looked at again with the
-  // records changed in place; the staying rows take their new indexes.
-  bool ApplyReorder(const DisplayedReorder& reorder, std::vector<OrderBookDetails*>& rows);
-  void ApplyPatches(std::vector<OrderBookDetails*>& rows, const std::vector<OrderBookDetails*>& displayed);
-  // Applies m_patches (sorted) to the rows and their bookkeeping; adds are read from `displayed`.
-  void PatchRows(std::vector<OrderBookDetails*>& rows, std::span<OrderBookDetails* const> displayed);
+  // A sorted book moved rows: the staying rows take their new indexes, and each moved record
+  // leaves its old row and, when the filters keep it, takes its new one, in one pass over the list.
+  bool ApplyReorder(const DisplayedReorder& reorder, std::vector<OrderBookDetails*>& rows, const RowFilter& filter);
+  // Sorts m_patches (adds before a drop of the same row; a record named twice counts once) and
+  // applies them to the rows and their bookkeeping.
+  void ApplyPatches(std::vector<OrderBookDetails*>& rows);
   void Append(std::vector<OrderBookDetails*>& rows, OrderBookDetails* record, std::uint32_t source);
 
   bool m_bValid = false;
@@ -84,4 +85,5 @@ class RowListTracker final {
   std::vector<Patch> m_patches;  // scratch
   std::vector<OrderBookDetails*> m_pending;
   std::vector<std::uint32_t> m_froms, m_tos;
+  std::vector<std::size_t> m_movedRows;
 };

@@ -48,7 +48,8 @@ TerminalOptions Parse(std::vector<std::string> args, std::string* error = nullpt
 
 TEST(TerminalOptionsParsing, reads_the_flow_the_run_and_the_folders) {
   const TerminalOptions o = Parse({"--orders", "1000000", "--rate", "1000", "--seed", "9", "--seconds", "10", "--measure",
-                                   "--screenshot", "out/t.png", "--data", "d", "--rows", "5", "--sort", "Price,Client"});
+                                   "--screenshot", "out/t.png", "--data", "d", "--rows", "5", "--sort", "Price,Client",
+                                   "--filter-bars"});
   EXPECT_EQ(o.orders, 1000000);
   EXPECT_DOUBLE_EQ(o.rate, 1000.0);
   EXPECT_EQ(o.seed, 9u);
@@ -58,6 +59,7 @@ TEST(TerminalOptionsParsing, reads_the_flow_the_run_and_the_folders) {
   EXPECT_EQ(o.dataFolder, "d");
   EXPECT_EQ(o.topRows, 5);
   EXPECT_EQ(o.sortColumns, (std::vector<std::string>{"Price", "Client"}));
+  EXPECT_TRUE(o.filterBars);
 }
 
 TEST(TerminalOptionsParsing, refuses_unknown_options_missing_values_and_values_out_of_range) {

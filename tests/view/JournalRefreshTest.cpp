@@ -156,6 +156,32 @@ TEST_F(JournalRefresh, a_record_that_starts_passing_takes_its_place_and_unnamed_
   EXPECT_EQ(grid.PatchedRefreshes(), 1u);
 }
 
+TEST_F(JournalRefresh, removing_a_sort_in_a_tick_with_named_changes_shows_the_allocation_order) {
+  std::vector<OrderBookDetails*> records;
+  for (std::uint32_t i = 1; i <= 12; ++i)
+    records.push_back(h.AddOrder(BookKind::Pending, i, [i](OrderBookDetails& r) { r.Price = 100 + (i * 5) % 12; }));
+  auto& grid = h.Pending();
+  h.Run();
+  grid.ToggleSortColumn(COL_Price);
+  h.Run();
+  // Each click with a change named in the same tick: the last one puts the store's order back.
+  for (int click = 0; click < 3 && !grid.GetSortColumns().empty(); ++click) {
+    records[static_cast<std::size_t>(click)]->Traded_Qty += 1;
+    AppOrderBook::MarkUpdated(BookKind::Pending, records[static_cast<std::size_t>(click)]);
+    grid.ToggleSortColumn(COL_Price);
+    h.Run();
+    ASSERT_EQ(grid.RowVector(), Expected(grid, BookKind::Pending)) << "click " << click;
+  }
+  ASSERT_TRUE(grid.GetSortColumns().empty());
+  EXPECT_EQ(grid.RowVector(), AppOrderBook::vctDisplayedOrderBook);
+  // The store's places are numbered again: a removal and a change still patch correctly.
+  AppOrderBook::RemoveOrder(BookKind::Pending, records[4]);
+  records[7]->Price = 1;
+  AppOrderBook::MarkUpdated(BookKind::Pending, records[7]);
+  h.Run();
+  EXPECT_EQ(grid.RowVector(), Expected(grid, BookKind::Pending));
+}
+
 TEST_F(JournalRefresh, a_sorted_view_under_random_traffic_patches_its_rows_as_a_rebuild_gives) {
   std::mt19937 rng(7);
   auto below = [&](int n) { return static_cast<int>(rng() % static_cast<unsigned>(n)); };
@@ -194,6 +220,8 @@ TEST_F(JournalRefresh, a_sorted_view_under_random_traffic_patches_its_rows_as_a_
           break;
         default: some->Price = 100 + below(8); AppOrderBook::MarkUpdated(BookKind::Pending, some);
       }
+      // Several settles before one refresh: reorders, removals and changes interleave.
+      if (below(4) == 0) AppOrderBook::SettleSortedOrder(BookKind::Pending);
     }
     if (round % 50 == 49) grid.SelectAll();  // the selection memory then follows every row's key
     h.Run();

@@ -3,6 +3,7 @@
 #include "filterbar/OrderBookFilter.h"
 #include "host/platform/StatusBar.h"
 #include "ui/qt/ColumnFit.h"
+#include "ui/qt/FilterBarWidget.h"
 #include "ui/qt/GridTableModel.h"
 #include "ui/qt/GridTableView.h"
 #include "ui/qt/GridHeaderView.h"
@@ -10,7 +11,6 @@
 #include "view/OrderBookGrid.h"
 #include "view/OrderBookWnd.h"
 
-#include <QCheckBox>
 #include <QCloseEvent>
 #include <QFrame>
 #include <QHBoxLayout>
@@ -24,13 +24,6 @@
 namespace orv::ui {
 
 namespace pf = orv::platform;
-
-namespace {
-
-// Height of the filter frame row while the bar is shown.
-constexpr int kFilterRowHeight = 60;
-
-}  // namespace
 
 OrderBookDock::OrderBookDock(OrderBookWnd& wnd, QtPopups* popups, QWidget* parent)
     : QDockWidget(parent), m_wnd(wnd), m_popups(popups) {
@@ -47,16 +40,11 @@ OrderBookDock::OrderBookDock(OrderBookWnd& wnd, QtPopups* popups, QWidget* paren
   m_filterFrame = new QFrame(m_splitter);
   m_filterFrame->setFrameShape(QFrame::StyledPanel);
   auto* frameLayout = new QHBoxLayout(m_filterFrame);
-  frameLayout->setContentsMargins(6, 2, 6, 2);
-  // TODO(filter bar): the bar's 25 fields, once the filter bar model has them.
-  frameLayout->addWidget(new QLabel(QStringLiteral("Filter bar"), m_filterFrame));
-  frameLayout->addStretch(1);
-  m_saveFilter = new QCheckBox(QStringLiteral("Save Filter"), m_filterFrame);
-  frameLayout->addWidget(m_saveFilter);
-  connect(m_saveFilter, &QCheckBox::clicked, this, [this](bool) {
-    if (OrderBookFilter* bar = m_wnd.GetFilterBar()) bar->SaveFilterCheckBox().Click();
-    SyncFromWindow();
-  });
+  frameLayout->setContentsMargins(0, 0, 0, 0);
+  if (OrderBookFilter* bar = m_wnd.GetFilterBar()) {
+    m_filterBar = new FilterBarWidget(*bar, [this] { AfterInput(); }, m_filterFrame);
+    frameLayout->addWidget(m_filterBar);
+  }
 
   m_view = new GridTableView(Grid(), m_splitter);
   m_view->SetInputSink(this);
@@ -122,18 +110,16 @@ void OrderBookDock::SyncPanes() {
 }
 
 void OrderBookDock::SyncFilterFrame() {
-  const bool shown = m_wnd.bFilterBarShown;
+  const bool shown = m_wnd.bFilterBarShown && m_filterBar != nullptr;
   if (m_filterFrame->isHidden() == shown) {
     m_filterFrame->setVisible(shown);
     if (shown) {
-      const int total = std::max(m_splitter->height(), kFilterRowHeight + 1);
-      m_splitter->setSizes({kFilterRowHeight, total - kFilterRowHeight});
+      const int row = m_filterBar->NeededHeight();
+      const int total = std::max(m_splitter->height(), row + 1);
+      m_splitter->setSizes({row, total - row});
     }
   }
-  if (OrderBookFilter* bar = m_wnd.GetFilterBar()) {
-    const bool checked = bar->IsSaveFilterChecked();
-    if (m_saveFilter->isChecked() != checked) m_saveFilter->setChecked(checked);
-  }
+  if (m_filterBar) m_filterBar->Sync();
 }
 
 void OrderBookDock::SyncFromWindow() {
@@ -159,6 +145,16 @@ void OrderBookDock::ShowFromHost(bool show) {
     else m_wnd.CloseDockingControlBar();
   }
   SyncFromWindow();
+}
+
+void OrderBookDock::ShowFilterBar(bool show) {
+  if (show) {
+    if (!m_wnd.IsVisible()) ShowFromHost(true);
+    Grid().OnPendingorderFilterbar();
+  } else if (OrderBookFilter* bar = m_wnd.GetFilterBar()) {
+    bar->Close();
+  }
+  AfterInput();
 }
 
 void OrderBookDock::closeEvent(QCloseEvent* event) {

@@ -18,7 +18,6 @@
 
 class OrderBookGrid;
 class OrderBookWnd;
-class QCheckBox;
 class QFrame;
 class QLabel;
 class QSplitter;
@@ -26,6 +25,7 @@ class QStatusBar;
 
 namespace orv::ui {
 
+class FilterBarWidget;
 class GridTableView;
 class QtPopups;
 
@@ -43,12 +43,16 @@ class OrderBookDock final : public QDockWidget, private GridInputSink {
   GridTableView& View() const { return *m_view; }
   QStatusBar& PaneBar() const { return *m_paneBar; }
   QFrame& FilterFrame() const { return *m_filterFrame; }
+  // The filter bar's widgets; null for a window without a filter bar.
+  FilterBarWidget* FilterBar() const { return m_filterBar; }
   // The title the dock shows: the window's dock title, else the view's name.
   QString Title() const;
 
   void SyncFromWindow();
   // The host shows or closes the window (the View menu, the dock's close button).
   void ShowFromHost(bool show);
+  // Shows the filter bar as the window's filter bar command does, or hides it as the bar's Close.
+  void ShowFilterBar(bool show);
   // Runs after every handled input, once the dock is in step (the host drains its queues).
   void SetAfterInput(std::function<void()> callback) { m_afterInput = std::move(callback); }
 
@@ -75,7 +79,7 @@ class OrderBookDock final : public QDockWidget, private GridInputSink {
   QWidget* m_content;
   QSplitter* m_splitter;
   QFrame* m_filterFrame;
-  QCheckBox* m_saveFilter;
+  FilterBarWidget* m_filterBar = nullptr;
   GridTableView* m_view;
   QStatusBar* m_paneBar;
   QWidget* m_hiddenTitle;

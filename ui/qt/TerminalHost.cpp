@@ -1,6 +1,7 @@
 #include "ui/qt/TerminalHost.h"
 
 #include "demo/DemoBooks.h"
+#include "demo/DemoCatalogue.h"
 #include "demo/DemoText.h"
 #include "host/AppGlobal.h"
 #include "host/AppOrderBook.h"
@@ -71,6 +72,7 @@ TerminalHost::~TerminalHost() {
   m_exchange.reset();
   AppGlobal::SetLogWriter(nullptr);
   AppGlobal::g_pObjLoginResponse = nullptr;
+  if (AppGlobal::m_pExchangeList == &m_exchangeList) AppGlobal::m_pExchangeList = nullptr;
   AppOrderBook::Clear();
   for (BookKind kind : {BookKind::Pending, BookKind::GTD}) AppOrderBook::SetChangeJournal(kind, false);
   InstallContractMaster(nullptr);
@@ -120,6 +122,7 @@ void TerminalHost::Start(const orv::demo::GenerationProgress& progress) {
   AppGlobal::g_bKeepUserScroll = regGeneralXMLSettings.iFollowSelectedOrder == 1 ? 0 : 1;
   AppGlobal::bOrderSettings_OrderCancel = 1;
   AppGlobal::bServerConnect = 1;
+  OfferDemoExchanges();
 
   const auto started = std::chrono::steady_clock::now();
   orv::demo::GenerateDemoBooks(m_master, m_options.seed, m_options.orders, kContracts, progress);
@@ -149,6 +152,22 @@ void TerminalHost::Start(const orv::demo::GenerationProgress& progress) {
 void TerminalHost::SetFollowSelectedOrder(bool follow) {
   AppGlobal::g_bKeepUserScroll = follow ? 0 : 1;
   regGeneralXMLSettings.iFollowSelectedOrder = follow ? 1 : 0;
+}
+
+void TerminalHost::OfferDemoExchanges() {
+  // The user may trade every exchange the demo markets list, in the catalogue's order; the filter
+  // bars offer them, and their time ranges can be chosen.
+  m_exchangeList.clear();
+  for (const orv::demo::MarketInfo& market : orv::demo::DemoCatalogue::Markets()) {
+    const std::string name(market.exchangeName);
+    if (std::find(m_exchangeList.begin(), m_exchangeList.end(), name) == m_exchangeList.end())
+      m_exchangeList.push_back(name);
+  }
+  AppGlobal::m_pExchangeList = &m_exchangeList;
+  AppGlobal::bNSE_Exchange = AppGlobal::g_bNSEFO_Exchange = AppGlobal::bBSE_Exchange = AppGlobal::g_bBSE_FO_Exchange = 1;
+  AppGlobal::g_bMCX_Exchange = AppGlobal::bNCDEX_Exchange = AppGlobal::m_bNSECurrency_Exchange = 1;
+  AppGlobal::g_bCME_Exchange = AppGlobal::g_bMCXSX_EQ_EXCHANGE = AppGlobal::g_bMCXSX_FO_EXCHANGE = 1;
+  AppGlobal::g_bEnableStartEndTimeInF3F8 = 1;
 }
 
 bool TerminalHost::FollowsSelectedOrder() { return AppGlobal::g_bKeepUserScroll == 0; }

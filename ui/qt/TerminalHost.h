@@ -107,6 +107,7 @@ class TerminalHost final {
   HostAction OrderHistory() const;
   std::string ContractText(std::int32_t token) const;
   std::string OrderLine(const OrderBookDetails& row) const;
+  void OfferDemoExchanges();
 
   orv::platform::Application& m_app;
   std::uint64_t m_windowCancelsSent = 0;
@@ -125,6 +126,7 @@ class TerminalHost final {
   LogWriter m_log;
   CScriptDesc m_master;
   ORVEL5901 m_login;
+  std::vector<std::string> m_exchangeList;
   std::unique_ptr<OrvPendingOrdersWnd> m_pending;
   std::unique_ptr<GTDOrderBookWnd> m_gtd;
   std::unique_ptr<orv::demo::SimulatedExchange> m_exchange;

@@ -35,7 +35,7 @@ bool ReadInteger(const std::string& text, long long& out) {
 std::string TerminalUsage() {
   return "usage: orvterm [--orders N] [--rate CHANGES_PER_SECOND] [--seed S] [--data FOLDER]\n"
          "               [--seconds N] [--screenshot FILE.png] [--measure] [--rows N] [--offscreen]\n"
-         "               [--sort COLUMN[,COLUMN...]]\n"
+         "               [--sort COLUMN[,COLUMN...]] [--filter-bars]\n"
          "  --orders      Pending orders in the book at start, 0 to 5000000 (GTD gets a tenth; default 20000)\n"
          "  --rate        store changes a second from the simulated exchange, 0 to 100000 (default 50)\n"
          "  --seed        seed of the books and of the order flow (default 7)\n"
@@ -45,7 +45,8 @@ std::string TerminalUsage() {
          "  --measure     print the user-interface thread's load in ticks and paints when exiting\n"
          "  --rows        rows of the Pending grid printed when exiting offscreen (default 10)\n"
          "  --offscreen   render without a display (the default when there is none)\n"
-         "  --sort        sort the Pending grid by these headers at start, as clicks in this order\n";
+         "  --sort        sort the Pending grid by these headers at start, as clicks in this order\n"
+         "  --filter-bars show the filter bar above each grid from the start (Shift+S shows it later)\n";
 }
 
 bool ParseTerminalOptions(const std::vector<std::string>& args, TerminalOptions& options, std::string& error,
@@ -68,6 +69,8 @@ bool ParseTerminalOptions(const std::vector<std::string>& args, TerminalOptions&
       options.measure = true;
     } else if (arg == "--offscreen") {
       options.offscreen = true;
+    } else if (arg == "--filter-bars") {
+      options.filterBars = true;
     } else if (arg == "--orders" || arg == "--seed" || arg == "--rows") {
       if (!value(v)) return false;
       long long n = 0;

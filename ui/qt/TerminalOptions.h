@@ -15,6 +15,7 @@ struct TerminalOptions {
   double seconds = -1.0;     // run this long, then exit (negative: until closed)
   bool measure = false;      // print the user-interface thread's load when exiting
   bool offscreen = false;    // no display: render offscreen, answer nothing interactively
+  bool filterBars = false;   // show each view's filter bar from the start
   int topRows = 10;          // rows of the Pending grid printed on exit in the offscreen runs
   std::vector<std::string> sortColumns;  // Pending grid headers clicked in this order at start
 

@@ -112,6 +112,8 @@ void TerminalWindow::Attach() {
   counters->start(kCounterIntervalMs);
   resizeDocks({m_pendingDock, m_gtdDock}, {560, 300}, Qt::Vertical);
   SortAtStart();
+  if (m_host.Options().filterBars)
+    for (OrderBookDock* dock : {m_pendingDock, m_gtdDock}) dock->ShowFilterBar(true);
   UpdateCounters();
 }
 
@@ -152,6 +154,15 @@ void TerminalWindow::BuildMenus() {
     toggle->setChecked(true);
     connect(toggle, &QAction::triggered, dock, [dock](bool checked) { dock->ShowFromHost(checked); });
     connect(dock, &QDockWidget::visibilityChanged, toggle, [toggle, dock](bool) { toggle->setChecked(!dock->isHidden()); });
+  }
+  view->addSeparator();
+  // The window's filter bar command shows a bar; unticking hides it as the bar's own Close does.
+  for (OrderBookDock* dock : {m_pendingDock, m_gtdDock}) {
+    QAction* bar = view->addAction(dock->Title() + QStringLiteral(" Filter Bar\tShift+S"));
+    bar->setCheckable(true);
+    bar->setObjectName(dock->objectName() + QStringLiteral("FilterBar"));
+    connect(bar, &QAction::triggered, dock, [dock](bool show) { dock->ShowFilterBar(show); });
+    connect(view, &QMenu::aboutToShow, bar, [bar, dock] { bar->setChecked(dock->Window().bFilterBarShown); });
   }
   view->addSeparator();
   QAction* follow = view->addAction(QStringLiteral("&Follow Selected Order"));

@@ -8,13 +8,21 @@
 #include <map>
 #include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace orv::platform {
 
 struct DialogControl {
-  unsigned id = 0;
+  DialogControl() = default;
+  DialogControl(int controlId, std::string controlKind, std::string caption = {}, unsigned bits = 0, bool shown = true)
+      : id(controlId), kind(std::move(controlKind)), text(std::move(caption)), style(bits), visible(shown) {}
+
+  int id = 0;        // -1 for labels (IDC_STATIC)
   std::string kind;  // "combo", "edit", "button", "check", "static", "datetime", ...
+  std::string text;  // caption or label; empty for lists and edits
+  unsigned style = 0;  // the control's own style bits (CBS_..., ES_..., DTS_...)
+  bool visible = true;
 
   bool operator==(const DialogControl&) const = default;
 };
@@ -22,6 +30,8 @@ struct DialogControl {
 struct DialogTemplate {
   std::string name;
   std::vector<DialogControl> controls;  // in tab order
+  int widthDlu = 0;   // size in dialog units
+  int heightDlu = 0;
 };
 
 struct ImageStrip {

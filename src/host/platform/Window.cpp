@@ -61,7 +61,11 @@ void Window::ShowWindow(bool show) {
 bool Window::HasFocus() const { return m_app != nullptr && m_app->FocusWindow() == this; }
 
 void Window::SetFocus() {
-  if (m_app != nullptr && m_created) m_app->SetFocusWindow(this);
+  if (m_app == nullptr || !m_created) return;
+  Window* previous = m_app->FocusWindow();
+  if (previous == this) return;
+  m_app->SetFocusWindow(this);
+  if (previous != nullptr) previous->OnKillFocus();
 }
 
 UINT_PTR Window::SetTimer(UINT_PTR id, unsigned elapseMs) {

@@ -35,6 +35,8 @@ class Window {
   void ShowWindow(bool show);
 
   bool HasFocus() const;
+  // Moves the Application's focus here; the window that had it hears of the loss first
+  // (OnKillFocus), as a native focus change tells the window that loses it.
   void SetFocus();
 
   // Returns `id` when armed, 0 when refused (not created, no Application, or id 0).
@@ -49,6 +51,8 @@ class Window {
   virtual void OnTimer(UINT_PTR /*id*/) {}
   virtual LRESULT OnMessage(unsigned /*msg*/, WPARAM /*wParam*/, LPARAM /*lParam*/) { return 0; }
   virtual void OnShowChanged(bool /*visible*/) {}
+  // The focus moved from this window to another one.
+  virtual void OnKillFocus() {}
 
   // Throws std::logic_error when the window has no Application (see HasApp()).
   Application& App() const;

@@ -1,0 +1,162 @@
+// The filter bar on screen: Shift+S shows it above the grid in real widgets, choosing or typing in
+// them filters the grid, and the bar scrolls sideways in a narrow dock.
+#include "filterbar/OrderBookFilter.h"
+#include "support/ViewHarness.h"
+#include "ui/qt/FilterBarWidget.h"
+#include "ui/qt/GridTableModel.h"
+#include "ui/qt/GridTableView.h"
+#include "ui/qt/OrderBookDock.h"
+#include "view/ColumnCatalogue.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTest>
+#include <QTimeEdit>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+using orv::ui::FilterBarWidget;
+using orv::ui::OrderBookDock;
+
+class FilterBarOnScreen : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    AppGlobal::bNSE_Exchange = AppGlobal::bBSE_Exchange = 1;
+    AppGlobal::m_pExchangeList = &exchanges;
+    for (std::uint32_t refNo = 1; refNo <= 6; ++refNo) {
+      h.AddOrder(BookKind::Pending, refNo, [refNo](OrderBookDetails& r) {
+        CopyText(r.B_S, refNo % 2 ? "SELL" : "BUY");
+        CopyText(r.OrvelClientId, refNo <= 2 ? "DLR07" : "DLR01");
+      });
+    }
+    h.ShowAllRows();
+    dock = std::make_unique<OrderBookDock>(h.PendingWnd(), nullptr);
+    dock->resize(1400, 420);
+    dock->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(dock.get()));
+  }
+  void TearDown() override { dock.reset(); }
+
+  OrderBookGrid& Grid() { return h.Pending(); }
+  OrderBookFilter& Model() { return *h.PendingWnd().GetFilterBar(); }
+  FilterBarWidget& Bar() { return *dock->FilterBar(); }
+  template <typename W>
+  W* Widget(int id) {
+    return qobject_cast<W*>(Bar().WidgetOf(id));
+  }
+  void ShowBarByKey() {
+    dock->View().setFocus();
+    QTest::keyClick(&dock->View(), Qt::Key_S, Qt::ShiftModifier);
+    h.Run();
+    QTest::qWait(10);
+  }
+  int Rows() {
+    h.Run();
+    dock->SyncFromWindow();
+    return dock->View().Model().rowCount();
+  }
+
+  std::vector<std::string> exchanges{"NSE", "BSE"};
+  ViewHarness h;
+  std::unique_ptr<OrderBookDock> dock;
+};
+
+TEST_F(FilterBarOnScreen, shift_s_shows_the_bar_in_the_templates_order_with_its_labels_and_focuses_it) {
+  ASSERT_NE(dock->FilterBar(), nullptr);
+  EXPECT_FALSE(dock->FilterFrame().isVisible());
+  ShowBarByKey();
+  ASSERT_TRUE(dock->FilterFrame().isVisible());
+  auto* exchange = Widget<QComboBox>(7352);
+  ASSERT_NE(exchange, nullptr);
+  EXPECT_EQ(exchange->count(), 3);
+  EXPECT_EQ(exchange->itemText(0), QStringLiteral("All"));
+  EXPECT_TRUE(exchange->hasFocus());
+  // Each field stands under its label, the labels' mnemonics reach their fields.
+  const QList<QLabel*> labels = Bar().findChildren<QLabel*>();
+  ASSERT_EQ(labels.size(), 19);
+  EXPECT_EQ(labels.front()->text(), QStringLiteral("&Exch"));
+  EXPECT_EQ(labels.front()->buddy(), exchange);
+  EXPECT_LT(exchange->x(), Widget<QComboBox>(7358)->x());
+  EXPECT_LT(Widget<QLineEdit>(7346)->x(), Widget<QTimeEdit>(7363)->x());
+  EXPECT_FALSE(Widget<QLineEdit>(7346)->isEnabled());  // the order number is stepped only
+  EXPECT_EQ(Widget<QLineEdit>(7342)->text(), QStringLiteral("ALL"));
+  EXPECT_EQ(Widget<QTimeEdit>(7364)->displayFormat(), QStringLiteral("HH:mm:ss"));
+  EXPECT_EQ(Widget<QTimeEdit>(7364)->time(), QTime(23, 0, 0));
+  EXPECT_EQ(Widget<QCheckBox>(7362)->text(), QStringLiteral("Save Filter"));
+  EXPECT_EQ(Bar().WidgetOf(7354), nullptr);  // the hidden Refresh button
+}
+
+TEST_F(FilterBarOnScreen, choosing_a_side_filters_the_grid_at_once) {
+  ShowBarByKey();
+  ASSERT_EQ(Rows(), 6);
+  auto* side = Widget<QComboBox>(7340);
+  side->setFocus();
+  QTest::keyClick(side, Qt::Key_Down);  // All -> BUY
+  EXPECT_EQ(Model().m_cmbBuySell.GetWindowText(), "BUY");
+  EXPECT_EQ(Rows(), 3);
+  QTest::keyClick(side, Qt::Key_Down);  // BUY -> SELL
+  EXPECT_EQ(Rows(), 3);
+  EXPECT_EQ(Grid().FindFilter(COL_B_S)->lstValues, std::vector<std::string>{"SELL"});
+}
+
+TEST_F(FilterBarOnScreen, typed_text_is_upper_cased_completed_on_leaving_and_filters) {
+  ShowBarByKey();
+  auto* user = Widget<QLineEdit>(7342);
+  user->setFocus();
+  user->selectAll();
+  QTest::keyClicks(user, "dlr0");
+  EXPECT_EQ(user->text(), QStringLiteral("DLR0"));
+  EXPECT_EQ(Model().m_edtUser.GetWindowText(), "DLR0");
+  // Tab moves on to the client code: the user edit is left, completed and applied.
+  QTest::keyClick(user, Qt::Key_Tab);
+  QTest::qWait(10);
+  EXPECT_EQ(user->text(), QStringLiteral("DLR01"));
+  EXPECT_EQ(Rows(), 4);
+  // Leaving the bar for the grid leaves the edit as well.
+  auto* client = Widget<QLineEdit>(7344);
+  client->setFocus();
+  QTest::keyClicks(client, "zz");
+  QTest::mouseClick(dock->View().viewport(), Qt::LeftButton, {}, dock->View().visualRect(dock->View().Model().index(0, 1)).center());
+  QTest::qWait(10);
+  EXPECT_EQ(Grid().FindFilter(COL_Client)->lstValues, std::vector<std::string>{"ZZ"});
+  EXPECT_EQ(Rows(), 0);
+}
+
+TEST_F(FilterBarOnScreen, the_bar_scrolls_sideways_in_a_narrow_dock_and_shows_an_applied_edit) {
+  ShowBarByKey();
+  dock->resize(420, 420);
+  QTest::qWait(20);
+  QScrollBar* sideways = Bar().horizontalScrollBar();
+  EXPECT_TRUE(sideways->isVisible());
+  EXPECT_GT(sideways->maximum(), 0);
+  EXPECT_EQ(sideways->value(), 0);
+  Model().OnProductType();  // brings the product type, far right, into view
+  QTest::qWait(10);
+  EXPECT_GT(sideways->value(), 0);
+  EXPECT_TRUE(Widget<QLineEdit>(7351)->visibleRegion().isEmpty() == false);
+}
+
+TEST_F(FilterBarOnScreen, the_view_menus_filter_bar_command_shows_and_hides_the_bar) {
+  dock->ShowFilterBar(true);
+  EXPECT_TRUE(h.PendingWnd().bFilterBarShown);
+  EXPECT_TRUE(dock->FilterFrame().isVisible());
+  dock->ShowFilterBar(false);
+  EXPECT_FALSE(h.PendingWnd().bFilterBarShown);
+  EXPECT_FALSE(dock->FilterFrame().isVisible());
+  // The check box goes through the module: Save Filter flips the view's setting.
+  dock->ShowFilterBar(true);
+  QTest::mouseClick(Widget<QCheckBox>(7362), Qt::LeftButton);
+  EXPECT_TRUE(Model().IsSaveFilterChecked());
+  EXPECT_TRUE(Widget<QCheckBox>(7362)->isChecked());
+}
+
+}  // namespace
