@@ -2,6 +2,7 @@
 // sends that order's request itself and hands the changed packet back to the window
 // (MultipleRowModifying), which carries the change to the other listed orders.
 #include "actions/ModifyRequestBuilder.h"
+#include "host/AppIOB.h"
 #include "host/AppOrderBook.h"
 #include "host/EntryPointRegistry.h"
 #include "host/HostLibraries.h"
@@ -98,10 +99,26 @@ void Modification(ScenarioHost& host, const StepArgs& args) {
   host.FlushPosts();
 }
 
+// An IOB rule as the host's IOB keeps it: the limits a modified IOB order's price must keep.
+void IobRule(ScenarioHost& host, const StepArgs& args) {
+  const auto ruleNo = StepArgs::ToIntIn<std::int32_t>(args.Require("ruleNo"), "ruleNo");
+  if (ruleNo <= 0) StepArgs::Fail("\"ruleNo\" must be above 0");
+  IOBRuleDetails rule;
+  rule.setExpectedPrice(args.Number("expectedPrice", 0.0));
+  rule.setSoftLimitPrice(args.Number("softLimitPrice", 0.0));
+  rule.setSkipPriceLimits(args.Bool("skipPriceLimits", false));
+  AppIOB::SetRule(ruleNo, rule);
+  host.Events().Emit("iobrule", {{"ruleNo", ruleNo},
+                                 {"expectedPrice", rule.expectedPrice()},
+                                 {"softLimitPrice", rule.softLimitPrice()},
+                                 {"skipPriceLimits", rule.skipPriceLimits()}});
+}
+
 }  // namespace
 
 void AddModificationSteps(StepTable& table) {
   table.Add({"modification", {"view", "price", "triggerPrice", "quantity", "discloseQty", "packet"}, &Modification});
+  table.Add({"iobrule", {"ruleNo", "expectedPrice", "softLimitPrice", "skipPriceLimits"}, &IobRule});
 }
 
 }  // namespace orv::scenario
