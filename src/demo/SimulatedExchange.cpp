@@ -196,8 +196,11 @@ void SimulatedExchange::DeliverDue() {
   while (!m_due.empty() && m_due.top().dueMs <= now) {
     const Due due = m_due.top();
     m_due.pop();
-    if (due.answer == Answer::Confirm) Confirm(due.kind, due.key);
-    else FinishCancel(due.kind, due.key);
+    switch (due.answer) {
+      case Answer::Confirm: Confirm(due.kind, due.key); break;
+      case Answer::CancelDone: FinishCancel(due.kind, due.key); break;
+      case Answer::ModifyDone: FinishModify(due.kind, due.key); break;
+    }
   }
 }
 
@@ -496,6 +499,52 @@ void SimulatedExchange::FinishCancel(BookKind kind, std::uint32_t key) {
             "Cancelled Spread Leg", spread ? kCodeSpreadCancelled : kCodeCancelled);
   for (OrderBookDetails* row : *rows) CopyText(row->TransType, "OC");
   ++m_counters.cancelsConfirmed;
+  AppOrderBook::MarkUpdated(kind, *rows);
+}
+
+bool SimulatedExchange::RequestModify(BookKind kind, std::uint32_t key, const ModifyRequest& request) {
+  const std::vector<OrderBookDetails*>* rows = RowsOf(kind, key);
+  if (!rows || !IsOpenStatus((*rows)[0]->eOrderStatus) || (*rows)[0]->eOrderLeg == eSpreadLeg) return false;
+  const bool waiting = m_modifications.count({kind, key}) != 0;
+  m_modifications[{kind, key}] = request;
+  if (!waiting) Schedule(Answer::ModifyDone, kind, key, m_spec.confirmAfterMs);
+  ++m_counters.modifyRequests;
+  return true;
+}
+
+void SimulatedExchange::FinishModify(BookKind kind, std::uint32_t key) {
+  const auto it = m_modifications.find({kind, key});
+  if (it == m_modifications.end()) return;
+  const ModifyRequest request = it->second;
+  m_modifications.erase(it);
+  std::vector<OrderBookDetails*>* rows = RowsOf(kind, key);
+  if (!rows) return;
+  OrderBookDetails& head = *(*rows)[0];
+  const char* refusal = !IsOpenStatus(head.eOrderStatus)   ? "Modification rejected: the order is no longer open"
+                        : request.quantity < head.Traded_Qty ? "Modification rejected: quantity below the traded"
+                        : request.price < 0.0                ? "Modification rejected: negative price"
+                                                             : nullptr;
+  if (refusal) {
+    CopyText(head.Error_Discriptions, refusal);
+    ++m_counters.modifiesRejected;
+    AppOrderBook::MarkUpdated(kind, *rows);
+    return;
+  }
+  head.Price = request.price;
+  head.Trig_Price = request.triggerPrice;
+  head.Total_Qty = request.quantity;
+  head.Pending_Qty = request.quantity - head.Traded_Qty;
+  head.Disclose_Qty = std::min(request.disclosedQuantity, request.quantity);
+  head.objOrderEntry.setPrice(head.Price);
+  head.objOrderEntry.setTriggerPrice(head.Trig_Price);
+  head.objOrderEntry.setQuantity(head.Total_Qty);
+  head.objOrderEntry.set(ORVEL_ORDER_ENTRY::kQuantity106, head.Total_Qty);
+  head.objOrderEntry.set(ORVEL_ORDER_ENTRY::kQuantity98, head.Disclose_Qty);
+  head.objOrderEntry.set(ORVEL_ORDER_ENTRY::kQuantity102, head.Disclose_Qty);
+  CopyText(head.TransType, "OM");
+  CopyText(head.Error_Discriptions, "");
+  SetStatus(*rows, ePending, "Modified", "Modified", IsGtt(head) ? kCodeGtt : kCodeModified);
+  ++m_counters.modifiesConfirmed;
   AppOrderBook::MarkUpdated(kind, *rows);
 }
 

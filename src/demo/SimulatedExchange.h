@@ -19,6 +19,7 @@
 
 #include <chrono>
 #include <cstdint>
+#include <map>
 #include <memory>
 #include <queue>
 #include <string>
@@ -56,11 +57,14 @@ struct ExchangeCounters {
   std::uint64_t cancelRequests = 0;    // accepted from the host
   std::uint64_t cancelsConfirmed = 0;
   std::uint64_t cancelsRefused = 0;    // unknown keys, orders no longer open, or traded meanwhile
+  std::uint64_t modifyRequests = 0;    // accepted from the host
+  std::uint64_t modifiesConfirmed = 0;
+  std::uint64_t modifiesRejected = 0;  // closed meanwhile, or a quantity below what traded
 
   // Changes written to the store.
   std::uint64_t StoreChanges() const {
     return newOrders + confirmations + modifications + partialTrades + fullTrades + exchangeCancels + rejections +
-           withdrawals + cancelsConfirmed;
+           withdrawals + cancelsConfirmed + modifiesConfirmed + modifiesRejected;
   }
 };
 
@@ -90,6 +94,19 @@ class SimulatedExchange final : public orv::platform::Window {
   // the meantime; other keys are refused. Returns how many were accepted.
   int RequestCancel(BookKind kind, const std::vector<std::uint32_t>& keys);
 
+  // The new values of a modification the host passes on.
+  struct ModifyRequest {
+    double price = 0.0;
+    double triggerPrice = 0.0;
+    std::int32_t quantity = 0;
+    std::int32_t disclosedQuantity = 0;
+  };
+  // Modifies an open order stored under `key` (not a spread order): `confirmAfterMs` later the
+  // order works at the new values ("Modified"), or keeps its old ones with the reason in
+  // Error_Discriptions when it closed meanwhile or the quantity is below what traded. A second
+  // request before the answer replaces the first. False when the order is unknown or not open.
+  bool RequestModify(BookKind kind, std::uint32_t key, const ModifyRequest& request);
+
   const ExchangeCounters& Counters() const { return m_counters; }
   const ExchangeFlowSpec& Spec() const { return m_spec; }
   void SetRate(double changesPerSecond);
@@ -103,7 +120,7 @@ class SimulatedExchange final : public orv::platform::Window {
   void OnTimer(orv::platform::UINT_PTR id) override;
 
  private:
-  enum class Answer : std::uint8_t { Confirm, CancelDone };
+  enum class Answer : std::uint8_t { Confirm, CancelDone, ModifyDone };
   struct Due {
     std::int64_t dueMs;
     std::uint64_t seq;
@@ -129,6 +146,7 @@ class SimulatedExchange final : public orv::platform::Window {
   void NewOrder();
   void Confirm(BookKind kind, std::uint32_t key);
   void FinishCancel(BookKind kind, std::uint32_t key);
+  void FinishModify(BookKind kind, std::uint32_t key);
   void Modify(const OpenOrder& order);
   void Trade(const OpenOrder& order, bool full);
   void CancelByExchange(const OpenOrder& order);
@@ -163,6 +181,8 @@ class SimulatedExchange final : public orv::platform::Window {
 
   std::vector<OpenOrder> m_open;
   std::priority_queue<Due, std::vector<Due>, std::greater<Due>> m_due;
+  // Modifications on their way, by book and key (the latest request of an order wins).
+  std::map<std::pair<BookKind, std::uint32_t>, ModifyRequest> m_modifications;
   std::uint64_t m_nextSeq = 0;
   std::uint32_t m_nextRefNo[2] = {1, 1};
   std::uint64_t m_position = 0;  // orders placed, for the factory's session placement

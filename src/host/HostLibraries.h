@@ -11,7 +11,9 @@ using ConvertTimeFn = int (*)(long time, char* dateOut, int dateSize, int* hour,
 using ExpiryConversionFn = int (*)(long expiry, char* out, int size);
 using ConvertTimeInTimeStampFn = long (*)(const char* text);
 using SendCOCOrderExeFn = int (*)(void* request, double exchangeOrderNo);
-using SendSpreadOrderExeFn = int (*)(void* request);
+// The spread sender takes the request and two of the changed order's prices (the values at
+// offsets 712 and 622 of the spread packet; 0 for requests that change no price).
+using SendSpreadOrderExeFn = int (*)(void* request, double price712, double price622);
 
 namespace HostLibraries {
 // Registers TradeBridge and the shared utility library with their default functions.

@@ -6,6 +6,7 @@
 #include "scenario/ScenarioNames.h"
 #include "scenario/StepArgs.h"
 #include "view/OrderBookGrid.h"
+#include "view/ColumnCatalogue.h"
 #include "view/OrderBookWnd.h"
 
 #include <array>
@@ -74,7 +75,7 @@ Result DeleteAll(CallContext& c, ViewVariant owner) {
 }
 
 // Rows of the table; keep them in alphabetical order of name.
-const std::array<CallEntry, 33> kEntries{{
+const std::array<CallEntry, 36> kEntries{{
     {"AdjustLayout", {}, [](CallContext& c, const CallArgs&) -> Result { c.wnd.AdjustLayout(); return nullptr; }},
     {"AssignOrderDataSourceByOrderStatus", {},
      [](CallContext& c, const CallArgs&) -> Result { c.grid.AssignOrderDataSourceByOrderStatus(); return nullptr; }},
@@ -96,6 +97,18 @@ const std::array<CallEntry, 33> kEntries{{
        return nullptr;
      }},
     {"FillGridMaster", {}, [](CallContext& c, const CallArgs&) -> Result { c.grid.FillGridMaster(); return nullptr; }},
+    {"FillSpreadRow", {"kind"},
+     [](CallContext& c, const CallArgs& a) -> Result {
+       const int written = c.wnd.FillSpreadRow(Narrow<int>(a.Int(0), "kind"), nullptr, nullptr);
+       Result rows = Result::array();
+       for (const CBCGPGridRow& row : c.wnd.SpreadRows()) {
+         Result cells = Result::object();
+         for (int col : {COL_RefNo, COL_Order_Status, COL_ExchCode, COL_Symbol_ScriptID, COL_B_S, COL_Total_Lot})
+           cells[ColumnLabel(col).get<std::string>()] = row.GetItem(col) ? row.GetItem(col)->GetValue().ToText() : "";
+         rows.push_back(std::move(cells));
+       }
+       return {{"written", written}, {"rows", std::move(rows)}};
+     }},
     {"FillVirutalRows", {}, [](CallContext& c, const CallArgs&) -> Result { c.grid.FillVirutalRows(); return nullptr; }},
     {"FilterGridData", {}, [](CallContext& c, const CallArgs&) -> Result { c.grid.FilterGridData(); return nullptr; }},
     {"GetCurSelectedOrders", {},
@@ -121,6 +134,11 @@ const std::array<CallEntry, 33> kEntries{{
     {"GiveRequestColor", {}, [](CallContext& c, const CallArgs&) -> Result { return c.wnd.GiveRequestColor(0, 0); }},
     {"GTDOrderBooksDeleteAllProcess", {},
      [](CallContext& c, const CallArgs&) -> Result { return DeleteAll(c, ViewVariant::GTD); }},
+    {"IsOrderLinked", {"RefNo"},
+     [](CallContext& c, const CallArgs& a) -> Result {
+       const auto key = Narrow<std::uint32_t>(a.Int(0), "RefNo");
+       return c.grid.IsOrderLinked(key);
+     }},
     {"OnCancel", {}, [](CallContext& c, const CallArgs&) -> Result { c.wnd.OnCancel(); return nullptr; }},
     {"OnCancelAll", {}, [](CallContext& c, const CallArgs&) -> Result { c.wnd.OnCancelAll(); return nullptr; }},
     {"OnCustomize", {}, [](CallContext& c, const CallArgs&) -> Result { c.grid.OnCustomize(); return nullptr; }},
@@ -153,6 +171,11 @@ const std::array<CallEntry, 33> kEntries{{
      [](CallContext& c, const CallArgs& a) -> Result {
        c.grid.SetFilterParam(Column(c, a, 0), a.TextList(1), a.Bool(2), a.Bool(3), a.Bool(4));
        return nullptr;
+     }},
+    {"SetOrderViewModify", {},
+     [](CallContext& c, const CallArgs&) -> Result {
+       c.wnd.SetOrderViewModify();
+       return c.wnd.bOrderViewModify;
      }},
     {"SetStatusbarValues", {"token", "symbol", "exchange"},
      [](CallContext& c, const CallArgs& a) -> Result {

@@ -6,12 +6,14 @@
 #include "host/recordcache/RecordCacheTables.h"
 #include "scenario/OrderLookup.h"
 #include "scenario/PacketFields.h"
+#include "scenario/OrderSenderRecorder.h"
 #include "scenario/ScenarioHost.h"
 #include "scenario/ScenarioNames.h"
 #include "scenario/StepArgs.h"
 #include "scenario/StepGroups.h"
 #include "scenario/StepTable.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <functional>
 #include <string>
@@ -29,8 +31,9 @@ OrderTable& TableNamed(const std::string& name) {
   if (name == "OrderInfo") return *CInMemOrderInfo::getClass();
   if (name == "SpreadOrderInfo") return *CInMemSpreadOrderInfo::getClass();
   if (name == "TradeInfo") return *CInMemTradeInfo::getClass();
+  if (name == "ExchangeIobOrder") return *CInMemExchangeIobOrder::getClass();
   StepArgs::Fail("no record table \"" + name +
-                 "\" (PendingOrders, PendingSpreadOrders, OrderInfo, SpreadOrderInfo, TradeInfo)");
+                 "\" (PendingOrders, PendingSpreadOrders, OrderInfo, SpreadOrderInfo, TradeInfo, ExchangeIobOrder)");
 }
 
 bool IsSpreadTable(const std::string& name) { return name == "PendingSpreadOrders" || name == "SpreadOrderInfo"; }
@@ -143,6 +146,22 @@ void SettingsFile(ScenarioHost& host, const StepArgs& args) {
   host.Events().Emit("settingsfile", std::move(event));
 }
 
+// The new price, trigger price and quantities of a confirmed modification, in the record and in
+// the packet it keeps for later requests.
+void ApplyConfirmedModification(OrderBookDetails& row, const ORVEL_ORDER_ENTRY& sent) {
+  row.Price = sent.price();
+  row.Trig_Price = sent.triggerPrice();
+  row.Total_Qty = sent.quantity();
+  row.Pending_Qty = std::max(0, sent.quantity() - row.Traded_Qty);
+  row.Disclose_Qty = sent.get<std::int32_t>(ORVEL_ORDER_ENTRY::kQuantity98);
+  ORVEL_ORDER_ENTRY& packet = row.objOrderEntry;
+  for (std::size_t offset : {ORVEL_ORDER_ENTRY::kPrice, ORVEL_ORDER_ENTRY::kTriggerPrice})
+    packet.set(offset, sent.get<double>(offset));
+  for (std::size_t offset : {ORVEL_ORDER_ENTRY::kQuantity98, ORVEL_ORDER_ENTRY::kQuantity102,
+                             ORVEL_ORDER_ENTRY::kQuantity106, ORVEL_ORDER_ENTRY::kQuantity})
+    packet.set(offset, sent.get<std::int32_t>(offset));
+}
+
 // The exchange's answer to a cancel or a modification the module sent for an order.
 void Exchange(ScenarioHost& host, const StepArgs& args) {
   const BookKind kind = DescriptionOf(args.View()).eBook;
@@ -163,8 +182,13 @@ void Exchange(ScenarioHost& host, const StepArgs& args) {
     } else {
       CopyText(row->TransType, "OM");
       if (!row->IsLegRow()) CopyText(row->Order_Status, "Modified");
+      // A modification the module or the host's window sent: the order now works at its values.
+      if (const ORVEL_ORDER_ENTRY* sent = host.Senders().LastModification(row->RefNo); sent && !row->IsLegRow())
+        ApplyConfirmedModification(*row, *sent);
     }
   }
+  if (answer == "confirm" && request == "modify")
+    for (const OrderBookDetails* row : rows) host.Senders().ForgetModification(row->RefNo);
   AppOrderBook::MarkUpdated(kind, rows);
   host.Events().Emit("exchange", {{"RefNo", which["RefNo"]}, {"request", request}, {"answer", answer}});
 }

@@ -34,14 +34,23 @@ int OrderSenderRecorder::SendNormal(void* request, double orderNumber) {
   nlohmann::json event{{"function", kNormalSender}, {"orderNumber", orderNumber}};
   event["request"] = request ? DescribeOrderEntry(*static_cast<const ORVEL_ORDER_ENTRY*>(request)) : nullptr;
   self->m_events.Emit("send", std::move(event));
+  if (request && self->m_keepModifications) {
+    const auto& packet = *static_cast<const ORVEL_ORDER_ENTRY*>(request);
+    self->m_modifications.insert_or_assign(packet.ourOrderNo(), packet);
+  }
   return 1;
 }
 
-int OrderSenderRecorder::SendSpread(void* request) {
+const ORVEL_ORDER_ENTRY* OrderSenderRecorder::LastModification(std::uint32_t ourOrderNo) const {
+  const auto it = m_modifications.find(ourOrderNo);
+  return it == m_modifications.end() ? nullptr : &it->second;
+}
+
+int OrderSenderRecorder::SendSpread(void* request, double price712, double price622) {
   OrderSenderRecorder* self = g_active;
   if (!self) return 0;
   if (self->m_beforeEach) self->m_beforeEach();
-  nlohmann::json event{{"function", kSpreadSender}};
+  nlohmann::json event{{"function", kSpreadSender}, {"price712", price712}, {"price622", price622}};
   event["request"] = request ? DescribeSpreadRequest(*static_cast<const ORVEL_SPREAD_OE_REQUEST*>(request)) : nullptr;
   self->m_events.Emit("send", std::move(event));
   return 1;

@@ -50,6 +50,8 @@ class ScenarioHost final {
   orv::platform::Application& App() { return m_app; }
   CScriptDesc& Master() { return m_master; }
   ORVEL5901& Login() { return m_login; }
+  // The stand-ins of the host's order senders.
+  OrderSenderRecorder& Senders() { return *m_senders; }
   // The application's data folder (a fresh temporary folder, removed at the end).
   const std::filesystem::path& DataFolder() const { return m_dataFolder; }
 

@@ -14,5 +14,6 @@ void AddCallStep(StepTable& table);       // call
 void AddDumpStep(StepTable& table);       // dump
 void AddHostDataSteps(StepTable& table);  // records, settingsfile, exchange
 void AddFilterBarSteps(StepTable& table); // filterbar
+void AddModificationSteps(StepTable& table);  // modification, iobrule
 
 }  // namespace orv::scenario

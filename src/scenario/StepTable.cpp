@@ -17,6 +17,7 @@ const StepTable& StepTable::Standard() {
     AddDumpStep(t);
     AddHostDataSteps(t);
     AddFilterBarSteps(t);
+    AddModificationSteps(t);
     return t;
   }();
   return table;

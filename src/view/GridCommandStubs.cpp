@@ -1,6 +1,6 @@
-// Command handlers whose behaviour belongs to the sorting, filter, filter bar and order action
-// code. Those that have their full behaviour already (the GTD refusals, Users, the filter bar
-// command) live here until their areas take them over.
+// Command handlers whose behaviour belongs to the filter bar, saved filter and title code. Those
+// that have their full behaviour already (Users, the filter bar command) live here until their
+// areas take them over.
 #include "view/OrderBookGrid.h"
 
 #include "filterbar/OrderBookFilter.h"
@@ -13,45 +13,10 @@
 
 namespace {
 
-constexpr const char* kRefusalCaption = "ZARU Client";
 // Height of the splitter row that shows the filter bar.
 constexpr int kFilterBarRowHeight = 60;
 
 }  // namespace
-
-// --- Order actions and launches. ---
-
-void OrderBookGrid::OnModify() {
-  if (!Variant().bModifyAllowed) {
-    MessageBox("Modification is not allowed", kRefusalCaption, orv::platform::MB_OK);
-    return;
-  }
-  // TODO(modification): start modifying the selected orders.
-}
-
-void OrderBookGrid::OnLinktoiob() {
-  // TODO(launches): link the selected orders to the interactive order book.
-}
-
-void OrderBookGrid::OnSinglehistory() {
-  // TODO(launches): ask the host for the current order's history.
-}
-
-void OrderBookGrid::OnTrades() {
-  // TODO(launches): ask the host for the trades window of the current order.
-}
-
-void OrderBookGrid::OnMarketpictureF5() {
-  // TODO(launches): ask the host for the market picture by price.
-}
-
-void OrderBookGrid::OnMarketpictureF6() {
-  // TODO(launches): ask the host for the market picture by order.
-}
-
-void OrderBookGrid::OnMarketByAggregate() {
-  // TODO(launches): ask the host for the market by aggregate window.
-}
 
 // --- Column filters, saved filters and the filter bar. ---
 

@@ -194,27 +194,34 @@ void LegacyFormatting::SetContractInfoFromlOurToken(CBCGPGridRow* row, long toke
   try {
     ScriptDesc contract;
     if (!AppGlobal::g_pScriptDesc->Lookup(static_cast<std::int32_t>(token), contract)) return;
-    SetCell(*row, COL_Symbol_ScriptID, FieldView(contract.Symbol_ScriptID));
-    SetCell(*row, COL_Code, FieldView(contract.Code));
-    const long exchangeIndex = token / 100000000;
-    if (exchangeIndex == kGenericExchangeIndex)
-      SetCell(*row, COL_ExchCode, FieldView(contract.cExchangeName));
-    else if (const char* exchange = ExchangeText(exchangeIndex))
-      SetCell(*row, COL_ExchCode, exchange);
-    const long segment = token / 1000000 % 100;
-    SetCell(*row, COL_Inst_Name, FieldView(contract.Inst_Name));
-    if (segment == kCashSegment) {
-      SetCell(*row, COL_Ser_Exp_Group, FieldView(contract.cSeries));
-      SetCell(*row, COL_Mkt_Seg, "E");
-      return;
-    }
-    const std::string_view marketSegment = FieldView(contract.Mkt_Seg);
-    const bool derivative = marketSegment == "F" || marketSegment == "O";
-    SetCell(*row, COL_Ser_Exp_Group, derivative ? FieldView(contract.cExpiry) : FieldView(contract.cSeries));
-    SetCell(*row, COL_Mkt_Seg, marketSegment);
-    SetCell(*row, COL_Strike, FieldView(contract.cStrike));
-    SetCell(*row, COL_Option_Type, FieldView(contract.cOptionType));
+    WriteContractCells(*row, token, contract, {});
   } catch (...) {
     Log("Exception in SetContractInfoFromlOurToken - PendingOrders");
   }
+}
+
+void LegacyFormatting::WriteContractCells(CBCGPGridRow& row, long token, const ScriptDesc& contract,
+                                          std::string_view exchange) {
+  SetCell(row, COL_Symbol_ScriptID, FieldView(contract.Symbol_ScriptID));
+  SetCell(row, COL_Code, FieldView(contract.Code));
+  const long exchangeIndex = token / 100000000;
+  if (!exchange.empty())
+    SetCell(row, COL_ExchCode, exchange);
+  else if (exchangeIndex == kGenericExchangeIndex)
+    SetCell(row, COL_ExchCode, FieldView(contract.cExchangeName));
+  else if (const char* text = ExchangeText(exchangeIndex))
+    SetCell(row, COL_ExchCode, text);
+  const long segment = token / 1000000 % 100;
+  SetCell(row, COL_Inst_Name, FieldView(contract.Inst_Name));
+  if (segment == kCashSegment) {
+    SetCell(row, COL_Ser_Exp_Group, FieldView(contract.cSeries));
+    SetCell(row, COL_Mkt_Seg, "E");
+    return;
+  }
+  const std::string_view marketSegment = FieldView(contract.Mkt_Seg);
+  const bool derivative = marketSegment == "F" || marketSegment == "O";
+  SetCell(row, COL_Ser_Exp_Group, derivative ? FieldView(contract.cExpiry) : FieldView(contract.cSeries));
+  SetCell(row, COL_Mkt_Seg, marketSegment);
+  SetCell(row, COL_Strike, FieldView(contract.cStrike));
+  SetCell(row, COL_Option_Type, FieldView(contract.cOptionType));
 }

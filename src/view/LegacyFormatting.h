@@ -4,6 +4,7 @@
 // cache, and a small key-to-order-type memory. The views' own rows never go through here.
 #include "host/GridRow.h"
 #include "host/HostLibraries.h"
+#include "host/records/ScriptDesc.h"
 
 #include <cstddef>
 #include <map>
@@ -56,6 +57,10 @@ class LegacyFormatting final {
   // exchange index), series or expiry, instrument, market segment, strike and option type.
   // Nothing when the row is null or the contract master does not know the token.
   void SetContractInfoFromlOurToken(CBCGPGridRow* row, long token) const;
+  // The contract cells of a row from a contract the caller holds; a non-empty `exchange` is
+  // written as the exchange text instead of the one the token's exchange index gives.
+  static void WriteContractCells(CBCGPGridRow& row, long token, const ScriptDesc& contract,
+                                 std::string_view exchange);
 
  private:
   void Log(const std::string& text) const;

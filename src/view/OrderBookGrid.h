@@ -164,6 +164,8 @@ class OrderBookGrid : public OrvGridCtrl {
   void OnMarketpictureF5();
   void OnMarketpictureF6();
   void OnMarketByAggregate();
+  // True when the exchange IOB order table already holds the order (it cannot be linked again).
+  bool IsOrderLinked(const std::uint32_t& refNo);
 
   // --- Export files (actions/GridExportCommands.cpp). ---
   // The grid export: asks for a file, then writes it in slices while the window keeps running.

@@ -201,6 +201,30 @@ class OrderBookWnd : public CustomDockingControlBar {
   void SetContractInfoFromlOurToken(CBCGPGridRow* row, long token) const {
     m_legacyFormatting.SetContractInfoFromlOurToken(row, token);
   }
+  // --- The older row-filling path for spread orders (view/SpreadRowFiller.cpp). ---
+  // Reads the spread orders of `kind` from the record cache and writes one row object per order
+  // and per leg into SpreadRows() (replacing the last call's rows). `row`, when given, receives a
+  // copy of the first row written; `count` (the window's own counter when null) grows by the
+  // rows written. Returns the rows written; an unknown kind writes none.
+  int FillSpreadRow(int kind, CBCGPGridRow* row, int* count);
+  // Writes the contract cells of a row from `contract`; a non-empty `exchange` replaces the
+  // exchange text that the token's exchange index gives. `count` is not read.
+  void SetlOurTokenInfo(const long& token, CBCGPGridRow* row, char* exchange, const ScriptDesc& contract, int* count);
+  const std::vector<CBCGPGridRow>& SpreadRows() const { return m_vctSpreadRows; }
+  int SpreadRowKind() const { return m_nSpreadRowKind; }
+  int SpreadRowCount() const { return m_nSpreadRowCount; }
+
+  // --- Modification entry points the host calls (actions/MultipleRowModifying.cpp). ---
+  // The host's modification window changed one order into `packet`: the same change goes to
+  // every other order of the store's modification list that matches its side, contract and
+  // kind. A normal order entry and a spread request are told apart by each listed order.
+  void MultipleRowModifying(const ORVEL_ORDER_ENTRY* packet);
+  void MultipleRowModifying(const ORVEL_SPREAD_OE_REQUEST* packet);
+  // Sets bOrderViewModify from the client mapper: 1 when the logged-in dealer has a row there
+  // with a nonzero iOrderViewmodify.
+  void SetOrderViewModify();
+  int bOrderViewModify = 0;
+
   orv::platform::LRESULT GiveRequestColor(orv::platform::WPARAM, orv::platform::LPARAM) { return 0; }
   orv::platform::LRESULT ModificationSurveillanceFailed(orv::platform::WPARAM, orv::platform::LPARAM) { return 0; }
   orv::platform::LRESULT OnBuySellColor(orv::platform::WPARAM, orv::platform::LPARAM) { return 0; }
@@ -261,6 +285,12 @@ class OrderBookWnd : public CustomDockingControlBar {
   std::list<long> m_lstLegacyCancelOrders;
   bool m_bLegacyMembersCreated = false;
   LegacyFormatting m_legacyFormatting{*this};
+
+  int m_nSpreadRowKind = -1;
+  int m_nSpreadRowCount = 0;
+  std::vector<CBCGPGridRow> m_vctSpreadRows;
+  // Both packet kinds arrive here as bytes, zero beyond what the caller's packet holds.
+  void ModifyListedOrders(const unsigned char* packet, std::size_t size);
 
   SentCancels m_SentOrderCancels;
   SentCancels m_SentSpreadCancels;

@@ -30,6 +30,9 @@ constexpr VariantDescription kPending{
     true,
     true,
     false,
+    "Pending Orders-IOB Link",
+    true,
+    "Pending Orders",
 };
 
 constexpr VariantDescription kGtd{
@@ -60,6 +63,9 @@ constexpr VariantDescription kGtd{
     false,
     false,
     true,
+    "GTD Order Book-IOB Link",
+    false,
+    "GTD Order Book",
 };
 
 }  // namespace

@@ -36,6 +36,9 @@ struct VariantDescription {
   bool bManualCheckHonoursAlgo;     // Pending lets g_bEnableManualAllowedForAlgo through the manual check
   bool bChecksNonModStrategy;       // Pending skips orders of the strategies in map_NonModStrategy
   bool bMarketWarningByTransactionCode; // GTD: iTransactionCode 5520 (not the first record) mutes the warning
+  std::string_view cIobLinkCaption; // "Pending Orders-IOB Link" / "GTD Order Book-IOB Link"
+  bool bSpreadPictureByLegs;        // Pending: a spread's market picture names both legs' tokens
+  std::string_view cModifyLogName;  // log of the view-only refusal: "Pending Orders" / "GTD Order Book"
 };
 
 const VariantDescription& DescriptionOf(ViewVariant variant);

@@ -5,15 +5,20 @@
 #include "support/HostReset.h"
 #include "ui/qt/GridTableModel.h"
 #include "ui/qt/GridTableView.h"
+#include "ui/qt/ModifyOrderDialog.h"
 #include "ui/qt/OrderBookDock.h"
 #include "ui/qt/QtEventLoopDriver.h"
 #include "ui/qt/TerminalHost.h"
 #include "ui/qt/TerminalOptions.h"
 #include "ui/qt/TerminalWindow.h"
+#include "view/ColumnCatalogue.h"
 #include "view/OrderBookGrid.h"
 #include "view/OrderBookWnd.h"
 
 #include <QAction>
+#include <QDialogButtonBox>
+#include <QDoubleSpinBox>
+#include <QSpinBox>
 #include <QProgressBar>
 #include <QProgressDialog>
 #include <QPushButton>
@@ -23,6 +28,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <fstream>
 #include <sstream>
 
@@ -382,6 +388,78 @@ TEST_F(Terminal, an_export_offers_a_named_file_shows_its_progress_and_says_how_i
   EXPECT_FALSE(grid.IsGridExportRunning());
   EXPECT_EQ(window.HostStatusLine().toStdString(), "Export cancelled");
   EXPECT_EQ(read(), written);
+}
+
+TEST_F(Terminal, a_user_modifies_two_orders_and_sees_the_new_price_once_the_exchange_confirms) {
+  orv::ui::TerminalHost host(app, options);
+  host.Start();
+  orv::ui::TerminalWindow window(host);
+  window.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+  window.Begin();
+  OrderBookGrid& grid = *host.Pending().GetGrid();
+  ASSERT_TRUE(QTest::qWaitFor([&] { return grid.GetVirtualRowCount() > 0; }, 3000));
+
+  // Two working orders of one contract and side, as the same change fits both.
+  const OrderBookDetails* model = nullptr;
+  for (const OrderBookDetails* r : AppOrderBook::vctDisplayedOrderBook)
+    if (r->eOrderStatus == ePending && r->eOrderLeg == eNormalLeg && r->Traded_Qty == 0 && r->pContract) model = r;
+  ASSERT_NE(model, nullptr);
+  std::vector<OrderBookDetails*> ours;
+  for (std::uint32_t ref : {90000001u, 90000002u}) {
+    OrderBookDetails order = *model;
+    order.RefNo = ref;
+    order.objOrderEntry.setOurOrderNo(ref);
+    order.nDisplayedIndex = OrderBookDetails::kNotDisplayed;
+    ours.push_back(AppOrderBook::AddOrder(BookKind::Pending, order));
+  }
+  ASSERT_TRUE(QTest::qWaitFor([&] { return grid.RowOfRecord(ours[1], 0) >= 0 && grid.RowOfRecord(ours[0], 0) >= 0; }, 3000));
+  AppGlobal::g_bPendingMultiOrdersModify = 1;
+  grid.SetCurSel({grid.RowOfRecord(ours[1], 0), 0}, pf::kSelSingleRow, false);
+  grid.SetCurSel({grid.RowOfRecord(ours[0], 0), 0}, pf::kSelRowRangeStart, true);
+
+  auto* modify = window.findChild<QAction*>(QStringLiteral("modifyOrders"));
+  ASSERT_NE(modify, nullptr);
+  modify->trigger();
+  ASSERT_TRUE(QTest::qWaitFor([&] { return window.ModificationWindow() && window.ModificationWindow()->isVisible(); }, 3000))
+      << "the module's 9899 opens the host's modification window";
+  orv::ui::ModifyOrderDialog& dialog = *window.ModificationWindow();
+  auto* price = dialog.findChild<QDoubleSpinBox*>(QStringLiteral("modifyPrice"));
+  auto* quantity = dialog.findChild<QSpinBox*>(QStringLiteral("modifyQuantity"));
+  ASSERT_NE(price, nullptr);
+  ASSERT_NE(quantity, nullptr);
+  EXPECT_DOUBLE_EQ(price->value(), std::round(model->Price * 100) / 100) << "it starts from the first order's values";
+  const double newPrice = std::round(model->Price * 100) / 100 + 1.25;
+  price->setValue(newPrice);
+  quantity->setValue(model->Total_Qty);
+  dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+  EXPECT_EQ(host.ModificationsSent(), 2u) << "the host's own request and the module's for the other order";
+  EXPECT_TRUE(AppOrderBook::vctModification.empty()) << "the host consumed the list";
+  EXPECT_EQ(window.HostStatusLine().toStdString(), "Modification sent for 2 of 2 order(s)");
+
+  ASSERT_TRUE(QTest::qWaitFor([&] { return ours[0]->Price == newPrice && ours[1]->Price == newPrice; }, 3000))
+      << "the exchange confirms both";
+  EXPECT_STREQ(ours[0]->Order_Status, "Modified");
+  const orv::ui::GridTableModel& cells = window.PendingDock().View().Model();
+  ASSERT_TRUE(QTest::qWaitFor(
+      [&] {
+        const int row = grid.RowOfRecord(ours[0], 0);
+        // In the contract's own number of decimals.
+        return row >= 0 && cells.data(cells.index(row, cells.ModelColumn(COL_Price))).toString().toDouble() == newPrice;
+      },
+      3000))
+      << "the grid shows the new price";
+
+  // The history window lists what the host asked of the order; the trades window reads the row.
+  grid.SetCurSel({grid.RowOfRecord(ours[0], 0), 0}, pf::kSelSingleRow, false);
+  grid.OnSinglehistory();
+  orv::ui::HostAction history = host.Handle({kMsgSingleOrderHistory, 0, 0, 0});
+  EXPECT_NE(history.windowText.find("Order 90000001"), std::string::npos);
+  EXPECT_NE(history.windowText.find("Modification sent: price"), std::string::npos) << history.windowText;
+  grid.OnTrades();
+  orv::ui::HostAction trades = host.HandleRequest(AppGlobal::objWindowPassing);
+  EXPECT_NE(trades.windowText.find("90000001"), std::string::npos) << trades.windowText;
+  EXPECT_NE(trades.windowText.find("No trades yet"), std::string::npos) << trades.windowText;
 }
 
 }  // namespace

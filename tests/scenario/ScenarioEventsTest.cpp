@@ -25,7 +25,7 @@ TEST_F(ScenarioEvents, the_order_senders_are_registered_with_the_main_executable
   EXPECT_EQ(send(&packet, 1100000000001234.0), 1);
   ORVEL_SPREAD_OE_REQUEST spread;
   spread.setTransactionCode(5706);
-  EXPECT_EQ(sendSpread(&spread), 1);
+  EXPECT_EQ(sendSpread(&spread, 12.5, 0.0), 1);
 
   auto sends = OfKind(m_events, "send");
   ASSERT_EQ(sends.size(), 2u);
@@ -37,6 +37,7 @@ TEST_F(ScenarioEvents, the_order_senders_are_registered_with_the_main_executable
   EXPECT_EQ(sends[0]["request"]["ourOrderNo"], 77);
   EXPECT_EQ(sends[1]["function"], "SendToServerForOrvel_SpreadOrder_EntryExeFn");
   EXPECT_EQ(sends[1]["request"]["transactionCode"], 5706);
+  EXPECT_EQ(sends[1]["price712"], 12.5);
 
   m_player.reset();
   m_host.reset();

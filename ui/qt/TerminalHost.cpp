@@ -13,6 +13,7 @@
 #include "host/OrvEnumsMethods.h"
 #include "host/records/OrderEntryPacket.h"
 #include "view/GTDOrderBookWnd.h"
+#include "view/OrderBookGrid.h"
 #include "view/OrvPendingOrdersWnd.h"
 
 #include <algorithm>
@@ -249,6 +250,25 @@ HostAction TerminalHost::HandleRequest(const WindowPassing& request) const {
           action.windowText += OrderLine(*rows->front()) + "\n";
       break;
     }
+    case 10023: {
+      // The request names no order: the host reads the requesting grid's current row.
+      const OrderBookDetails* row = nullptr;
+      for (const OrderBookWnd* wnd : {static_cast<const OrderBookWnd*>(m_pending.get()),
+                                      static_cast<const OrderBookWnd*>(m_gtd.get())}) {
+        const OrderBookGrid* grid = wnd ? wnd->GetGrid() : nullptr;
+        if (grid && static_cast<const void*>(grid) == request.pRequestWnd)
+          row = grid->RecordAtRow(grid->GetCurSelItemID().m_nRow);
+      }
+      if (!row) {
+        action.windowText += "No order selected\n";
+        break;
+      }
+      action.windowText += OrderLine(*row) + "\n";
+      action.windowText += row->Traded_Qty > 0 ? Text("Traded %d of %d at an average of %.2f\n", row->Traded_Qty,
+                                                      row->Total_Qty, row->Avg_Price)
+                                               : std::string("No trades yet\n");
+      break;
+    }
     default:
       action.windowText += Text("Parameters: %d, %d, %.2f\n", request.nParam1, request.nParam2, request.dParam);
       break;
@@ -274,6 +294,12 @@ HostAction TerminalHost::Cancel(BookKind kind) {
 
 int TerminalHost::SendOrderRequest(const void* request) {
   ORVEL_ORDER_ENTRY entry;
+  if (m_modifying) {
+    // The window sends modifications as order-entry packets only (spread orders go to the spread
+    // sender, which this host does not offer).
+    std::memcpy(entry.data(), request, ORVEL_ORDER_ENTRY::kSize);
+    return SendModification(entry) ? 1 : 0;
+  }
   // Both packets a window sends (order entry and spread request) carry our order number at the
   // same place, and both are longer than that: read no further.
   std::memcpy(entry.data(), request, ORVEL_ORDER_ENTRY::kOurOrderNo + sizeof(std::uint32_t));
@@ -285,8 +311,68 @@ int TerminalHost::SendOrderRequest(const void* request) {
   return accepted;
 }
 
+bool TerminalHost::SendModification(const ORVEL_ORDER_ENTRY& request) {
+  orv::demo::SimulatedExchange::ModifyRequest change;
+  change.price = request.price();
+  change.triggerPrice = request.triggerPrice();
+  change.quantity = request.quantity();
+  change.disclosedQuantity = request.get<std::int32_t>(ORVEL_ORDER_ENTRY::kQuantity98);
+  const bool taken = m_exchange && m_exchange->RequestModify(BookKind::Pending, request.ourOrderNo(), change);
+  if (taken) ++m_modificationsSent;
+  m_history[request.ourOrderNo()].push_back(Text("Modification %s: price %.2f, trigger %.2f, quantity %d, disclosed %d",
+                                                 taken ? "sent" : "refused (order not open)", change.price,
+                                                 change.triggerPrice, change.quantity, change.disclosedQuantity));
+  return taken;
+}
+
+bool TerminalHost::ModificationStart(ModificationValues& out) const {
+  const auto& keys = AppOrderBook::vctModification;
+  if (keys.empty()) return false;
+  const auto* rows = AppOrderBook::m_mapAllOrders.find(keys.front());
+  if (!rows || rows->empty()) return false;
+  const OrderBookDetails& r = *rows->front();
+  out = {r.Price, r.Trig_Price, r.Total_Qty, r.Disclose_Qty};
+  return true;
+}
+
+HostAction TerminalHost::ApplyModification(const ModificationValues& values) {
+  HostAction action;
+  std::vector<std::uint32_t>& list = AppOrderBook::vctModification;
+  const auto* rows = list.empty() ? nullptr : AppOrderBook::m_mapAllOrders.find(list.front());
+  if (!rows || rows->empty()) {
+    action.statusLine = "Nothing to modify";
+    return action;
+  }
+  const OrderBookDetails& first = *rows->front();
+  ORVEL_ORDER_ENTRY changed = first.objOrderEntry;
+  changed.setOurOrderNo(first.RefNo);
+  changed.setPrice(values.price);
+  changed.setTriggerPrice(values.triggerPrice);
+  changed.set(ORVEL_ORDER_ENTRY::kQuantity106, values.quantity);
+  changed.setQuantity(values.quantity);
+  const std::int32_t disclosed = std::min(values.disclosedQuantity, values.quantity);
+  changed.set(ORVEL_ORDER_ENTRY::kQuantity98, disclosed);
+  changed.set(ORVEL_ORDER_ENTRY::kQuantity102, disclosed);
+  const std::uint64_t before = m_modificationsSent;
+  const std::size_t listed = list.size();
+  SendModification(changed);
+  m_modifying = true;
+  try {
+    m_pending->MultipleRowModifying(&changed);
+  } catch (...) {
+    // The window swallows its own errors; this only keeps the flag honest.
+  }
+  m_modifying = false;
+  list.clear();  // consumed: the next Modify lists afresh
+  const auto sent = static_cast<std::size_t>(m_modificationsSent - before);
+  action.statusLine = Text("Modification sent for %zu of %zu order(s)", sent, listed);
+  m_log.Write("OrderRequest", action.statusLine);
+  return action;
+}
+
 HostAction TerminalHost::Modification() const {
   HostAction action;
+  action.modificationWindow = true;
   const auto& keys = AppOrderBook::vctModification;
   action.statusLine = Text("Modification requested for %zu order(s)", keys.size());
   action.windowTitle = "Modify Order";
@@ -312,6 +398,8 @@ HostAction TerminalHost::OrderHistory() const {
     action.windowText += Text("Status: %s, traded %d of %d, last change %s\n", r.Order_Status, r.Traded_Qty,
                               r.Total_Qty, r.Last_Modified.c24Hr);
   }
+  if (const auto it = m_history.find(refNo); it != m_history.end())
+    for (const std::string& line : it->second) action.windowText += line + "\n";
   return action;
 }
 

@@ -16,6 +16,7 @@
 #include "ui/qt/TerminalOptions.h"
 
 #include <filesystem>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -31,6 +32,15 @@ struct HostAction {
   std::string statusLine;   // a line for the host's status bar; empty: none
   std::string windowTitle;  // a small window to open; empty: none
   std::string windowText;
+  bool modificationWindow = false;  // the window is the host's modification window
+};
+
+// What the host's modification window shows and the user changes: the first listed order's values.
+struct ModificationValues {
+  double price = 0.0;
+  double triggerPrice = 0.0;
+  std::int32_t quantity = 0;
+  std::int32_t disclosedQuantity = 0;
 };
 
 class TerminalHost final {
@@ -72,6 +82,15 @@ class TerminalHost final {
   std::uint64_t WindowCancelsSent() const { return m_windowCancelsSent; }
   std::uint64_t WindowCancelsRefused() const { return m_windowCancelsRefused; }
 
+  // The values the modification window starts from: those of the first order of the Pending
+  // modification list; false when the list names no order the store holds.
+  bool ModificationStart(ModificationValues& out) const;
+  // The user confirmed the modification window: the first listed order's request goes to the
+  // exchange, the changed packet back to the Pending window (MultipleRowModifying), which sends
+  // the same change for the other listed orders; the list is consumed.
+  HostAction ApplyModification(const ModificationValues& values);
+  std::uint64_t ModificationsSent() const { return m_modificationsSent; }
+
   // Writes the settings file; false (with the reason in the log) when it could not be written.
   bool SaveSettings();
   // Whether a refresh brings the selected order back into view; kept in the settings file.
@@ -93,6 +112,14 @@ class TerminalHost final {
   orv::platform::Application& m_app;
   std::uint64_t m_windowCancelsSent = 0;
   std::uint64_t m_windowCancelsRefused = 0;
+  std::uint64_t m_modificationsSent = 0;
+  // Set while the Pending window sends the requests of a modification: what the order sender gets
+  // then are modifications, not cancels.
+  bool m_modifying = false;
+  // What this host asked of each order (its modifications), for the order history window.
+  std::map<std::uint32_t, std::vector<std::string>> m_history;
+  // Passes a modification request on to the exchange; true when it took it.
+  bool SendModification(const ORVEL_ORDER_ENTRY& request);
   TerminalOptions m_options;
   std::filesystem::path m_dataFolder;
   std::string m_settingsStatus;

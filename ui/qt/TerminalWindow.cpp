@@ -1,5 +1,7 @@
 #include "ui/qt/TerminalWindow.h"
 
+#include "ui/qt/ModifyOrderDialog.h"
+
 #include "host/AppOrderBook.h"
 #include "ui/qt/ExportFeedback.h"
 #include "ui/qt/GridTableModel.h"
@@ -186,6 +188,12 @@ void TerminalWindow::BuildMenus() {
   }
   // The host's delete-all of each book, as a host menu would raise it.
   QMenu* orders = menuBar()->addMenu(QStringLiteral("&Orders"));
+  // Modify as the Pending grid's Shift+F2 raises it (the key itself stays the grid's, so each
+  // grid modifies its own rows): the module checks and lists, the host's window opens.
+  QAction* modify = orders->addAction(QStringLiteral("&Modify Selected Pending Orders...\tShift+F2"));
+  modify->setObjectName(QStringLiteral("modifyOrders"));
+  connect(modify, &QAction::triggered, this, [this] { m_host.Pending().GetGrid()->OnModify(); });
+  orders->addSeparator();
   connect(orders->addAction(QStringLiteral("Delete All &Pending Orders")), &QAction::triggered, this, [this] {
     m_host.Pending().DeleteAllProcess(0, 0);
     UpdateCounters();
@@ -213,6 +221,7 @@ void TerminalWindow::SyncAll() {
 
 void TerminalWindow::Show(const HostAction& action) {
   if (!action.statusLine.empty()) m_hostLine->setText(GridTableModel::FromGridText(action.statusLine));
+  if (action.modificationWindow) return ShowModificationWindow(action);
   if (action.windowTitle.empty() || !m_popups->IsInteractive()) return;
   // One small window per kind of request; a new request of the kind refreshes it.
   QWidget*& window = m_requestWindows[action.windowTitle];
@@ -231,6 +240,21 @@ void TerminalWindow::Show(const HostAction& action) {
       ->setPlainText(GridTableModel::FromGridText(action.windowText));
   window->show();
   window->raise();
+}
+
+void TerminalWindow::ShowModificationWindow(const HostAction& action) {
+  ModificationValues start;
+  if (!m_host.ModificationStart(start)) return;
+  if (!m_modifyWindow) {
+    m_modifyWindow = new ModifyOrderDialog(this, [this](const ModificationValues& values) {
+      Show(m_host.ApplyModification(values));
+      UpdateCounters();
+    });
+  }
+  m_modifyWindow->Present(start, GridTableModel::FromGridText(action.windowText));
+  m_modifyWindow->show();
+  m_modifyWindow->raise();
+  m_modifyWindow->activateWindow();
 }
 
 QString TerminalWindow::HostStatusLine() const { return m_hostLine->text(); }

@@ -19,6 +19,7 @@ class QTextStream;
 
 namespace orv::ui {
 
+class ModifyOrderDialog;
 class OrderBookDock;
 class QtEventLoopDriver;
 class QtPopups;
@@ -45,6 +46,8 @@ class TerminalWindow final : public QMainWindow {
   QString HostStatusLine() const;
   // Titles of the request windows the host has open.
   QStringList OpenRequestWindows() const;
+  // The host's modification window, once a Modify has opened it (null before).
+  ModifyOrderDialog* ModificationWindow() const { return m_modifyWindow; }
 
   // Starts the event loop driver and, with --seconds, the timer that ends the run (the host
   // started).
@@ -69,6 +72,7 @@ class TerminalWindow final : public QMainWindow {
   // The --sort headers, clicked on the Pending grid as a user would.
   void SortAtStart();
   void Show(const HostAction& action);
+  void ShowModificationWindow(const HostAction& action);
   void UpdateCounters();
   void BuildMenus();
 
@@ -83,6 +87,7 @@ class TerminalWindow final : public QMainWindow {
   bool m_building = false;
   QAction* m_pauseFlow = nullptr;
   std::map<std::string, QWidget*> m_requestWindows;
+  ModifyOrderDialog* m_modifyWindow = nullptr;
   LoadSample m_measureFrom;
 };
 

@@ -115,4 +115,32 @@ TEST_F(SimulatedExchangeFlow, a_cancellation_is_confirmed_after_the_delay_and_un
   EXPECT_EQ(exchange.Counters().cancelsConfirmed, 1u);
 }
 
+TEST_F(SimulatedExchangeFlow, a_modification_takes_its_values_after_the_delay_unless_the_order_closed) {
+  SimulatedExchange exchange(m_master, Flow(0));
+  exchange.Start();
+  OrderBookDetails* open = OpenOrder(BookKind::Pending);
+  ASSERT_NE(open, nullptr);
+  const double oldPrice = open->Price;
+  SimulatedExchange::ModifyRequest change{oldPrice + 1.0, 0.0, open->Traded_Qty + 10, open->Traded_Qty + 20};
+  EXPECT_TRUE(exchange.RequestModify(BookKind::Pending, open->RefNo, change));
+  EXPECT_FALSE(exchange.RequestModify(BookKind::Pending, 999999u, change));
+  EXPECT_EQ(open->Price, oldPrice) << "nothing changes before the exchange answers";
+  m_app.Loop().advance(exchange.Spec().confirmAfterMs + exchange.Spec().sliceMs);
+  EXPECT_EQ(open->Price, oldPrice + 1.0);
+  EXPECT_EQ(open->Total_Qty, open->Traded_Qty + 10);
+  EXPECT_EQ(open->Pending_Qty, 10);
+  EXPECT_EQ(open->Disclose_Qty, open->Total_Qty) << "disclosed within the quantity";
+  EXPECT_EQ(open->objOrderEntry.price(), oldPrice + 1.0) << "later requests start from the new values";
+  EXPECT_EQ(FieldText(open->Order_Status), "Modified");
+  EXPECT_EQ(exchange.Counters().modifiesConfirmed, 1u);
+
+  // An order that closes before the answer keeps its values and says why.
+  EXPECT_TRUE(exchange.RequestModify(BookKind::Pending, open->RefNo, {oldPrice + 2.0, 0.0, open->Total_Qty, 0}));
+  open->eOrderStatus = eCompleted;
+  m_app.Loop().advance(exchange.Spec().confirmAfterMs + exchange.Spec().sliceMs);
+  EXPECT_EQ(open->Price, oldPrice + 1.0);
+  EXPECT_EQ(FieldText(open->Error_Discriptions), "Modification rejected: the order is no longer open");
+  EXPECT_EQ(exchange.Counters().modifiesRejected, 1u);
+}
+
 }  // namespace
