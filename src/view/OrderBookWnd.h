@@ -28,6 +28,9 @@
 class OrderBookGrid;
 class OrderBookFilter;
 class OrderBookFilterFrame;
+class SliceBudget;
+class SlicedWork;
+struct WindowCancelPass;
 
 class OrderBookWnd : public CustomDockingControlBar {
  public:
@@ -70,6 +73,12 @@ class OrderBookWnd : public CustomDockingControlBar {
   void OnCancel();
   // Cancels every row the grid shows (Shift+F3, the host's delete-all).
   void OnCancelAll();
+  // Both take the rows when called and run as a pass in slices over the event loop's passes (the
+  // first slice at once), so a book of a million rows never holds the window for long; an
+  // ordinary book is done before the call returns. A new cancel finishes a running pass first.
+  bool IsCancelPassRunning() const { return m_pCancelPass != nullptr; }
+  // Runs what is left of a running pass now (a question it has still to ask is asked now).
+  void FinishCancelPass();
   // The host's delete-all; neither argument is read and the result is always 0.
   orv::platform::LRESULT DeleteAllProcess(orv::platform::WPARAM, orv::platform::LPARAM);
   // The host adds one grid row to the collected orders (the order number is read from the row).
@@ -259,13 +268,31 @@ class OrderBookWnd : public CustomDockingControlBar {
   std::unordered_set<std::int64_t> m_setCollectedSpreadOrders;
   bool m_bCancelAllMode = false;
   CancelHandBacks m_HandBacks;
+  std::unique_ptr<WindowCancelPass> m_pCancelPass;  // the pass running, if any
+  std::unique_ptr<SlicedWork> m_pCancelSlices;
 
   // Helpers of the cancel entry points (actions/WindowCancelCommands.cpp).
   void OnCancelHandBack(orv::platform::WPARAM address);
-  bool CollectFromShownRows(const std::vector<int>& rows, bool allRows);
+  // The checks of the window's cancel before it collects (in cancel-all mode: before it walks
+  // what the cancel-all collected), with the selected rows the grid shows into `selected` when
+  // given. False when the cancel stops there (the user told, or un-confirmed orders cancelled).
+  bool PrepareCancel(std::vector<int>* selected);
   // `packet` null: the entry reads the row's record from the store when its cancel is built.
-  void AppendCollected(int nRow, const OrderBookDetails& record, std::shared_ptr<const ORVEL_ORDER_ENTRY> packet);
-  void EndCancelAll();
+  void AppendCollected(int nRow, const OrderBookDetails& record, std::uint32_t key,
+                       std::shared_ptr<const ORVEL_ORDER_ENTRY> packet);
+  void EndCancelAll(bool silent);
+
+  // The pass (actions/WindowCancelPassSteps.cpp).
+  enum class PassStep { Next, Pause, End };
+  void StartCancelPass(std::unique_ptr<WindowCancelPass> pass);
+  bool IsCancelPassInSlice() const;
+  bool StepCancelPass(SliceBudget& budget);
+  PassStep CollectPassRows(WindowCancelPass& pass, SliceBudget& budget);
+  PassStep CheckPassMarkets(WindowCancelPass& pass);
+  PassStep GatherPassRows(WindowCancelPass& pass, SliceBudget& budget);
+  PassStep AskPass(WindowCancelPass& pass);
+  PassStep WalkPass(WindowCancelPass& pass, SliceBudget& budget);
+  void EndCancelPass();
 
  protected:
   ConvertTimeFn ConvertTimeEntry() const { return m_pfnConvertTime; }

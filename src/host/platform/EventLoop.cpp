@@ -40,6 +40,7 @@ struct EventLoop::Impl {
   std::deque<std::pair<QueueKey, Work>> posted;
   std::map<TimerKey, QueueKey> timers;  // where each armed timer sits in `timerQueue`
   std::atomic<bool> stopRequested{false};
+  bool passEndRequested = false;
   PostObserver postObserver;
 
   void enqueue(std::int64_t due, const Work& work) {
@@ -159,7 +160,13 @@ bool EventLoop::advanceWithin(std::int64_t ms, std::int64_t budgetMs) {
   const auto deadline = Clock::now() + std::chrono::milliseconds(std::max<std::int64_t>(budgetMs, 0));
   const std::int64_t target = m_impl->now + std::max<std::int64_t>(ms, 0);
   bool left = false;
+  m_impl->passEndRequested = false;
   for (unsigned delivered = 1; m_impl->deliverNext(target); ++delivered) {
+    if (m_impl->passEndRequested) {
+      m_impl->passEndRequested = false;
+      left = true;
+      break;
+    }
     // Reading the clock costs more than most deliveries: look every few.
     if (delivered % 16 == 0 && Clock::now() >= deadline) {
       left = true;
@@ -170,6 +177,8 @@ bool EventLoop::advanceWithin(std::int64_t ms, std::int64_t budgetMs) {
   m_impl->now = std::max(m_impl->now, target);
   return left && msUntilNextTimer() == 0;
 }
+
+void EventLoop::endPass() { m_impl->passEndRequested = true; }
 
 void EventLoop::runPending() {
   while (m_impl->deliverNext(m_impl->now)) {
