@@ -79,6 +79,7 @@ void OrderBookGrid::OnCancel() {
   StartStopProcess(0, 50);
 
   bool strategySkipped = false;
+  const bool strategies = variant.bChecksNonModStrategy && CancellableOrders::AnyNonModStrategy();
   for (const pf::GridRange& range : GetSelectionRanges()) {
     for (int row = range.m_nTop; row <= range.m_nBottom; ++row) {
       OrderBookDetails* record = RecordAtRow(row);
@@ -96,7 +97,7 @@ void OrderBookGrid::OnCancel() {
         LogNotPending(*this, key);
         continue;
       }
-      if (variant.bChecksNonModStrategy && IsNonModStrategy(*record)) {
+      if (strategies && IsNonModStrategy(*record)) {
         strategySkipped = true;
         continue;
       }
@@ -152,10 +153,11 @@ void OrderBookGrid::OnCancelall() {
   list.clear();
   KeyList keys(list);
   bool strategySkipped = false;
+  const bool strategies = variant.bChecksNonModStrategy && CancellableOrders::AnyNonModStrategy();
   // The list is read while the refresh is paused, so it stays as the user saw it.
   for (OrderBookDetails* record : m_RowVector) {
     if (!record || !IsCancellable(*record)) continue;
-    if (variant.bChecksNonModStrategy && IsNonModStrategy(*record)) {
+    if (strategies && IsNonModStrategy(*record)) {
       strategySkipped = true;
       continue;
     }

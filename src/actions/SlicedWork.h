@@ -55,7 +55,7 @@ class SlicedWork final : public orv::platform::Window {
 
   static constexpr unsigned kContinueMessage = 0x0400 + 0x66;  // to the runner itself only
   static constexpr std::size_t kRowsPerSlice = 65536;
-  static constexpr int kSliceBudgetMs = 30;
+  static constexpr int kSliceBudgetMs = 20;
 
   // Whether slices also end at kSliceBudgetMs (the default). A host that drives the loop by hand
   // and needs the same slices on every machine (the scenario driver, the tests) turns it off.

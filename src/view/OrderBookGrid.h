@@ -250,7 +250,6 @@ class OrderBookGrid : public OrvGridCtrl {
   void StartGridExport(bool bExcel);
   std::string m_strSaveFilePath;
   std::unique_ptr<GridExportJob, GridExportJobDeleter> m_pExportJob;
-  std::vector<std::uint64_t> m_seenPairs;  // scratch of the selection-memory rebuild
 
  private:
   const VariantDescription* m_pVariant;
