@@ -3,7 +3,8 @@
 //  - BM_CancelAllToQuestion: the window's Cancel All up to its question (answered No);
 //  - BM_CancelAllSent: the same answered Yes, and every hand-back delivered, so each order's
 //    cancel request reaches the host's order sender;
-//  - BM_DeleteSelection: Ctrl+A, then the grid's Cancel of the selection up to the host's message.
+//  - BM_DeleteSelection: Ctrl+A, then the grid's Cancel of the selection up to the host's message;
+//  - BM_GridCancelAll: the context menu's Cancel All (the grid's) up to the host's message.
 // The second argument 1 makes every order a working one, so all 1M rows are shown.
 //
 // The loop is driven as the terminal drives it: the key press is one stretch of the user-interface
@@ -22,15 +23,10 @@
 #include <chrono>
 #include <cstdint>
 #include <cstring>
-#include <cstdio>
-#include <cstdlib>
 #include <string>
 #include <utility>
 #include <vector>
 
-#ifndef ORV_BENCH_ITER
-#define ORV_BENCH_ITER 3
-#endif
 namespace {
 
 namespace pf = orv::platform;
@@ -54,7 +50,7 @@ class Stretches final {
  public:
   void Begin() { m_start = Clock::now(); }
   void End() {
-    m_longest = std::max(m_longest, MsSince(m_start)); if (getenv("STRETCH_DEBUG") && MsSince(m_start) > 35) fprintf(stderr, "stretch %d: %.1f ms\n", m_count, MsSince(m_start));
+    m_longest = std::max(m_longest, MsSince(m_start));
     ++m_count;
   }
   double Longest() const { return m_longest; }
@@ -208,18 +204,31 @@ void BM_DeleteSelection(benchmark::State& state) {
   });
 }
 
+// The context menu's Cancel All (the grid's command) up to the host's message.
+void BM_GridCancelAll(benchmark::State& state) {
+  Measure(state, [&state](Book& book, Stretches& stretches) {
+    book.Answer(pf::IDYES, stretches);
+    book.Press(stretches, [&] { book.Grid().OnCancelall(); });
+    book.RunPasses(stretches);
+    if (AppOrderBook::vctCancellation.size() != book.Grid().RowVector().size())
+      state.SkipWithError("the list is not every row");
+    book.Drain();
+  });
+}
+
 // Each book once: the three cases of one book run one after the other.
 const bool g_registered = [] {
   const std::pair<const char*, void (*)(benchmark::State&)> cases[] = {{"BM_CancelAllToQuestion", BM_CancelAllToQuestion},
                                                                         {"BM_CancelAllSent", BM_CancelAllSent},
-                                                                        {"BM_DeleteSelection", BM_DeleteSelection}};
+                                                                        {"BM_DeleteSelection", BM_DeleteSelection},
+                                                                        {"BM_GridCancelAll", BM_GridCancelAll}};
   for (const auto& [orders, allWorking] : {std::pair{100000, 0}, std::pair{1000000, 0}, std::pair{1000000, 1}})
     for (const auto& [name, function] : cases)
       benchmark::RegisterBenchmark(name, function)
           ->Args({orders, allWorking})
           ->ArgNames({"orders", "all_working"})
           ->Unit(benchmark::kMillisecond)
-          ->Iterations(ORV_BENCH_ITER);
+          ->Iterations(3);
   return true;
 }();
 

@@ -39,9 +39,12 @@ void OrderBookWnd::StartCancelPass(std::unique_ptr<WindowCancelPass> pass) {
 
 void OrderBookWnd::FinishCancelPass() {
   if (m_pCancelSlices) m_pCancelSlices->Finish();
+  if (m_pGrid) m_pGrid->FinishCancelPass();
 }
 
-bool OrderBookWnd::IsCancelPassInSlice() const { return m_pCancelSlices && m_pCancelSlices->IsInSlice(); }
+bool OrderBookWnd::IsCancelPassInSlice() const {
+  return (m_pCancelSlices && m_pCancelSlices->IsInSlice()) || (m_pGrid && m_pGrid->IsCancelPassInSlice());
+}
 
 bool OrderBookWnd::StepCancelPass(SliceBudget& budget) {
   WindowCancelPass* pass = m_pCancelPass.get();

@@ -77,8 +77,11 @@ class OrderBookWnd : public CustomDockingControlBar {
   // first slice at once), so a book of a million rows never holds the window for long; an
   // ordinary book is done before the call returns. A new cancel finishes a running pass first.
   bool IsCancelPassRunning() const { return m_pCancelPass != nullptr; }
-  // Runs what is left of a running pass now (a question it has still to ask is asked now).
+  // Runs what is left of a running pass now (a question it has still to ask is asked now), and of
+  // a cancel of the grid's that is running.
   void FinishCancelPass();
+  // Whether a slice of this window's pass or of its grid's cancel is running (a nested call).
+  bool IsCancelPassInSlice() const;
   // The host's delete-all; neither argument is read and the result is always 0.
   orv::platform::LRESULT DeleteAllProcess(orv::platform::WPARAM, orv::platform::LPARAM);
   // The host adds one grid row to the collected orders (the order number is read from the row).
@@ -285,7 +288,6 @@ class OrderBookWnd : public CustomDockingControlBar {
   // The pass (actions/WindowCancelPassSteps.cpp).
   enum class PassStep { Next, Pause, End };
   void StartCancelPass(std::unique_ptr<WindowCancelPass> pass);
-  bool IsCancelPassInSlice() const;
   bool StepCancelPass(SliceBudget& budget);
   PassStep CollectPassRows(WindowCancelPass& pass, SliceBudget& budget);
   PassStep CheckPassMarkets(WindowCancelPass& pass);

@@ -182,4 +182,64 @@ TEST_F(CancelPassSlices, a_store_emptied_under_a_running_pass_ends_it_without_a_
   EXPECT_FALSE(Wnd().IsCancelPassRunning() || Wnd().IsCancelAllMode());
 }
 
+// ---- The grid's Cancel and Cancel All over slices. ----
+
+TEST_F(CancelPassSlices, the_grid_s_cancel_lists_the_selection_taken_at_the_key_press_once_it_has_walked_it_all) {
+  for (std::uint32_t ref = 61; ref <= 67; ++ref) Add(ref);
+  h.ShowAllRows();
+  AppOrderBook::FirstRecordOf(BookKind::Pending, 65)->eOrderStatus = eCompleted;
+  Grid().SelectAll();
+  h.App().MainWindow().Clear();
+
+  Grid().OnCancel();  // Delete
+  ASSERT_TRUE(Grid().IsCancelPassRunning());
+  EXPECT_TRUE(AppOrderBook::vctCancellation.empty()) << "no half-walked selection for the host to find";
+  EXPECT_FALSE(h.App().Loop().hasTimer(&Grid(), Grid().Variant().nRefreshTimerId)) << "the refresh waits";
+  Add(68);  // arrives after the key press
+  RunToEnd();
+
+  EXPECT_EQ(m_asked, (std::vector<std::string>{"Sure You Want to Cancel all the Selected Rows Order ?"}));
+  EXPECT_EQ(AppOrderBook::vctCancellation, (std::vector<std::uint32_t>{67, 66, 64, 63, 62, 61}));
+  EXPECT_EQ(LinesOf("PendingOrders"), (std::vector<std::string>{"65 Order is not Pending"}));
+  ASSERT_EQ(h.App().MainWindow().Posted().size(), 1u);
+  EXPECT_EQ(h.App().MainWindow().Posted()[0].msg, 8976u);
+  EXPECT_TRUE(h.App().Loop().hasTimer(&Grid(), Grid().Variant().nRefreshTimerId)) << "and resumes";
+  EXPECT_FALSE(Grid().IsCancelPassRunning());
+}
+
+TEST_F(CancelPassSlices, a_gtt_order_late_in_the_selection_refuses_the_whole_cancel_in_its_slice) {
+  for (std::uint32_t ref = 71; ref <= 76; ++ref) Add(ref);
+  AppOrderBook::FirstRecordOf(BookKind::Pending, 71)->iOrvelCode = 15512;  // the bottom row
+  h.ShowAllRows();
+  Grid().SelectAll();
+  h.App().MainWindow().Clear();
+
+  Grid().OnCancel();
+  ASSERT_TRUE(Grid().IsCancelPassRunning());
+  RunToEnd();
+
+  EXPECT_EQ(m_asked, (std::vector<std::string>{"Please use GTD Order Book to cancel GTT orders"}));
+  EXPECT_TRUE(AppOrderBook::vctCancellation.empty());
+  EXPECT_TRUE(h.App().MainWindow().Posted().empty());
+  EXPECT_TRUE(h.App().Loop().hasTimer(&Grid(), Grid().Variant().nRefreshTimerId));
+}
+
+TEST_F(CancelPassSlices, a_grid_cancel_all_during_a_window_pass_waits_for_it_and_each_keeps_its_own_list) {
+  for (std::uint32_t ref = 81; ref <= 85; ++ref) Add(ref);
+  h.ShowAllRows();
+  h.App().MainWindow().Clear();
+
+  Wnd().OnCancelAll();
+  ASSERT_TRUE(Wnd().IsCancelPassRunning());
+  Grid().OnCancelall();  // the context menu's Cancel All
+  EXPECT_EQ(m_asked.size(), 1u) << "the window's pass asked first";
+  EXPECT_FALSE(Wnd().IsCancelPassRunning());
+  RunToEnd();
+
+  EXPECT_EQ(m_asked, (std::vector<std::string>{"Sure To Cancel All the Order/s ?", "Sure To Cancel All the Order/s ?"}));
+  EXPECT_EQ(SentSorted(), (std::vector<std::uint32_t>{81, 82, 83, 84, 85})) << "the window's own requests, once";
+  EXPECT_EQ(AppOrderBook::vctCancellation, (std::vector<std::uint32_t>{81, 82, 83, 84, 85})) << "the grid's list";
+  ASSERT_EQ(h.App().MainWindow().Posted().size(), 1u);
+}
+
 }  // namespace
