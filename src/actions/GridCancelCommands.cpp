@@ -17,6 +17,7 @@
 #include "host/platform/MessageBoxService.h"
 #include "view/OrderBookGrid.h"
 #include "view/OrderBookWnd.h"
+#include "view/RecordPrefetch.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -155,6 +156,8 @@ bool OrderBookGrid::CollectCancelKeys(GridCancelPass& pass, SliceBudget& budget,
   const bool strategies = variant.bChecksNonModStrategy && CancellableOrders::AnyNonModStrategy();
   while (pass.nNext < pass.records.size()) {
     if (!budget.Take()) return false;
+    if (pass.nNext + RecordPrefetch::kRowsAhead < pass.records.size())
+      RecordPrefetch::WalkFields(pass.records[pass.nNext + RecordPrefetch::kRowsAhead]);
     const OrderBookDetails& record = *pass.records[pass.nNext++];
     if (pass.bAllRows) {
       if (!IsCancellable(record)) continue;

@@ -34,7 +34,7 @@ std::size_t SentCancels::SlotOf(std::int64_t number, std::uint32_t ownNo) const 
   const std::size_t mask = m_slots.size() - 1;
   for (std::size_t i = HashOf(number, ownNo) & mask;; i = (i + 1) & mask) {
     const Slot& slot = m_slots[i];
-    if (!slot.bUsed || (slot.nNumber == number && slot.entry.lOurOrderNo == ownNo)) return i;
+    if (!slot.bUsed || (slot.nNumber == number && slot.lOurOrderNo == ownNo)) return i;
   }
 }
 
@@ -73,9 +73,10 @@ void SentCancels::Record(double exchangeOrderNo, std::uint32_t lOurOrderNo, std:
   if (!slot.bUsed) {
     slot.bUsed = true;
     slot.nNumber = number;
+    slot.lOurOrderNo = lOurOrderNo;
     ++m_size;
   }
-  slot.entry = Entry{lOurOrderNo, buySell};
+  slot.nBuySell = buySell;
   if (m_bNumbersKept) AddNumber(number);
 }
 
@@ -86,11 +87,19 @@ void SentCancels::Clear() {
   m_bNumbersKept = false;
 }
 
-void SentCancels::Grow() {
-  std::vector<Slot> old(m_slots.empty() ? kFirstSlots : m_slots.size() * 2);
+void SentCancels::Grow() { Rehash(m_slots.empty() ? kFirstSlots : m_slots.size() * 2); }
+
+void SentCancels::Reserve(std::size_t orders) {
+  std::size_t slots = m_slots.empty() ? kFirstSlots : m_slots.size();
+  while (orders * 2 > slots) slots *= 2;
+  if (slots != m_slots.size()) Rehash(slots);
+}
+
+void SentCancels::Rehash(std::size_t slots) {
+  std::vector<Slot> old(slots);
   old.swap(m_slots);
   for (const Slot& slot : old)
-    if (slot.bUsed) m_slots[SlotOf(slot.nNumber, slot.entry.lOurOrderNo)] = slot;
+    if (slot.bUsed) m_slots[SlotOf(slot.nNumber, slot.lOurOrderNo)] = slot;
 }
 
 void SentCancels::GrowNumbers() const {

@@ -2,6 +2,7 @@
 
 #include "host/platform/Application.h"
 
+#include <algorithm>
 #include <limits>
 #include <utility>
 
@@ -72,6 +73,20 @@ void SlicedWork::Continue() {
 pf::LRESULT SlicedWork::OnMessage(unsigned msg, pf::WPARAM wParam, pf::LPARAM lParam) {
   if (msg != kContinueMessage) return Window::OnMessage(msg, wParam, lParam);
   if (!m_step || wParam != static_cast<pf::WPARAM>(m_generation)) return 0;  // finished or replaced since
-  if (!RunSlice(SliceBudget(s_rowsPerSlice, s_timeBound, std::chrono::milliseconds(kSliceBudgetMs)))) Continue();
+  std::int64_t budgetMs = kSliceBudgetMs;
+  if (s_timeBound) {
+    if (const std::int64_t left = App().Loop().passTimeLeftMs(); left >= 0) {
+      // The pass is spent: the next one starts with this slice. Once only, so that work goes on
+      // however short the passes are.
+      if (left < kShortestSliceMs && !m_deferred) {
+        m_deferred = true;
+        Continue();
+        return 0;
+      }
+      budgetMs = std::clamp<std::int64_t>(left, kShortestSliceMs, kSliceBudgetMs);
+    }
+  }
+  m_deferred = false;
+  if (!RunSlice(SliceBudget(s_rowsPerSlice, s_timeBound, std::chrono::milliseconds(budgetMs)))) Continue();
   return 0;
 }

@@ -9,7 +9,8 @@
 // A slice ends after kRowsPerSlice rows or once it has run for kSliceBudgetMs, whichever comes
 // first; the step counts its rows on the SliceBudget it is handed. Slices end the loop's pass
 // (EventLoop::endPass), so the terminal paints between two of them however much time its pass had
-// left.
+// left, and a slice takes no more than what the pass has left: one that finds the pass nearly
+// spent (by the work queued before it, such as the previous slice's messages) waits for the next.
 //
 // The runner is a small native child of its owner: destroying the owner drops the queued slice
 // with it, and work that cannot post (no native window) runs to its end at once.
@@ -38,6 +39,11 @@ class SliceBudget final {
     return true;
   }
   bool Spent() const { return m_left == 0; }
+  // Counts work done in one go as `rows` rows (and looks at the clock).
+  void Charge(std::size_t rows) {
+    m_left = rows >= m_left ? 0 : m_left - rows;
+    if (m_timeBound && Clock::now() >= m_deadline) m_left = 0;
+  }
 
  private:
   static constexpr std::size_t kRowsPerClockCheck = 256;
@@ -56,6 +62,8 @@ class SlicedWork final : public orv::platform::Window {
   static constexpr unsigned kContinueMessage = 0x0400 + 0x66;  // to the runner itself only
   static constexpr std::size_t kRowsPerSlice = 65536;
   static constexpr int kSliceBudgetMs = 20;
+  // Less than this left of the pass, and the slice waits for the next pass.
+  static constexpr int kShortestSliceMs = 5;
 
   // Whether slices also end at kSliceBudgetMs (the default). A host that drives the loop by hand
   // and needs the same slices on every machine (the scenario driver, the tests) turns it off.
@@ -94,4 +102,5 @@ class SlicedWork final : public orv::platform::Window {
   // known for stale.
   std::uint64_t m_generation = 0;
   bool m_inSlice = false;
+  bool m_deferred = false;  // the last slice message found its pass spent and waited
 };

@@ -40,4 +40,5 @@ struct WindowCancelPass {
   KeySet listed;
   bool bAllPassed = true;  // the market check kept every key
   KeySet passed;           // the keys it kept, when it did not keep all
+  bool bSentRoomMade = false;  // the walk made room for its orders among the sent cancels
 };

@@ -16,6 +16,7 @@
 #include "view/ExceptionLog.h"
 #include "view/OrderBookGrid.h"
 #include "view/OrderBookWnd.h"
+#include "view/RecordPrefetch.h"
 
 #include <memory>
 #include <string>
@@ -77,6 +78,8 @@ OrderBookWnd::PassStep OrderBookWnd::CollectPassRows(WindowCancelPass& pass, Sli
   const bool strategies = variant.bChecksNonModStrategy && CancellableOrders::AnyNonModStrategy();
   while (pass.nNext < pass.rows.size()) {
     if (!budget.Take()) return PassStep::Pause;
+    if (pass.nNext + RecordPrefetch::kRowsAhead < pass.rows.size())
+      RecordPrefetch::WalkFields(pass.rows[pass.nNext + RecordPrefetch::kRowsAhead].pRecord);
     WindowCancelPass::Row row = pass.rows[pass.nNext++];
     const OrderBookDetails& record = *row.pRecord;
     if (!IsCancellable(record)) continue;
@@ -118,6 +121,8 @@ OrderBookWnd::PassStep OrderBookWnd::GatherPassRows(WindowCancelPass& pass, Slic
   if (RecordArena::Releases() != pass.nStoreReleases) return PassStep::End;
   while (pass.nNext < pass.rows.size()) {
     if (!budget.Take()) return PassStep::Pause;
+    if (pass.nNext + RecordPrefetch::kRowsAhead < pass.rows.size())
+      RecordPrefetch::EntryFields(pass.rows[pass.nNext + RecordPrefetch::kRowsAhead].pRecord);
     const WindowCancelPass::Row& row = pass.rows[pass.nNext++];
     if (pass.bAllPassed || pass.passed.Contains(row.lKey)) AppendCollected(row.nRow, *row.pRecord, row.lKey, nullptr);
   }
@@ -162,6 +167,14 @@ OrderBookWnd::PassStep OrderBookWnd::AskPass(WindowCancelPass& pass) {
 }
 
 OrderBookWnd::PassStep OrderBookWnd::WalkPass(WindowCancelPass& pass, SliceBudget& budget) {
+  if (!pass.bSentRoomMade) {
+    // The hand-backs record each cancel they send: the room for all of them is made once, here,
+    // and counts as that many rows of the slice.
+    pass.bSentRoomMade = true;
+    m_SentOrderCancels.Reserve(m_SentOrderCancels.Size() + m_lstCancelOrders.size());
+    budget.Charge(m_lstCancelOrders.size());
+    if (budget.Spent()) return PassStep::Pause;
+  }
   const auto rowCount = static_cast<std::int64_t>(m_pGrid->RowVector().size());
   while (pass.nNext < m_lstCancelOrders.size()) {
     if (!budget.Take()) return PassStep::Pause;

@@ -6,6 +6,7 @@
 #include "host/AppOrderBook.h"
 #include "actions/KeySet.h"
 #include "view/OrderBookWnd.h"
+#include "view/RecordPrefetch.h"
 
 #include <algorithm>
 #include <string_view>
@@ -65,6 +66,7 @@ void OrderBookGrid::RebuildSelectionMemory() {
     if (r.IsEmpty()) continue;
     for (int row = r.m_nTop; row <= r.m_nBottom; ++row) {
       ++visited;
+      RecordPrefetch::WalkFields(RecordAtRow(row + static_cast<int>(RecordPrefetch::kRowsAhead)));
       const OrderBookDetails* record = RecordAtRow(row);
       if (!record) continue;
       const bool leg = IsLegStatus(*record);

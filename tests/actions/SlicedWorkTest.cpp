@@ -109,4 +109,21 @@ TEST_F(SlicedWorkTest, stopped_work_never_runs_again_and_an_owner_without_a_wind
   EXPECT_EQ(slices.back().back(), 9u);
 }
 
+TEST_F(SlicedWorkTest, a_slice_that_finds_its_pass_spent_waits_for_the_next_pass_once_and_then_runs) {
+  SlicedWork::SetTimeBoundSlices(true);
+  SlicedWork work(owner);
+  std::vector<std::vector<std::size_t>> slices;
+  work.Start(Rows(12, slices));
+  ASSERT_EQ(slices.size(), 1u);
+  // Passes with no budget at all: each slice waits one pass, then runs all the same.
+  EXPECT_TRUE(app.Loop().advanceWithin(0, 0));
+  EXPECT_EQ(slices.size(), 1u) << "the pass had nothing left for the slice";
+  EXPECT_TRUE(app.Loop().advanceWithin(0, 0));
+  EXPECT_EQ(slices.size(), 2u);
+  EXPECT_TRUE(app.Loop().advanceWithin(0, 0));
+  EXPECT_FALSE(app.Loop().advanceWithin(0, 0));
+  EXPECT_FALSE(work.IsRunning());
+  EXPECT_EQ(slices.back(), (std::vector<std::size_t>{8, 9, 10, 11}));
+}
+
 }  // namespace

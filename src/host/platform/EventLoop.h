@@ -50,6 +50,9 @@ class EventLoop {
   // of work lets the GUI paint before the next slice. advance() and runPending() go on delivering,
   // so a host that drives the loop by hand still sees the work finish.
   void endPass();
+  // Real milliseconds left of the budget of the advanceWithin() in progress (0 once spent), or -1
+  // when no budgeted pass is running: a slice of long work sizes itself to what the pass has left.
+  std::int64_t passTimeLeftMs() const;
   // Delivers the messages and timers already due, without moving the clock.
   void runPending();
   // Real clock: waits for and delivers work until `stop()` or until `maxMs` elapsed (negative: no limit).

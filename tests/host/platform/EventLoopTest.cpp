@@ -139,6 +139,30 @@ TEST_F(EventLoopTest, a_handler_that_ends_the_pass_hands_a_budgeted_advance_back
   EXPECT_EQ(log.size(), 5u);
 }
 
+TEST_F(EventLoopTest, the_time_left_of_a_pass_is_known_only_inside_a_budgeted_pass_and_survives_a_nested_one) {
+  auto w = MakeWindow("a");
+  std::vector<std::int64_t> seen;
+  w->onMessage = [&](unsigned msg) {
+    seen.push_back(loop.passTimeLeftMs());
+    if (msg == 1) {
+      w->PostMessage(2);
+      loop.advanceWithin(0, 0);  // a modal loop inside the handler, with no budget
+      seen.push_back(loop.passTimeLeftMs());
+    }
+  };
+  EXPECT_EQ(loop.passTimeLeftMs(), -1);
+  w->PostMessage(1);
+  loop.advanceWithin(0, 60000);
+  ASSERT_EQ(seen.size(), 3u);
+  EXPECT_GT(seen[0], 50000);
+  EXPECT_EQ(seen[1], 0) << "the nested pass had no budget";
+  EXPECT_GT(seen[2], 50000) << "the outer pass's deadline is back";
+  EXPECT_EQ(loop.passTimeLeftMs(), -1);
+  w->PostMessage(3);
+  loop.advance(0);
+  EXPECT_EQ(seen.back(), -1) << "a plain advance has no budget to tell";
+}
+
 TEST_F(EventLoopTest, posted_messages_wait_for_the_loop_and_run_pending_keeps_the_clock) {
   auto w = MakeWindow("a");
   loop.advance(30);
