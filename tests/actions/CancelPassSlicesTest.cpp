@@ -182,6 +182,24 @@ TEST_F(CancelPassSlices, a_store_emptied_under_a_running_pass_ends_it_without_a_
   EXPECT_FALSE(Wnd().IsCancelPassRunning() || Wnd().IsCancelAllMode());
 }
 
+TEST_F(CancelPassSlices, the_window_s_cancel_of_a_selection_asks_once_and_sends_only_the_rows_selected_when_asked) {
+  for (std::uint32_t ref = 91; ref <= 97; ++ref) Add(ref);
+  h.ShowAllRows();
+  Grid().SetCurSel({1, 0}, pf::kSelSingleRow);  // rows 1 to 5: orders 96 down to 92
+  Grid().SetCurSel({5, 0}, pf::kSelRowRangeEnd);
+
+  Wnd().OnCancel();
+  ASSERT_TRUE(Wnd().IsCancelPassRunning());
+  Add(98);
+  Refresh();
+  Grid().SetCurSel({0, 0}, pf::kSelSingleRow);  // the user clicks elsewhere before the pass asks
+  RunToEnd();
+
+  EXPECT_EQ(m_asked, (std::vector<std::string>{"Sure You Want to Cancel all the Selected Rows Order ?"}));
+  EXPECT_EQ(SentSorted(), (std::vector<std::uint32_t>{92, 93, 94, 95, 96}));
+  EXPECT_FALSE(Wnd().bMultiRowSelected);
+}
+
 // ---- The grid's Cancel and Cancel All over slices. ----
 
 TEST_F(CancelPassSlices, the_grid_s_cancel_lists_the_selection_taken_at_the_key_press_once_it_has_walked_it_all) {
