@@ -1,6 +1,8 @@
 // Cancel All and Delete over every shown row of a 1M-order Pending view, beside a floor measured in
 // the same run: one walk over the row list that reads each record's key into a vector.
 //  - BM_CancelAllToQuestion: the window's Cancel All up to its question (answered No);
+//  - BM_CancelAllMarketsShut: the same with two markets shut, so the market check looks up every
+//    order;
 //  - BM_CancelAllSent: the same answered Yes, and every hand-back delivered, so each order's
 //    cancel request reaches the host's order sender;
 //  - BM_DeleteSelection: Ctrl+A, then the grid's Cancel of the selection up to the host's message;
@@ -174,6 +176,23 @@ void BM_CancelAllToQuestion(benchmark::State& state) {
   });
 }
 
+// The same with NSE derivatives and MCX shut: the market check looks every order up and drops
+// those of the shut markets before the question.
+void BM_CancelAllMarketsShut(benchmark::State& state) {
+  Measure(state, [](Book& book, Stretches& stretches) {
+    const auto fo = AppGlobal::g_iFONormalMarketStatus;
+    const auto mcx = AppGlobal::iMCX_Status;
+    AppGlobal::g_iFONormalMarketStatus = 2;
+    AppGlobal::iMCX_Status = 2;
+    book.Answer(pf::IDNO, stretches);
+    book.Press(stretches, [&] { book.Wnd().OnCancelAll(); });
+    book.RunPasses(stretches);
+    book.Drain();
+    AppGlobal::g_iFONormalMarketStatus = fo;
+    AppGlobal::iMCX_Status = mcx;
+  });
+}
+
 // From the key press to the last hand-back delivered, answered Yes: every shown order's cancel
 // reaches the host's sender exactly once.
 void BM_CancelAllSent(benchmark::State& state) {
@@ -219,6 +238,7 @@ void BM_GridCancelAll(benchmark::State& state) {
 // Each book once: the three cases of one book run one after the other.
 const bool g_registered = [] {
   const std::pair<const char*, void (*)(benchmark::State&)> cases[] = {{"BM_CancelAllToQuestion", BM_CancelAllToQuestion},
+                                                                        {"BM_CancelAllMarketsShut", BM_CancelAllMarketsShut},
                                                                         {"BM_CancelAllSent", BM_CancelAllSent},
                                                                         {"BM_DeleteSelection", BM_DeleteSelection},
                                                                         {"BM_GridCancelAll", BM_GridCancelAll}};

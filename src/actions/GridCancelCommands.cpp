@@ -1,8 +1,9 @@
 // The grid's Cancel (selected rows) and Cancel All commands: check the user may trade by hand,
 // collect the keys of the cancellable orders, list them in the store's cancellation list, run the
 // market check, confirm, and post the list to the host, which carries the cancellations out. The
-// rows are taken at once and walked in slices (SlicedWork), so a million selected rows never hold
-// the window for long; the keys reach the store's list only in the command's last step.
+// rows are taken at once and walked in slices (SlicedWork), the market check too, so a million
+// selected rows never hold the window for long; the keys reach the store's list only in the
+// command's last step.
 #include "actions/CancelQuestions.h"
 #include "actions/CancellableOrders.h"
 #include "actions/GridCancelPass.h"
@@ -22,6 +23,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <memory>
+#include <optional>
 #include <string>
 #include <utility>
 
@@ -128,12 +130,25 @@ bool OrderBookGrid::StepCancelPass(SliceBudget& budget) {
   if (!pass) return true;
   const bool all = pass->bAllRows;
   try {
-    bool stopped = false;
-    if (!CollectCancelKeys(*pass, budget, stopped)) return false;
-    if (!stopped) {
-      if (all) FinishCancelAll(*pass);
-      else FinishCancel(*pass);
+    if (!pass->bCollected) {
+      bool stopped = false;
+      if (!CollectCancelKeys(*pass, budget, stopped)) return false;
+      if (stopped) {
+        m_pCancelPass.reset();
+        return true;
+      }
+      pass->bCollected = true;
+      if (pass->bStrategySkipped)
+        MessageBox((all && !pass->keys.empty() ? "Some " : "") + std::string(kStrategyRefusal), "", pf::MB_OK);
     }
+    int marketOk = 1;
+    if (m_pWnd) {
+      const std::optional<int> ok = m_pWnd->CheckMarketStatusStep(pass->pMarketWalk, pass->keys, all, budget);
+      if (!ok) return false;
+      marketOk = *ok;
+    }
+    if (all) FinishCancelAll(*pass, marketOk);
+    else FinishCancel(*pass, marketOk);
   } catch (...) {
     LogException(all ? "OnCancelall" : "OnCancel");
     AppOrderBook::Book(Variant().eBook).vctCancellation.clear();
@@ -186,13 +201,10 @@ bool OrderBookGrid::CollectCancelKeys(GridCancelPass& pass, SliceBudget& budget,
   return true;
 }
 
-void OrderBookGrid::FinishCancel(GridCancelPass& pass) {
+void OrderBookGrid::FinishCancel(GridCancelPass& pass, int marketOk) {
   const VariantDescription& variant = Variant();
   std::vector<std::uint32_t>& list = AppOrderBook::Book(variant.eBook).vctCancellation;
   list = std::move(pass.keys);
-  if (pass.bStrategySkipped) MessageBox(kStrategyRefusal, "", pf::MB_OK);
-
-  const int marketOk = m_pWnd ? m_pWnd->CheckMarketStatus(MarketStatusCheck::kCancellation, false) : 1;
   // A refusal leaves nothing listed for the host to find later.
   auto refuse = [&] {
     list.clear();
@@ -224,12 +236,10 @@ void OrderBookGrid::FinishCancel(GridCancelPass& pass) {
   PostCancellation(*this);
 }
 
-void OrderBookGrid::FinishCancelAll(GridCancelPass& pass) {
+void OrderBookGrid::FinishCancelAll(GridCancelPass& pass, int marketOk) {
   std::vector<std::uint32_t>& list = AppOrderBook::Book(Variant().eBook).vctCancellation;
   list = std::move(pass.keys);
-  if (pass.bStrategySkipped) MessageBox((list.empty() ? "" : "Some ") + std::string(kStrategyRefusal), "", pf::MB_OK);
-
-  if (m_pWnd && !m_pWnd->CheckMarketStatus(MarketStatusCheck::kCancellation, true)) {
+  if (!marketOk) {
     list.clear();  // a refusal leaves nothing listed for the host to find later
     return StartStopProcess(1, 0);
   }

@@ -1,13 +1,15 @@
 #pragma once
 // Where the grid's Cancel (of the selection) or Cancel All has got while it runs in slices
 // (SlicedWork). The rows are taken when the user asks; the keys collected stay here, out of the
-// store's cancellation list, until the command's last step lists them for the market check, the
-// question and the host.
+// store's cancellation list, through the market check, until the command's last step lists them
+// for the question and the host.
 #include "actions/KeySet.h"
+#include "actions/MarketStatusCheck.h"
 #include "host/records/OrderBookDetails.h"
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 struct GridCancelPass {
@@ -19,4 +21,6 @@ struct GridCancelPass {
   std::vector<std::uint32_t> keys;  // each order once, in the order met
   KeySet listed;
   bool bStrategySkipped = false;
+  bool bCollected = false;  // every row walked (the market check comes next)
+  std::unique_ptr<MarketStatusCheck::Walk> pMarketWalk;
 };

@@ -4,10 +4,12 @@
 // time a later slice runs (orders that arrived, rows that moved or left) cannot widen or shift the
 // pass: it goes on with the records that were asked for.
 #include "actions/KeySet.h"
+#include "actions/MarketStatusCheck.h"
 #include "host/records/OrderBookDetails.h"
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 struct WindowCancelPass {
@@ -38,6 +40,7 @@ struct WindowCancelPass {
   // The keys of the cancellable rows, each once, in row order; after the check, those it kept.
   std::vector<std::uint32_t> keys;
   KeySet listed;
+  std::unique_ptr<MarketStatusCheck::Walk> pMarketWalk;  // the market check under way
   bool bAllPassed = true;  // the market check kept every key
   KeySet passed;           // the keys it kept, when it did not keep all
   bool bSentRoomMade = false;  // the walk made room for its orders among the sent cancels

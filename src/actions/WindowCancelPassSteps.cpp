@@ -1,5 +1,6 @@
 // The stages of the window's cancel pass, each as far as a slice takes it: collect the cancellable
-// rows among those asked for, run the market check over their keys, gather the rows it kept into
+// rows among those asked for, run the market check over their keys (a map lookup each when a
+// market is shut), gather the rows it kept into
 // the collected orders, ask, and walk the collected orders: spread orders to the spread cancel,
 // the stop-loss leg of a bracket order refused, every other order handed back to the window by
 // message 102. A pass that fits one slice runs these in one go, in this order.
@@ -55,7 +56,7 @@ bool OrderBookWnd::StepCancelPass(SliceBudget& budget) {
       PassStep step = PassStep::End;
       switch (pass->eStage) {
         case Stage::Collect: step = CollectPassRows(*pass, budget); break;
-        case Stage::Check: step = CheckPassMarkets(*pass); break;
+        case Stage::Check: step = CheckPassMarkets(*pass, budget); break;
         case Stage::Gather: step = GatherPassRows(*pass, budget); break;
         case Stage::Ask: step = AskPass(*pass); break;
         case Stage::Walk: step = WalkPass(*pass, budget); break;
@@ -95,18 +96,13 @@ OrderBookWnd::PassStep OrderBookWnd::CollectPassRows(WindowCancelPass& pass, Sli
   return PassStep::Next;
 }
 
-OrderBookWnd::PassStep OrderBookWnd::CheckPassMarkets(WindowCancelPass& pass) {
-  // The store's list carries the keys for the check only. What it held before (a grid's cancel
-  // the host has not read yet) is put back afterwards, and between slices it never shows keys
-  // nobody confirmed.
-  std::vector<std::uint32_t>& list = AppOrderBook::Book(Variant().eBook).vctCancellation;
-  std::vector<std::uint32_t> waiting;
-  waiting.swap(list);
-  list.swap(pass.keys);
-  const int ok = CheckMarketStatus(MarketStatusCheck::kCancellation, pass.bAllRows);
-  pass.keys.swap(list);
-  list.swap(waiting);
-  if (!ok) return PassStep::End;
+OrderBookWnd::PassStep OrderBookWnd::CheckPassMarkets(WindowCancelPass& pass, SliceBudget& budget) {
+  // The check runs over the pass's own keys, never the store's list: between slices the host
+  // finds no keys there that nobody confirmed, and a grid's list waiting for it stays as it is.
+  const std::optional<int> ok =
+      CheckMarketStatusStep(pass.pMarketWalk, pass.keys, pass.bAllRows, budget);
+  if (!ok) return PassStep::Pause;
+  if (*ok == 0) return PassStep::End;
   // The check only ever takes keys out: a list as long as before passed whole.
   pass.bAllPassed = pass.keys.size() == pass.listed.Size();
   if (!pass.bAllPassed)

@@ -267,8 +267,8 @@ class OrderBookGrid : public OrvGridCtrl {
   bool StepCancelPass(SliceBudget& budget);
   // The rows of a slice; false when the command stopped there.
   bool CollectCancelKeys(GridCancelPass& pass, SliceBudget& budget, bool& stopped);
-  void FinishCancel(GridCancelPass& pass);
-  void FinishCancelAll(GridCancelPass& pass);
+  void FinishCancel(GridCancelPass& pass, int marketOk);
+  void FinishCancelAll(GridCancelPass& pass, int marketOk);
 
  private:
   const VariantDescription* m_pVariant;

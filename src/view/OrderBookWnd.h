@@ -20,6 +20,7 @@
 #include <list>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <unordered_set>
@@ -31,6 +32,9 @@ class OrderBookFilterFrame;
 class SliceBudget;
 class SlicedWork;
 struct WindowCancelPass;
+namespace MarketStatusCheck {
+class Walk;
+}
 
 class OrderBookWnd : public CustomDockingControlBar {
  public:
@@ -43,6 +47,10 @@ class OrderBookWnd : public CustomDockingControlBar {
   // (mode 2): drops orders of shut markets from the cancellation list and tells the user which
   // markets are shut. 1 to go on, 0 to stop; any other mode checks nothing.
   int CheckMarketStatus(short nMode, bool bAllRows);
+  // The same cancellation check over a list of the caller's, as far as the slice goes (a pass over
+  // a large book): the walk is made on the first call; empty while keys are left to look at.
+  std::optional<int> CheckMarketStatusStep(std::unique_ptr<MarketStatusCheck::Walk>& walk,
+                                           std::vector<std::uint32_t>& list, bool bAllRows, SliceBudget& budget);
 
   // --- Cancel requests the window sends itself (actions/WindowCancelEntryPoints.cpp). ---
   // Builds the cancel request of the record's order and hands it to the host's order sender, at
@@ -290,7 +298,7 @@ class OrderBookWnd : public CustomDockingControlBar {
   void StartCancelPass(std::unique_ptr<WindowCancelPass> pass);
   bool StepCancelPass(SliceBudget& budget);
   PassStep CollectPassRows(WindowCancelPass& pass, SliceBudget& budget);
-  PassStep CheckPassMarkets(WindowCancelPass& pass);
+  PassStep CheckPassMarkets(WindowCancelPass& pass, SliceBudget& budget);
   PassStep GatherPassRows(WindowCancelPass& pass, SliceBudget& budget);
   PassStep AskPass(WindowCancelPass& pass);
   PassStep WalkPass(WindowCancelPass& pass, SliceBudget& budget);
