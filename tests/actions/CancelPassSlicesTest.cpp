@@ -225,6 +225,25 @@ TEST_F(CancelPassSlices, the_grid_s_cancel_lists_the_selection_taken_at_the_key_
   EXPECT_FALSE(Grid().IsCancelPassRunning());
 }
 
+TEST_F(CancelPassSlices, the_grid_s_market_check_over_slices_drops_the_shut_market_s_orders_and_lists_the_rest) {
+  for (std::uint32_t ref = 101; ref <= 104; ++ref) Add(ref, ViewHarness::kNiftyFut);
+  for (std::uint32_t ref = 105; ref <= 108; ++ref) Add(ref, ViewHarness::kReliance);
+  h.ShowAllRows();
+  AppGlobal::g_iFONormalMarketStatus = 2;
+  Grid().SelectAll();
+  h.App().MainWindow().Clear();
+
+  Grid().OnCancel();
+  ASSERT_TRUE(Grid().IsCancelPassRunning());
+  RunToEnd();
+
+  ASSERT_EQ(m_asked.size(), 2u);
+  EXPECT_NE(m_asked[0].find(" NSE Derivative"), std::string::npos) << m_asked[0];
+  EXPECT_EQ(m_asked[1], "Sure You Want to Cancel all the Selected Rows Order ?");
+  EXPECT_EQ(AppOrderBook::vctCancellation, (std::vector<std::uint32_t>{108, 107, 106, 105}));
+  EXPECT_EQ(h.App().MainWindow().Posted().size(), 1u);
+}
+
 TEST_F(CancelPassSlices, a_gtt_order_late_in_the_selection_refuses_the_whole_cancel_in_its_slice) {
   for (std::uint32_t ref = 71; ref <= 76; ++ref) Add(ref);
   AppOrderBook::FirstRecordOf(BookKind::Pending, 71)->iOrvelCode = 15512;  // the bottom row
