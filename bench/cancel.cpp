@@ -1,5 +1,6 @@
 // Cancel All and Delete over every shown row of a 1M-order Pending view, beside a floor measured in
-// the same run: one walk over the row list that reads each record's key into a vector.
+// the same run: one walk over the row list that reads each record's key into a vector. The
+// longest stretch of the user-interface thread is the figure that counts.
 //  - BM_CancelAllToQuestion: the window's Cancel All up to its question (answered No);
 //  - BM_CancelAllMarketsShut: the same with two markets shut, so the market check looks up every
 //    order;
@@ -235,7 +236,7 @@ void BM_GridCancelAll(benchmark::State& state) {
   });
 }
 
-// Each book once: the three cases of one book run one after the other.
+// Each book is built once: the cases of one book run one after the other.
 const bool g_registered = [] {
   const std::pair<const char*, void (*)(benchmark::State&)> cases[] = {{"BM_CancelAllToQuestion", BM_CancelAllToQuestion},
                                                                         {"BM_CancelAllMarketsShut", BM_CancelAllMarketsShut},

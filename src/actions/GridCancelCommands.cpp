@@ -113,9 +113,9 @@ void OrderBookGrid::OnCancelall() {
 }
 
 void OrderBookGrid::StartCancelPass(std::unique_ptr<GridCancelPass> pass) {
+  if (!m_pCancelSlices) m_pCancelSlices = std::make_unique<SlicedWork>(*this);
   pass->nStoreReleases = RecordArena::Releases();
   m_pCancelPass = std::move(pass);
-  if (!m_pCancelSlices) m_pCancelSlices = std::make_unique<SlicedWork>(*this);
   m_pCancelSlices->Start([this](SliceBudget& budget) { return StepCancelPass(budget); });
 }
 

@@ -33,9 +33,9 @@ using CancellableOrders::kGttCode;
 using Stage = WindowCancelPass::Stage;
 
 void OrderBookWnd::StartCancelPass(std::unique_ptr<WindowCancelPass> pass) {
+  if (!m_pCancelSlices) m_pCancelSlices = std::make_unique<SlicedWork>(*this);
   pass->nStoreReleases = RecordArena::Releases();
   m_pCancelPass = std::move(pass);
-  if (!m_pCancelSlices) m_pCancelSlices = std::make_unique<SlicedWork>(*this);
   m_pCancelSlices->Start([this](SliceBudget& budget) { return StepCancelPass(budget); });
 }
 
