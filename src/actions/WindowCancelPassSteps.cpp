@@ -1,9 +1,9 @@
 // The stages of the window's cancel pass, each as far as a slice takes it: collect the cancellable
 // rows among those asked for, run the market check over their keys (a map lookup each when a
-// market is shut), gather the rows it kept into
-// the collected orders, ask, and walk the collected orders: spread orders to the spread cancel,
-// the stop-loss leg of a bracket order refused, every other order handed back to the window by
-// message 102. A pass that fits one slice runs these in one go, in this order.
+// market is shut), gather the rows it kept into the collected orders, ask, and walk the collected
+// orders: spread orders to the spread cancel, the stop-loss leg of a bracket order refused, every
+// other order handed back to the window by message 102. A pass that fits one slice runs these in
+// one go, in this order.
 #include "actions/ActionSupport.h"
 #include "actions/CancelQuestions.h"
 #include "actions/CancellableOrders.h"
