@@ -6,6 +6,7 @@
 #include "host/records/OrderBookDetails.h"
 
 #include <cstdint>
+#include <cstring>
 #include <string>
 
 namespace CancellableOrders {
@@ -19,6 +20,16 @@ inline bool IsCancellable(const OrderBookDetails& record) {
 
 inline bool IsNonModStrategy(const OrderBookDetails& record) {
   return AppGlobal::map_NonModStrategy.count(std::string(FieldView(record.Strategy))) != 0;
+}
+
+// Whether a pass has to look at strategies at all: with none barred, a million rows need not each
+// make a text of their strategy.
+inline bool AnyNonModStrategy() { return !AppGlobal::map_NonModStrategy.empty(); }
+
+// The leg row a spread order shows under its order row; the window cancels it only in multi-row
+// mode. The first letter is looked at first, since nearly every row fails there.
+inline bool IsSpreadPendingLeg(const OrderBookDetails& record) {
+  return record.Order_Status[0] == 'S' && std::strcmp(record.Order_Status, "Spread Pending Leg") == 0;
 }
 
 }  // namespace CancellableOrders

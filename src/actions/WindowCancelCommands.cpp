@@ -1,12 +1,11 @@
-// The window's own Cancel and Cancel All: the rights, connection and market checks, the local
-// cancel of orders not yet confirmed, and the walk that hands every collected order on, spread
-// orders to the spread cancel and the others back to the window (message 102), which builds and
-// sends their cancel requests.
+// The window's own Cancel and Cancel All: the rights and connection checks, the local cancel of
+// orders not yet confirmed, and the pass (WindowCancelPassSteps.cpp) that collects the rows, runs
+// the market check, asks, and hands every collected order on; the orders handed back to the
+// window (message 102) get their cancel requests built and sent here.
 #include "actions/CancelQuestions.h"
 #include "actions/CancellableOrders.h"
-#include "actions/KeySet.h"
-#include "actions/MarketStatusCheck.h"
 #include "actions/UnconfirmedCancels.h"
+#include "actions/WindowCancelPass.h"
 #include "actions/ActionSupport.h"
 #include "host/AppGlobal.h"
 #include "host/AppOrderBook.h"
@@ -17,18 +16,18 @@
 #include "view/OrderBookWnd.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <utility>
 
 namespace pf = orv::platform;
-using CancellableOrders::IsCancellable;
-using CancellableOrders::IsNonModStrategy;
-using CancellableOrders::kGttCode;
+using CancellableOrders::IsSpreadPendingLeg;
 using ActionSupport::Log;
 
 namespace {
@@ -42,23 +41,35 @@ bool IsUnconfirmedText(const OrderBookDetails& record) {
   return std::strstr(record.Order_Status, "Un-Confirmed") || std::strstr(record.Order_Status, "AMO-UnConfirmed");
 }
 
-bool IsSpreadPendingLeg(const OrderBookDetails& record) {
-  return std::strcmp(record.Order_Status, "Spread Pending Leg") == 0;
+// The number strtod reads from an order number text. Exchange numbers are plain digits, and up to
+// 15 of them make an exact double read directly, which a cancel-all of a million rows does in a
+// fraction of strtod's time; any other text goes to strtod.
+double ParseOrderNumber(std::string_view field) {
+  if (!field.empty() && field.size() <= 15) {
+    std::uint64_t value = 0;
+    bool digits = true;
+    for (const char c : field) {
+      if (c < '0' || c > '9') {
+        digits = false;
+        break;
+      }
+      value = value * 10 + static_cast<std::uint64_t>(c - '0');
+    }
+    if (digits) return static_cast<double>(value);
+  }
+  // strtod wants a terminated text; the field need not be terminated.
+  char text[64];
+  const std::size_t length = std::min(field.size(), sizeof text - 1);
+  field.copy(text, length);
+  text[length] = '\0';
+  return std::strtod(text, nullptr);
 }
 
 // Exchanges whose orders are known by our reference rather than by the exchange's number.
 double OrderNumberOfRow(const OrderBookDetails& record) {
   switch (record.lOurToken / 100000000) {
     case 2: case 4: case 13: case 14: case 20: return static_cast<double>(record.RefNo);
-    default: {
-      // strtod wants a terminated text; the field need not be terminated.
-      char text[sizeof record.ExchOrder_No + 1];
-      const std::string_view field = FieldView(record.ExchOrder_No);
-      const std::size_t length = std::min(field.size(), sizeof text - 1);
-      field.copy(text, length);
-      text[length] = '\0';
-      return std::strtod(text, nullptr);
-    }
+    default: return ParseOrderNumber(FieldView(record.ExchOrder_No));
   }
 }
 
@@ -81,6 +92,20 @@ std::vector<int> SelectedShownRows(const OrderBookGrid& grid) {
   return rows;
 }
 
+// Whether the selection holds more than one row the grid shows, without listing them.
+bool MoreThanOneSelectedRow(const OrderBookGrid& grid) {
+  const int last = static_cast<int>(grid.RowVector().size()) - 1;
+  int single = -1;
+  for (const pf::GridRange& range : grid.GetSelectionRanges()) {
+    const int top = std::max(range.m_nTop, 0);
+    const int bottom = std::min(range.m_nBottom, last);
+    if (top > bottom) continue;
+    if (top < bottom || (single >= 0 && single != top)) return true;
+    single = top;
+  }
+  return false;
+}
+
 bool HasCurrentRow(const OrderBookGrid* grid) {
   return grid && grid->RecordAtRow(grid->GetCurSelItemID().m_nRow) != nullptr;
 }
@@ -101,96 +126,70 @@ class FlagScope final {
 
 void OrderBookWnd::OnCancel() {
   try {
-    OrderBookGrid* grid = m_pGrid;
-    if (!HasCurrentRow(grid)) {
-      pf::AfxMessageBox("Please Select Some Record");
-      return;
-    }
-    bOrderCancelConfirm = AppGlobal::bOrderSettings_OrderCancel;
-    const SendCOCOrderExeFn send = ActionSupport::FindOrderSender();
-
-    const ORVEL5901* login = AppGlobal::g_pObjLoginResponse;
-    if (login && login->userType() == kMiniAdministrator &&
-        ((!AppGlobal::bSAASAdminDealerOrMiniAdmin && AppGlobal::g_bViewOnlyMiniAdmin) || !AppGlobal::g_bPendingModify)) {
-      MessageBox("MiniAdmin is View Only. Hence Pending order Cancellation is not allowed.", "Pending cancellation",
-                 pf::MB_ICONINFORMATION);
-      return;
-    }
-
-    const OrderBookDetails& current = *grid->RecordAtRow(grid->GetCurSelItemID().m_nRow);
-    const std::vector<int> selected = SelectedShownRows(*grid);
-    if (IsUnconfirmedText(current)) {
-      std::vector<const OrderBookDetails*> rows;
-      for (int row : selected) rows.push_back(grid->RecordAtRow(row));
-      UnconfirmedCancels::Run(rows, UnconfirmedCancels::Requester::FromLogin(), send,
-                              [this](const char* source, const std::string& text) { Log(*this, source, text); });
-      return;
-    }
-    if (!m_bCancelAllMode && !AppGlobal::bServerConnect) {
-      MessageBox("Server is Disconnected....", "Connection Status...", pf::MB_ICONEXCLAMATION);
-      return;
-    }
-
-    AppGlobal::iTransactionCode = current.iOrvelCode;
-    if (IsSpreadPendingLeg(current) || selected.size() > 1) bMultiRowSelected = true;
-    // Whatever set the multi-row mode, this call's end clears it along with the pass's lists.
-    struct PassEnd {
-      OrderBookWnd& wnd;
-      ~PassEnd() {
-        wnd.bMultiRowSelected = false;
-        wnd.m_lstCancelOrders.clear();
-        wnd.m_setCollectedSpreadOrders.clear();
-      }
-    } passEnd{*this};
-
-    if (!m_bCancelAllMode) m_lstCancelOrders.clear();
+    if (IsCancelPassInSlice()) return;  // a nested call from inside a pass: that pass goes on
+    FinishCancelPass();
+    std::vector<int> selected;
+    if (!PrepareCancel(&selected)) return;
+    m_lstCancelOrders.clear();
     m_setCollectedSpreadOrders.clear();
-    if (!m_bCancelAllMode && !CollectFromShownRows(selected, false)) return;
-    if (m_lstCancelOrders.empty()) {
-      if (AppGlobal::g_iIsShiftF3ProcessEvent != 2)
-        MessageBox("No Record is Present to Delete", "Absence of Record", pf::MB_ICONINFORMATION);
-      return;
-    }
-
-    if (bOrderCancelConfirm != 0 && !m_bCancelAllMode) {
-      std::string question;
-      if (bMultiRowSelected) {
-        question = CancelQuestions::kSelectedRowsQuestion;
-      } else if (const OrderBookDetails* shown = grid->RecordAtRow(grid->GetCurSelItemID().m_nRow)) {
-        question = CancelQuestions::SingleOrderQuestion(*shown);
-      } else {
-        MessageBox("No Record is Selected to Delete", "Record Selection Missing...", pf::MB_ICONINFORMATION);
-        return;
-      }
-      if (MessageBox(question, CancelQuestions::kConfirmCaption, pf::MB_YESNO | pf::MB_ICONQUESTION) != pf::IDYES)
-        return;
-    }
-
-    const auto rowCount = static_cast<std::int64_t>(grid->RowVector().size());
-    for (const CancelOrdersList& entry : m_lstCancelOrders) {
-      // The row rule guards what the host listed by row; rows taken from the grid name their record,
-      // checked when the cancel is built, since the rows move while the question is up.
-      if (entry.pOrderEntry && entry.nRow >= rowCount) continue;
-      AppGlobal::iTransactionCode = entry.iTransactionCode;
-      if (IsSpreadTransactionCode(entry.iTransactionCode)) {
-        if (!CancelSpreadOrderLogic(entry.dOrderNumber)) continue;
-      } else if (entry.bStopLossLegOfBracket) {
-        MessageBox("Can Not Cancel Stop Loss order of Bracket Order", "PendingOrders", pf::MB_ICONINFORMATION);
-        continue;
-      }
-      const pf::WPARAM address = m_HandBacks.Hand(entry);
-      if (!PostMessage(kCancelHandBackMessage, address, 0)) {
-        m_HandBacks.Take(address);
-        Log(*this, kExceptionLogSource, std::string(Variant().cWndClass) + "::OnCancel(), message 102 could not be posted");
-      }
-    }
+    auto pass = std::make_unique<WindowCancelPass>();
+    pass->bAllRows = false;
+    pass->bMultiRow = bMultiRowSelected;
+    pass->bSilent = AppGlobal::g_iIsShiftF3ProcessEvent == 2;
+    pass->rows.reserve(selected.size());
+    for (int row : selected)
+      if (const OrderBookDetails* record = m_pGrid->RecordAtRow(row)) pass->rows.push_back({record, row, 0});
+    StartCancelPass(std::move(pass));
   } catch (...) {
     LogException("OnCancel");
   }
 }
 
+bool OrderBookWnd::PrepareCancel(std::vector<int>* selected) {
+  OrderBookGrid* grid = m_pGrid;
+  if (!HasCurrentRow(grid)) {
+    pf::AfxMessageBox("Please Select Some Record");
+    return false;
+  }
+  bOrderCancelConfirm = AppGlobal::bOrderSettings_OrderCancel;
+  const SendCOCOrderExeFn send = ActionSupport::FindOrderSender();
+
+  const ORVEL5901* login = AppGlobal::g_pObjLoginResponse;
+  if (login && login->userType() == kMiniAdministrator &&
+      ((!AppGlobal::bSAASAdminDealerOrMiniAdmin && AppGlobal::g_bViewOnlyMiniAdmin) || !AppGlobal::g_bPendingModify)) {
+    MessageBox("MiniAdmin is View Only. Hence Pending order Cancellation is not allowed.", "Pending cancellation",
+               pf::MB_ICONINFORMATION);
+    return false;
+  }
+
+  const OrderBookDetails& current = *grid->RecordAtRow(grid->GetCurSelItemID().m_nRow);
+  const bool unconfirmed = IsUnconfirmedText(current);
+  if (selected || unconfirmed) {
+    std::vector<int> rows = SelectedShownRows(*grid);
+    if (unconfirmed) {
+      std::vector<const OrderBookDetails*> records;
+      for (int row : rows) records.push_back(grid->RecordAtRow(row));
+      UnconfirmedCancels::Run(records, UnconfirmedCancels::Requester::FromLogin(), send,
+                              [this](const char* source, const std::string& text) { Log(*this, source, text); });
+      return false;
+    }
+    *selected = std::move(rows);
+  }
+  if (!m_bCancelAllMode && !AppGlobal::bServerConnect) {
+    MessageBox("Server is Disconnected....", "Connection Status...", pf::MB_ICONEXCLAMATION);
+    return false;
+  }
+
+  AppGlobal::iTransactionCode = current.iOrvelCode;
+  if (IsSpreadPendingLeg(current) || (selected ? selected->size() > 1 : MoreThanOneSelectedRow(*grid)))
+    bMultiRowSelected = true;
+  return true;
+}
+
 void OrderBookWnd::OnCancelAll() {
   try {
+    if (IsCancelPassInSlice()) return;  // a nested call from inside a pass: that pass goes on
+    FinishCancelPass();
     OrderBookGrid* grid = m_pGrid;
     if (!HasCurrentRow(grid)) {
       if (!grid || grid->RowVector().empty()) {
@@ -203,7 +202,8 @@ void OrderBookWnd::OnCancelAll() {
     const OrderBookDetails& current = *grid->RecordAtRow(grid->GetCurSelItemID().m_nRow);
     if (IsUnconfirmedText(current)) {
       FlagScope cancelAll(m_bCancelAllMode);
-      OnCancel();
+      std::vector<int> selected;
+      PrepareCancel(&selected);  // the un-confirmed orders are cancelled there, locally
       return;
     }
     if (!AppGlobal::bServerConnect) {
@@ -211,42 +211,38 @@ void OrderBookWnd::OnCancelAll() {
       return;
     }
 
-    FlagScope cancelAll(m_bCancelAllMode);
-    struct AllEnd {
-      OrderBookWnd& wnd;
-      ~AllEnd() { wnd.EndCancelAll(); }
-    } allEnd{*this};
+    // The mode lasts as long as the pass; its end clears it.
+    m_bCancelAllMode = true;
     m_lstCancelOrders.clear();
     m_setCollectedSpreadOrders.clear();
-    std::vector<int> everyRow(grid->RowVector().size());
-    for (std::size_t i = 0; i < everyRow.size(); ++i) everyRow[i] = static_cast<int>(i);
-    if (!CollectFromShownRows(everyRow, true)) return;
-    const bool silent = AppGlobal::g_iIsShiftF3ProcessEvent == 2;
-    if (m_lstCancelOrders.empty()) {
-      if (!silent) MessageBox("No Record is Present to Delete", "Absence of Record", pf::MB_ICONINFORMATION);
-      return;
-    }
-    if (AppGlobal::bOrderSettings_OrderCancel != 0 && !silent &&
-        MessageBox("Sure To Cancel All the Order/s ?", "Cancel All Confirmation", pf::MB_YESNO | pf::MB_ICONQUESTION) !=
-            pf::IDYES)
-      return;
-    OnCancel();
+    auto pass = std::make_unique<WindowCancelPass>();
+    pass->bAllRows = true;
+    pass->bMultiRow = bMultiRowSelected;
+    pass->bSilent = AppGlobal::g_iIsShiftF3ProcessEvent == 2;
+    // Row r shows the record at (count - 1 - r): the newest first.
+    const std::vector<OrderBookDetails*>& shown = grid->RowVector();
+    pass->rows.resize(shown.size());
+    for (std::size_t i = 0, n = shown.size(); i < n; ++i)
+      pass->rows[i] = {shown[n - 1 - i], static_cast<std::int32_t>(i), 0};
+    StartCancelPass(std::move(pass));
   } catch (...) {
+    m_bCancelAllMode = false;
     Log(*this, kExceptionLogSource, "Exception in OnCancelAll - PendingOrders");
   }
 }
 
-// The end of every cancel-all past its market check. A silent run always ends at 3, also when
+// The end of every cancel-all past its connection check. A silent run always ends at 3, also when
 // nothing was there to cancel, so the host sees it finished.
-void OrderBookWnd::EndCancelAll() {
+void OrderBookWnd::EndCancelAll(bool silent) {
   bMultiRowSelected = false;
   m_lstCancelOrders.clear();
   m_SentSpreadCancels.Clear();
   m_setCollectedSpreadOrders.clear();
-  if (AppGlobal::g_iIsShiftF3ProcessEvent == 2) {
+  if (silent) {
     m_SentOrderCancels.Clear();
     AppGlobal::g_iIsShiftF3ProcessEvent = 3;
   }
+  m_bCancelAllMode = false;
 }
 
 pf::LRESULT OrderBookWnd::DeleteAllProcess(pf::WPARAM, pf::LPARAM) {
@@ -280,13 +276,13 @@ void OrderBookWnd::CollectOrderForCancellation(int nRow, double /*dOrderNumber: 
         return;
       }
     }
-    AppendCollected(nRow, *record, std::move(packet));
+    AppendCollected(nRow, *record, AppOrderBook::KeyOf(Variant().eBook, *record), std::move(packet));
   } catch (...) {
     Log(*this, kExceptionLogSource, "Exception in CollectOrderForCancellation - PendingOrders");
   }
 }
 
-void OrderBookWnd::AppendCollected(int nRow, const OrderBookDetails& record,
+void OrderBookWnd::AppendCollected(int nRow, const OrderBookDetails& record, std::uint32_t key,
                                    std::shared_ptr<const ORVEL_ORDER_ENTRY> packet) {
   const double number = OrderNumberOfRow(record);
   if (IsSpreadTransactionCode(record.iOrvelCode)) {
@@ -302,44 +298,8 @@ void OrderBookWnd::AppendCollected(int nRow, const OrderBookDetails& record,
                                     entry.get<std::int16_t>(ORVEL_ORDER_ENTRY::kField640) == kStopLossLegOfBracket;
   collected.pOrderEntry = std::move(packet);
   collected.pStoreRecord = &record;
-  collected.lStoreKey = AppOrderBook::KeyOf(Variant().eBook, record);
+  collected.lStoreKey = key;
   m_lstCancelOrders.push_back(std::move(collected));
-}
-
-// Fills the collected orders from rows the grid shows (the selected ones, or all of them), through
-// the same market check as the grid's cancel: the store's list carries the keys for the check only.
-bool OrderBookWnd::CollectFromShownRows(const std::vector<int>& rows, bool allRows) {
-  OrderBookGrid& grid = *m_pGrid;
-  const VariantDescription& variant = Variant();
-
-  std::vector<std::uint32_t>& list = AppOrderBook::Book(variant.eBook).vctCancellation;
-  list.clear();
-  KeySet listed;
-  std::vector<std::pair<int, const OrderBookDetails*>> candidates;
-  for (int row : rows) {
-    const OrderBookDetails* record = grid.RecordAtRow(row);
-    if (!record || !IsCancellable(*record)) continue;
-    if (IsSpreadPendingLeg(*record) && !bMultiRowSelected) continue;
-    if (variant.bCancelsGttOnly != (record->iOrvelCode == kGttCode)) continue;
-    if (variant.bChecksNonModStrategy && IsNonModStrategy(*record)) continue;
-    const std::uint32_t key = AppOrderBook::KeyOf(variant.eBook, *record);
-    if (listed.Insert(key)) list.push_back(key);
-    candidates.emplace_back(row, record);
-  }
-  if (!CheckMarketStatus(MarketStatusCheck::kCancellation, allRows)) {
-    list.clear();
-    return false;
-  }
-  // The check only ever takes keys out: a list as long as before passed whole.
-  const bool allPassed = list.size() == listed.Size();
-  KeySet passed;
-  if (!allPassed)
-    for (std::uint32_t key : list) passed.Insert(key);
-  list.clear();
-  m_lstCancelOrders.reserve(m_lstCancelOrders.size() + candidates.size());
-  for (const auto& [row, record] : candidates)
-    if (allPassed || passed.Contains(AppOrderBook::KeyOf(variant.eBook, *record))) AppendCollected(row, *record, nullptr);
-  return true;
 }
 
 void OrderBookWnd::OnCancelHandBack(pf::WPARAM address) {
@@ -348,7 +308,14 @@ void OrderBookWnd::OnCancelHandBack(pf::WPARAM address) {
   // A spread order's request went out in the walk; the rest are sent from here.
   if (IsSpreadTransactionCode(entry->iTransactionCode)) return;
   std::optional<ORVEL_ORDER_ENTRY> packet = entry->EntryPacket(Variant().eBook);
-  if (!packet) return;  // the store no longer holds the order
+  if (!packet) {
+    // The order left the book after it was listed (filled, or cancelled elsewhere): nothing to
+    // send, but the line says which listed order went without a request.
+    char line[64];
+    std::snprintf(line, sizeof line, "%ld Order is not Pending", static_cast<long>(entry->lStoreKey));
+    Log(*this, Variant().cLegacyLogSource.data(), line);
+    return;
+  }
   OrderBookDetails record;
   record.objOrderEntry = *packet;
   const int code = AppGlobal::iTransactionCode;

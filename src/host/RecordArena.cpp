@@ -28,6 +28,7 @@ OrderBookDetails* RecordArena::Add(const OrderBookDetails& record) {
 }
 
 void RecordArena::Clear() {
+  if (!m_chunks.empty()) ++s_releases;
   for (OrderBookDetails* chunk : m_chunks) std::free(chunk);
   m_chunks.clear();
   m_usedInLastChunk = kPerChunk;

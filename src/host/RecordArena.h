@@ -5,6 +5,7 @@
 #include "host/records/OrderBookDetails.h"
 
 #include <cstddef>
+#include <cstdint>
 #include <vector>
 
 class RecordArena final {
@@ -17,10 +18,16 @@ class RecordArena final {
   OrderBookDetails* Add(const OrderBookDetails& record);
   void Clear();
   std::size_t Size() const { return m_size; }
+  // How many times any arena has given its records back. Work that holds record pointers across
+  // passes of the event loop compares it with the count it started under: a change means the
+  // records it holds are gone.
+  static std::uint64_t Releases() { return s_releases; }
 
  private:
   static constexpr std::size_t kChunkBytes = std::size_t{8} << 20;
   static constexpr std::size_t kPerChunk = kChunkBytes / sizeof(OrderBookDetails);
+
+  static inline std::uint64_t s_releases = 0;
 
   std::vector<OrderBookDetails*> m_chunks;
   std::size_t m_usedInLastChunk = kPerChunk;

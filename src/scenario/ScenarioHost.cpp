@@ -1,6 +1,7 @@
 #include "scenario/ScenarioHost.h"
 
 #include "actions/GridExportJob.h"
+#include "actions/SlicedWork.h"
 #include "actions/GridExportProgress.h"
 #include "host/AppGlobal.h"
 #include "host/AppIOB.h"
@@ -182,6 +183,7 @@ void ScenarioHost::InstallObservers() {
   GridExportObserver::SetListener([this](const GridExportProgress& progress) { ExportProgressed(progress); });
   // The clock is the scenario's: slices of so many rows, however fast the machine.
   GridExportJob::SetTimeBoundSlices(false);
+  SlicedWork::SetTimeBoundSlices(false);
 }
 
 void ScenarioHost::ReportWindowPost(const orv::platform::Window* target, unsigned msg, orv::platform::WPARAM wParam,
@@ -219,6 +221,7 @@ void ScenarioHost::RemoveObservers() {
   FileWriteObserver::SetListener({});
   GridExportObserver::SetListener({});
   GridExportJob::SetTimeBoundSlices(true);
+  SlicedWork::SetTimeBoundSlices(true);
 }
 
 ScenarioHost::View& ScenarioHost::SlotOf(ViewVariant variant) {

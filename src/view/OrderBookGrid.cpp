@@ -1,6 +1,8 @@
 #include "view/OrderBookGrid.h"
 
 #include "host/AppOrderBook.h"
+#include "actions/GridCancelPass.h"
+#include "actions/SlicedWork.h"
 #include "actions/StatusBarTotals.h"
 #include "filterbar/OrderBookFilter.h"
 #include "host/CustomSplitterControl.h"

@@ -17,6 +17,9 @@
 
 class OrderBookWnd;
 class GridExportJob;
+class SliceBudget;
+class SlicedWork;
+struct GridCancelPass;
 
 // Lets a grid own its export job without seeing the job's class.
 struct GridExportJobDeleter {
@@ -156,8 +159,15 @@ class OrderBookGrid : public OrvGridCtrl {
 
   // Order actions and launches (their own code fills these in).
   void OnModify();
+  // Cancel (the selection) and Cancel All take the rows when the user asks and run in slices over
+  // the event loop's passes, the first at once (see actions/GridCancelCommands.cpp): an ordinary
+  // book is done before the call returns.
   void OnCancel();
   void OnCancelall();
+  bool IsCancelPassRunning() const { return m_pCancelPass != nullptr; }
+  // Runs what is left of a running Cancel or Cancel All now.
+  void FinishCancelPass();
+  bool IsCancelPassInSlice() const;
   void OnLinktoiob();
   void OnSinglehistory();
   void OnTrades();
@@ -261,7 +271,15 @@ class OrderBookGrid : public OrvGridCtrl {
   void StartGridExport(bool bExcel);
   std::string m_strSaveFilePath;
   std::unique_ptr<GridExportJob, GridExportJobDeleter> m_pExportJob;
-  std::vector<std::uint64_t> m_seenPairs;  // scratch of the selection-memory rebuild
+  // The cancel command running in slices, if any (actions/GridCancelCommands.cpp).
+  std::unique_ptr<GridCancelPass> m_pCancelPass;
+  std::unique_ptr<SlicedWork> m_pCancelSlices;
+  void StartCancelPass(std::unique_ptr<GridCancelPass> pass);
+  bool StepCancelPass(SliceBudget& budget);
+  // The rows of a slice; false when the command stopped there.
+  bool CollectCancelKeys(GridCancelPass& pass, SliceBudget& budget, bool& stopped);
+  void FinishCancel(GridCancelPass& pass, int marketOk);
+  void FinishCancelAll(GridCancelPass& pass, int marketOk);
 
  private:
   const VariantDescription* m_pVariant;

@@ -4,24 +4,21 @@
 
 #include "host/AppGlobal.h"
 #include "host/AppOrderBook.h"
+#include "actions/KeySet.h"
 #include "view/OrderBookWnd.h"
+#include "view/RecordPrefetch.h"
 
 #include <algorithm>
-#include <bit>
+#include <string_view>
 
 using orv::platform::GridRange;
 
 namespace {
 
-std::uint64_t PairKey(const OrderBookDetails& record) {
-  return (std::uint64_t{record.RefNo} << 1 | (record.IsLegRow() ? 1u : 0u)) + 1;
-}
-
-std::uint64_t Mix(std::uint64_t key) {
-  key ^= key >> 33;
-  key *= 0xff51afd7ed558ccdULL;
-  key ^= key >> 33;
-  return key;
+// OrderBookDetails::IsLegRow without strstr's set-up, which a select-all of a million rows paid
+// twice a row: the status texts are short and nearly all lack the letter.
+bool IsLegStatus(const OrderBookDetails& record) {
+  return FieldView(record.Order_Status).find("Leg") != std::string_view::npos;
 }
 
 }  // namespace
@@ -53,19 +50,13 @@ void OrderBookGrid::RebuildSelectionMemory() {
   const std::vector<GridRange>& ranges = GetSelectionRanges();
   std::size_t total = 0;
   for (const GridRange& r : ranges) total += static_cast<std::size_t>(std::max(0, r.RowCount()));
-  // Pairs already remembered, so a row that two ranges share or a spread order's second leg is
-  // entered once; a flat table keeps a select-all of a large book linear.
-  const std::size_t capacity = std::bit_ceil(std::max<std::size_t>(16, total * 2));
-  m_seenPairs.assign(capacity, 0);
-  const std::uint64_t mask = capacity - 1;
-  auto firstTime = [&](std::uint64_t key) {
-    for (std::uint64_t slot = Mix(key) & mask;; slot = (slot + 1) & mask) {
-      if (m_seenPairs[slot] == key) return false;
-      if (m_seenPairs[slot] == 0) {
-        m_seenPairs[slot] = key;
-        return true;
-      }
-    }
+  // Orders already remembered, leg rows apart from the others, so a row that two ranges share or
+  // a spread order's second leg is entered once. Order numbers are dense, so the sets are bitmaps
+  // that stay in cache for a select-all of a million rows.
+  KeySet seenOrders;
+  KeySet seenLegs;
+  auto firstTime = [&](const OrderBookDetails& record, bool leg) {
+    return (leg ? seenLegs : seenOrders).Insert(record.RefNo);
   };
   book.LastSelected.reserve(total);
 
@@ -75,9 +66,11 @@ void OrderBookGrid::RebuildSelectionMemory() {
     if (r.IsEmpty()) continue;
     for (int row = r.m_nTop; row <= r.m_nBottom; ++row) {
       ++visited;
+      RecordPrefetch::WalkFields(RecordAtRow(row + static_cast<int>(RecordPrefetch::kRowsAhead)));
       const OrderBookDetails* record = RecordAtRow(row);
       if (!record) continue;
-      if (firstTime(PairKey(*record))) book.LastSelected.push_back({record->RefNo, 0, record->IsLegRow()});
+      const bool leg = IsLegStatus(*record);
+      if (firstTime(*record, leg)) book.LastSelected.push_back({record->RefNo, 0, leg});
     }
     const OrderBookDetails* top = RecordAtRow(r.m_nTop);
     const OrderBookDetails* bottom = RecordAtRow(r.m_nBottom);

@@ -1,5 +1,7 @@
 #include "view/OrderBookWnd.h"
 
+#include "actions/SlicedWork.h"
+#include "actions/WindowCancelPass.h"
 #include "filterbar/OrderBookFilterFrame.h"
 #include "host/AppOrderBook.h"
 #include "host/EntryPointRegistry.h"

@@ -20,6 +20,7 @@
 #include <list>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <unordered_set>
@@ -32,6 +33,12 @@ class ComboBox;
 class OrderBookGrid;
 class OrderBookFilter;
 class OrderBookFilterFrame;
+class SliceBudget;
+class SlicedWork;
+struct WindowCancelPass;
+namespace MarketStatusCheck {
+class Walk;
+}
 
 class OrderBookWnd : public CustomDockingControlBar {
  public:
@@ -44,6 +51,10 @@ class OrderBookWnd : public CustomDockingControlBar {
   // (mode 2): drops orders of shut markets from the cancellation list and tells the user which
   // markets are shut. 1 to go on, 0 to stop; any other mode checks nothing.
   int CheckMarketStatus(short nMode, bool bAllRows);
+  // The same cancellation check over a list of the caller's, as far as the slice goes (a pass over
+  // a large book): the walk is made on the first call; empty while keys are left to look at.
+  std::optional<int> CheckMarketStatusStep(std::unique_ptr<MarketStatusCheck::Walk>& walk,
+                                           std::vector<std::uint32_t>& list, bool bAllRows, SliceBudget& budget);
 
   // --- Cancel requests the window sends itself (actions/WindowCancelEntryPoints.cpp). ---
   // Builds the cancel request of the record's order and hands it to the host's order sender, at
@@ -74,6 +85,15 @@ class OrderBookWnd : public CustomDockingControlBar {
   void OnCancel();
   // Cancels every row the grid shows (Shift+F3, the host's delete-all).
   void OnCancelAll();
+  // Both take the rows when called and run as a pass in slices over the event loop's passes (the
+  // first slice at once), so a book of a million rows never holds the window for long; an
+  // ordinary book is done before the call returns. A new cancel finishes a running pass first.
+  bool IsCancelPassRunning() const { return m_pCancelPass != nullptr; }
+  // Runs what is left of a running pass now (a question it has still to ask is asked now), and of
+  // a cancel of the grid's that is running.
+  void FinishCancelPass();
+  // Whether a slice of this window's pass or of its grid's cancel is running (a nested call).
+  bool IsCancelPassInSlice() const;
   // The host's delete-all; neither argument is read and the result is always 0.
   orv::platform::LRESULT DeleteAllProcess(orv::platform::WPARAM, orv::platform::LPARAM);
   // The host adds one grid row to the collected orders (the order number is read from the row).
@@ -299,13 +319,30 @@ class OrderBookWnd : public CustomDockingControlBar {
   std::unordered_set<std::int64_t> m_setCollectedSpreadOrders;
   bool m_bCancelAllMode = false;
   CancelHandBacks m_HandBacks;
+  std::unique_ptr<WindowCancelPass> m_pCancelPass;  // the pass running, if any
+  std::unique_ptr<SlicedWork> m_pCancelSlices;
 
   // Helpers of the cancel entry points (actions/WindowCancelCommands.cpp).
   void OnCancelHandBack(orv::platform::WPARAM address);
-  bool CollectFromShownRows(const std::vector<int>& rows, bool allRows);
+  // The checks of the window's cancel before it collects (in cancel-all mode: before it walks
+  // what the cancel-all collected), with the selected rows the grid shows into `selected` when
+  // given. False when the cancel stops there (the user told, or un-confirmed orders cancelled).
+  bool PrepareCancel(std::vector<int>* selected);
   // `packet` null: the entry reads the row's record from the store when its cancel is built.
-  void AppendCollected(int nRow, const OrderBookDetails& record, std::shared_ptr<const ORVEL_ORDER_ENTRY> packet);
-  void EndCancelAll();
+  void AppendCollected(int nRow, const OrderBookDetails& record, std::uint32_t key,
+                       std::shared_ptr<const ORVEL_ORDER_ENTRY> packet);
+  void EndCancelAll(bool silent);
+
+  // The pass (actions/WindowCancelPassSteps.cpp).
+  enum class PassStep { Next, Pause, End };
+  void StartCancelPass(std::unique_ptr<WindowCancelPass> pass);
+  bool StepCancelPass(SliceBudget& budget);
+  PassStep CollectPassRows(WindowCancelPass& pass, SliceBudget& budget);
+  PassStep CheckPassMarkets(WindowCancelPass& pass, SliceBudget& budget);
+  PassStep GatherPassRows(WindowCancelPass& pass, SliceBudget& budget);
+  PassStep AskPass(WindowCancelPass& pass);
+  PassStep WalkPass(WindowCancelPass& pass, SliceBudget& budget);
+  void EndCancelPass();
 
  protected:
   ConvertTimeFn ConvertTimeEntry() const { return m_pfnConvertTime; }

@@ -309,6 +309,25 @@ TEST(SentCancels, tells_orders_apart_by_exchange_number_and_own_number) {
   EXPECT_EQ(sent.Size(), 4u);
   sent.Clear();
   EXPECT_TRUE(sent.Empty());
+  EXPECT_FALSE(sent.Contains(0.0, 11));
+  EXPECT_FALSE(sent.ContainsNumber(0.0));
+}
+
+TEST(SentCancels, keeps_a_large_book_s_orders_apart_and_finds_numbers_sent_before_or_after_the_first_ask) {
+  SentCancels sent;
+  constexpr std::uint32_t kOrders = 50000;
+  for (std::uint32_t own = 1; own <= kOrders; ++own) sent.Record(1000000.0 + own, own, own % 2 ? 1 : 2);
+  sent.Record(1000001.0, 1, 2);  // the same order again: one entry
+  EXPECT_EQ(sent.Size(), kOrders);
+  for (std::uint32_t own = 1; own <= kOrders; own += 997) {
+    EXPECT_TRUE(sent.Contains(1000000.0 + own, own)) << own;
+    EXPECT_FALSE(sent.Contains(1000000.0 + own, own + 1)) << own;
+  }
+  EXPECT_TRUE(sent.ContainsNumber(1000123.9));
+  EXPECT_FALSE(sent.ContainsNumber(999999.0));
+  sent.Record(7.0, 99999, 1);  // recorded after the first look by number
+  EXPECT_TRUE(sent.ContainsNumber(7.0));
+  EXPECT_TRUE(sent.Contains(7.0, 99999));
 }
 
 }  // namespace

@@ -1,4 +1,5 @@
 #include "actions/GridExportProgress.h"
+#include "actions/SlicedWork.h"
 #include "host/GeneralXmlSettings.h"
 #include "host/ScratchFolder.h"
 #include "host/platform/Application.h"
@@ -239,6 +240,49 @@ TEST_F(Terminal, cancel_all_in_live_flow_cancels_exactly_the_orders_shown_when_a
   EXPECT_LE(sent, listed) << "nothing beyond the orders listed at the key press";
   // Less only by the few unconfirmed entries the exchange withdrew while the question was up.
   EXPECT_GE(sent, listed * 95 / 100) << "the rows moved while the question was up; the orders still go";
+}
+
+TEST_F(Terminal, a_cancel_all_in_slices_lets_qt_run_between_them_and_sends_each_order_shown_once) {
+  options.orders = 3000;
+  orv::ui::TerminalHost host(app, options);
+  host.Start();
+  app.Loop().advance(60);
+  OrderBookWnd& wnd = host.Pending();
+  OrderBookGrid& grid = *wnd.GetGrid();
+  std::size_t open = 0;
+  for (int r = 0; r < grid.GetVirtualRowCount(); ++r)
+    open += grid.RecordAtRow(r)->eOrderStatus == ePending && grid.RecordAtRow(r)->eOrderLeg == eNormalLeg;
+  ASSERT_GT(open, 1000u);
+  // Slices of 200 rows: the pass needs many passes of the terminal's loop.
+  SlicedWork::SetRowsPerSlice(200);
+  struct Restore {
+    ~Restore() { SlicedWork::SetRowsPerSlice(0); }
+  } restore;
+  orv::ui::QtEventLoopDriver driver(app.Loop());
+  driver.Start();
+  std::vector<std::string> asked;
+  std::uint64_t passesAtQuestion = 0;
+  app.MessageBoxes().SetAnswerer([&](const std::string& text, const std::string&, unsigned) {
+    asked.push_back(text);
+    passesAtQuestion = driver.Passes();
+    return pf::IDYES;
+  });
+  const std::uint64_t passesBefore = driver.Passes();
+
+  app.Keys().SetShift(true);
+  pf::MSG key{&grid, pf::WM_KEYDOWN, static_cast<pf::WPARAM>(pf::VK_F3), 0};
+  EXPECT_TRUE(grid.PreTranslateMessage(&key));
+  app.Keys().SetShift(false);
+  EXPECT_TRUE(asked.empty()) << "the key press hands the terminal back before the pass has asked";
+  EXPECT_TRUE(wnd.IsCancelPassRunning());
+  EXPECT_TRUE(QTest::qWaitFor([&] { return !wnd.IsCancelPassRunning() && wnd.HandBacksQueued() == 0; }, 10000));
+  driver.Stop();
+  app.MessageBoxes().SetAnswerer(nullptr);
+
+  EXPECT_EQ(asked, (std::vector<std::string>{"Sure To Cancel All the Order/s ?"}));
+  EXPECT_GT(passesAtQuestion, passesBefore + 5) << "Qt ran between the slices";
+  EXPECT_GE(host.WindowCancelsSent(), open) << "each shown open order once (spread orders go their own way)";
+  EXPECT_EQ(host.WindowCancelsRefused(), 0u) << "no order twice";
 }
 
 TEST_F(Terminal, window_requests_open_a_small_window_and_a_log_off_shows_a_line) {

@@ -3,6 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <utility>
+#include <vector>
+
 namespace {
 
 using orv::platform::GridItemID;
@@ -119,6 +123,29 @@ TEST_F(RefreshCycle, a_spread_leg_row_stays_selected_on_the_leg_not_on_its_order
   h.Run();
   EXPECT_EQ(grid.GetCurSelItemID().m_nRow, 1);
   EXPECT_TRUE(grid.RecordAtRow(1)->IsLegRow()) << "the order row with the same RefNo is row 2";
+}
+
+TEST_F(RefreshCycle, a_select_all_remembers_each_order_once_and_a_spread_order_by_its_order_row_and_one_leg) {
+  auto spread = [](const char* status) {
+    return [status](OrderBookDetails& r) {
+      r.eOrderLeg = eSpreadLeg;
+      CopyText(r.Order_Status, status);
+    };
+  };
+  h.AddOrder(BookKind::Pending, 1);
+  h.AddOrder(BookKind::Pending, 5, spread("Pending Spread"));
+  h.AddOrder(BookKind::Pending, 5, spread("Pending Spread Leg"));
+  h.AddOrder(BookKind::Pending, 5, spread("Pending Spread Leg"));
+  h.AddOrder(BookKind::Pending, 7);
+  auto& grid = h.Pending();
+  h.Run();
+  ASSERT_EQ(grid.GetVirtualRowCount(), 5);
+  grid.SelectAll();
+  std::vector<std::pair<std::uint32_t, bool>> remembered;
+  for (const auto& entry : AppOrderBook::LastSelectedRefNo) remembered.emplace_back(entry.RefNo, entry.bLegRow);
+  std::sort(remembered.begin(), remembered.end());
+  EXPECT_EQ(remembered, (std::vector<std::pair<std::uint32_t, bool>>{{1, false}, {5, false}, {5, true}, {7, false}}));
+  EXPECT_TRUE(h.PendingWnd().bMultiRowSelected);
 }
 
 TEST_F(RefreshCycle, selected_rows_five_six_and_nine_come_back_as_two_ranges) {

@@ -40,6 +40,9 @@ struct EventLoop::Impl {
   std::deque<std::pair<QueueKey, Work>> posted;
   std::map<TimerKey, QueueKey> timers;  // where each armed timer sits in `timerQueue`
   std::atomic<bool> stopRequested{false};
+  bool passEndRequested = false;
+  bool inBudgetedPass = false;
+  std::chrono::steady_clock::time_point passDeadline;
   PostObserver postObserver;
 
   void enqueue(std::int64_t due, const Work& work) {
@@ -159,7 +162,25 @@ bool EventLoop::advanceWithin(std::int64_t ms, std::int64_t budgetMs) {
   const auto deadline = Clock::now() + std::chrono::milliseconds(std::max<std::int64_t>(budgetMs, 0));
   const std::int64_t target = m_impl->now + std::max<std::int64_t>(ms, 0);
   bool left = false;
+  m_impl->passEndRequested = false;
+  // A nested call (a handler's modal loop) keeps the outer pass's deadline when it returns.
+  struct PassScope {
+    Impl& impl;
+    bool wasIn;
+    Clock::time_point wasDeadline;
+    ~PassScope() {
+      impl.inBudgetedPass = wasIn;
+      impl.passDeadline = wasDeadline;
+    }
+  } scope{*m_impl, m_impl->inBudgetedPass, m_impl->passDeadline};
+  m_impl->inBudgetedPass = true;
+  m_impl->passDeadline = deadline;
   for (unsigned delivered = 1; m_impl->deliverNext(target); ++delivered) {
+    if (m_impl->passEndRequested) {
+      m_impl->passEndRequested = false;
+      left = true;
+      break;
+    }
     // Reading the clock costs more than most deliveries: look every few.
     if (delivered % 16 == 0 && Clock::now() >= deadline) {
       left = true;
@@ -169,6 +190,14 @@ bool EventLoop::advanceWithin(std::int64_t ms, std::int64_t budgetMs) {
   // What is left stays due at the clock's new time and goes first on the next call.
   m_impl->now = std::max(m_impl->now, target);
   return left && msUntilNextTimer() == 0;
+}
+
+void EventLoop::endPass() { m_impl->passEndRequested = true; }
+
+std::int64_t EventLoop::passTimeLeftMs() const {
+  if (!m_impl->inBudgetedPass) return -1;
+  const auto left = m_impl->passDeadline - std::chrono::steady_clock::now();
+  return std::max<std::int64_t>(std::chrono::duration_cast<std::chrono::milliseconds>(left).count(), 0);
 }
 
 void EventLoop::runPending() {

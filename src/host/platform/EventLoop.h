@@ -45,6 +45,14 @@ class EventLoop {
   // As advance(), but hands control back once `budgetMs` of real time went by, so a GUI can paint
   // between the deliveries of a long burst of work. True when work that is due was left queued.
   bool advanceWithin(std::int64_t ms, std::int64_t budgetMs);
+  // Asks the advanceWithin() in progress to hand control back once the delivery that is running
+  // returns, whatever is left of its budget: a handler that has just done a slice of a long piece
+  // of work lets the GUI paint before the next slice. advance() and runPending() go on delivering,
+  // so a host that drives the loop by hand still sees the work finish.
+  void endPass();
+  // Real milliseconds left of the budget of the advanceWithin() in progress (0 once spent), or -1
+  // when no budgeted pass is running: a slice of long work sizes itself to what the pass has left.
+  std::int64_t passTimeLeftMs() const;
   // Delivers the messages and timers already due, without moving the clock.
   void runPending();
   // Real clock: waits for and delivers work until `stop()` or until `maxMs` elapsed (negative: no limit).

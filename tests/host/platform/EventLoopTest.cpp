@@ -106,6 +106,63 @@ TEST_F(EventLoopTest, a_budgeted_advance_hands_back_a_burst_part_way_and_the_nex
   EXPECT_EQ(loop.pendingCount(), 0u);
 }
 
+TEST_F(EventLoopTest, a_handler_that_ends_the_pass_hands_a_budgeted_advance_back_but_not_a_plain_one) {
+  auto w = MakeWindow("a");
+  // Each delivery of 300 is one slice of long work: it queues the next slice and ends the pass.
+  int slices = 0;
+  w->onMessage = [&](unsigned msg) {
+    if (msg != 300 || ++slices == 3) return;
+    w->PostMessage(300);
+    loop.endPass();
+  };
+  w->PostMessage(300);
+  w->PostMessage(301);  // other work, already queued behind the first slice
+
+  EXPECT_TRUE(loop.advanceWithin(0, 1000)) << "a pass ends after the slice, whatever its budget left";
+  EXPECT_EQ(log, (Log{"a msg 300/0 @0"}));
+  EXPECT_TRUE(loop.advanceWithin(0, 1000));
+  EXPECT_EQ(log.size(), 3u) << "the work queued before the slice goes first";
+  EXPECT_FALSE(loop.advanceWithin(0, 1000));
+  EXPECT_EQ(slices, 3);
+
+  // A plain advance runs the slices to the end in one call, and a request made outside a budgeted
+  // pass does not cut the next one short.
+  slices = 0;
+  log.clear();
+  w->PostMessage(300);
+  loop.advance(0);
+  EXPECT_EQ(slices, 3);
+  loop.endPass();
+  w->PostMessage(301);
+  w->PostMessage(302);
+  EXPECT_FALSE(loop.advanceWithin(0, 1000));
+  EXPECT_EQ(log.size(), 5u);
+}
+
+TEST_F(EventLoopTest, the_time_left_of_a_pass_is_known_only_inside_a_budgeted_pass_and_survives_a_nested_one) {
+  auto w = MakeWindow("a");
+  std::vector<std::int64_t> seen;
+  w->onMessage = [&](unsigned msg) {
+    seen.push_back(loop.passTimeLeftMs());
+    if (msg == 1) {
+      w->PostMessage(2);
+      loop.advanceWithin(0, 0);  // a modal loop inside the handler, with no budget
+      seen.push_back(loop.passTimeLeftMs());
+    }
+  };
+  EXPECT_EQ(loop.passTimeLeftMs(), -1);
+  w->PostMessage(1);
+  loop.advanceWithin(0, 60000);
+  ASSERT_EQ(seen.size(), 3u);
+  EXPECT_GT(seen[0], 50000);
+  EXPECT_EQ(seen[1], 0) << "the nested pass had no budget";
+  EXPECT_GT(seen[2], 50000) << "the outer pass's deadline is back";
+  EXPECT_EQ(loop.passTimeLeftMs(), -1);
+  w->PostMessage(3);
+  loop.advance(0);
+  EXPECT_EQ(seen.back(), -1) << "a plain advance has no budget to tell";
+}
+
 TEST_F(EventLoopTest, posted_messages_wait_for_the_loop_and_run_pending_keeps_the_clock) {
   auto w = MakeWindow("a");
   loop.advance(30);
