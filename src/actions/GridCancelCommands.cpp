@@ -7,6 +7,7 @@
 #include "actions/CancelQuestions.h"
 #include "actions/CancellableOrders.h"
 #include "actions/GridCancelPass.h"
+#include "actions/OrderActionChecks.h"
 #include "actions/MarketStatusCheck.h"
 #include "actions/SlicedWork.h"
 #include "actions/ActionSupport.h"
@@ -37,21 +38,10 @@ using CancellableOrders::kGttCode;
 
 constexpr const char* kCaption = "ZARU Client";
 using CancelQuestions::kConfirmCaption;
-// The quotes are the Windows-1252 ones the host's texts use.
-constexpr const char* kStrategyRefusal =
-    "Orders placed from \x91Nivra\x92 cannot be modified or cancelled from this terminal. Please contact your "
-    "administrator for more information";
+using OrderActionChecks::kStrategyRefusal;
+using OrderActionChecks::ManualTradingRefused;
 
 bool ConfirmationsOn() { return AppGlobal::bOrderSettings_OrderCancel != 0; }
-
-// True (and the user told) when manual trading is barred for this login.
-bool ManualTradingRefused(const OrderBookGrid& grid) {
-  if (!AppGlobal::g_bManualNotAllowed) return false;
-  if (grid.Variant().bManualCheckHonoursAlgo && AppGlobal::g_bEnableManualAllowedForAlgo == 1) return false;
-  if (AppGlobal::g_bManualTimerAlgoLogin && AppGlobal::g_bManualTimerAlgoSetting) return false;
-  grid.MessageBox("Manual trading is not allowed.Please contact to Admin", kCaption, pf::MB_OK);
-  return true;
-}
 
 void LogNotPending(const OrderBookGrid& grid, std::uint32_t key) {
   char line[64];

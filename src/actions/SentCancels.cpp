@@ -1,20 +1,15 @@
 #include "actions/SentCancels.h"
 
+#include "host/HashMix.h"
+
 #include <cmath>
 #include <limits>
 #include <utility>
 
 namespace {
 
-std::uint64_t Mix(std::uint64_t key) {
-  key ^= key >> 33;
-  key *= 0xff51afd7ed558ccdULL;
-  key ^= key >> 33;
-  return key;
-}
-
 std::uint64_t HashOf(std::int64_t number, std::uint32_t ownNo) {
-  return Mix(static_cast<std::uint64_t>(number) * 0x9E3779B97F4A7C15ULL ^ ownNo);
+  return HashMix(static_cast<std::uint64_t>(number) * 0x9E3779B97F4A7C15ULL ^ ownNo);
 }
 
 constexpr std::size_t kFirstSlots = 16;
@@ -40,7 +35,7 @@ std::size_t SentCancels::SlotOf(std::int64_t number, std::uint32_t ownNo) const 
 
 std::size_t SentCancels::NumberSlotOf(std::int64_t number) const {
   const std::size_t mask = m_numbers.size() - 1;
-  for (std::size_t i = Mix(static_cast<std::uint64_t>(number)) & mask;; i = (i + 1) & mask)
+  for (std::size_t i = HashMix(static_cast<std::uint64_t>(number)) & mask;; i = (i + 1) & mask)
     if (!m_numbers[i].bUsed || m_numbers[i].nNumber == number) return i;
 }
 

@@ -1,17 +1,8 @@
 #include "view/SelectionIndex.h"
 
+#include "host/HashMix.h"
+
 #include <bit>
-
-namespace {
-
-std::uint64_t Mix(std::uint64_t key) {
-  key ^= key >> 33;
-  key *= 0xff51afd7ed558ccdULL;
-  key ^= key >> 33;
-  return key;
-}
-
-}  // namespace
 
 void SelectionIndex::Build(const std::vector<LastSelectedOrderData_map>& entries) {
   m_entries = &entries;
@@ -24,7 +15,7 @@ void SelectionIndex::Build(const std::vector<LastSelectedOrderData_map>& entries
   m_slotEntry.assign(capacity, 0);
   for (std::size_t i = 0; i < m_count; ++i) {
     std::uint64_t key = Key(entries[i].RefNo, entries[i].bLegRow);
-    for (std::uint64_t slot = Mix(key) & m_mask;; slot = (slot + 1) & m_mask) {
+    for (std::uint64_t slot = HashMix(key) & m_mask;; slot = (slot + 1) & m_mask) {
       if (m_keys[slot] == key) break;  // the memory never holds a pair twice; keep the first
       if (m_keys[slot] == 0) {
         m_keys[slot] = key;
@@ -36,7 +27,7 @@ void SelectionIndex::Build(const std::vector<LastSelectedOrderData_map>& entries
 }
 
 void SelectionIndex::Claim(std::uint64_t key, std::int64_t position) {
-  for (std::uint64_t slot = Mix(key) & m_mask;; slot = (slot + 1) & m_mask) {
+  for (std::uint64_t slot = HashMix(key) & m_mask;; slot = (slot + 1) & m_mask) {
     if (m_keys[slot] == 0) return;
     if (m_keys[slot] == key) {
       std::int64_t& found = m_positions[m_slotEntry[slot]];
