@@ -29,6 +29,9 @@
 
 class OrderBookGrid;
 class OrderBookWnd;
+namespace orv::platform {
+class Menu;
+}
 
 // The notification header of a control's notification (the pickers' kill focus).
 struct NMHDR {
@@ -205,6 +208,17 @@ class OrderBookFilter : public CustomScrollingDialog, public FilterBarMirror {
   std::string GetAutoCompleteClientCode(const std::string& text) const;
   // The edit with this control id among the nine, or null.
   Edit* EditOfId(int id);
+
+  // --- Context menu and command relays (FilterBarCommands.cpp). ---
+  // Right click on the bar: menu 2002 with its check marks, shown at the point; nothing when the
+  // bar does not sit in a filter frame.
+  void OnContextMenu(orv::platform::Window* pWnd, int x, int y);
+  // Ticks and greys the menu's items for the window's bars and the grid's order-style filter.
+  void MarkContextMenu(orv::platform::Menu& popup) const;
+  // A command of menu 2002; false for an id the bar has no handler for. Relays do nothing without
+  // a grid.
+  bool OnCommand(unsigned id);
+  orv::platform::LRESULT OnMessage(unsigned msg, orv::platform::WPARAM wParam, orv::platform::LPARAM lParam) override;
 
   // Entry points of the host's link surface that do nothing.
   void OnShowStatus() {}
