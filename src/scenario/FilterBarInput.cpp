@@ -85,16 +85,14 @@ void OfferedListRecorder::Emit(EventWriter& events) {
   m_offers.clear();
 }
 
-void SendCommandToFilterBar(OrderBookFilter* bar, unsigned /*id*/) {
+bool SendCommandToFilterBar(OrderBookFilter* bar, unsigned id) {
   RequireBar(bar);
-  // TODO(filter bar commands): route the id through the bar's command relays.
-  StepArgs::Fail("the filter bar takes no commands yet");
+  return bar->OnCommand(id);
 }
 
-void OpenFilterBarMenu(OrderBookFilter* bar, int /*x*/, int /*y*/) {
+void OpenFilterBarMenu(OrderBookFilter* bar, int x, int y) {
   RequireBar(bar);
-  // TODO(filter bar commands): the bar's context menu (resource 2002).
-  StepArgs::Fail("the filter bar has no context menu yet");
+  bar->OnContextMenu(bar, x, y);
 }
 
 }  // namespace orv::scenario

@@ -46,9 +46,10 @@ class OfferedListRecorder final {
   std::vector<Offer> m_offers;
 };
 
-// Throws StepError when the bar cannot take the command.
-void SendCommandToFilterBar(OrderBookFilter* bar, unsigned id);
-// Opens the bar's context menu; throws StepError when it has none.
+// Whether the bar has a handler for the command; throws StepError when there is no bar.
+bool SendCommandToFilterBar(OrderBookFilter* bar, unsigned id);
+// Opens the bar's context menu (the chosen item comes back as a posted command); throws StepError
+// when there is no bar.
 void OpenFilterBarMenu(OrderBookFilter* bar, int x, int y);
 
 }  // namespace orv::scenario

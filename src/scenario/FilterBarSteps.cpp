@@ -3,6 +3,7 @@
 // it), then the step types into an edit, picks a list entry, sets a picker's time or clicks a box
 // or button, and may leave the control again.
 #include "filterbar/OrderBookFilter.h"
+#include "filterbar/OrderBookFilterFrame.h"
 #include "scenario/FilterBarDump.h"
 #include "scenario/FilterBarInput.h"
 #include "scenario/ScenarioHost.h"
@@ -172,9 +173,59 @@ void FilterBar(ScenarioHost& host, const StepArgs& args) {
   offered.Emit(host.Events());
 }
 
+unsigned ScrollCodeOf(const std::string& name) {
+  using F = OrderBookFilterFrame;
+  if (name == "lineleft") return F::SB_LINELEFT;
+  if (name == "lineright") return F::SB_LINERIGHT;
+  if (name == "pageleft") return F::SB_PAGELEFT;
+  if (name == "pageright") return F::SB_PAGERIGHT;
+  if (name == "thumb") return F::SB_THUMBTRACK;
+  StepArgs::Fail("\"scroll\" is \"lineleft\", \"lineright\", \"pageleft\", \"pageright\" or \"thumb\", not \"" + name +
+                 "\"");
+}
+
+nlohmann::json SizeJson(OrderBookFilterFrame::Size size) { return nlohmann::json::array({size.cx, size.cy}); }
+
+// The frame around the bar: its client size (as the window's layout gives it), the horizontal
+// scroll commands and the mouse wheel.
+void FilterFrame(ScenarioHost& host, const StepArgs& args) {
+  OrderBookWnd& wnd = host.RequireWindow(args.View());
+  OrderBookFilterFrame* frame = wnd.GetFilterFrame();
+  if (!frame) StepArgs::Fail("the view has no filter frame");
+  const nlohmann::json* size = args.Find("size");
+  const bool scroll = args.Has("scroll");
+  const bool wheel = args.Has("wheel");
+  if ((size ? 1 : 0) + (scroll ? 1 : 0) + (wheel ? 1 : 0) != 1)
+    StepArgs::Fail("step \"filterframe\" needs exactly one of \"size\", \"scroll\" and \"wheel\"");
+  nlohmann::json event;
+  if (size) {
+    if (!size->is_array() || size->size() != 2) StepArgs::Fail("\"size\" is [width, height]");
+    const auto cx = StepArgs::ToIntIn<std::int16_t>((*size)[0], "size");
+    const auto cy = StepArgs::ToIntIn<std::int16_t>((*size)[1], "size");
+    frame->OnSize(0, cx, cy);
+  } else if (scroll) {
+    const unsigned code = ScrollCodeOf(args.Text("scroll"));
+    const auto pos = args.Has("pos") ? StepArgs::ToIntIn<std::uint16_t>(args.Require("pos"), "pos") : 0;
+    frame->OnHScroll(code, pos, nullptr);
+  } else {
+    const auto delta = StepArgs::ToIntIn<std::int16_t>(args.Require("wheel"), "wheel");
+    unsigned flags = 0;
+    if (args.Bool("shift", false)) flags |= OrderBookFilterFrame::MK_SHIFT;
+    if (args.Bool("ctrl", false)) flags |= OrderBookFilterFrame::MK_CONTROL;
+    event["handled"] = frame->OnMouseWheel(flags, delta, 0, 0);
+  }
+  event["content"] = SizeJson(frame->ContentSize());
+  event["client"] = SizeJson(frame->ClientSize());
+  event["bar"] = SizeJson(frame->BarSize());
+  event["range"] = frame->HScrollRange();
+  event["pos"] = frame->HScrollPos();
+  host.Events().Emit("filterframe", std::move(event));
+}
+
 }  // namespace
 
 void AddFilterBarSteps(StepTable& table) {
+  table.Add({"filterframe", {"view", "size", "scroll", "pos", "wheel", "shift", "ctrl"}, &FilterFrame});
   table.Add({"filterbar", {"view", "control", "text", "pick", "time", "check", "click", "choose", "dropdown", "focus", "leave"}, &FilterBar});
 }
 

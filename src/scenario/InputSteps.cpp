@@ -106,7 +106,7 @@ void Command(ScenarioHost& host, const StepArgs& args) {
       break;
     case Target::FilterBar:
       event["target"] = "filterbar";
-      SendCommandToFilterBar(wnd.GetFilterBar(), id);
+      event["handled"] = SendCommandToFilterBar(wnd.GetFilterBar(), id);
       break;
   }
   host.FlushPosts();
