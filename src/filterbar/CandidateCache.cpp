@@ -27,9 +27,25 @@ void ScanSlice(const std::vector<OrderBookDetails*>& displayed, std::size_t begi
                const EditFieldSpec& spec, CandidateUse use, FirstSeen& first) {
   constexpr std::size_t kSeenSlots = 4096;
   std::array<const char*, kSeenSlots> seen{};
+  // For a contract field one look at the order's contract pointer decides: a contract seen
+  // already gives nothing new, whatever the order.
+  std::array<const ScriptDesc*, kSeenSlots> seenContracts{};
+  bool seenNoContract = false;
   for (std::size_t i = begin; i < end; ++i) {
     const OrderBookDetails* order = displayed[i];
-    if (order == nullptr || !IsOffered(spec, use, *order)) continue;
+    if (order == nullptr) continue;
+    if (spec.bByContract) {
+      const ScriptDesc* contract = order->pContract;
+      if (contract == nullptr) {
+        if (seenNoContract) continue;
+        seenNoContract = true;
+      } else {
+        const std::size_t slot = (std::hash<const void*>{}(contract) >> 4) % kSeenSlots;
+        if (seenContracts[slot] == contract) continue;
+        seenContracts[slot] = contract;
+      }
+    }
+    if (!IsOffered(spec, use, *order)) continue;
     const std::string_view value = spec.value(*order);
     const std::size_t slot = (std::hash<const void*>{}(value.data()) >> 4) % kSeenSlots;
     if (seen[slot] == value.data() && !value.empty()) continue;

@@ -30,6 +30,9 @@ struct EditFieldSpec {
   bool (*stepped)(const OrderBookDetails& order);
   // The edit carries a drop-down button (user, client code, strategy, product type).
   bool bDropDown;
+  // The value and every rule of leaving orders out depend on the order's contract alone (the
+  // contract fields): orders of one contract give one answer.
+  bool bByContract;
 };
 
 // What the candidates are for: each use leaves out its own orders.
