@@ -1,6 +1,8 @@
 // The filter bar on screen: Shift+S shows it above the grid in real widgets, choosing or typing in
 // them filters the grid, and the bar scrolls sideways in a narrow dock.
 #include "filterbar/OrderBookFilter.h"
+#include "host/platform/Application.h"
+#include "host/platform/Menu.h"
 #include "support/ViewHarness.h"
 #include "ui/qt/CompletionPopup.h"
 #include "ui/qt/FilterBarWidget.h"
@@ -10,6 +12,7 @@
 #include "view/ColumnCatalogue.h"
 
 #include <QCheckBox>
+#include <QContextMenuEvent>
 #include <QDir>
 #include <QFileInfo>
 #include <QPainter>
@@ -255,6 +258,21 @@ TEST_F(FilterBarOnScreen, the_wheel_scrolls_the_bar_sideways_unless_shift_or_ctr
   wheel(-120, Qt::ControlModifier);
   wheel(-120, Qt::ShiftModifier);
   EXPECT_EQ(sideways->value(), line);
+}
+
+TEST_F(FilterBarOnScreen, a_right_click_on_the_bar_opens_its_menu_with_the_order_style_checks) {
+  ShowBarByKey();
+  Grid().OnQuickFilter(2058);  // Manual only
+  const std::size_t before = h.App().PopupMenus().TrackedCount();
+  QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(20, 10), Bar().viewport()->mapToGlobal(QPoint(20, 10)));
+  QApplication::sendEvent(Bar().viewport(), &event);
+  ASSERT_EQ(h.App().PopupMenus().TrackedCount(), before + 1);
+  const orv::platform::Menu& menu = h.App().PopupMenus().Last()->menu;
+  ASSERT_NE(menu.FindCommand(2008), nullptr) << "the bar's own menu, with Close";
+  EXPECT_EQ(menu.FindCommand(2012), nullptr) << "not the grid's";
+  EXPECT_TRUE(menu.FindCommand(2058)->checked);
+  EXPECT_TRUE(menu.FindCommand(2058)->grayed);
+  EXPECT_FALSE(menu.FindCommand(2056)->checked);
 }
 
 }  // namespace
