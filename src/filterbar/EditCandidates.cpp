@@ -27,10 +27,6 @@ constexpr std::array<unsigned char, 256> kFold = [] {
 
 unsigned char Fold(char c) { return kFold[static_cast<unsigned char>(c)]; }
 
-bool LessNoCase(std::string_view a, std::string_view b) {
-  return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(),
-                                      [](char x, char y) { return Fold(x) < Fold(y); });
-}
 
 struct HashNoCase {
   std::size_t operator()(std::string_view text) const {
@@ -58,35 +54,103 @@ bool DatedContract(const OrderBookDetails& o) { return o.pContract && !EqualsNoC
 bool OptionContract(const OrderBookDetails& o) { return o.pContract && EqualsNoCase(ContractSegment(o), "O"); }
 bool Any(const OrderBookDetails&) { return true; }
 
+// A contract field: every order with a contract and a value is listed.
+template <std::string_view (*Value)(const OrderBookDetails&)>
+bool ListedContractField(const OrderBookDetails& o) {
+  return o.pContract && !Value(o).empty();
+}
+template <std::size_t N, char (OrderBookDetails::*Member)[N]>
+bool NonEmpty(const OrderBookDetails& o) {
+  return (o.*Member)[0] != '\0';
+}
+template <std::size_t N, char (OrderBookDetails::*Member)[N]>
+bool NonEmptyWithContract(const OrderBookDetails& o) {
+  return o.pContract && (o.*Member)[0] != '\0';
+}
+bool SteppedExpiry(const OrderBookDetails& o) { return DatedContract(o); }
+
+std::string_view SymbolOf(const OrderBookDetails& o) { return Field(ContractOf(o).Symbol_ScriptID); }
+std::string_view ExpiryOf(const OrderBookDetails& o) { return Field(ContractOf(o).cExpiry); }
+std::string_view StrikeOf(const OrderBookDetails& o) { return Field(ContractOf(o).cStrike); }
+std::string_view OptTypeOf(const OrderBookDetails& o) { return Field(ContractOf(o).cOptionType); }
+
+using OBD = OrderBookDetails;
+constexpr std::size_t kUserN = sizeof(OBD::OrvelClientId);
+constexpr std::size_t kClientN = sizeof(OBD::Client);
+constexpr std::size_t kStrategyN = sizeof(OBD::Strategy);
+constexpr std::size_t kOrderNoN = sizeof(OBD::OrderNo);
+constexpr std::size_t kProdN = sizeof(OBD::Prod_Type);
+
 const std::array<EditFieldSpec, 9> kSpecs{{
     {EditField::Symbol, COL_Symbol_ScriptID, (sizeof(ScriptDesc::Symbol_ScriptID) - 1),
-     [](const OrderBookDetails& o) { return Field(ContractOf(o).Symbol_ScriptID); }, &HasContract, false},
+     &SymbolOf, &HasContract, false,
+     &ListedContractField<&SymbolOf>, &ListedContractField<&SymbolOf>, &Any, false, true},
     // The expiry cell shows the series of undated contracts; both fit the expiry's length.
     {EditField::Expiry, COL_Ser_Exp_Group, std::max((sizeof(ScriptDesc::cExpiry) - 1), (sizeof(ScriptDesc::cSeries) - 1)),
-     [](const OrderBookDetails& o) { return Field(ContractOf(o).cExpiry); }, &DatedContract, false},
+     &ExpiryOf, &DatedContract, false,
+     &ListedContractField<&ExpiryOf>, &ListedContractField<&ExpiryOf>, &SteppedExpiry, false, true},
     {EditField::Strike, COL_Strike, (sizeof(ScriptDesc::cStrike) - 1),
-     [](const OrderBookDetails& o) { return Field(ContractOf(o).cStrike); }, &OptionContract, false},
+     &StrikeOf, &OptionContract, false,
+     &ListedContractField<&StrikeOf>, &ListedContractField<&StrikeOf>, &OptionContract, false, true},
     {EditField::OptType, COL_Option_Type, (sizeof(ScriptDesc::cOptionType) - 1),
-     [](const OrderBookDetails& o) { return Field(ContractOf(o).cOptionType); }, &OptionContract, false},
+     &OptTypeOf, &OptionContract, false,
+     &ListedContractField<&OptTypeOf>, &ListedContractField<&OptTypeOf>, &OptionContract, false, true},
     {EditField::User, COL_OrvelClientId, (sizeof(OrderBookDetails::OrvelClientId) - 1),
      [](const OrderBookDetails& o) { return Field(o.OrvelClientId); },
-     [](const OrderBookDetails& o) { return o.OrvelClientId[0] != '\0'; }, false},
+     [](const OrderBookDetails& o) { return o.OrvelClientId[0] != '\0'; }, false,
+     &NonEmpty<kUserN, &OBD::OrvelClientId>, &NonEmptyWithContract<kUserN, &OBD::OrvelClientId>,
+     &NonEmpty<kUserN, &OBD::OrvelClientId>, true, false},
     {EditField::ClientCode, COL_Client, (sizeof(OrderBookDetails::Client) - 1),
      [](const OrderBookDetails& o) { return Field(o.Client); },
-     [](const OrderBookDetails& o) { return !EqualsNoCase(Field(o.Pro_Client), "PRO"); }, false},
+     [](const OrderBookDetails& o) { return !EqualsNoCase(Field(o.Pro_Client), "PRO"); }, false,
+     &NonEmpty<kClientN, &OBD::Client>, &NonEmptyWithContract<kClientN, &OBD::Client>,
+     &NonEmpty<kClientN, &OBD::Client>, true, false},
     {EditField::Strategy, COL_Strategy, (sizeof(OrderBookDetails::Strategy) - 1),
      [](const OrderBookDetails& o) { return Field(o.Strategy); },
-     [](const OrderBookDetails& o) { return o.Strategy[0] != '\0'; }, false},
+     [](const OrderBookDetails& o) { return o.Strategy[0] != '\0'; }, false,
+     &NonEmpty<kStrategyN, &OBD::Strategy>, &NonEmpty<kStrategyN, &OBD::Strategy>,
+     &NonEmpty<kStrategyN, &OBD::Strategy>, true, false},
     {EditField::OrderNo, COL_OrderNo, (sizeof(OrderBookDetails::OrderNo) - 1),
      [](const OrderBookDetails& o) { return Field(o.OrderNo); },
-     [](const OrderBookDetails& o) { return o.OrderNo[0] != '\0'; }, false},
+     [](const OrderBookDetails& o) { return o.OrderNo[0] != '\0'; }, false,
+     &NonEmpty<kOrderNoN, &OBD::OrderNo>, &NonEmpty<kOrderNoN, &OBD::OrderNo>, &Any, false, false},
     {EditField::ProductType, COL_Prod_Type, (sizeof(OrderBookDetails::Prod_Type) - 1),
-     [](const OrderBookDetails& o) { return Field(o.Prod_Type); }, &Any, true},
+     [](const OrderBookDetails& o) { return Field(o.Prod_Type); }, &Any, true,
+     &NonEmpty<kProdN, &OBD::Prod_Type>, &NonEmpty<kProdN, &OBD::Prod_Type>,
+     &NonEmpty<kProdN, &OBD::Prod_Type>, true, false},
 }};
 
 }  // namespace
 
 const EditFieldSpec& SpecOf(EditField field) { return kSpecs[static_cast<std::size_t>(field)]; }
+
+bool LessNoCase(std::string_view a, std::string_view b) {
+  return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(),
+                                      [](char x, char y) { return Fold(x) < Fold(y); });
+}
+
+bool IsOffered(const EditFieldSpec& spec, CandidateUse use, const OrderBookDetails& order) {
+  switch (use) {
+    case CandidateUse::Leave: return spec.offered(order);
+    case CandidateUse::List: return spec.listed(order);
+    case CandidateUse::ListNarrowed: return spec.listedNarrowed(order);
+    case CandidateUse::Step: return spec.stepped(order);
+  }
+  return false;
+}
+
+std::vector<std::string> CandidateValues(const std::vector<OrderBookDetails*>& orders, const EditFieldSpec& spec,
+                                         CandidateUse use, std::string_view prefix) {
+  std::unordered_set<std::string_view, HashNoCase, EqualNoCase> distinct;
+  for (const OrderBookDetails* order : orders) {
+    if (order == nullptr || !IsOffered(spec, use, *order)) continue;
+    const std::string_view value = spec.value(*order);
+    if (value.starts_with(prefix)) distinct.insert(value);
+  }
+  std::vector<std::string> values(distinct.begin(), distinct.end());
+  std::sort(values.begin(), values.end(), [](const std::string& a, const std::string& b) { return LessNoCase(a, b); });
+  return values;
+}
 
 std::vector<std::string> CandidateValues(const std::vector<OrderBookDetails*>& orders, const EditFieldSpec& spec) {
   // The values stay views into the records until the few distinct ones are copied out, so a book

@@ -23,13 +23,33 @@ struct EditFieldSpec {
   bool (*offered)(const OrderBookDetails& order);
   // The completion never writes an empty value (the product type).
   bool bNeverEmpty;
+  // False for an order left out of the drop-down list, of the list while the typed text narrows
+  // it, and of the values the arrow keys step through.
+  bool (*listed)(const OrderBookDetails& order);
+  bool (*listedNarrowed)(const OrderBookDetails& order);
+  bool (*stepped)(const OrderBookDetails& order);
+  // The edit carries a drop-down button (user, client code, strategy, product type).
+  bool bDropDown;
+  // The value and every rule of leaving orders out depend on the order's contract alone (the
+  // contract fields): orders of one contract give one answer.
+  bool bByContract;
 };
+
+// What the candidates are for: each use leaves out its own orders.
+enum class CandidateUse { Leave, List, ListNarrowed, Step };
+bool IsOffered(const EditFieldSpec& spec, CandidateUse use, const OrderBookDetails& order);
 
 const EditFieldSpec& SpecOf(EditField field);
 
 // The distinct values of the field over the offered orders, one per case-insensitively distinct
 // value, in case-insensitive ascending order. Records are only read; null entries are skipped.
 std::vector<std::string> CandidateValues(const std::vector<OrderBookDetails*>& orders, const EditFieldSpec& spec);
+// The same for another use; with `prefix`, only the orders whose value begins with it (compared
+// case-sensitively) count.
+std::vector<std::string> CandidateValues(const std::vector<OrderBookDetails*>& orders, const EditFieldSpec& spec,
+                                         CandidateUse use, std::string_view prefix = {});
+// Case-insensitive ordering of the candidates.
+bool LessNoCase(std::string_view a, std::string_view b);
 
 // What leaving an edit writes into it, given the candidates: nothing (`write` false) without any
 // candidate; "ALL" for an all text; else the first candidate beginning with the upper-case text

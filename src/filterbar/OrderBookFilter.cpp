@@ -147,6 +147,7 @@ void OrderBookFilter::WireHandlers() {
   for (const auto& [edit, handlers] : edits) {
     edit->SetOnSetFocus(call(handlers.first));
     edit->SetOnKillFocus(call(handlers.second));
+    edit->SetListSource([this](int id, CStringList* list) { OnFillAutoCompleteeList(id, list); });
   }
   // Both pickers share one handler, which reads both.
   for (pf::TimePicker* picker : {&m_dtpTimeFrom, &m_dtpTimeTill}) {

@@ -8,6 +8,7 @@
 // The controls follow the bar's dialog template (FilterBarTemplate.h); the members carry the
 // template's names. Handlers are wired to the controls' notifications when the bar is built, so
 // a selection, a click or a focus change made by the user (or a scenario) reaches them.
+#include "filterbar/CandidateCache.h"
 #include "filterbar/EditCandidates.h"
 #include "filterbar/FilterBarTemplate.h"
 #include "host/CustomAutoCompleteEdit.h"
@@ -15,6 +16,7 @@
 #include "host/platform/Button.h"
 #include "host/platform/CheckBox.h"
 #include "host/platform/ComboBox.h"
+#include "host/platform/KeyState.h"
 #include "host/platform/Static.h"
 #include "host/platform/TimePicker.h"
 #include "sortfilter/FilterBarMirror.h"
@@ -27,6 +29,9 @@
 
 class OrderBookGrid;
 class OrderBookWnd;
+namespace orv::platform {
+class Menu;
+}
 
 // The notification header of a control's notification (the pickers' kill focus).
 struct NMHDR {
@@ -187,6 +192,34 @@ class OrderBookFilter : public CustomScrollingDialog, public FilterBarMirror {
   void SetAutoFill(bool autoFill) { m_bAutoFill = autoFill; }
   bool m_bAutoFill = false;
 
+  // --- Autocomplete and keys (FilterBarAutoComplete.cpp, FilterBarKeys.cpp). ---
+  // An edit asks for its candidate list while the user types; returns 0.
+  orv::platform::LRESULT OnFillAutoCompleteeList(int id, CStringList* pList);
+  // Up and Down step the edit through its values, Tab and Enter complete it; true when a value
+  // was written that is to be applied.
+  bool OnUpDownTabEnter(int key, int id, Edit* pEdit);
+  // Keys before the bar's controls see them; true when consumed.
+  bool PreTranslateMessage(orv::platform::MSG* pMsg) override;
+  // Key-down messages the edits pass on to the bar.
+  void OnKeyDown(unsigned nChar, unsigned nRepCnt, unsigned nFlags);
+  // Host helpers: write a client code (only a known one when bCheck), and the smallest known
+  // client code beginning with a text.
+  void SetClientCode(Edit* pEdit, const std::string& text, bool bCheck);
+  std::string GetAutoCompleteClientCode(const std::string& text) const;
+  // The edit with this control id among the nine, or null.
+  Edit* EditOfId(int id);
+
+  // --- Context menu and command relays (FilterBarCommands.cpp). ---
+  // Right click on the bar: menu 2002 with its check marks, shown at the point; nothing when the
+  // bar does not sit in a filter frame.
+  void OnContextMenu(orv::platform::Window* pWnd, int x, int y);
+  // Ticks and greys the menu's items for the window's bars and the grid's order-style filter.
+  void MarkContextMenu(orv::platform::Menu& popup) const;
+  // A command of menu 2002; false for an id the bar has no handler for. Relays do nothing without
+  // a grid.
+  bool OnCommand(unsigned id);
+  orv::platform::LRESULT OnMessage(unsigned msg, orv::platform::WPARAM wParam, orv::platform::LPARAM lParam) override;
+
   // Entry points of the host's link surface that do nothing.
   void OnShowStatus() {}
   void OnFilterBar() {}
@@ -281,8 +314,18 @@ class OrderBookFilter : public CustomScrollingDialog, public FilterBarMirror {
   bool HandOverEditText(filterbar::EditField field);
   void SetDefaultPickers();
 
+  const EditBinding* BindingOfId(int id) const;
+  // Keys held while the key went down.
+  bool IsHeld(orv::platform::Key key) const;
+  // The Ctrl+H request to the host's main window.
+  void PostCtrlHRequest();
+  // The values an edit steps through or lists, kept between keystrokes.
+  const std::vector<std::string>& Candidates(filterbar::EditField field, filterbar::CandidateUse use,
+                                             std::string_view prefix = {});
+
   const VariantDescription* m_pVariant;
   std::vector<EditBinding> m_edits;
+  filterbar::CandidateCache m_candidates;
   orv::platform::Button m_btnRefresh;
   std::vector<std::unique_ptr<orv::platform::Static>> m_labels;
   std::vector<TemplateControl> m_templateControls;

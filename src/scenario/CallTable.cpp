@@ -1,5 +1,6 @@
 #include "scenario/CallTable.h"
 
+#include "filterbar/OrderBookFilter.h"
 #include "host/AppOrderBook.h"
 #include "scenario/OrderLookup.h"
 #include "scenario/ScenarioHost.h"
@@ -75,7 +76,7 @@ Result DeleteAll(CallContext& c, ViewVariant owner) {
 }
 
 // Rows of the table; keep them in alphabetical order of name.
-const std::array<CallEntry, 36> kEntries{{
+const std::array<CallEntry, 38> kEntries{{
     {"AdjustLayout", {}, [](CallContext& c, const CallArgs&) -> Result { c.wnd.AdjustLayout(); return nullptr; }},
     {"AssignOrderDataSourceByOrderStatus", {},
      [](CallContext& c, const CallArgs&) -> Result { c.grid.AssignOrderDataSourceByOrderStatus(); return nullptr; }},
@@ -119,6 +120,14 @@ const std::array<CallEntry, 36> kEntries{{
        for (const OrderBookDetails* r : orders) list.push_back(DescribeRow(*r));
        return list;
      }},
+    // The filter bar's host helpers: the smallest known client code a text begins, and writing a
+    // client code into the bar's client-code edit (only a known one when bCheck).
+    {"GetAutoCompleteClientCode", {"text"},
+     [](CallContext& c, const CallArgs& a) -> Result {
+       OrderBookFilter* bar = c.wnd.GetFilterBar();
+       if (!bar) StepArgs::Fail("the view has no filter bar");
+       return bar->GetAutoCompleteClientCode(a.Text(0));
+     }},
     {"getOrderRecord", {"orderNumber", "lOurOrderNo"},
      [](CallContext& c, const CallArgs& a) -> Result {
        ORVEL_ORDER_ENTRY packet;
@@ -157,6 +166,13 @@ const std::array<CallEntry, 36> kEntries{{
     {"RefreshData", {}, [](CallContext& c, const CallArgs&) -> Result { c.grid.RefreshData(); return nullptr; }},
     {"ResetFilterOnClose", {},
      [](CallContext& c, const CallArgs&) -> Result { c.wnd.ResetFilterOnClose(); return nullptr; }},
+    {"SetClientCode", {"text", "bCheck"},
+     [](CallContext& c, const CallArgs& a) -> Result {
+       OrderBookFilter* bar = c.wnd.GetFilterBar();
+       if (!bar) StepArgs::Fail("the view has no filter bar");
+       bar->SetClientCode(&bar->m_edtClientCode, a.Text(0), a.Bool(1));
+       return bar->m_edtClientCode.GetWindowText();
+     }},
     {"SetDefaultDemoFilter", {"column", "text", "bShowAll", "bReplace", "bSkipFilterBar"},
      [](CallContext& c, const CallArgs& a) -> Result {
        c.grid.SetDefaultDemoFilter(Column(c, a, 0), a.Text(1), a.Bool(2), a.Bool(3), a.Bool(4));

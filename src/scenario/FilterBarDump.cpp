@@ -33,9 +33,17 @@ Json Describe(const OrderBookFilter::TemplateControl& entry) {
       out["selected"] = combo.GetCurSel();
       break;
     }
-    case ControlKind::Edit:
-      out["text"] = static_cast<const pf::Edit&>(control).GetWindowText();
+    case ControlKind::Edit: {
+      const auto& edit = static_cast<const CustomAutoCompleteEdit&>(control);
+      out["text"] = edit.GetWindowText();
+      // The list open under the edit, its highlighted entry, and the drop-down state.
+      if (edit.IsDroppedDown()) {
+        out["offered"] = edit.DroppedList();
+        if (edit.GetSelItem() >= 0) out["highlighted"] = edit.GetSelItem();
+      }
+      if (edit.m_bDropDown) out["m_bDropDown"] = true;
       break;
+    }
     case ControlKind::TimePicker:
       out["text"] = static_cast<const pf::TimePicker&>(control).GetWindowText();
       break;

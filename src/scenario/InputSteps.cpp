@@ -65,6 +65,7 @@ void Key(ScenarioHost& host, const StepArgs& args) {
   msg.wParam = static_cast<pf::WPARAM>(code);
   std::string consumedBy;
   if (target == Target::Grid) FocusGrid(wnd, grid);
+  OfferedListRecorder offered(wnd.GetFilterBar());
   {
     HeldModifiers held(host.App().Keys(), shift, ctrl, alt);
     if (target == Target::FilterBar) {
@@ -85,6 +86,7 @@ void Key(ScenarioHost& host, const StepArgs& args) {
   if (alt) event["alt"] = true;
   host.FlushPosts();
   host.Events().Emit("key", std::move(event));
+  offered.Emit(host.Events());
 }
 
 void Command(ScenarioHost& host, const StepArgs& args) {
@@ -104,7 +106,7 @@ void Command(ScenarioHost& host, const StepArgs& args) {
       break;
     case Target::FilterBar:
       event["target"] = "filterbar";
-      SendCommandToFilterBar(wnd.GetFilterBar(), id);
+      event["handled"] = SendCommandToFilterBar(wnd.GetFilterBar(), id);
       break;
   }
   host.FlushPosts();

@@ -183,6 +183,8 @@ void OrderBookWnd::AdjustLayout() {
     }
     m_rcGrid = rcGrid;
     if (gridIsPane) m_wndSplitter.SetPaneRect(1, 0, rcGrid);
+    // The upper pane is as wide as the window: the frame fits the bar or scrolls it.
+    if (m_pFilterFrame && bFilterBarShown) m_pFilterFrame->OnSize(0, client.Width(), kFilterBarHeight);
     m_wndStatusBar.RedrawWindow();
   } catch (...) {
     LogException("AdjustLayout");

@@ -1,7 +1,10 @@
 // The filter bar on screen: Shift+S shows it above the grid in real widgets, choosing or typing in
 // them filters the grid, and the bar scrolls sideways in a narrow dock.
 #include "filterbar/OrderBookFilter.h"
+#include "host/platform/Application.h"
+#include "host/platform/Menu.h"
 #include "support/ViewHarness.h"
+#include "ui/qt/CompletionPopup.h"
 #include "ui/qt/FilterBarWidget.h"
 #include "ui/qt/GridTableModel.h"
 #include "ui/qt/GridTableView.h"
@@ -9,6 +12,10 @@
 #include "view/ColumnCatalogue.h"
 
 #include <QCheckBox>
+#include <QContextMenuEvent>
+#include <QDir>
+#include <QFileInfo>
+#include <QPainter>
 #include <QComboBox>
 #include <QFrame>
 #include <QLabel>
@@ -17,6 +24,7 @@
 #include <QScrollBar>
 #include <QTest>
 #include <QTimeEdit>
+#include <QWheelEvent>
 
 #include <gtest/gtest.h>
 
@@ -157,6 +165,114 @@ TEST_F(FilterBarOnScreen, the_view_menus_filter_bar_command_shows_and_hides_the_
   QTest::mouseClick(Widget<QCheckBox>(7362), Qt::LeftButton);
   EXPECT_TRUE(Model().IsSaveFilterChecked());
   EXPECT_TRUE(Widget<QCheckBox>(7362)->isChecked());
+}
+
+TEST_F(FilterBarOnScreen, typing_pops_a_list_under_the_edit_and_the_keys_or_a_click_pick_an_entry) {
+  ShowBarByKey();
+  auto* user = Widget<QLineEdit>(7342);
+  user->setFocus();
+  user->selectAll();
+  QTest::keyClicks(user, "dl");
+  orv::ui::CompletionPopup* popup = Bar().PopupOf(7342);
+  ASSERT_NE(popup, nullptr);
+  ASSERT_TRUE(popup->isVisible());
+  ASSERT_EQ(popup->count(), 2);
+  EXPECT_EQ(popup->item(0)->text(), QStringLiteral("DLR01"));
+  EXPECT_EQ(popup->item(1)->text(), QStringLiteral("DLR07"));
+  EXPECT_GE(popup->y(), user->mapToGlobal(QPoint(0, user->height())).y() - 1) << "under the edit";
+  EXPECT_TRUE(user->hasFocus()) << "the list leaves the keyboard with the edit";
+  {
+    // A screenshot of the dock with the list open: the list is its own window, painted where it
+    // stands over the dock.
+    QImage shot = dock->grab().toImage();
+    QPainter painter(&shot);
+    painter.drawPixmap(dock->mapFromGlobal(popup->pos()), popup->grab());
+    painter.end();
+    const char* tmp = std::getenv("ORV_TEST_TMP");
+    const QString file = QString::fromUtf8(tmp ? tmp : ".") + QStringLiteral("/filter-bar-completion.png");
+    QDir().mkpath(QFileInfo(file).absolutePath());
+    EXPECT_TRUE(shot.save(file));
+  }
+  // Down and Down highlight the second entry; Enter writes it and closes the list.
+  QTest::keyClick(user, Qt::Key_Down);
+  QTest::keyClick(user, Qt::Key_Down);
+  EXPECT_EQ(popup->currentRow(), 1);
+  QTest::keyClick(user, Qt::Key_Return);
+  EXPECT_EQ(user->text(), QStringLiteral("DLR07"));
+  EXPECT_FALSE(popup->isVisible());
+
+  user->selectAll();
+  QTest::keyClicks(user, "dl");
+  ASSERT_TRUE(popup->isVisible());
+  QTest::mouseClick(popup->viewport(), Qt::LeftButton, {}, popup->visualItemRect(popup->item(0)).center());
+  EXPECT_EQ(user->text(), QStringLiteral("DLR01"));
+  EXPECT_FALSE(popup->isVisible());
+  // Escape with the list open closes the list only.
+  user->selectAll();
+  QTest::keyClicks(user, "dl");
+  QTest::keyClick(user, Qt::Key_Escape);
+  EXPECT_FALSE(popup->isVisible());
+  EXPECT_TRUE(h.PendingWnd().bFilterBarShown);
+}
+
+TEST_F(FilterBarOnScreen, up_and_down_step_an_edit_through_the_values_and_escape_hides_the_bar) {
+  ShowBarByKey();
+  ASSERT_EQ(Rows(), 6);
+  auto* user = Widget<QLineEdit>(7342);
+  user->setFocus();
+  QTest::keyClick(user, Qt::Key_Down);
+  EXPECT_EQ(user->text(), QStringLiteral("DLR01"));
+  EXPECT_EQ(Rows(), 4);
+  QTest::keyClick(user, Qt::Key_Down);
+  EXPECT_EQ(user->text(), QStringLiteral("DLR07"));
+  EXPECT_EQ(Rows(), 2);
+  QTest::keyClick(user, Qt::Key_Up);
+  QTest::keyClick(user, Qt::Key_Up);
+  EXPECT_EQ(user->text(), QStringLiteral("ALL"));
+  EXPECT_EQ(Rows(), 6);
+  EXPECT_FALSE(Bar().PopupOf(7342)->isVisible()) << "the bar's own writes pop no list";
+
+  QTest::keyClick(Widget<QComboBox>(7340), Qt::Key_Escape);
+  h.Run();
+  dock->SyncFromWindow();
+  EXPECT_FALSE(h.PendingWnd().bFilterBarShown);
+  EXPECT_FALSE(dock->FilterFrame().isVisible());
+}
+
+TEST_F(FilterBarOnScreen, the_wheel_scrolls_the_bar_sideways_unless_shift_or_ctrl_is_held) {
+  ShowBarByKey();
+  dock->resize(420, 420);
+  QTest::qWait(20);
+  QScrollBar* sideways = Bar().horizontalScrollBar();
+  ASSERT_GT(sideways->maximum(), 0);
+  const int line = std::max((sideways->maximum() - sideways->minimum()) / 10, 1);
+  auto wheel = [&](int delta, Qt::KeyboardModifiers modifiers) {
+    QWheelEvent event(QPointF(10, 10), QPointF(Bar().mapToGlobal(QPoint(10, 10))), QPoint(), QPoint(0, delta),
+                      Qt::NoButton, modifiers, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(Bar().viewport(), &event);
+  };
+  wheel(-240, Qt::NoModifier);
+  EXPECT_EQ(sideways->value(), 2 * line);
+  wheel(120, Qt::NoModifier);
+  EXPECT_EQ(sideways->value(), line);
+  wheel(-120, Qt::ControlModifier);
+  wheel(-120, Qt::ShiftModifier);
+  EXPECT_EQ(sideways->value(), line);
+}
+
+TEST_F(FilterBarOnScreen, a_right_click_on_the_bar_opens_its_menu_with_the_order_style_checks) {
+  ShowBarByKey();
+  Grid().OnQuickFilter(2058);  // Manual only
+  const std::size_t before = h.App().PopupMenus().TrackedCount();
+  QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(20, 10), Bar().viewport()->mapToGlobal(QPoint(20, 10)));
+  QApplication::sendEvent(Bar().viewport(), &event);
+  ASSERT_EQ(h.App().PopupMenus().TrackedCount(), before + 1);
+  const orv::platform::Menu& menu = h.App().PopupMenus().Last()->menu;
+  ASSERT_NE(menu.FindCommand(2008), nullptr) << "the bar's own menu, with Close";
+  EXPECT_EQ(menu.FindCommand(2012), nullptr) << "not the grid's";
+  EXPECT_TRUE(menu.FindCommand(2058)->checked);
+  EXPECT_TRUE(menu.FindCommand(2058)->grayed);
+  EXPECT_FALSE(menu.FindCommand(2056)->checked);
 }
 
 }  // namespace

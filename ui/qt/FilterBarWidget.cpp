@@ -1,7 +1,10 @@
 #include "ui/qt/FilterBarWidget.h"
 
 #include "filterbar/OrderBookFilter.h"
+#include "host/platform/Application.h"
+#include "ui/qt/CompletionPopup.h"
 #include "ui/qt/GridTableModel.h"
+#include "ui/qt/KeyTranslation.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -10,9 +13,12 @@
 #include <QFocusEvent>
 #include <QGridLayout>
 #include <QLabel>
+#include <QContextMenuEvent>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QWheelEvent>
 #include <QSignalBlocker>
 #include <QTimeEdit>
 #include <QTimer>
@@ -61,7 +67,83 @@ FilterBarWidget::FilterBarWidget(OrderBookFilter& bar, std::function<void()> aft
   Sync();
 }
 
-FilterBarWidget::~FilterBarWidget() { m_bar.SetCustomFocusObserver({}); }
+FilterBarWidget::~FilterBarWidget() {
+  m_bar.SetCustomFocusObserver({});
+  for (auto& [id, popup] : m_popups) {
+    if (auto* edit = m_bar.EditOfId(id)) edit->SetOnListChanged({});
+    delete popup;
+  }
+}
+
+CompletionPopup* FilterBarWidget::PopupOf(int controlId) const {
+  const auto it = m_popups.find(controlId);
+  return it == m_popups.end() ? nullptr : it->second;
+}
+
+void FilterBarWidget::FollowPopups() {
+  for (auto& [id, popup] : m_popups) popup->Follow();
+}
+
+bool FilterBarWidget::KeyPressed(const Binding& binding, const QKeyEvent& event) {
+  const int vk = VirtualKeyOf(event.key(), event.modifiers());
+  if (vk == 0) return false;
+  const bool ctrl = event.modifiers().testFlag(Qt::ControlModifier);
+  const bool shift = event.modifiers().testFlag(Qt::ShiftModifier);
+  CustomAutoCompleteEdit* edit = m_bar.EditOfId(binding.id);
+  // An open list takes the arrow keys, Enter and Escape, as the host's drop-down does.
+  if (edit && edit->IsDroppedDown()) {
+    CompletionPopup* popup = PopupOf(binding.id);
+    if (vk == pf::VK_UP || vk == pf::VK_DOWN) return popup && popup->Step(vk == pf::VK_DOWN ? 1 : -1);
+    if (vk == pf::VK_RETURN) {
+      if (edit->GetSelItem() >= 0) edit->PickEntry(edit->GetSelItem());
+      else edit->CloseList();
+      AfterInput();
+      return true;
+    }
+    if (vk == pf::VK_ESCAPE) {
+      edit->CloseList();
+      AfterInput();
+      return true;
+    }
+  }
+  FocusModel(binding);
+  if (m_bar.HasApp()) {
+    pf::KeyState& keys = m_bar.App().Keys();
+    keys.SetShift(shift);
+    keys.SetCtrl(ctrl);
+    keys.SetAlt(event.modifiers().testFlag(Qt::AltModifier));
+  }
+  pf::MSG msg{&m_bar, pf::WM_KEYDOWN, static_cast<pf::WPARAM>(vk), 0};
+  bool consumed = m_bar.PreTranslateMessage(&msg);
+  // The edits pass their key-downs on to the bar.
+  if (!consumed && edit) m_bar.OnKeyDown(static_cast<unsigned>(vk), 1, 0);
+  if (m_bar.HasApp()) m_bar.App().Keys().ReleaseAll();
+  if (consumed || (edit && (vk == pf::VK_END || vk == pf::VK_DOWN))) AfterInput();
+  return consumed;
+}
+
+void FilterBarWidget::contextMenuEvent(QContextMenuEvent* event) {
+  if (m_beforeMenu) m_beforeMenu(event->globalPos());
+  m_bar.OnContextMenu(&m_bar, event->globalPos().x(), event->globalPos().y());
+  AfterInput();
+  event->accept();
+}
+
+void FilterBarWidget::wheelEvent(QWheelEvent* event) {
+  // The wheel scrolls the bar sideways, a tenth of what does not fit per notch; with Shift or
+  // Ctrl held the bar leaves it alone.
+  if (event->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier)) {
+    event->ignore();
+    return;
+  }
+  QScrollBar* bar = horizontalScrollBar();
+  const int range = bar->maximum() - bar->minimum();
+  const int line = std::max(range / 10, 1);
+  const int notches = std::max(std::abs(event->angleDelta().y()) / 120, 1);
+  const int direction = event->angleDelta().y() < 0 ? 1 : -1;
+  bar->setValue(bar->value() + direction * notches * line);
+  event->accept();
+}
 
 void FilterBarWidget::Build() {
   int column = 0;
@@ -113,6 +195,10 @@ QWidget* FilterBarWidget::MakeWidget(const Binding& binding) {
       auto* model = static_cast<pf::Edit*>(binding.control);
       edit->setMaxLength(model->GetLimitText());
       edit->setMinimumWidth(binding.id == 7355 ? 96 : 72);
+      auto* popup = new CompletionPopup(*static_cast<CustomAutoCompleteEdit*>(binding.control), *edit,
+                                        [this] { AfterInput(); });
+      m_popups[binding.id] = popup;
+      static_cast<CustomAutoCompleteEdit*>(binding.control)->SetOnListChanged([popup] { popup->Follow(); });
       connect(edit, &QLineEdit::textEdited, this, [this, binding, model](const QString& text) {
         FocusModel(binding);
         model->SetSel(0, -1);
@@ -198,6 +284,11 @@ bool FilterBarWidget::HoldsFocus() const {
 }
 
 bool FilterBarWidget::eventFilter(QObject* watched, QEvent* event) {
+  if (!m_syncing && event->type() == QEvent::KeyPress) {
+    if (const Binding* binding = BindingOf(watched); binding && KeyPressed(*binding, *static_cast<QKeyEvent*>(event)))
+      return true;
+    return QScrollArea::eventFilter(watched, event);
+  }
   if (m_syncing || (event->type() != QEvent::FocusIn && event->type() != QEvent::FocusOut))
     return QScrollArea::eventFilter(watched, event);
   const Binding* binding = BindingOf(watched);
@@ -274,6 +365,10 @@ void FilterBarWidget::Sync() {
   if (const Binding* focused = BindingOf(m_bar.GetFocusControl());
       focused && isVisible() && focused->widget->isEnabled() && !focused->widget->hasFocus())
     focused->widget->setFocus(Qt::OtherFocusReason);
+  // A hidden bar shows no list.
+  if (isVisible()) FollowPopups();
+  else
+    for (auto& [id, popup] : m_popups) popup->hide();
   m_syncing = false;
 }
 

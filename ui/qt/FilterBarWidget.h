@@ -11,16 +11,20 @@
 #include <QScrollArea>
 
 #include <functional>
+#include <map>
 #include <vector>
 
 class OrderBookFilter;
 class QGridLayout;
+class QKeyEvent;
 
 namespace orv::platform {
 class Control;
 }
 
 namespace orv::ui {
+
+class CompletionPopup;
 
 class FilterBarWidget final : public QScrollArea {
   Q_OBJECT
@@ -35,9 +39,15 @@ class FilterBarWidget final : public QScrollArea {
   QWidget* WidgetOf(int controlId) const;
   // The height the bar needs, its sideways scroll bar included.
   int NeededHeight() const;
+  // The completion pop-up of an edit's control id (null for other controls).
+  CompletionPopup* PopupOf(int controlId) const;
+  // Runs before the bar's context menu opens, with the click's global position.
+  void SetBeforeMenu(std::function<void(const QPoint&)> before) { m_beforeMenu = std::move(before); }
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
+  void contextMenuEvent(QContextMenuEvent* event) override;
+  void wheelEvent(QWheelEvent* event) override;
 
  private:
   struct Binding {
@@ -56,6 +66,9 @@ class FilterBarWidget final : public QScrollArea {
   void AfterInput();
   void SyncOne(const Binding& binding);
   bool HoldsFocus() const;
+  // A key pressed in one of the bar's widgets; true when it was taken.
+  bool KeyPressed(const Binding& binding, const QKeyEvent& event);
+  void FollowPopups();
 
   OrderBookFilter& m_bar;
   std::function<void()> m_afterInput;
@@ -63,6 +76,8 @@ class FilterBarWidget final : public QScrollArea {
   QGridLayout* m_layout;
   std::vector<Binding> m_bindings;
   bool m_syncing = false;
+  std::map<int, CompletionPopup*> m_popups;
+  std::function<void(const QPoint&)> m_beforeMenu;
 };
 
 }  // namespace orv::ui

@@ -43,6 +43,7 @@ OrderBookDock::OrderBookDock(OrderBookWnd& wnd, QtPopups* popups, QWidget* paren
   frameLayout->setContentsMargins(0, 0, 0, 0);
   if (OrderBookFilter* bar = m_wnd.GetFilterBar()) {
     m_filterBar = new FilterBarWidget(*bar, [this] { AfterInput(); }, m_filterFrame);
+    m_filterBar->SetBeforeMenu([this](const QPoint& pos) { PreparePopup(pos); });
     frameLayout->addWidget(m_filterBar);
   }
 
