@@ -35,11 +35,7 @@ class CancelCommands : public ::testing::Test {
     });
   }
   OrderBookGrid& Shown(ViewVariant variant = ViewVariant::Pending) { return h.ShowAllRows(variant); }
-  // Replaces the selection with rows top to bottom, as a click and a Shift+click do.
-  void SelectRows(OrderBookGrid& grid, int top, int bottom) {
-    grid.SetCurSel({top, 0}, pf::kSelSingleRow, false);
-    grid.SetCurSel({bottom, 0}, pf::kSelRowRangeEnd, true);
-  }
+  void SelectRows(OrderBookGrid& grid, int top, int bottom) { ViewHarness::SelectRows(grid, top, bottom); }
   pf::MessageBoxService& Boxes() { return h.App().MessageBoxes(); }
   std::vector<std::string> BoxTexts() {
     std::vector<std::string> out;

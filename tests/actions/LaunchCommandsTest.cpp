@@ -17,15 +17,8 @@ class LaunchCommands : public ::testing::Test {
   ~LaunchCommands() override { RecordCache::Close(); }
 
   OrderBookGrid& Shown(ViewVariant variant = ViewVariant::Pending) { return h.ShowAllRows(variant); }
-  void SelectRows(OrderBookGrid& grid, int top, int bottom) {
-    grid.SetCurSel({top, 0}, pf::kSelSingleRow, false);
-    grid.SetCurSel({bottom, 0}, pf::kSelRowRangeEnd, true);
-  }
-  std::vector<std::string> Boxes() {
-    std::vector<std::string> out;
-    for (const auto& b : h.App().MessageBoxes().Shown()) out.push_back(b.text + " | " + b.caption);
-    return out;
-  }
+  void SelectRows(OrderBookGrid& grid, int top, int bottom) { ViewHarness::SelectRows(grid, top, bottom); }
+  std::vector<std::string> Boxes() { return h.BoxesShown(); }
   std::vector<pf::PostedMessage> Posts(unsigned msg) {
     std::vector<pf::PostedMessage> out;
     for (const auto& p : h.App().MainWindow().Posted())

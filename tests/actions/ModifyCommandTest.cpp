@@ -22,15 +22,8 @@ class ModifyCommand : public ::testing::Test {
   ~ModifyCommand() override { AppGlobal::SetLogWriter(nullptr); }
 
   OrderBookGrid& Shown(ViewVariant variant = ViewVariant::Pending) { return h.ShowAllRows(variant); }
-  void SelectRows(OrderBookGrid& grid, int top, int bottom) {
-    grid.SetCurSel({top, 0}, pf::kSelSingleRow, false);
-    grid.SetCurSel({bottom, 0}, pf::kSelRowRangeEnd, true);
-  }
-  std::vector<std::string> Boxes() {
-    std::vector<std::string> out;
-    for (const auto& b : h.App().MessageBoxes().Shown()) out.push_back(b.text + " | " + b.caption);
-    return out;
-  }
+  void SelectRows(OrderBookGrid& grid, int top, int bottom) { ViewHarness::SelectRows(grid, top, bottom); }
+  std::vector<std::string> Boxes() { return h.BoxesShown(); }
   std::size_t ModifyPosts() {
     std::size_t n = 0;
     for (const auto& p : h.App().MainWindow().Posted()) n += p.msg == kMsgModificationRequest;

@@ -83,11 +83,7 @@ class MultipleRowModifying : public ::testing::Test {
     return p;
   }
   OrderBookWnd& Wnd() { return h.PendingWnd(); }
-  std::vector<std::string> Boxes() {
-    std::vector<std::string> out;
-    for (const auto& b : h.App().MessageBoxes().Shown()) out.push_back(b.text + " | " + b.caption);
-    return out;
-  }
+  std::vector<std::string> Boxes() { return h.BoxesShown(); }
 
   ViewHarness h;
   LogWriter m_log;

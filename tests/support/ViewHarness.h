@@ -13,6 +13,8 @@
 #include <memory>
 #include <stdexcept>
 #include <string>
+#include <vector>
+#include <string>
 
 class ViewHarness {
  public:
@@ -102,6 +104,18 @@ class ViewHarness {
     Run();
     m_app.MessageBoxes().ClearShown();
     return grid;
+  }
+
+  // Replaces the selection with rows top to bottom, as a click and a Shift+click do.
+  static void SelectRows(OrderBookGrid& grid, int top, int bottom) {
+    grid.SetCurSel({top, 0}, orv::platform::kSelSingleRow, false);
+    grid.SetCurSel({bottom, 0}, orv::platform::kSelRowRangeEnd, true);
+  }
+  // Every message box shown so far, as "text | caption".
+  std::vector<std::string> BoxesShown() {
+    std::vector<std::string> out;
+    for (const auto& b : m_app.MessageBoxes().Shown()) out.push_back(b.text + " | " + b.caption);
+    return out;
   }
 
   // Lets the event loop run: timers fire and the grids rebuild.
