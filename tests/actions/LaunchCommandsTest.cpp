@@ -61,7 +61,8 @@ TEST_F(LaunchCommands, at_most_fifteen_linkable_orders_go_to_the_iob) {
   const WindowPassing request = Request();
   EXPECT_EQ(request.nRequestFrom, 10005);
   EXPECT_EQ(request.nRequestId, 20001);
-  EXPECT_EQ(request.pRequestWnd, static_cast<void*>(&grid));
+  const void* requestWnd = request.pRequestWnd;  // a packed member: read it by value
+  EXPECT_EQ(requestWnd, static_cast<void*>(&grid));
   EXPECT_EQ(request.nParam1, 0);
   EXPECT_EQ(AppOrderBook::objOrderBook_IOBLinkOrder.size(), 15u);
   EXPECT_EQ(AppOrderBook::objOrderBook_IOBLinkOrder.front(), 15u);

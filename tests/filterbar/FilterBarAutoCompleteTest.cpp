@@ -229,7 +229,8 @@ TEST_F(FilterBarAutoComplete, shortcut_keys_reach_the_grid_and_the_window_and_gt
   ASSERT_EQ(h.App().MainWindow().Posted().size(), 1u);
   EXPECT_EQ(AppGlobal::objWindowPassing.nRequestFrom, 10005);
   EXPECT_EQ(AppGlobal::objWindowPassing.nRequestId, 10124);
-  EXPECT_EQ(AppGlobal::objWindowPassing.pRequestWnd, &bar);
+  const void* requestWnd = AppGlobal::objWindowPassing.pRequestWnd;  // a packed member: read it by value
+  EXPECT_EQ(requestWnd, static_cast<const void*>(&bar));
   EXPECT_FALSE(Key(bar, 'H', true, true));
   EXPECT_FALSE(Key(bar, pf::VK_TAB));
   EXPECT_TRUE(Key(bar, pf::VK_F2));
