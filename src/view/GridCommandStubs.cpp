@@ -10,6 +10,7 @@
 #include "host/GeneralXmlSettings.h"
 #include "host/platform/Application.h"
 #include "host/platform/MessageBoxService.h"
+#include "sortfilter/SavedFilterBlock.h"
 
 namespace {
 
@@ -43,8 +44,7 @@ void OrderBookGrid::OnPendingorderFilterbar() {
 void OrderBookGrid::OnOrderBookSavefilter() {
   try {
     if (!m_pWnd) return;
-    OrderBookFilterSettings& block = Variant().eVariant == ViewVariant::Pending ? regGeneralXMLSettings.objPendingFilter
-                                                                                : regGeneralXMLSettings.objGTDFilter;
+    OrderBookFilterSettings& block = SavedFilterBlock(Variant());
     block.bSaveFilter = !block.bSaveFilter;
     if (OrderBookFilter* bar = m_pWnd->GetFilterBar())
       bar->SaveFilterCheckBox().SetCheck(block.bSaveFilter ? orv::platform::BST_CHECKED : orv::platform::BST_UNCHECKED);

@@ -128,6 +128,13 @@ class OrderBookGrid : public OrvGridCtrl {
   virtual void ApplyFilterOnOpen();
   // Writes the filters into the general settings (or clears them there) when the window closes.
   virtual void OnSavefilterInXML();
+  // Saving off: clears the filters (the order status stays), the filter bar and the saved texts.
+  void OnRemovefilterInXML();
+  // Restores one column from its saved text; a text that is too long or holds control
+  // characters is ignored with one log line.
+  void SetFilterOnOpen(int column, const std::string& text);
+  // Exported; has no effect.
+  void AddDataInCombo() {}
 
   // The grid control's find dialog (find only, or find and replace). It has no screen here, so
   // the requests are counted.
