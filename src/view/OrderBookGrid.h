@@ -128,6 +128,7 @@ class OrderBookGrid : public OrvGridCtrl {
   virtual void ApplyFilterOnOpen();
   // Writes the filters into the general settings (or clears them there) when the window closes.
   virtual void OnSavefilterInXML();
+  static const ScriptDesc* ContractOf(long token);
   // Saving off: clears the filters (the order status stays), the filter bar and the saved texts.
   void OnRemovefilterInXML();
   // Restores one column from its saved text; a text that is too long or holds control
@@ -225,7 +226,12 @@ class OrderBookGrid : public OrvGridCtrl {
   // Quick filters of the context menu: one handler per command id of the table.
   void OnQuickFilter(unsigned id);
   // The dock title for a token (0: the plain title).
+  // The dock title for the token filter (0: all scrips) and the status bar's contract panes.
   void SetDockTitleBylOurToken(long token);
+  // The selected contract's description for the F3 title; empty for a token without contract.
+  std::string PreparesFilterText(long token) const;
+  // The token whose title is shown; 0 for all scrips.
+  long nTitleToken = 0;
   // The scale zoom of Ctrl+[ and Ctrl+].
   void ZoomBy(double delta);
 
