@@ -1,4 +1,5 @@
 // Dock titles for the token filter and the contract descriptions of the F3 toggle.
+#include "host/platform/StatusBar.h"
 #include "support/ViewHarness.h"
 #include "view/ColumnCatalogue.h"
 #include "view/DockTitles.h"
@@ -73,6 +74,41 @@ TEST(DockTitles, the_window_title_follows_the_token_and_spread_filters) {
   EXPECT_EQ(wnd.GetDockTitle(), "Spread/Multi Leg Pending Orders Of All Scrips All Orders");
   EXPECT_EQ(grid.PreparesFilterText(ViewHarness::kReliance), "NSE - RELIANCE-");
   EXPECT_EQ(grid.PreparesFilterText(999), "");
+}
+
+TEST(F3Toggle, titles_follow_the_selected_row_and_shift_f3_cancels_even_without_a_row) {
+  ViewHarness h;
+  h.AddOrder(BookKind::Pending, 1);
+  OrderBookGrid& grid = h.ShowAllRows();
+  OrderBookWnd& wnd = h.PendingWnd();
+
+  grid.SetCurSel({-1, -1}, orv::platform::kSelSingleRow, false);
+  ASSERT_TRUE(grid.GetCurSelItemID().IsNull());
+  EXPECT_FALSE(wnd.OnF3KeyPress()) << "no row selected";
+  EXPECT_EQ(h.BoxesShown().size(), 1u);
+  EXPECT_EQ(h.BoxesShown().front().rfind("Please Select Some Row  |", 0), 0u) << h.BoxesShown().front();
+
+  ViewHarness::SelectRows(grid, 0, 0);
+  ASSERT_TRUE(wnd.OnF3KeyPress());
+  EXPECT_TRUE(wnd.bF3AllScrips);
+  EXPECT_EQ(wnd.GetDockTitle(), "Pending Orders Of All Scrips All Orders") << "an empty criterion reads as All";
+  EXPECT_EQ(wnd.GetStatusBar()->GetPaneText(2), "Pending Orders Of All Scrips");
+
+  wnd.BuySellTotals().SetStoredToken(std::to_string(ViewHarness::kNiftyFut));
+  ASSERT_TRUE(wnd.OnF3KeyPress());
+  EXPECT_FALSE(wnd.bF3AllScrips);
+  EXPECT_EQ(wnd.GetDockTitle(), "Pending Orders (NSE - NIFTY-) All Orders");
+  EXPECT_EQ(wnd.GetStatusBar()->GetPaneText(2), "NSE - NIFTY-)");
+
+  // Shift+F3 cancels all, with or without a row.
+  grid.SetCurSel({-1, -1}, orv::platform::kSelSingleRow, false);
+  AppGlobal::g_iIsShiftF3ProcessEvent = 0;
+  h.App().Keys().SetShift(true);
+  EXPECT_TRUE(wnd.OnF3KeyPress());
+  h.App().Keys().SetShift(false);
+  EXPECT_EQ(AppGlobal::g_iIsShiftF3ProcessEvent, 1);
+  EXPECT_TRUE(wnd.bShiftF3);
+  EXPECT_FALSE(wnd.bF3AllScrips) << "Shift+F3 does not toggle the titles";
 }
 
 }  // namespace
