@@ -13,6 +13,7 @@
 #include <memory>
 #include <string>
 #include <span>
+#include <unordered_map>
 #include <vector>
 
 class OrderBookWnd;
@@ -230,6 +231,10 @@ class OrderBookGrid : public OrvGridCtrl {
   void SetDockTitleBylOurToken(long token);
   // The selected contract's description for the F3 title; empty for a token without contract.
   std::string PreparesFilterText(long token) const;
+  // 1 for a spread or multi-leg order (trades on both sides, or a spread entry), 0 otherwise;
+  // cached per order while the grid lives (a failed lookup is not cached).
+  std::int16_t GetOrderTypeInfo(std::uint32_t refNo);
+  std::unordered_map<std::uint32_t, std::int16_t> m_mapOrderKind;
   // The token whose title is shown; 0 for all scrips.
   long nTitleToken = 0;
   // The scale zoom of Ctrl+[ and Ctrl+].
