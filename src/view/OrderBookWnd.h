@@ -175,6 +175,7 @@ class OrderBookWnd : public CustomDockingControlBar {
     m_BuySellQtyTotals.Calculate(*this, token, row);
   }
   BuySellQtyTotals& BuySellTotals() { return m_BuySellQtyTotals; }
+  void GetStatusValues() { m_BuySellQtyTotals.WriteTitleTotals(m_wndStatusBar); }
 
   OrderBookGrid* GetGrid() const { return m_pGrid; }
   void SetGrid(OrderBookGrid* grid) { m_pGrid = grid; }
