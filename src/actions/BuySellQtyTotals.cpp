@@ -37,7 +37,7 @@ using StatusPaneText::WriteValue;
 void BuySellQtyTotals::Calculate(OrderBookWnd& wnd, std::int32_t token, const CBCGPGridRow* row) {
   try {
     if (!Calculate(*wnd.GetStatusBar(), token, row)) return;
-    // TODO(titles): refresh the title totals once filter titles exist (wnd.GetStatusValues()).
+    WriteTitleTotals(*wnd.GetStatusBar());
   } catch (...) {
     wnd.LogException("CalculateBuySellQty");
   }
@@ -126,4 +126,30 @@ void BuySellQtyTotals::SetStoredToken(std::string_view token) {
 void BuySellQtyTotals::SetEntryCount(long count) {
   m_lEntryCount = count;
   m_bChanged = true;
+}
+
+void BuySellQtyTotals::WriteTitleTotals(orv::platform::StatusBar& bar) const {
+  if (m_mapTotals.empty()) {
+    bar.SetPaneText(3, "<No Scrip>");
+    const char* zeros[] = {"B.Qty:0", "B.Lot:0", "B.Val:0.00", "S.Qty:0", "S.Lot:0", "S.Val:0.00"};
+    for (int i = 0; i < 6; ++i) bar.SetPaneText(4 + i, zeros[i]);
+    return;
+  }
+  std::int64_t buyQty = 0, buyLots = 0, sellQty = 0, sellLots = 0;
+  double buyValue = 0.0, sellValue = 0.0;
+  for (const auto& [token, totals] : m_mapTotals) {
+    if (std::to_string(token) != m_strStoredToken) continue;
+    buyQty += totals.lBuyQty;
+    buyLots += Lots(totals.lBuyQty, totals.lLotSize);
+    buyValue += totals.dBuyPrice * static_cast<double>(totals.lBuyQty);
+    sellQty += totals.lSellQty;
+    sellLots += Lots(totals.lSellQty, totals.lLotSize);
+    sellValue += totals.dSellPrice * static_cast<double>(totals.lSellQty);
+  }
+  WriteCount(bar, 4, "B.Qty: ", buyQty);
+  WriteCount(bar, 5, "B.Lot: ", buyLots);
+  WriteValue(bar, 6, "B.Val: ", buyValue, "%.2f");
+  WriteCount(bar, 7, "S.Qty: ", sellQty);
+  WriteCount(bar, 8, "S.Lot: ", sellLots);
+  WriteValue(bar, 9, "S.Val: ", sellValue, "%.2f");
 }

@@ -52,6 +52,9 @@ class BuySellQtyTotals final {
   long EntryCount() const { return m_lEntryCount; }
   void SetEntryCount(long count);
   const std::string& ScripTitle() const { return m_strScripTitle; }
+  // The title totals: panes 4 to 9 summed over the entries of the stored token; with no totals
+  // at all, "<No Scrip>" and zeros.
+  void WriteTitleTotals(orv::platform::StatusBar& bar) const;
 
  private:
   void BuildScripTitle(const CBCGPGridRow& row);

@@ -186,6 +186,7 @@ class OrderBookFilter : public CustomScrollingDialog, public FilterBarMirror {
   // The "Save Filter" check box: the view keeps its filters across restarts while it is ticked.
   orv::platform::CheckBox& SaveFilterCheckBox() { return m_chkSaveFilter; }
   bool IsSaveFilterChecked() const { return m_chkSaveFilter.GetCheck() == orv::platform::BST_CHECKED; }
+  bool IsOpenWithSortingChecked() const { return m_chkOpenWithSorting.GetCheck() == orv::platform::BST_CHECKED; }
 
   // The bar's own writes into an edit set it; the next autocomplete request is then answered
   // with no list and clears it.

@@ -108,6 +108,7 @@ GeneralXmlSettings::Result GeneralXmlSettings::Load(const std::filesystem::path&
   m_path = path;
   ResetToDefaults();
   bSettingsReady = true;
+  m_bKeepFile = false;
 
   std::error_code ec;
   if (!std::filesystem::exists(path, ec)) {
@@ -122,6 +123,8 @@ GeneralXmlSettings::Result GeneralXmlSettings::Load(const std::filesystem::path&
   const pugi::xml_parse_result parsed = doc.load_file(path.c_str(), kParseFlags, pugi::encoding_utf8);
   if (parsed.status == pugi::status_file_not_found || parsed.status == pugi::status_io_error ||
       parsed.status == pugi::status_out_of_memory) {
+    // The file may well hold the user's settings: writing the defaults over it would lose them.
+    m_bKeepFile = true;
     return {Status::IoError, "cannot read " + path.string() + ": " + parsed.description()};
   }
   const pugi::xml_node root = doc.child(kRoot);
@@ -133,6 +136,7 @@ GeneralXmlSettings::Result GeneralXmlSettings::Load(const std::filesystem::path&
                           (parsed ? std::string("no ") + kRoot + " element" : std::string(parsed.description())) +
                           "); using defaults";
     if (!ec) message += "; the file was kept as " + aside.string();
+    else m_bKeepFile = true;  // not kept aside: the next save must not erase it
     return {Status::Corrupt, message};
   }
   ReadBlock(FindBlock(root, "Pending"), objPendingFilter);
@@ -174,4 +178,8 @@ GeneralXmlSettings::Result GeneralXmlSettings::Save(const std::filesystem::path&
   return {};
 }
 
-GeneralXmlSettings::Result GeneralXmlSettings::SaveGeneralSettings() const { return Save(m_path); }
+GeneralXmlSettings::Result GeneralXmlSettings::SaveGeneralSettings() const {
+  if (m_bKeepFile)
+    return {Status::IoError, "not saved: " + m_path.string() + " could not be read at start and is left as it was"};
+  return Save(m_path);
+}

@@ -38,10 +38,14 @@ class GeneralXmlSettings final {
   // Replaces every value with the file's (defaults for anything missing) and remembers the path.
   Result Load(const std::filesystem::path& path);
   Result Save(const std::filesystem::path& path) const;
-  // Saves to the path of the last Load or SetPath.
+  // Saves to the path of the last Load or SetPath; refused (the file left as it is) when that
+  // Load could not read the file nor keep a copy of it aside.
   Result SaveGeneralSettings() const;
 
-  void SetPath(std::filesystem::path path) { m_path = std::move(path); }
+  void SetPath(std::filesystem::path path) {
+    m_path = std::move(path);
+    m_bKeepFile = false;
+  }
   const std::filesystem::path& Path() const { return m_path; }
 
   // Back to defaults; the path and the ready flag stay.
@@ -49,6 +53,7 @@ class GeneralXmlSettings final {
 
  private:
   std::filesystem::path m_path;
+  bool m_bKeepFile = false;
 };
 
 // The host's general settings record, loaded at start and saved by SaveGeneralSettings().

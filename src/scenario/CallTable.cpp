@@ -76,8 +76,9 @@ Result DeleteAll(CallContext& c, ViewVariant owner) {
 }
 
 // Rows of the table; keep them in alphabetical order of name.
-const std::array<CallEntry, 38> kEntries{{
+const std::array<CallEntry, 45> kEntries{{
     {"AdjustLayout", {}, [](CallContext& c, const CallArgs&) -> Result { c.wnd.AdjustLayout(); return nullptr; }},
+    {"ApplyFilterOnOpen", {}, [](CallContext& c, const CallArgs&) -> Result { c.grid.ApplyFilterOnOpen(); return nullptr; }},
     {"AssignOrderDataSourceByOrderStatus", {},
      [](CallContext& c, const CallArgs&) -> Result { c.grid.AssignOrderDataSourceByOrderStatus(); return nullptr; }},
     {"CalculateBuySellQty", {"token"},
@@ -128,6 +129,10 @@ const std::array<CallEntry, 38> kEntries{{
        if (!bar) StepArgs::Fail("the view has no filter bar");
        return bar->GetAutoCompleteClientCode(a.Text(0));
      }},
+    {"GetOrderTypeInfo", {"refNo"},
+     [](CallContext& c, const CallArgs& a) -> Result {
+       return static_cast<std::int64_t>(c.grid.GetOrderTypeInfo(Narrow<std::uint32_t>(a.Int(0), "refNo")));
+     }},
     {"getOrderRecord", {"orderNumber", "lOurOrderNo"},
      [](CallContext& c, const CallArgs& a) -> Result {
        ORVEL_ORDER_ENTRY packet;
@@ -151,7 +156,11 @@ const std::array<CallEntry, 38> kEntries{{
     {"OnCancel", {}, [](CallContext& c, const CallArgs&) -> Result { c.wnd.OnCancel(); return nullptr; }},
     {"OnCancelAll", {}, [](CallContext& c, const CallArgs&) -> Result { c.wnd.OnCancelAll(); return nullptr; }},
     {"OnCustomize", {}, [](CallContext& c, const CallArgs&) -> Result { c.grid.OnCustomize(); return nullptr; }},
+    {"OnF3KeyPress", {}, [](CallContext& c, const CallArgs&) -> Result { return c.wnd.OnF3KeyPress(); }},
     {"OnLogoff", {}, [](CallContext& c, const CallArgs&) -> Result { c.grid.OnLogoff(); return nullptr; }},
+    {"OnOrderBookSavefilter", {},
+     [](CallContext& c, const CallArgs&) -> Result { c.grid.OnOrderBookSavefilter(); return nullptr; }},
+    {"OnSavefilterInXML", {}, [](CallContext& c, const CallArgs&) -> Result { c.grid.OnSavefilterInXML(); return nullptr; }},
     {"OnSQuareOff_CancelPendOrders", {},
      [](CallContext& c, const CallArgs&) -> Result { return c.wnd.OnSQuareOff_CancelPendOrders(0, 0); }},
     {"OnTimeFormat", {}, [](CallContext& c, const CallArgs&) -> Result { return c.wnd.OnTimeFormat(0, 0); }},
@@ -163,6 +172,8 @@ const std::array<CallEntry, 38> kEntries{{
      }},
     {"PendingOrdersDeleteAllProcess", {},
      [](CallContext& c, const CallArgs&) -> Result { return DeleteAll(c, ViewVariant::Pending); }},
+    {"PreparesFilterText", {"token"},
+     [](CallContext& c, const CallArgs& a) -> Result { return c.grid.PreparesFilterText(Narrow<long>(a.Int(0), "token")); }},
     {"RefreshData", {}, [](CallContext& c, const CallArgs&) -> Result { c.grid.RefreshData(); return nullptr; }},
     {"ResetFilterOnClose", {},
      [](CallContext& c, const CallArgs&) -> Result { c.wnd.ResetFilterOnClose(); return nullptr; }},
@@ -181,6 +192,11 @@ const std::array<CallEntry, 38> kEntries{{
     {"SetDockTitleBylOurToken", {"token"},
      [](CallContext& c, const CallArgs& a) -> Result {
        c.grid.SetDockTitleBylOurToken(Narrow<long>(a.Int(0), "token"));
+       return nullptr;
+     }},
+    {"SetFilterOnOpen", {"column", "text"},
+     [](CallContext& c, const CallArgs& a) -> Result {
+       c.grid.SetFilterOnOpen(Column(c, a, 0), a.Text(1));
        return nullptr;
      }},
     {"SetFilterParam", {"column", "values", "bShowAll", "bReplace", "bSkipFilterBar"},

@@ -4,12 +4,19 @@
 #include "view/OrderBookGrid.h"
 
 #include "filterbar/OrderBookFilter.h"
+#include "view/ColumnCatalogue.h"
+#include "view/DockTitles.h"
 #include "view/OrderBookWnd.h"
 
+#include "host/AppGlobal.h"
+#include "host/ContractMaster.h"
 #include "host/CustomSplitterControl.h"
 #include "host/GeneralXmlSettings.h"
 #include "host/platform/Application.h"
 #include "host/platform/MessageBoxService.h"
+#include "sortfilter/SavedFilterBlock.h"
+
+#include <cstdint>
 
 namespace {
 
@@ -43,8 +50,7 @@ void OrderBookGrid::OnPendingorderFilterbar() {
 void OrderBookGrid::OnOrderBookSavefilter() {
   try {
     if (!m_pWnd) return;
-    OrderBookFilterSettings& block = Variant().eVariant == ViewVariant::Pending ? regGeneralXMLSettings.objPendingFilter
-                                                                                : regGeneralXMLSettings.objGTDFilter;
+    OrderBookFilterSettings& block = SavedFilterBlock(Variant());
     block.bSaveFilter = !block.bSaveFilter;
     if (OrderBookFilter* bar = m_pWnd->GetFilterBar())
       bar->SaveFilterCheckBox().SetCheck(block.bSaveFilter ? orv::platform::BST_CHECKED : orv::platform::BST_UNCHECKED);
@@ -56,6 +62,28 @@ void OrderBookGrid::OnOrderBookSavefilter() {
 
 void OrderBookGrid::OnUsers() { bUsers = !bUsers; }
 
-void OrderBookGrid::SetDockTitleBylOurToken(long /*token*/) {
-  // TODO(titles): build the dock title from the token's contract and the active filters.
+void OrderBookGrid::SetDockTitleBylOurToken(long token) {
+  try {
+    const MULTIPLEFILTER_PARAM* leg = FindFilter(COL_OrderLeg);
+    const bool spread = leg && !leg->bAll && leg->Contains("S");
+    nTitleToken = token;
+    const ScriptDesc* contract = ContractOf(token);
+    if (!m_pWnd) return;
+    m_pWnd->SetDockTitle(dock_titles::TitleFor(Variant().eVariant, token != 0 ? contract : nullptr, spread));
+    SetStatusbarValues(static_cast<std::int32_t>(token), contract ? contract->Symbol_ScriptID : "",
+                       contract ? contract->cExchangeName : "");
+    if (!m_pWnd->bFilterBarShown) SetFocus();
+  } catch (...) {
+    LogException("SetDockTitleBylOurToken");
+  }
+}
+
+std::string OrderBookGrid::PreparesFilterText(long token) const {
+  if (token < INT32_MIN || token > INT32_MAX) return {};
+  return dock_titles::FilterTextFor(Variant().eVariant, static_cast<std::int32_t>(token), ContractOf(token));
+}
+
+const ScriptDesc* OrderBookGrid::ContractOf(long token) {
+  if (!AppGlobal::g_pScriptDesc || token < INT32_MIN || token > INT32_MAX) return nullptr;
+  return AppGlobal::g_pScriptDesc->Find(static_cast<std::int32_t>(token));
 }

@@ -81,8 +81,3 @@ int OrderBookGrid::OnCreate() {
   }
 }
 
-// Saved filters are applied by the saved-filter code; without it the view opens unfiltered.
-void OrderBookGrid::ApplyFilterOnOpen() {}
-
-// Filters are saved by the saved-filter code; without it closing keeps nothing.
-void OrderBookGrid::OnSavefilterInXML() {}

@@ -13,6 +13,7 @@
 #include <memory>
 #include <string>
 #include <span>
+#include <unordered_map>
 #include <vector>
 
 class OrderBookWnd;
@@ -128,6 +129,14 @@ class OrderBookGrid : public OrvGridCtrl {
   virtual void ApplyFilterOnOpen();
   // Writes the filters into the general settings (or clears them there) when the window closes.
   virtual void OnSavefilterInXML();
+  static const ScriptDesc* ContractOf(long token);
+  // Saving off: clears the filters (the order status stays), the filter bar and the saved texts.
+  void OnRemovefilterInXML();
+  // Restores one column from its saved text; a text that is too long or holds control
+  // characters is ignored with one log line.
+  void SetFilterOnOpen(int column, const std::string& text);
+  // Exported; has no effect.
+  void AddDataInCombo() {}
 
   // The grid control's find dialog (find only, or find and replace). It has no screen here, so
   // the requests are counted.
@@ -218,7 +227,16 @@ class OrderBookGrid : public OrvGridCtrl {
   // Quick filters of the context menu: one handler per command id of the table.
   void OnQuickFilter(unsigned id);
   // The dock title for a token (0: the plain title).
+  // The dock title for the token filter (0: all scrips) and the status bar's contract panes.
   void SetDockTitleBylOurToken(long token);
+  // The selected contract's description for the F3 title; empty for a token without contract.
+  std::string PreparesFilterText(long token) const;
+  // 1 for a spread or multi-leg order (trades on both sides, or a spread entry), 0 otherwise;
+  // cached per order while the grid lives (a failed lookup is not cached).
+  std::int16_t GetOrderTypeInfo(std::uint32_t refNo);
+  std::unordered_map<std::uint32_t, std::int16_t> m_mapOrderKind;
+  // The token whose title is shown; 0 for all scrips.
+  long nTitleToken = 0;
   // The scale zoom of Ctrl+[ and Ctrl+].
   void ZoomBy(double delta);
 

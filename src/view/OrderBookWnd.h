@@ -21,6 +21,7 @@
 #include <map>
 #include <memory>
 #include <optional>
+#include <array>
 #include <string>
 #include <string_view>
 #include <unordered_set>
@@ -143,6 +144,23 @@ class OrderBookWnd : public CustomDockingControlBar {
   void OnFilterSortZA();
 
   bool bFilterBarShown = false;
+
+  // --- The F3 toggle (F3KeyPress.cpp). ---
+  static constexpr std::size_t kCriteriaCount = 21;
+  // F3 shows the selected row's contract or all scrips, Shift+F3 cancels all; false when F3 had
+  // no selected row.
+  bool OnF3KeyPress();
+  // Remembers the criteria when they differ from the last ones (compared ignoring case).
+  void FiltersCombination(const std::array<std::string, kCriteriaCount>& criteria);
+  // The order-style criterion of the F3 titles; "All" before any combination has run.
+  std::string OrderStyleCriterion() const;
+  bool bF3AllScrips = false;
+  bool bSpreadView = false;
+  bool bShiftF3 = false;
+  bool bCombinationRunning = false;
+  std::string strF3FilterText;
+  std::string strF3Token;
+  std::array<std::string, kCriteriaCount> strLastCriteria{};
   bool bMultiOrdersModify = false;
   // A bulk order file is being written (Excel and text flavours).
   bool bBulkExcelSaveInProgress = false;
@@ -157,6 +175,7 @@ class OrderBookWnd : public CustomDockingControlBar {
     m_BuySellQtyTotals.Calculate(*this, token, row);
   }
   BuySellQtyTotals& BuySellTotals() { return m_BuySellQtyTotals; }
+  void GetStatusValues() { m_BuySellQtyTotals.WriteTitleTotals(m_wndStatusBar); }
 
   OrderBookGrid* GetGrid() const { return m_pGrid; }
   void SetGrid(OrderBookGrid* grid) { m_pGrid = grid; }

@@ -93,6 +93,14 @@ class ViewHarness {
     return static_cast<GTDOrderBookGrid&>(*m_gtd->GetGrid());
   }
   OrvPendingOrdersWnd& PendingWnd() { Pending(); return *m_pending; }
+  // Closes a variant's window as the user does (its filters saved or cleared first); the next
+  // Pending() or Gtd() opens a new one against the same settings.
+  void CloseWindow(ViewVariant variant) {
+    std::unique_ptr<OrderBookWnd> wnd;
+    if (variant == ViewVariant::Pending) wnd = std::move(m_pending);
+    else wnd = std::move(m_gtd);
+    if (wnd) wnd->ResetFilterOnClose();
+  }
   GTDOrderBookWnd& GtdWnd() { Gtd(); return *m_gtd; }
 
   // The variant's grid with every row shown (no filter, newest on top) and no box recorded yet.
