@@ -3,6 +3,7 @@
 // each listed order gets one request; the store's list never shows keys nobody confirmed.
 #include "actions/SlicedWork.h"
 #include "host/LogWriter.h"
+#include "support/LogCapture.h"
 #include "support/ViewHarness.h"
 
 #include <gtest/gtest.h>
@@ -33,8 +34,6 @@ class CancelPassSlices : public ::testing::Test {
   CancelPassSlices() {
     g_sent.clear();
     EntryPointRegistry::Instance().Register(kMainExecutable, "SendCOCOrderExeFn", &RecordingSender);
-    AppGlobal::SetLogWriter(&m_log);
-    m_log.AddObserver([this](const std::string& source, const std::string& text) { m_lines.emplace_back(source, text); });
     AppGlobal::bServerConnect = 1;
     AppGlobal::bOrderSettings_OrderCancel = 1;
     SlicedWork::SetTimeBoundSlices(false);
@@ -49,7 +48,6 @@ class CancelPassSlices : public ::testing::Test {
     Boxes().SetAnswerer(nullptr);
     SlicedWork::SetRowsPerSlice(0);
     SlicedWork::SetTimeBoundSlices(true);
-    AppGlobal::SetLogWriter(nullptr);
     EntryPointRegistry::Instance().Unregister(kMainExecutable, "SendCOCOrderExeFn");
     g_sent.clear();
   }
@@ -84,17 +82,11 @@ class CancelPassSlices : public ::testing::Test {
     std::sort(sent.begin(), sent.end());
     return sent;
   }
-  std::vector<std::string> LinesOf(const std::string& source) const {
-    std::vector<std::string> out;
-    for (const auto& [s, text] : m_lines)
-      if (s == source) out.push_back(text);
-    return out;
-  }
+  std::vector<std::string> LinesOf(const std::string& source) const { return m_log.LinesOf(source); }
   pf::MessageBoxService& Boxes() { return h.App().MessageBoxes(); }
 
   ViewHarness h;
-  LogWriter m_log;
-  std::vector<std::pair<std::string, std::string>> m_lines;
+  LogCapture m_log;
   std::vector<std::string> m_asked;
   std::function<void()> m_duringQuestion;
 };

@@ -7,6 +7,7 @@
 #include "host/recordcache/CInMemPendingOrders.h"
 #include "host/recordcache/CInMemSpreadOrderInfo.h"
 #include "host/recordcache/RecordCache.h"
+#include "support/LogCapture.h"
 #include "support/ViewHarness.h"
 
 #include <gtest/gtest.h>
@@ -61,11 +62,8 @@ class WindowCancel : public ::testing::Test {
     RecordCache::Close();
     RecordCache::SetLogSink([](const std::string&) {});
     EntryPointRegistry::Instance().Register(kMainExecutable, "SendCOCOrderExeFn", &RecordingSender);
-    AppGlobal::SetLogWriter(&m_log);
-    m_log.AddObserver([this](const std::string& source, const std::string& text) { m_lines.emplace_back(source, text); });
   }
   ~WindowCancel() override {
-    AppGlobal::SetLogWriter(nullptr);
     EntryPointRegistry::Instance().Unregister(kMainExecutable, "SendCOCOrderExeFn");
     RecordCache::Close();
     RecordCache::SetLogSink(nullptr);
@@ -125,17 +123,11 @@ class WindowCancel : public ::testing::Test {
     ASSERT_TRUE(CInMemPendingOrders::getClass()->Insert(row));
   }
 
-  std::vector<std::string> LinesOf(const std::string& source) const {
-    std::vector<std::string> out;
-    for (const auto& [s, text] : m_lines)
-      if (s == source) out.push_back(text);
-    return out;
-  }
+  std::vector<std::string> LinesOf(const std::string& source) const { return m_log.LinesOf(source); }
   pf::MessageBoxService& Boxes() { return h.App().MessageBoxes(); }
 
   ViewHarness h;
-  LogWriter m_log;
-  std::vector<std::pair<std::string, std::string>> m_lines;
+  LogCapture m_log;
 };
 
 TEST_F(WindowCancel, an_order_s_cancel_is_sent_once_with_its_exchange_number) {
@@ -188,7 +180,7 @@ TEST_F(WindowCancel, without_the_host_s_sender_nothing_is_sent_and_the_gap_is_lo
   AddSpreadOrder();
   AppGlobal::g_iFONormalMarketStatus = 1;
   OrderBookWnd& wnd = h.PendingWnd();
-  m_lines.clear();
+  m_log.Clear();
   wnd.OrderCancellation(Record(kOrderNumber, 77, "DLR02"), true);
   EXPECT_EQ(wnd.CancelSpreadOrderLogic(kSpreadNumber), 0);
   EXPECT_TRUE(g_sent.empty());
@@ -515,7 +507,7 @@ TEST_F(WindowCancelPass, an_unconfirmed_order_is_cancelled_locally_unless_the_ex
   grid.SelectAll();
   AppGlobal::bServerConnect = 0;  // un-confirmed orders are cancelled here, connected or not
   AppGlobal::g_pObjLoginResponse->setUserType(1);
-  m_lines.clear();
+  m_log.Clear();
   h.PendingWnd().OnCancel();
   EXPECT_EQ(SentOwnNumbers(), (std::vector<std::uint32_t>{63, 61}));
   EXPECT_EQ(g_sent[0].Order().transactionCode(), 5529);
@@ -550,7 +542,7 @@ TEST_F(WindowCancelPass, the_host_collects_rows_the_grid_shows_and_each_spread_o
   spread->iOrvelCode = 5724;
   h.ShowAllRows();
   OrderBookWnd& wnd = h.PendingWnd();
-  m_lines.clear();
+  m_log.Clear();
   for (int row : {0, 1, 2, 9}) wnd.CollectOrderForCancellation(row, 0.0);
   wnd.bMultiRowSelected = true;
   wnd.CollectOrderForCancellation(0, 0.0);

@@ -373,7 +373,7 @@ TEST_F(FilterBarCascade, the_filter_bar_command_shows_the_bar_once_and_focuses_i
 }
 
 TEST(FilterBarTimeRange, time_only_texts_are_read_on_the_hosts_current_date) {
-  AppGlobal::lTime = static_cast<long>(FilterBarToday());
+  AppGlobal::lTime = static_cast<long>(HostToday());
   EXPECT_EQ(time_range::ParseRangeEnd("09:15:00").Format(), "2026-06-15 09:15:00");
   EXPECT_EQ(time_range::ParseRangeEnd("2026-01-02 09:15:00").Format(), "2026-01-02 09:15:00");
   EXPECT_FALSE(time_range::ParseRangeEnd("nine").IsValid());

@@ -2,6 +2,7 @@
 // A view whose filter bar is driven as the user drives it: a control takes the focus, text is
 // typed or an entry picked, and the focus moves on.
 #include "filterbar/OrderBookFilter.h"
+#include "support/HostToday.h"
 #include "support/ViewHarness.h"
 #include "view/ColumnCatalogue.h"
 
@@ -11,17 +12,6 @@
 #include <string>
 #include <vector>
 
-// 2026-06-15 10:00 local time: the host's clock in these tests.
-inline std::time_t FilterBarToday() {
-  std::tm t{};
-  t.tm_year = 126;
-  t.tm_mon = 5;
-  t.tm_mday = 15;
-  t.tm_hour = 10;
-  t.tm_isdst = -1;
-  return std::mktime(&t);
-}
-
 class FilterBarFixture : public ::testing::Test {
  protected:
   static constexpr std::int32_t kRelaxo = 101000010;
@@ -29,7 +19,7 @@ class FilterBarFixture : public ::testing::Test {
   static constexpr std::int32_t kNiftyPut = 102000012;
 
   FilterBarFixture() {
-    AppGlobal::lTime = static_cast<long>(FilterBarToday());
+    AppGlobal::lTime = static_cast<long>(HostToday());
     h.AddContract(kRelaxo, "NSE", "RELAXO", "E", 1, "%.2f");
     Option(kNiftyCall, "24000", "CE");
     Option(kNiftyPut, "23500", "PE");

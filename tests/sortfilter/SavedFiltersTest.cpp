@@ -5,6 +5,7 @@
 #include "host/ScratchFolder.h"
 #include "sortfilter/HeaderFilterSupport.h"
 #include "sortfilter/SavedFilterBlock.h"
+#include "support/HostToday.h"
 #include "support/ViewHarness.h"
 #include "view/ColumnCatalogue.h"
 
@@ -26,21 +27,11 @@ void CaptureLine(const char* /*source*/, const char* text) {
   if (std::string_view(text).starts_with("Saved")) g_log.emplace_back(text);
 }
 
-std::time_t TestToday() {
-  std::tm t{};
-  t.tm_year = 126;
-  t.tm_mon = 5;
-  t.tm_mday = 15;
-  t.tm_hour = 10;
-  t.tm_isdst = -1;
-  return std::mktime(&t);
-}
-
 class SavedFilters : public ::testing::Test {
  protected:
   SavedFilters() {
     g_log.clear();
-    AppGlobal::lTime = static_cast<long>(TestToday());
+    AppGlobal::lTime = static_cast<long>(HostToday());
     AppGlobal::pWriteInLogFile = &CaptureLine;
     regGeneralXMLSettings.bSettingsReady = false;
     EXPECT_TRUE(regGeneralXMLSettings.Load(File()).ok());
