@@ -8,6 +8,7 @@
 #include "view/ColumnCatalogue.h"
 #include "view/OrderBookGrid.h"
 #include "view/OrderBookWnd.h"
+#include "sortfilter/SavedFilterBlock.h"
 
 #include <cstdio>
 
@@ -17,11 +18,6 @@ namespace {
 
 // A picker's text is read up to this length.
 constexpr std::size_t kPickerTextLength = 48;
-
-OrderBookFilterSettings& FlagsOf(const VariantDescription& variant) {
-  return variant.eVariant == ViewVariant::Pending ? regGeneralXMLSettings.objPendingFilter
-                                                  : regGeneralXMLSettings.objGTDFilter;
-}
 
 }  // namespace
 
@@ -74,14 +70,14 @@ void OrderBookFilter::OnSaveFilterIfChecked() {
       return;
     }
     // Without a grid nothing is saved: the box keeps showing the setting.
-    m_chkSaveFilter.SetCheck(FlagsOf(Variant()).bSaveFilter ? pf::BST_CHECKED : pf::BST_UNCHECKED);
+    m_chkSaveFilter.SetCheck(SavedFilterBlock(Variant()).bSaveFilter ? pf::BST_CHECKED : pf::BST_UNCHECKED);
   });
 }
 
 void OrderBookFilter::OnChkOpenWithSorting() {
   Guard("OnChkOpenWithSorting", [&] {
     // The setting flips here; the host saves its settings at its own time.
-    bool& flag = FlagsOf(Variant()).bOpenWithSorting;
+    bool& flag = SavedFilterBlock(Variant()).bOpenWithSorting;
     flag = !flag;
     m_chkOpenWithSorting.SetCheck(flag ? pf::BST_CHECKED : pf::BST_UNCHECKED);
   });

@@ -10,6 +10,7 @@
 #include "view/ExceptionLog.h"
 #include "view/OrderBookGrid.h"
 #include "view/OrderBookWnd.h"
+#include "sortfilter/SavedFilterBlock.h"
 
 #include <cerrno>
 #include <stdexcept>
@@ -25,11 +26,6 @@ const filterbar::ControlSpec& Spec(std::string_view member) {
   const filterbar::ControlSpec* spec = filterbar::FindMember(member);
   if (spec == nullptr) throw std::logic_error("the filter bar's template has no control for a member");
   return *spec;
-}
-
-const OrderBookFilterSettings& FlagsOf(const VariantDescription& variant) {
-  return variant.eVariant == ViewVariant::Pending ? regGeneralXMLSettings.objPendingFilter
-                                                  : regGeneralXMLSettings.objGTDFilter;
 }
 
 int CheckState(bool on) { return on ? pf::BST_CHECKED : pf::BST_UNCHECKED; }
@@ -218,7 +214,7 @@ bool OrderBookFilter::OnInitDialog() {
     AddPendingOrderCombinationinCombo();
     m_cmbBuySell.InsertString(0, "All");
     m_cmbInstType.SetCurSel(0);
-    const OrderBookFilterSettings& flags = FlagsOf(Variant());
+    const OrderBookFilterSettings& flags = SavedFilterBlock(Variant());
     m_chkSaveFilter.SetCheck(CheckState(flags.bSaveFilter));
     m_chkOpenWithSorting.SetCheck(CheckState(flags.bOpenWithSorting));
     ApplyClientSettings();

@@ -9,6 +9,7 @@
 #include "host/platform/Application.h"
 #include "sortfilter/ColumnSortKeys.h"
 #include "view/ColumnCatalogue.h"
+#include "sortfilter/SavedFilterBlock.h"
 
 #include <vector>
 
@@ -19,8 +20,7 @@ constexpr std::uint32_t kHeaderSortsItems = 4;
 constexpr unsigned kStopElapse = 50;
 
 bool OpenWithSorting(const VariantDescription& variant) {
-  const auto& block = variant.eVariant == ViewVariant::Pending ? regGeneralXMLSettings.objPendingFilter
-                                                               : regGeneralXMLSettings.objGTDFilter;
+  const auto& block = SavedFilterBlock(variant);
   return block.bOpenWithSorting;
 }
 

@@ -12,6 +12,7 @@
 #include "view/OrderBookWnd.h"
 #include "view/RowFilter.h"
 #include "view/RowListTracker.h"
+#include "sortfilter/SavedFilterBlock.h"
 
 #include <algorithm>
 #include <strings.h>
@@ -27,8 +28,7 @@ constexpr unsigned kTickMs = 50;
 constexpr std::uint32_t kSingleRow = 160, kRangeStart = 544, kRangeEnd = 64, kWholeRowBit = 2;
 
 bool SavedFiltersOn(const VariantDescription& variant) {
-  const auto& block = variant.eVariant == ViewVariant::Pending ? regGeneralXMLSettings.objPendingFilter
-                                                               : regGeneralXMLSettings.objGTDFilter;
+  const auto& block = SavedFilterBlock(variant);
   return block.bSaveFilter;
 }
 

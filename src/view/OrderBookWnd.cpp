@@ -11,6 +11,7 @@
 #include "view/ColumnCatalogue.h"
 #include "view/ExceptionLog.h"
 #include "view/OrderBookGrid.h"
+#include "sortfilter/SavedFilterBlock.h"
 
 #include <strings.h>
 
@@ -128,8 +129,7 @@ void OrderBookWnd::ShowControlBar(bool show, bool delay, bool activate) {
   if (!m_pGrid) return;
   try {
     if (show) {
-      const auto& saved = Variant().eVariant == ViewVariant::Pending ? regGeneralXMLSettings.objPendingFilter
-                                                                     : regGeneralXMLSettings.objGTDFilter;
+      const auto& saved = SavedFilterBlock(Variant());
       if (!saved.bSaveFilter) {
         auto showsAll = [](const std::string& text) { return ::strcasecmp(text.c_str(), "All") == 0; };
         m_pGrid->SetDefaultDemoFilter(COL_Order_Type, AppGlobal::cGeneralSettings_OrderBook,
