@@ -25,24 +25,6 @@ class FilterBarLists : public FilterBarFixture {
   }
 };
 
-TEST_F(FilterBarLists, template_has_the_44_controls_with_labels_before_their_fields) {
-  const auto& controls = filterbar::Controls();
-  int labels = 0, working = 0;
-  for (const auto& c : controls) (c.kind == filterbar::ControlKind::Label ? labels : working) += 1;
-  EXPECT_EQ(labels, 19);
-  EXPECT_EQ(working, 25);
-  EXPECT_EQ(controls[0].text, "&Exch");
-  EXPECT_EQ(controls[1].id, 7352);
-  EXPECT_EQ(filterbar::FindMember("m_edtOrderNo")->column, COL_OrderNo);
-  // Both variants register the same template under their own names.
-  const pf::DialogTemplate* pending = h.App().Resources().FindDialog(7350);
-  const pf::DialogTemplate* gtd = h.App().Resources().FindDialog(61551);
-  ASSERT_TRUE(pending && gtd);
-  EXPECT_EQ(pending->controls, gtd->controls);
-  EXPECT_EQ(pending->controls.size(), 44u);
-  EXPECT_EQ(pending->widthDlu, 1051);
-}
-
 TEST_F(FilterBarLists, only_nse_enabled_offers_no_all_and_selects_nse) {
   AppGlobal::bNSE_Exchange = 1;
   AppGlobal::g_bNSEFO_Exchange = 1;  // one family however many of its flags
