@@ -3,7 +3,9 @@
 //     Qt's QSortFilterProxyModel re-filtering through data() after the same change: through its
 //     documented filter-change path (the peer, run once: it takes minutes) and through a wholesale
 //     reset (its fastest path, every run);
-// (b) the values a header menu offers for a text column with ~2,000 distinct values, against a
+// (b) from the three filters, changes that narrow (a value list shrunk, a filter added) and the
+//     widening ones back, against the same reset;
+// (c) the values a header menu offers for a text column with ~2,000 distinct values, against a
 //     hand-written hash-then-sort of the distinct texts (the floor).
 #include "BenchHost.h"
 #include "PendingPeerModel.h"
@@ -47,6 +49,24 @@ constexpr int kClients = 2000;
 constexpr const char* kExchange = "NSE";
 constexpr const char* kSide = "BUY";
 
+std::string ClientName(int i) { return "CL" + std::to_string(100000 + i * 13); }
+
+// The filters of one state of the view; an empty list leaves its column unfiltered.
+struct FilterSet {
+  std::vector<std::string> exchange, side, status, client;
+  bool Any() const { return !exchange.empty() || !side.empty() || !status.empty() || !client.empty(); }
+};
+
+const FilterSet kNoFilters{};
+const FilterSet kThreeFilters{{kExchange}, {kSide}, {"Pending", "UnConfirmed"}, {}};
+// Narrowing the three: a value list shrunk, and a filter added (100 of the 2,000 clients).
+const FilterSet kStatusShrunk{{kExchange}, {kSide}, {"Pending"}, {}};
+const FilterSet kClientAdded = [] {
+  FilterSet set = kThreeFilters;
+  for (int i = 0; i < 100; ++i) set.client.push_back(ClientName(i * 20));
+  return set;
+}();
+
 class Book {
  public:
   static Book& Get() {
@@ -59,8 +79,10 @@ class Book {
     AppGlobal::cGeneralSettings_OrderBook = "All";
     AppGlobal::g_bLastOrderSelection = 0;
     std::vector<std::string> clients;
-    for (int i = 0; i < kClients; ++i) clients.push_back("CL" + std::to_string(100000 + i * 13));
+    for (int i = 0; i < kClients; ++i) clients.push_back(ClientName(i));
     bench::GeneratePendingBook(m_host.Master(), kOrders, false, std::move(clients));
+    // As in the terminal: the host names the records it changes.
+    AppOrderBook::SetChangeJournal(BookKind::Pending, true);
     m_host.Show();
     m_host.Grid().ClearFilter(-1);
     Tick();
@@ -69,14 +91,17 @@ class Book {
   // The timer tick a filter change asks for.
   void Tick() { m_host.Grid().OnTimer(10150); }
 
-  void SetThreeFilters() {
-    m_host.Grid().SetFilterParam(COL_ExchCode, {kExchange}, false, true, false);
-    m_host.Grid().SetFilterParam(COL_B_S, {kSide}, false, true, false);
-    m_host.Grid().SetFilterParam(COL_Order_Status, {"Pending", "UnConfirmed"}, false, true, false);
+  void SetFilters(const FilterSet& set) {
+    auto apply = [&](int col, const std::vector<std::string>& values) {
+      m_host.Grid().SetFilterParam(col, values, values.empty(), true, false);
+    };
+    apply(COL_ExchCode, set.exchange);
+    apply(COL_B_S, set.side);
+    apply(COL_Order_Status, set.status);
+    apply(COL_Client, set.client);
   }
-  void ClearThreeFilters() {
-    for (int col : {COL_ExchCode, COL_B_S, COL_Order_Status}) m_host.Grid().SetFilterParam(col, {}, true, true, false);
-  }
+  void SetThreeFilters() { SetFilters(kThreeFilters); }
+  void ClearThreeFilters() { SetFilters(kNoFilters); }
 
   // Hand-written floor of the offered values: hash every text, keep the distinct ones, sort them.
   std::size_t DistinctClientsFloor(std::vector<std::string>& out) const {
@@ -103,30 +128,46 @@ class OrderFilterProxy final : public QSortFilterProxyModel {
   // Qt's documented path for a changed filter: invalidateFilter() patches the current mapping,
   // taking out (or putting back) the rows whose answer changed.
   void ChangeFilter(bool on) {
-    m_on = on;
+    Use(on ? kThreeFilters : kNoFilters);
     invalidateFilter();
   }
   // Qt's fastest path: drop the mapping and rebuild it on the next rowCount(), as a model reset
   // would. No order or selection survives it, which a view keeping its selection cannot afford,
   // but it bounds from below what the proxy needs for the same answer.
-  void ResetFilter(bool on) {
-    m_on = on;
+  void ResetFilter(bool on) { ResetTo(on ? kThreeFilters : kNoFilters); }
+  void ResetTo(const FilterSet& set) {
+    Use(set);
     invalidate();
   }
 
  protected:
   bool filterAcceptsRow(int row, const QModelIndex&) const override {
-    if (!m_on) return true;
+    if (!m_any) return true;
     if (!AppOrderBook::vctDisplayedOrderBook[static_cast<std::size_t>(row)]->pContract) return false;
     const QAbstractItemModel* m = sourceModel();
-    if (m->data(m->index(row, COL_ExchCode)).toString() != QLatin1String(kExchange)) return false;
-    if (m->data(m->index(row, COL_B_S)).toString() != QLatin1String(kSide)) return false;
-    const QString status = m->data(m->index(row, COL_Order_Status)).toString();
-    return status == QLatin1String("Pending") || status == QLatin1String("UnConfirmed");
+    for (const auto& [col, values] : m_columns)
+      if (!values.contains(m->data(m->index(row, col)).toString())) return false;
+    return true;
   }
 
  private:
-  bool m_on = false;
+  void Use(const FilterSet& set) {
+    m_any = set.Any();
+    m_columns.clear();
+    auto add = [&](int col, const std::vector<std::string>& values) {
+      if (values.empty()) return;
+      QStringList list;
+      for (const std::string& v : values) list.push_back(QString::fromStdString(v));
+      m_columns.emplace_back(col, list);
+    };
+    add(COL_ExchCode, set.exchange);
+    add(COL_B_S, set.side);
+    add(COL_Order_Status, set.status);
+    add(COL_Client, set.client);
+  }
+
+  bool m_any = false;
+  std::vector<std::pair<int, QStringList>> m_columns;
 };
 
 struct ChangeRows {
@@ -216,6 +257,68 @@ void BM_FilterChangeQtIncremental(benchmark::State& state) {
   if (!Sensible(rows, peerRows)) state.SkipWithError("the grid and the peer disagree on the rows kept");
 }
 
+// From the three filters: a value list shrunk and a filter added (both narrow: the grid filters
+// the rows shown), each followed by the widening change back (a rebuild), against the proxy's
+// reset to the same filters.
+void BM_FilterNarrowWiden(benchmark::State& state) {
+  Book& book = Book::Get();
+  bench::PendingPeerModel model;
+  OrderFilterProxy proxy;
+  proxy.setSourceModel(&model);
+  (void)proxy.rowCount();
+  auto change = [&](const FilterSet& set, std::size_t& rows) {
+    const auto t0 = Clock::now();
+    book.SetFilters(set);
+    book.Tick();
+    const double t = MsSince(t0);
+    rows = book.Grid().RowVector().size();
+    return t;
+  };
+  std::size_t baseRows = 0, shrunkRows = 0, addedRows = 0, widenedRows = 0;
+  double shrink = 0, add = 0, widen = 0;
+  const std::uint64_t narrowedBefore = book.Grid().NarrowedRefreshes();
+  for (auto _ : state) {
+    change(kThreeFilters, baseRows);
+    const double s = change(kStatusShrunk, shrunkRows);
+    widen += change(kThreeFilters, widenedRows);
+    const double a = change(kClientAdded, addedRows);
+    widen += change(kThreeFilters, widenedRows);
+    shrink += s;
+    add += a;
+    state.SetIterationTime((s + a) / 1000.0);
+  }
+  const double n = static_cast<double>(state.iterations());
+  if (book.Grid().NarrowedRefreshes() - narrowedBefore < 2 * static_cast<std::uint64_t>(state.iterations()))
+    state.SkipWithError("a narrowing change rebuilt from scratch");
+  constexpr int kPeerRuns = 3;
+  double peerShrink = 0, peerAdd = 0, peerWiden = 0;
+  auto peer = [&](const FilterSet& set, std::size_t expected) {
+    const auto t0 = Clock::now();
+    proxy.ResetTo(set);
+    const auto rows = static_cast<std::size_t>(proxy.rowCount());
+    if (rows != expected) state.SkipWithError("the grid and the peer disagree on the rows kept");
+    return MsSince(t0);
+  };
+  for (int i = 0; i < kPeerRuns; ++i) {
+    peerShrink += peer(kStatusShrunk, shrunkRows);
+    peerWiden += peer(kThreeFilters, baseRows);
+    peerAdd += peer(kClientAdded, addedRows);
+    peerWiden += peer(kThreeFilters, baseRows);
+  }
+  book.ClearThreeFilters();
+  book.Tick();
+  state.counters["rows_three"] = static_cast<double>(baseRows);
+  state.counters["rows_shrunk"] = static_cast<double>(shrunkRows);
+  state.counters["rows_added"] = static_cast<double>(addedRows);
+  state.counters["shrink_ms"] = shrink / n;
+  state.counters["add_ms"] = add / n;
+  state.counters["widen_ms"] = widen / (2 * n);
+  state.counters["peer/shrink"] = peerShrink / kPeerRuns / (shrink / n);
+  state.counters["peer/add"] = peerAdd / kPeerRuns / (add / n);
+  state.counters["peer/widen"] = peerWiden / (2 * kPeerRuns) / (widen / (2 * n));
+  state.counters["peer_ms"] = (peerShrink + peerAdd + peerWiden) / (4 * kPeerRuns);
+}
+
 void BM_GetStringList(benchmark::State& state) {
   Book& book = Book::Get();
   double ours = 0, floor = 0;
@@ -255,6 +358,7 @@ void BM_GetStringList(benchmark::State& state) {
 }  // namespace
 
 BENCHMARK(BM_FilterChange)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(10);
+BENCHMARK(BM_FilterNarrowWiden)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(10);
 BENCHMARK(BM_FilterChangeQtIncremental)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(1);
 BENCHMARK(BM_GetStringList)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(20);
 

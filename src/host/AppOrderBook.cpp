@@ -176,6 +176,21 @@ bool AppOrderBook::KeepsSorted(BookKind kind) { return Storage(kind).keeper.Acti
 
 void AppOrderBook::SetChangeJournal(BookKind kind, bool on) { Storage(kind).journal.Enable(Book(kind).vctDisplayed, on); }
 
+AppOrderBook::MemoryUse AppOrderBook::MemoryOf(BookKind kind) {
+  OrderBookRefs book = Book(kind);
+  MemoryUse use;
+  use.records = Storage(kind).records.Bytes();
+  use.lists = (book.vctAll.capacity() + book.vctDisplayed.capacity()) * sizeof(OrderBookDetails*);
+  // A map node (three links, a colour, the key and the row list) and the list's own block, each
+  // with glibc's 16-byte rounding and 8-byte header.
+  constexpr std::size_t kNode = 32 + sizeof(std::uint32_t) + sizeof(std::vector<OrderBookDetails*>);
+  constexpr auto block = [](std::size_t bytes) { return (bytes + 8 + 15) / 16 * 16; };
+  book.mapAll.Lock();
+  for (const auto& [key, rows] : book.mapAll.items()) use.lists += block(kNode) + block(rows.capacity() * sizeof(void*));
+  book.mapAll.Unlock();
+  return use;
+}
+
 DisplayedChangeLog& AppOrderBook::ChangeLog(BookKind kind) { return Storage(kind).journal; }
 
 void AppOrderBook::InvalidateDisplayed(BookKind kind) {

@@ -138,6 +138,14 @@ class AppOrderBook final {
   // InvalidateDisplayed after changing anything else a cell shows (the contract master, names,
   // settings) or the displayed vector itself; views then rebuild from the changes alone.
   static void SetChangeJournal(BookKind kind, bool on);
+
+  // What the store holds for a book: the records' chunks, and its vectors and key map (the map's
+  // nodes and their row lists reckoned from the allocator's usual sizes).
+  struct MemoryUse {
+    std::size_t records = 0;
+    std::size_t lists = 0;
+  };
+  static MemoryUse MemoryOf(BookKind kind);
   static DisplayedChangeLog& ChangeLog(BookKind kind);
   static void InvalidateDisplayed(BookKind kind);
 };

@@ -18,6 +18,8 @@ class RecordArena final {
   OrderBookDetails* Add(const OrderBookDetails& record);
   void Clear();
   std::size_t Size() const { return m_size; }
+  // The chunks' bytes (records and the unused tail of the last chunk).
+  std::size_t Bytes() const { return m_chunks.size() * kChunkBytes; }
   // How many times any arena has given its records back. Work that holds record pointers across
   // passes of the event loop compares it with the count it started under: a change means the
   // records it holds are gone.

@@ -45,6 +45,14 @@ class OrderBookGrid : public OrvGridCtrl {
   const std::vector<OrderBookDetails*>& RowVector() const { return m_RowVector; }
   // How many refreshes followed the store's change journal instead of rebuilding from scratch.
   std::uint64_t PatchedRefreshes() const { return m_rowTracker.PatchedRefreshes(); }
+  // What the grid holds beside the store's records: its row list, the lists kept beside it and the
+  // selection memory's index.
+  std::size_t MemoryBytes() const {
+    return m_RowVector.capacity() * sizeof(OrderBookDetails*) + m_rowTracker.MemoryBytes() +
+           m_selectionIndex.MemoryBytes() + m_RestoredRows.capacity() * sizeof(int);
+  }
+  // How many filter changes were applied to the rows shown instead of the whole book.
+  std::uint64_t NarrowedRefreshes() const { return m_rowTracker.NarrowedRefreshes(); }
   // Each row's contract token while the row list is tracked; empty otherwise.
   std::span<const std::int32_t> RowTokens() { return m_rowTracker.RowTokens(m_RowVector); }
   // The record shown in grid row `row`, or null when the row does not exist.

@@ -194,9 +194,9 @@ void OrderBookGrid::RebuildRowVector(const std::vector<LastSelectedOrderData_map
   const BookKind kind = Variant().eBook;
   const RowFilter filter(Filters(), Variant());
   const RowListTracker::Source source{AppOrderBook::ChangeLog(kind), AppOrderBook::Book(kind).vctDisplayed,
-                                      FilterRevision(), AppGlobal::bGeneralSettings_24HrTimeFormat != 0};
+                                      Filters(), FilterRevision(), AppGlobal::bGeneralSettings_24HrTimeFormat != 0};
   if (bUseMemory) m_selectionIndex.Build(remembered);
-  if (m_rowTracker.Update(m_RowVector, source, filter)) {
+  if (m_rowTracker.Update(m_RowVector, source, filter) || m_rowTracker.Narrow(m_RowVector, source, filter, Variant())) {
     if (bUseMemory) m_rowTracker.OfferRows(m_RowVector, m_selectionIndex);
     return;
   }

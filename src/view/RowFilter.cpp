@@ -35,7 +35,33 @@ bool OutsideRange(const orv::platform::OleDateTime& value, const MULTIPLEFILTER_
   return false;
 }
 
+// Every record `inner` keeps, `outer` keeps: each bound of `outer` is met by one of `inner` at least
+// as tight. A comparison with an invalid bound keeps everything.
+bool RangeWithin(const MULTIPLEFILTER_PARAM& inner, const MULTIPLEFILTER_PARAM& outer) {
+  if (outer.dtFrom.IsValid() && !(inner.dtFrom.IsValid() && inner.dtFrom >= outer.dtFrom)) return false;
+  if (outer.dtTill.IsValid() && !(inner.dtTill.IsValid() && inner.dtTill <= outer.dtTill)) return false;
+  return true;
+}
+
 }  // namespace
+
+bool RowFilter::Narrows(const std::map<int, MULTIPLEFILTER_PARAM>& from, const std::map<int, MULTIPLEFILTER_PARAM>& to) {
+  // Whatever the column's kind, a record passes when its cell is in the value list and its time
+  // inside the range: fewer values and a tighter range can only take records out.
+  std::vector<std::string_view> values;
+  for (const auto& [col, old] : from) {
+    if (old.bAll) continue;
+    const auto it = to.find(col);
+    if (it == to.end() || it->second.bAll) return false;
+    const MULTIPLEFILTER_PARAM& now = it->second;
+    if (!RangeWithin(now, old)) return false;
+    values.assign(old.lstValues.begin(), old.lstValues.end());
+    std::sort(values.begin(), values.end());
+    for (const std::string& v : now.lstValues)
+      if (!std::binary_search(values.begin(), values.end(), std::string_view(v))) return false;
+  }
+  return true;
+}
 
 RowFilter::RowFilter(const std::map<int, MULTIPLEFILTER_PARAM>& filters, const VariantDescription& variant)
     : m_variant(variant) {

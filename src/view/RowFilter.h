@@ -28,6 +28,11 @@ class __attribute__((visibility("hidden"))) RowFilter final {
     return Accept(record);
   }
 
+  // True when every record the filters `to` keep is kept by `from` as well (a filter added, a value
+  // list or a time range shrunk): the rows filtered with `from` then hold all the rows `to` keeps,
+  // in the same order. Decided on the parameters alone, never on the records.
+  static bool Narrows(const std::map<int, MULTIPLEFILTER_PARAM>& from, const std::map<int, MULTIPLEFILTER_PARAM>& to);
+
  private:
   enum class Kind { Status, DateTime, Integer, PlainInteger, Text, PlainText };
   struct Column {

@@ -10,10 +10,63 @@ bool RowListTracker::Update(std::vector<OrderBookDetails*>& rows, const Source& 
     return false;
   std::span<const DisplayedChange> changes;
   if (!source.journal.Since(m_generation, m_sequence, changes)) return false;
-  const std::vector<OrderBookDetails*>& displayed = source.displayed;
   // A request with nothing in the journal and nothing appended was raised by someone who did not
   // say what changed.
-  if (changes.empty() && displayed.size() == m_knownSize) return false;
+  if (changes.empty() && source.displayed.size() == m_knownSize) return false;
+  if (!CatchUp(rows, source, filter, changes)) return false;
+  ++m_patchedRefreshes;
+  return true;
+}
+
+bool RowListTracker::Narrow(std::vector<OrderBookDetails*>& rows, const Source& source, const RowFilter& filter,
+                            const VariantDescription& variant) {
+  if (!m_bValid || source.filterRevision == m_filterRevision || source.b24HrTime != m_b24HrTime ||
+      m_sources.size() != rows.size() || !RowFilter::Narrows(m_filters, source.filters))
+    return false;
+  std::span<const DisplayedChange> changes;
+  if (!source.journal.Since(m_generation, m_sequence, changes)) return false;
+  // Here the filter change explains the request, so an empty journal means the rows are current.
+  if (!CatchUp(rows, source, RowFilter(m_filters, variant), changes)) return false;
+  m_bValid = false;
+
+  const bool keys = m_bKeys && m_keys.size() == rows.size();
+  const bool tokens = m_bTokens && m_tokens.size() == rows.size();
+  OrderBookDetails** data = rows.data();
+  const std::size_t n = rows.size();
+  std::size_t kept = 0;
+  constexpr std::size_t kAhead = 16;
+  for (std::size_t i = 0; i < n; ++i) {
+    if (i + kAhead < n) {
+      // The rows shown are scattered over the book: ask for the lines the filters read early.
+      if (const OrderBookDetails* next = data[i + kAhead]) {
+        __builtin_prefetch(&next->eOrderLeg);
+        __builtin_prefetch(&next->Order_Type);
+      }
+    }
+    OrderBookDetails* record = data[i];
+    if (!filter.Keeps(record)) continue;
+    data[kept] = record;
+    m_sources[kept] = m_sources[i];
+    if (keys) m_keys[kept] = m_keys[i];
+    if (tokens) m_tokens[kept] = m_tokens[i];
+    ++kept;
+  }
+  rows.resize(kept);
+  m_sources.resize(kept);
+  if (keys) m_keys.resize(kept);
+  if (tokens) m_tokens.resize(kept);
+  m_bKeys = keys;
+  m_bTokens = tokens;
+  m_filters = source.filters;
+  m_filterRevision = source.filterRevision;
+  m_bValid = true;
+  ++m_narrowedRefreshes;
+  return true;
+}
+
+bool RowListTracker::CatchUp(std::vector<OrderBookDetails*>& rows, const Source& source, const RowFilter& filter,
+                           std::span<const DisplayedChange> changes) {
+  const std::vector<OrderBookDetails*>& displayed = source.displayed;
   m_bValid = false;  // until this pass completes
 
   // Removals and reorders in the order they happened: each index counts the rows of its time.
@@ -66,7 +119,6 @@ bool RowListTracker::Update(std::vector<OrderBookDetails*>& rows, const Source& 
   m_sequence = source.journal.End();
   source.journal.Trim(m_sequence);
   m_bValid = true;
-  ++m_patchedRefreshes;
   return true;
 }
 
@@ -203,6 +255,7 @@ void RowListTracker::Rebuilt(const Source& source, std::size_t rowCount) {
   m_sequence = source.journal.End();
   source.journal.Trim(m_sequence);
   m_filterRevision = source.filterRevision;
+  m_filters = source.filters;
   m_b24HrTime = source.b24HrTime;
   m_knownSize = source.displayed.size();
 }
@@ -224,4 +277,11 @@ std::span<const std::int32_t> RowListTracker::RowTokens(const std::vector<OrderB
     m_bTokens = true;
   }
   return m_tokens;
+}
+
+std::size_t RowListTracker::MemoryBytes() const {
+  return m_sources.capacity() * sizeof(std::uint32_t) + m_keys.capacity() * sizeof(std::uint64_t) +
+         m_tokens.capacity() * sizeof(std::int32_t) + m_patches.capacity() * sizeof(Patch) +
+         m_pending.capacity() * sizeof(void*) +
+         (m_froms.capacity() + m_tos.capacity()) * sizeof(std::uint32_t) + m_movedRows.capacity() * sizeof(std::size_t);
 }

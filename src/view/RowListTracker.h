@@ -11,6 +11,7 @@
 #include "view/SelectionIndex.h"
 
 #include <cstdint>
+#include <map>
 #include <span>
 #include <vector>
 
@@ -20,6 +21,7 @@ class RowListTracker final {
   struct Source {
     DisplayedChangeLog& journal;
     const std::vector<OrderBookDetails*>& displayed;
+    const std::map<int, MULTIPLEFILTER_PARAM>& filters;
     std::uint64_t filterRevision;
     bool b24HrTime;  // the time cells' format, which a filter on a time text depends on
   };
@@ -28,6 +30,12 @@ class RowListTracker final {
   // generation, other filters, a request the journal does not explain, too much to patch): the
   // caller then rebuilds from scratch, whatever this left in `rows`.
   bool Update(std::vector<OrderBookDetails*>& rows, const Source& source, const RowFilter& filter);
+  // After a filter change that can only take rows out (see RowFilter::Narrows): brings `rows` up to
+  // date under the filters they were made with, then keeps those `filter` keeps, without visiting
+  // the rest of the book. False when it cannot (as Update, or the change widens): the caller then
+  // rebuilds from scratch.
+  bool Narrow(std::vector<OrderBookDetails*>& rows, const Source& source, const RowFilter& filter,
+              const VariantDescription& variant);
 
   // A rebuild from scratch fills this (one entry per kept row: its displayed index) when
   // Tracking(source) says so, then calls Rebuilt.
@@ -47,6 +55,11 @@ class RowListTracker final {
 
   // Refreshes that patched the list instead of rebuilding it.
   std::uint64_t PatchedRefreshes() const { return m_patchedRefreshes; }
+  // The side columns' bytes (per row: displayed index, and match key and token once asked for).
+  std::size_t MemoryBytes() const;
+
+  // Filter changes applied to the rows shown instead of the whole book.
+  std::uint64_t NarrowedRefreshes() const { return m_narrowedRefreshes; }
 
   // Removals patched one by one before a rebuild from scratch is cheaper.
   static constexpr std::size_t kMaxRemovals = 64;
@@ -60,6 +73,9 @@ class RowListTracker final {
   };
 
  private:
+  // Update's work once the journal's changes are known; `filter` must be the one the rows hold.
+  bool CatchUp(std::vector<OrderBookDetails*>& rows, const Source& source, const RowFilter& filter,
+             std::span<const DisplayedChange> changes);
   void RemoveSource(std::uint32_t index, std::vector<OrderBookDetails*>& rows);
   // A sorted book moved rows: the staying rows take their new indexes, and each moved record
   // leaves its old row and, when the filters keep it, takes its new one, in one pass over the list.
@@ -73,6 +89,7 @@ class RowListTracker final {
   std::uint64_t m_generation = 0;
   std::uint64_t m_sequence = 0;
   std::uint64_t m_filterRevision = 0;
+  std::map<int, MULTIPLEFILTER_PARAM> m_filters;  // what the rows were filtered with
   bool m_b24HrTime = false;
   std::size_t m_knownSize = 0;          // displayed rows the list accounts for
   std::vector<std::uint32_t> m_sources;  // per row, ascending
@@ -81,6 +98,7 @@ class RowListTracker final {
   std::vector<std::int32_t> m_tokens;    // per row while m_bTokens
   bool m_bTokens = false;
   std::uint64_t m_patchedRefreshes = 0;
+  std::uint64_t m_narrowedRefreshes = 0;
 
   std::vector<Patch> m_patches;  // scratch
   std::vector<OrderBookDetails*> m_pending;

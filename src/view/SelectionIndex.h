@@ -35,6 +35,10 @@ class SelectionIndex final {
   // Position found for entry `i`, or -1.
   std::int64_t PositionOf(std::size_t i) const { return m_positions[i]; }
   std::size_t Count() const { return m_count; }
+  std::size_t MemoryBytes() const {
+    return m_positions.capacity() * sizeof(std::int64_t) + m_keys.capacity() * sizeof(std::uint64_t) +
+           m_slotEntry.capacity() * sizeof(std::uint32_t);
+  }
 
  private:
   static constexpr std::size_t kLinearLimit = 8;

@@ -240,4 +240,86 @@ TEST_F(JournalRefresh, a_sorted_view_under_random_traffic_patches_its_rows_as_a_
   EXPECT_GT(grid.PatchedRefreshes() - patchedBefore, 250u) << "moved rows are patched, not rebuilt";
 }
 
+TEST_F(JournalRefresh, filter_changes_under_traffic_give_the_rows_a_rebuild_gives) {
+  // Narrowing changes filter the rows shown; widening ones rebuild. Either way the rows, their
+  // tokens and the remembered order's row must be those of a rebuild from scratch.
+  std::mt19937 rng(20261208);
+  auto below = [&](int n) { return static_cast<int>(rng() % static_cast<unsigned>(n)); };
+  const OrderStatusIdentifier statuses[] = {ePending, eUnConfirmed, eCancelled, eCompleted};
+  const char* clients[] = {"C1", "C2", "C3", "C4"};
+  const std::int32_t tokens[] = {ViewHarness::kNiftyFut, ViewHarness::kReliance, ViewHarness::kBseOfs};
+  std::uint32_t nextRef = 1;
+  auto add = [&] {
+    h.AddOrder(BookKind::Pending, nextRef++, [&](OrderBookDetails& r) {
+      SetStatus(r, statuses[below(4)]);
+      CopyText(r.B_S, below(2) ? "BUY" : "SELL");
+      CopyText(r.Client, clients[below(4)]);
+      r.lOurToken = tokens[below(3)];
+      r.pContract = below(30) == 0 ? nullptr : h.Master().Find(r.lOurToken);
+      r.Price = 100 + below(6);
+      r.dtServerEntryTime = orv::platform::OleDateTime(2026, 12, 8, 9, below(60), 0);
+    });
+  };
+  for (int i = 0; i < 300; ++i) add();
+  OrderBookGrid& grid = h.Pending();
+  grid.ClearFilter(-1);
+  grid.FilterGridData();
+  h.Run();
+
+  // A random value list of a column, or all values.
+  auto some = [&](std::initializer_list<const char*> all) {
+    std::vector<std::string> out;
+    for (const char* v : all)
+      if (below(2)) out.emplace_back(v);
+    return out;
+  };
+  for (int round = 0; round < 400; ++round) {
+    switch (below(7)) {
+      case 0: grid.SetFilterParam(COL_B_S, some({"BUY", "SELL"}), below(4) == 0, true, false); break;
+      case 1: grid.SetFilterParam(COL_Order_Status, some({"Pending", "UnConfirmed", "Cancelled"}), below(5) == 0, true, false); break;
+      case 2: grid.SetFilterParam(COL_Client, some({"C1", "C2", "C3", "C4"}), below(4) == 0, true, false); break;
+      case 3: grid.SetFilterParam(COL_ExchCode, some({"NSE", "BSE"}), below(3) == 0, true, false); break;
+      case 4: {  // a time range, tightened or loosened
+        MULTIPLEFILTER_PARAM range;
+        range.dtFrom = orv::platform::OleDateTime(2026, 12, 8, 9, below(30), 0);
+        range.dtTill = below(3) ? orv::platform::OleDateTime(2026, 12, 8, 9, 30 + below(30), 0)
+                                : orv::platform::OleDateTime::Null();
+        grid.AddFilter(COL_Server_Entry_Time, range);
+        grid.FilterGridData();
+        break;
+      }
+      case 5: if (below(6) == 0) grid.ClearFilter(-1), grid.FilterGridData(); break;
+      default: break;  // traffic only
+    }
+    if (round % 37 == 0) AppOrderBook::Book(BookKind::Pending).IsSortData = 1, grid.ToggleSortColumn(COL_Price);
+    if (round % 11 == 0 && grid.GetVirtualRowCount() > 0) grid.SetCurSel({below(grid.GetVirtualRowCount()), 0}, 160, true);
+    std::vector<OrderBookDetails*>& displayed = AppOrderBook::vctDisplayedOrderBook;
+    for (int e = below(4); e > 0; --e) {
+      OrderBookDetails* r = displayed[static_cast<std::size_t>(below(static_cast<int>(displayed.size())))];
+      switch (below(4)) {
+        case 0: add(); break;
+        case 1: AppOrderBook::RemoveOrder(BookKind::Pending, r); break;
+        default:
+          SetStatus(*r, statuses[below(4)]);
+          CopyText(r->Client, clients[below(4)]);
+          AppOrderBook::MarkUpdated(BookKind::Pending, r);
+      }
+    }
+    const auto& memory = AppOrderBook::Book(BookKind::Pending).LastSelected;
+    const LastSelectedOrderData_map entry = memory.size() == 1 ? memory[0] : LastSelectedOrderData_map{};
+    h.Run();
+    const std::vector<OrderBookDetails*> expected = Expected(grid, BookKind::Pending);
+    ASSERT_EQ(grid.RowVector(), expected) << "round " << round;
+    ASSERT_EQ(grid.GetVirtualRowCount(), static_cast<int>(expected.size()));
+    const std::span<const std::int32_t> rowTokens = grid.RowTokens();
+    for (std::size_t i = 0; i < rowTokens.size(); ++i) ASSERT_EQ(rowTokens[i], expected[i]->lOurToken) << "round " << round;
+    if (entry.RefNo == 0) continue;
+    const auto found = std::find_if(expected.begin(), expected.end(), [&](const OrderBookDetails* r) { return r->RefNo == entry.RefNo; });
+    if (found != expected.end()) {
+      EXPECT_EQ(grid.GetCurSelItemID().m_nRow, static_cast<int>(expected.end() - found - 1)) << "round " << round;
+    }
+  }
+  EXPECT_GT(grid.NarrowedRefreshes(), 50u) << "narrowing changes skip the rest of the book";
+}
+
 }  // namespace

@@ -6,6 +6,7 @@
 #include "ui/qt/ExportFeedback.h"
 #include "ui/qt/GridTableModel.h"
 #include "ui/qt/GridTableView.h"
+#include "ui/qt/MemoryMeter.h"
 #include "ui/qt/OrderBookDock.h"
 #include "ui/qt/QtEventLoopDriver.h"
 #include "ui/qt/QtPopups.h"
@@ -347,6 +348,8 @@ void TerminalWindow::Finish() {
   if (options.measure) {
     const LoadReport report = Compare(m_measureFrom, now);
     std::printf("%s\n", report.Text().c_str());
+    const MemoryReport memory = MeasureMemory({&m_pendingDock->Grid(), &m_gtdDock->Grid()});
+    std::printf("%s\n", memory.Text().c_str());
   }
   std::fflush(stdout);
   QApplication::exit(code);

@@ -2,6 +2,8 @@
 
 #include "host/recordcache/RecordCacheTables.h"
 
+#include <sqlite3.h>
+
 #include <cstdio>
 #include <mutex>
 
@@ -48,6 +50,8 @@ void RecordCache::Close() {
   }
   DisconnectAll();
 }
+
+std::size_t RecordCache::MemoryBytes() { return static_cast<std::size_t>(sqlite3_memory_used()); }
 
 bool RecordCache::IsInMemory() {
   State& s = Shared();

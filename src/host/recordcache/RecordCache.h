@@ -17,6 +17,8 @@ class RecordCache final {
   static bool Open(const std::filesystem::path& folder);
   static void Close();
   static bool IsInMemory();
+  // The bytes SQLite holds for every record-cache database of the process (pages, statements).
+  static std::size_t MemoryBytes();
 
   // Receives one text per SQL error; without a sink the texts go to standard error.
   using LogSink = std::function<void(const std::string& text)>;
