@@ -51,15 +51,9 @@ void FilterRows(std::vector<OrderBookDetails*>& rows, const std::vector<OrderBoo
   std::size_t kept = 0;
   constexpr std::size_t kAhead = 16;
   for (std::size_t i = 0; i < n; ++i) {
-    if (i + kAhead < n) {
-      // Every record is a cache miss once the store has been sorted; ask for the two lines the
-      // refresh reads before they are needed.
-      const OrderBookDetails* next = data[i + kAhead];
-      if (next) {
-        __builtin_prefetch(&next->eOrderLeg);
-        __builtin_prefetch(&next->Order_Type);
-      }
-    }
+    // Every record is a cache miss once the store has been sorted; ask for the lines the filters
+    // read before they are needed.
+    if (i + kAhead < n) filter.Prefetch(data[i + kAhead]);
     OrderBookDetails* record = data[i];
     if (!filter.Keeps(record)) continue;
     if (memory) memory->Offer(*record, static_cast<std::int64_t>(kept));
@@ -196,7 +190,7 @@ void OrderBookGrid::RebuildRowVector(const std::vector<LastSelectedOrderData_map
   const RowListTracker::Source source{AppOrderBook::ChangeLog(kind), AppOrderBook::Book(kind).vctDisplayed,
                                       Filters(), FilterRevision(), AppGlobal::bGeneralSettings_24HrTimeFormat != 0};
   if (bUseMemory) m_selectionIndex.Build(remembered);
-  if (m_rowTracker.Update(m_RowVector, source, filter) || m_rowTracker.Narrow(m_RowVector, source, filter, Variant())) {
+  if (m_rowTracker.Update(m_RowVector, source, filter) || m_rowTracker.Narrow(m_RowVector, source, Variant())) {
     if (bUseMemory) m_rowTracker.OfferRows(m_RowVector, m_selectionIndex);
     return;
   }

@@ -6,6 +6,10 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cstddef>
+#include <cstring>
+#include <mutex>
+#include <unordered_map>
 
 namespace {
 
@@ -21,6 +25,19 @@ bool IsIntegerText(std::string_view text, long long& value) {
   char canonical[24];
   auto res = std::to_chars(canonical, canonical + sizeof canonical, value);
   return std::string_view(canonical, static_cast<std::size_t>(res.ptr - canonical)) == text;
+}
+
+constexpr std::size_t kPackedText = 16;
+
+// A text of at most 16 bytes, zero-padded, as two numbers: texts hold no NUL, so two texts are
+// equal exactly when their numbers are.
+std::pair<std::uint64_t, std::uint64_t> Packed(std::string_view text) {
+  char bytes[kPackedText] = {};
+  std::memcpy(bytes, text.data(), text.size());
+  std::pair<std::uint64_t, std::uint64_t> out;
+  std::memcpy(&out.first, bytes, 8);
+  std::memcpy(&out.second, bytes + 8, 8);
+  return out;
 }
 
 int StatusSlot(OrderStatusIdentifier status) {
@@ -43,7 +60,47 @@ bool RangeWithin(const MULTIPLEFILTER_PARAM& inner, const MULTIPLEFILTER_PARAM& 
   return true;
 }
 
+// Where in the record a plain reader reads, found once per reader on a blank record: a record
+// field's text points into the record, and an integer field reads non-zero once one of its bytes
+// is set. -1 for a reader of the contract (or anything outside the record).
+int FieldOffset(CellTextReader text, CellIntegerReader integer) {
+  static std::mutex mutex;
+  static std::unordered_map<const void*, int> known;
+  const void* key = text ? reinterpret_cast<const void*>(text) : reinterpret_cast<const void*>(integer);
+  std::lock_guard<std::mutex> lock(mutex);
+  if (const auto it = known.find(key); it != known.end()) return it->second;
+  alignas(OrderBookDetails) static unsigned char blank[sizeof(OrderBookDetails)];
+  std::memset(blank, 0, sizeof blank);
+  const auto& record = *reinterpret_cast<const OrderBookDetails*>(blank);
+  int offset = -1;
+  if (text) {
+    const char* at = text(record).data();
+    const auto* base = reinterpret_cast<const char*>(blank);
+    if (at >= base && at < base + sizeof blank) offset = static_cast<int>(at - base);
+  } else {
+    for (std::size_t i = 0; i < sizeof blank && offset < 0; ++i) {
+      blank[i] = 1;
+      if (integer(record) != 0) offset = static_cast<int>(i);
+      blank[i] = 0;
+    }
+  }
+  known.emplace(key, offset);
+  return offset;
+}
+
 }  // namespace
+
+void RowFilter::NoteLine(int offset) {
+  if (offset < 0) return;
+  constexpr int kLine = 64;
+  auto sameLine = [&](int other) { return other / kLine == offset / kLine; };
+  if (sameLine(static_cast<int>(offsetof(OrderBookDetails, eOrderLeg))) ||
+      sameLine(static_cast<int>(offsetof(OrderBookDetails, Order_Type))))
+    return;
+  for (std::size_t i = 0; i < m_extraLineCount; ++i)
+    if (sameLine(m_extraLines[i])) return;
+  if (m_extraLineCount < kMaxExtraLines) m_extraLines[m_extraLineCount++] = offset;
+}
 
 bool RowFilter::Narrows(const std::map<int, MULTIPLEFILTER_PARAM>& from, const std::map<int, MULTIPLEFILTER_PARAM>& to) {
   // Whatever the column's kind, a record passes when its cell is in the value list and its time
@@ -61,6 +118,19 @@ bool RowFilter::Narrows(const std::map<int, MULTIPLEFILTER_PARAM>& from, const s
       if (!std::binary_search(values.begin(), values.end(), std::string_view(v))) return false;
   }
   return true;
+}
+
+std::map<int, MULTIPLEFILTER_PARAM> RowFilter::Changed(const std::map<int, MULTIPLEFILTER_PARAM>& from,
+                                                       const std::map<int, MULTIPLEFILTER_PARAM>& to) {
+  std::map<int, MULTIPLEFILTER_PARAM> changed;
+  for (const auto& [col, now] : to) {
+    if (now.bAll) continue;
+    const auto it = from.find(col);
+    const bool same = it != from.end() && !it->second.bAll && it->second.lstValues == now.lstValues &&
+                      it->second.dtFrom == now.dtFrom && it->second.dtTill == now.dtTill;
+    if (!same) changed.emplace(col, now);
+  }
+  return changed;
 }
 
 RowFilter::RowFilter(const std::map<int, MULTIPLEFILTER_PARAM>& filters, const VariantDescription& variant)
@@ -81,10 +151,14 @@ RowFilter::RowFilter(const std::map<int, MULTIPLEFILTER_PARAM>& filters, const V
       }
     } else if (col == COL_Server_Entry_Time || (variant.bHasOrderInitiateTime && col == COL_Order_Initiate_Time)) {
       c.eKind = Kind::DateTime;
+      NoteLine(static_cast<int>(col == COL_Server_Entry_Time ? offsetof(OrderBookDetails, dtServerEntryTime)
+                                                             : offsetof(OrderBookDetails, dtOrderInitiateTime)));
     } else if ((c.readInteger = PlainIntegerReader(col, variant)) != nullptr) {
       c.eKind = Kind::PlainInteger;
+      NoteLine(FieldOffset(nullptr, c.readInteger));
     } else if ((c.readText = PlainTextReader(col, variant)) != nullptr) {
       c.eKind = Kind::PlainText;
+      NoteLine(FieldOffset(c.readText, nullptr));
     } else if (ColumnValueType(col, variant) == 2) {
       // Whole-number columns: compare numbers, not formatted texts, when the cell is a number.
       c.eKind = Kind::Integer;
@@ -99,6 +173,10 @@ RowFilter::RowFilter(const std::map<int, MULTIPLEFILTER_PARAM>& filters, const V
     if (c.values.size() > kLinearValues) {
       std::sort(c.values.begin(), c.values.end());
       c.bSortedValues = true;
+      if (std::all_of(c.values.begin(), c.values.end(), [](std::string_view v) { return v.size() <= kPackedText; })) {
+        for (std::string_view v : c.values) c.packed.push_back(Packed(v));
+        std::sort(c.packed.begin(), c.packed.end());
+      }
     }
     m_columns.push_back(std::move(c));
   }
@@ -120,6 +198,8 @@ RowFilter::RowFilter(const std::map<int, MULTIPLEFILTER_PARAM>& filters, const V
 }
 
 bool RowFilter::AcceptText(const Column& column, std::string_view text) const {
+  if (!column.packed.empty())
+    return text.size() <= kPackedText && std::binary_search(column.packed.begin(), column.packed.end(), Packed(text));
   if (column.bSortedValues) return std::binary_search(column.values.begin(), column.values.end(), text);
   // Most comparisons fail on the length or the first byte; only then is the rest compared.
   const std::size_t n = text.size();

@@ -18,7 +18,7 @@ bool RowListTracker::Update(std::vector<OrderBookDetails*>& rows, const Source& 
   return true;
 }
 
-bool RowListTracker::Narrow(std::vector<OrderBookDetails*>& rows, const Source& source, const RowFilter& filter,
+bool RowListTracker::Narrow(std::vector<OrderBookDetails*>& rows, const Source& source,
                             const VariantDescription& variant) {
   if (!m_bValid || source.filterRevision == m_filterRevision || source.b24HrTime != m_b24HrTime ||
       m_sources.size() != rows.size() || !RowFilter::Narrows(m_filters, source.filters))
@@ -29,20 +29,19 @@ bool RowListTracker::Narrow(std::vector<OrderBookDetails*>& rows, const Source& 
   if (!CatchUp(rows, source, RowFilter(m_filters, variant), changes)) return false;
   m_bValid = false;
 
+  // Each row passes the filters it was made with, so only the changed ones can take it out; with
+  // none changed the rows stay as they are.
+  const std::map<int, MULTIPLEFILTER_PARAM> changed = RowFilter::Changed(m_filters, source.filters);
+  const RowFilter filter(changed, variant);
   const bool keys = m_bKeys && m_keys.size() == rows.size();
   const bool tokens = m_bTokens && m_tokens.size() == rows.size();
   OrderBookDetails** data = rows.data();
-  const std::size_t n = rows.size();
-  std::size_t kept = 0;
+  const std::size_t n = filter.IsActive() ? rows.size() : 0;
+  std::size_t kept = n == 0 ? rows.size() : 0;
   constexpr std::size_t kAhead = 16;
   for (std::size_t i = 0; i < n; ++i) {
-    if (i + kAhead < n) {
-      // The rows shown are scattered over the book: ask for the lines the filters read early.
-      if (const OrderBookDetails* next = data[i + kAhead]) {
-        __builtin_prefetch(&next->eOrderLeg);
-        __builtin_prefetch(&next->Order_Type);
-      }
-    }
+    // The rows shown are scattered over the book: ask for the lines the filters read early.
+    if (i + kAhead < n) filter.Prefetch(data[i + kAhead]);
     OrderBookDetails* record = data[i];
     if (!filter.Keeps(record)) continue;
     data[kept] = record;

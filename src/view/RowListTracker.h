@@ -31,11 +31,10 @@ class RowListTracker final {
   // caller then rebuilds from scratch, whatever this left in `rows`.
   bool Update(std::vector<OrderBookDetails*>& rows, const Source& source, const RowFilter& filter);
   // After a filter change that can only take rows out (see RowFilter::Narrows): brings `rows` up to
-  // date under the filters they were made with, then keeps those `filter` keeps, without visiting
-  // the rest of the book. False when it cannot (as Update, or the change widens): the caller then
-  // rebuilds from scratch.
-  bool Narrow(std::vector<OrderBookDetails*>& rows, const Source& source, const RowFilter& filter,
-              const VariantDescription& variant);
+  // date under the filters they were made with, then tests them on the changed filters alone,
+  // without visiting the rest of the book. False when it cannot (as Update, or the change widens):
+  // the caller then rebuilds from scratch.
+  bool Narrow(std::vector<OrderBookDetails*>& rows, const Source& source, const VariantDescription& variant);
 
   // A rebuild from scratch fills this (one entry per kept row: its displayed index) when
   // Tracking(source) says so, then calls Rebuilt.

@@ -246,14 +246,15 @@ TEST_F(JournalRefresh, filter_changes_under_traffic_give_the_rows_a_rebuild_give
   std::mt19937 rng(20261208);
   auto below = [&](int n) { return static_cast<int>(rng() % static_cast<unsigned>(n)); };
   const OrderStatusIdentifier statuses[] = {ePending, eUnConfirmed, eCancelled, eCompleted};
-  const char* clients[] = {"C1", "C2", "C3", "C4"};
+  // More clients than a short value list holds, with prefixes of one another.
+  const char* clients[] = {"C1", "C2", "C3", "C4", "C5", "C6", "C7", "C8", "C9", "C10", "C11", "C12"};
   const std::int32_t tokens[] = {ViewHarness::kNiftyFut, ViewHarness::kReliance, ViewHarness::kBseOfs};
   std::uint32_t nextRef = 1;
   auto add = [&] {
     h.AddOrder(BookKind::Pending, nextRef++, [&](OrderBookDetails& r) {
       SetStatus(r, statuses[below(4)]);
       CopyText(r.B_S, below(2) ? "BUY" : "SELL");
-      CopyText(r.Client, clients[below(4)]);
+      CopyText(r.Client, clients[below(12)]);
       r.lOurToken = tokens[below(3)];
       r.pContract = below(30) == 0 ? nullptr : h.Master().Find(r.lOurToken);
       r.Price = 100 + below(6);
@@ -277,7 +278,10 @@ TEST_F(JournalRefresh, filter_changes_under_traffic_give_the_rows_a_rebuild_give
     switch (below(7)) {
       case 0: grid.SetFilterParam(COL_B_S, some({"BUY", "SELL"}), below(4) == 0, true, false); break;
       case 1: grid.SetFilterParam(COL_Order_Status, some({"Pending", "UnConfirmed", "Cancelled"}), below(5) == 0, true, false); break;
-      case 2: grid.SetFilterParam(COL_Client, some({"C1", "C2", "C3", "C4"}), below(4) == 0, true, false); break;
+      case 2:
+        grid.SetFilterParam(COL_Client, some({"C1", "C2", "C3", "C4", "C5", "C6", "C7", "C8", "C9", "C10", "C11", "C12"}),
+                            below(4) == 0, true, false);
+        break;
       case 3: grid.SetFilterParam(COL_ExchCode, some({"NSE", "BSE"}), below(3) == 0, true, false); break;
       case 4: {  // a time range, tightened or loosened
         MULTIPLEFILTER_PARAM range;
@@ -301,7 +305,7 @@ TEST_F(JournalRefresh, filter_changes_under_traffic_give_the_rows_a_rebuild_give
         case 1: AppOrderBook::RemoveOrder(BookKind::Pending, r); break;
         default:
           SetStatus(*r, statuses[below(4)]);
-          CopyText(r->Client, clients[below(4)]);
+          CopyText(r->Client, clients[below(12)]);
           AppOrderBook::MarkUpdated(BookKind::Pending, r);
       }
     }
