@@ -50,7 +50,7 @@ TerminalOptions Parse(std::vector<std::string> args, std::string* error = nullpt
 TEST(TerminalOptionsParsing, reads_the_flow_the_run_and_the_folders) {
   const TerminalOptions o = Parse({"--orders", "1000000", "--rate", "1000", "--seed", "9", "--seconds", "10", "--measure",
                                    "--screenshot", "out/t.png", "--data", "d", "--rows", "5", "--sort", "Price,Client",
-                                   "--filter-bars"});
+                                   "--filter-bars", "--gtd-filter", "B_S=BUY", "--gtd-filter", "Order_Status=Pending,UnConfirmed"});
   EXPECT_EQ(o.orders, 1000000);
   EXPECT_DOUBLE_EQ(o.rate, 1000.0);
   EXPECT_EQ(o.seed, 9u);
@@ -61,6 +61,9 @@ TEST(TerminalOptionsParsing, reads_the_flow_the_run_and_the_folders) {
   EXPECT_EQ(o.topRows, 5);
   EXPECT_EQ(o.sortColumns, (std::vector<std::string>{"Price", "Client"}));
   EXPECT_TRUE(o.filterBars);
+  ASSERT_EQ(o.gtdFilters.size(), 2u);
+  EXPECT_EQ(o.gtdFilters[1].column, "Order_Status");
+  EXPECT_EQ(o.gtdFilters[1].values, (std::vector<std::string>{"Pending", "UnConfirmed"}));
 }
 
 TEST(TerminalOptionsParsing, refuses_unknown_options_missing_values_and_values_out_of_range) {
@@ -80,6 +83,10 @@ TEST(TerminalOptionsParsing, refuses_unknown_options_missing_values_and_values_o
   for (const char* list : {"", "Price,", ",Price", "Price,,Client"}) {
     Parse({"--sort", list}, &error);
     EXPECT_NE(error.find("--sort takes column headers"), std::string::npos) << '"' << list << '"';
+  }
+  for (const char* filter : {"B_S", "=BUY", "B_S="}) {
+    Parse({"--gtd-filter", filter}, &error);
+    EXPECT_NE(error.find("--gtd-filter takes HEADER=VALUE"), std::string::npos) << '"' << filter << '"';
   }
 }
 

@@ -35,7 +35,7 @@ bool ReadInteger(const std::string& text, long long& out) {
 std::string TerminalUsage() {
   return "usage: orvterm [--orders N] [--rate CHANGES_PER_SECOND] [--seed S] [--data FOLDER]\n"
          "               [--seconds N] [--screenshot FILE.png] [--measure] [--rows N] [--offscreen]\n"
-         "               [--sort COLUMN[,COLUMN...]] [--filter-bars]\n"
+         "               [--sort COLUMN[,COLUMN...]] [--filter-bars] [--gtd-filter HEADER=VALUE[,VALUE...]]\n"
          "  --orders      Pending orders in the book at start, 0 to 5000000 (GTD gets a tenth; default 20000)\n"
          "  --rate        store changes a second from the simulated exchange, 0 to 100000 (default 50)\n"
          "  --seed        seed of the books and of the order flow (default 7)\n"
@@ -46,7 +46,8 @@ std::string TerminalUsage() {
          "  --rows        rows of the Pending grid printed when exiting offscreen (default 10)\n"
          "  --offscreen   render without a display (the default when there is none)\n"
          "  --sort        sort the Pending grid by these headers at start, as clicks in this order\n"
-         "  --filter-bars show the filter bar above each grid from the start (Shift+S shows it later)\n";
+         "  --filter-bars show the filter bar above each grid from the start (Shift+S shows it later)\n"
+         "  --gtd-filter  filter the GTD grid at start: HEADER=VALUE[,VALUE...] (may be repeated)\n";
 }
 
 bool ParseTerminalOptions(const std::vector<std::string>& args, TerminalOptions& options, std::string& error,
@@ -103,6 +104,20 @@ bool ParseTerminalOptions(const std::vector<std::string>& args, TerminalOptions&
         options.sortColumns.push_back(v.substr(from, comma - from));
         from = comma + 1;
       }
+    } else if (arg == "--gtd-filter") {
+      if (!value(v)) return false;
+      const std::size_t equals = v.find('=');
+      if (equals == 0 || equals == std::string::npos || equals + 1 == v.size()) {
+        error = "--gtd-filter takes HEADER=VALUE[,VALUE...], not \"" + v + "\"";
+        return false;
+      }
+      TerminalOptions::ColumnFilter filter{v.substr(0, equals), {}};
+      for (std::size_t from = equals + 1; from <= v.size();) {
+        const std::size_t comma = std::min(v.find(',', from), v.size());
+        filter.values.push_back(v.substr(from, comma - from));
+        from = comma + 1;
+      }
+      options.gtdFilters.push_back(std::move(filter));
     } else if (arg == "--data" || arg == "--screenshot") {
       if (!value(v)) return false;
       if (v.empty()) {

@@ -18,6 +18,12 @@ struct TerminalOptions {
   bool filterBars = false;   // show each view's filter bar from the start
   int topRows = 10;          // rows of the Pending grid printed on exit in the offscreen runs
   std::vector<std::string> sortColumns;  // Pending grid headers clicked in this order at start
+  // GTD grid filters set at start: a header and the values it keeps.
+  struct ColumnFilter {
+    std::string column;
+    std::vector<std::string> values;
+  };
+  std::vector<ColumnFilter> gtdFilters;
 
   // What a run without a display does when nothing else was asked.
   static constexpr double kDefaultOffscreenSeconds = 4.0;

@@ -112,23 +112,35 @@ void TerminalWindow::Attach() {
   connect(counters, &QTimer::timeout, this, &TerminalWindow::UpdateCounters);
   counters->start(kCounterIntervalMs);
   resizeDocks({m_pendingDock, m_gtdDock}, {560, 300}, Qt::Vertical);
-  SortAtStart();
+  ArrangeGridsAtStart();
   if (m_host.Options().filterBars)
     for (OrderBookDock* dock : {m_pendingDock, m_gtdDock}) dock->ShowFilterBar(true);
   UpdateCounters();
 }
 
-void TerminalWindow::SortAtStart() {
+namespace {
+
+// The column of `grid` with that header (any letter case); -1 with a message when there is none.
+int ColumnByHeader(OrderBookGrid& grid, const std::string& name, const char* option, const char* gridName) {
+  for (int c = 0; c < grid.GetColumnCount(); ++c)
+    if (QString::fromStdString(grid.GetColumnName(c)).compare(QString::fromStdString(name), Qt::CaseInsensitive) == 0)
+      return c;
+  std::fprintf(stderr, "orvterm: %s: the %s grid has no column \"%s\"\n", option, gridName, name.c_str());
+  return -1;
+}
+
+}  // namespace
+
+void TerminalWindow::ArrangeGridsAtStart() {
   OrderBookGrid& grid = m_pendingDock->Grid();
   for (const std::string& name : m_host.Options().sortColumns) {
-    int id = -1;
-    for (int c = 0; c < grid.GetColumnCount() && id < 0; ++c)
-      if (QString::fromStdString(grid.GetColumnName(c)).compare(QString::fromStdString(name), Qt::CaseInsensitive) == 0) id = c;
-    if (id < 0) {
-      std::fprintf(stderr, "orvterm: --sort: the Pending grid has no column \"%s\"\n", name.c_str());
-      continue;
-    }
-    grid.ToggleSortColumn(id);
+    const int id = ColumnByHeader(grid, name, "--sort", "Pending");
+    if (id >= 0) grid.ToggleSortColumn(id);
+  }
+  OrderBookGrid& gtd = m_gtdDock->Grid();
+  for (const TerminalOptions::ColumnFilter& filter : m_host.Options().gtdFilters) {
+    const int id = ColumnByHeader(gtd, filter.column, "--gtd-filter", "GTD");
+    if (id >= 0) gtd.SetFilterParam(id, filter.values, false, true, false);
   }
   SyncAll();
 }

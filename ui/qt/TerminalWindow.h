@@ -70,7 +70,7 @@ class TerminalWindow final : public QMainWindow {
   // Docks the started host's windows and gives the window its menus and counters.
   void Attach();
   // The --sort headers, clicked on the Pending grid as a user would.
-  void SortAtStart();
+  void ArrangeGridsAtStart();
   void Show(const HostAction& action);
   void ShowModificationWindow(const HostAction& action);
   void UpdateCounters();
