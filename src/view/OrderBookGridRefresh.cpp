@@ -32,23 +32,23 @@ bool SavedFiltersOn(const VariantDescription& variant) {
   return block.bSaveFilter;
 }
 
-// Copies the pointers, then one order-keeping remove pass in place. With kTrack each kept row's
-// displayed index goes to `sources`.
+// One order-keeping pass over the displayed vector, keeping the rows the filters pass. With kTrack
+// each kept row's displayed index goes to `sources`.
 template <bool kTrack>
 void FilterRows(std::vector<OrderBookDetails*>& rows, const std::vector<OrderBookDetails*>& displayed,
                 const RowFilter& filter, SelectionIndex* memory, std::vector<std::uint32_t>* sources) {
-  rows = displayed;
-  const std::size_t n = rows.size();
+  const std::size_t n = displayed.size();
   if (!filter.IsActive() && !filter.DropsContractless() && !memory) {  // nothing to remove or find
+    rows = displayed;
     if constexpr (kTrack) {
       sources->resize(n);
       for (std::size_t i = 0; i < n; ++i) (*sources)[i] = static_cast<std::uint32_t>(i);
     }
     return;
   }
-  if constexpr (kTrack) sources->resize(n);
-  OrderBookDetails** data = rows.data();
-  std::size_t kept = 0;
+  rows.clear();
+  if constexpr (kTrack) sources->clear();
+  OrderBookDetails* const* data = displayed.data();
   constexpr std::size_t kAhead = 16;
   for (std::size_t i = 0; i < n; ++i) {
     // Every record is a cache miss once the store has been sorted; ask for the lines the filters
@@ -56,12 +56,12 @@ void FilterRows(std::vector<OrderBookDetails*>& rows, const std::vector<OrderBoo
     if (i + kAhead < n) filter.Prefetch(data[i + kAhead]);
     OrderBookDetails* record = data[i];
     if (!filter.Keeps(record)) continue;
-    if (memory) memory->Offer(*record, static_cast<std::int64_t>(kept));
-    if constexpr (kTrack) (*sources)[kept] = static_cast<std::uint32_t>(i);
-    data[kept++] = record;
+    if (memory) memory->Offer(*record, static_cast<std::int64_t>(rows.size()));
+    if constexpr (kTrack) sources->push_back(static_cast<std::uint32_t>(i));
+    rows.push_back(record);
   }
-  rows.resize(kept);
-  if constexpr (kTrack) sources->resize(kept);
+  GiveBackRoom(rows);
+  if constexpr (kTrack) GiveBackRoom(*sources);
 }
 
 }  // namespace

@@ -54,6 +54,10 @@ bool RowListTracker::Narrow(std::vector<OrderBookDetails*>& rows, const Source& 
   m_sources.resize(kept);
   if (keys) m_keys.resize(kept);
   if (tokens) m_tokens.resize(kept);
+  GiveBackRoom(rows);
+  GiveBackRoom(m_sources);
+  GiveBackRoom(m_keys);
+  GiveBackRoom(m_tokens);
   m_bKeys = keys;
   m_bTokens = tokens;
   m_filters = source.filters;
@@ -262,6 +266,7 @@ void RowListTracker::Rebuilt(const Source& source, std::size_t rowCount) {
 void RowListTracker::OfferRows(const std::vector<OrderBookDetails*>& rows, SelectionIndex& index) {
   if (!m_bKeys || m_keys.size() != rows.size()) {
     m_keys.resize(rows.size());
+    GiveBackRoom(m_keys);
     for (std::size_t i = 0; i < rows.size(); ++i) m_keys[i] = SelectionIndex::RowKey(rows[i]);
     m_bKeys = true;
   }
@@ -272,6 +277,7 @@ std::span<const std::int32_t> RowListTracker::RowTokens(const std::vector<OrderB
   if (!m_bValid || m_sources.size() != rows.size()) return {};
   if (!m_bTokens || m_tokens.size() != rows.size()) {
     m_tokens.resize(rows.size());
+    GiveBackRoom(m_tokens);
     for (std::size_t i = 0; i < rows.size(); ++i) m_tokens[i] = rows[i] ? rows[i]->lOurToken : 0;
     m_bTokens = true;
   }
