@@ -51,9 +51,13 @@ void FilterRows(std::vector<OrderBookDetails*>& rows, const std::vector<OrderBoo
   OrderBookDetails* const* data = displayed.data();
   constexpr std::size_t kAhead = 16;
   for (std::size_t i = 0; i < n; ++i) {
-    // Every record is a cache miss once the store has been sorted; ask for the lines the filters
-    // read before they are needed.
-    if (i + kAhead < n) filter.Prefetch(data[i + kAhead]);
+    // Every record is a cache miss once the store has been sorted; ask for the two lines every
+    // refresh reads before they are needed (asking for the filters' other lines here, through
+    // RowFilter::Prefetch, cost the full tick a quarter more).
+    if (i + kAhead < n && data[i + kAhead]) {
+      __builtin_prefetch(&data[i + kAhead]->eOrderLeg);
+      __builtin_prefetch(&data[i + kAhead]->Order_Type);
+    }
     OrderBookDetails* record = data[i];
     if (!filter.Keeps(record)) continue;
     if (memory) memory->Offer(*record, static_cast<std::int64_t>(rows.size()));
