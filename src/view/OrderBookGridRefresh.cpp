@@ -52,8 +52,7 @@ void FilterRows(std::vector<OrderBookDetails*>& rows, const std::vector<OrderBoo
   constexpr std::size_t kAhead = 16;
   for (std::size_t i = 0; i < n; ++i) {
     // Every record is a cache miss once the store has been sorted; ask for the two lines every
-    // refresh reads before they are needed (asking for the filters' other lines here, through
-    // RowFilter::Prefetch, cost the full tick a quarter more).
+    // refresh reads before they are needed.
     if (i + kAhead < n && data[i + kAhead]) {
       __builtin_prefetch(&data[i + kAhead]->eOrderLeg);
       __builtin_prefetch(&data[i + kAhead]->Order_Type);

@@ -6,10 +6,7 @@
 
 #include <algorithm>
 #include <charconv>
-#include <cstddef>
 #include <cstring>
-#include <mutex>
-#include <unordered_map>
 
 namespace {
 
@@ -60,47 +57,7 @@ bool RangeWithin(const MULTIPLEFILTER_PARAM& inner, const MULTIPLEFILTER_PARAM& 
   return true;
 }
 
-// Where in the record a plain reader reads, found once per reader on a blank record: a record
-// field's text points into the record, and an integer field reads non-zero once one of its bytes
-// is set. -1 for a reader of the contract (or anything outside the record).
-int FieldOffset(CellTextReader text, CellIntegerReader integer) {
-  static std::mutex mutex;
-  static std::unordered_map<const void*, int> known;
-  const void* key = text ? reinterpret_cast<const void*>(text) : reinterpret_cast<const void*>(integer);
-  std::lock_guard<std::mutex> lock(mutex);
-  if (const auto it = known.find(key); it != known.end()) return it->second;
-  alignas(OrderBookDetails) static unsigned char blank[sizeof(OrderBookDetails)];
-  std::memset(blank, 0, sizeof blank);
-  const auto& record = *reinterpret_cast<const OrderBookDetails*>(blank);
-  int offset = -1;
-  if (text) {
-    const char* at = text(record).data();
-    const auto* base = reinterpret_cast<const char*>(blank);
-    if (at >= base && at < base + sizeof blank) offset = static_cast<int>(at - base);
-  } else {
-    for (std::size_t i = 0; i < sizeof blank && offset < 0; ++i) {
-      blank[i] = 1;
-      if (integer(record) != 0) offset = static_cast<int>(i);
-      blank[i] = 0;
-    }
-  }
-  known.emplace(key, offset);
-  return offset;
-}
-
 }  // namespace
-
-void RowFilter::NoteLine(int offset) {
-  if (offset < 0) return;
-  constexpr int kLine = 64;
-  auto sameLine = [&](int other) { return other / kLine == offset / kLine; };
-  if (sameLine(static_cast<int>(offsetof(OrderBookDetails, eOrderLeg))) ||
-      sameLine(static_cast<int>(offsetof(OrderBookDetails, Order_Type))))
-    return;
-  for (std::size_t i = 0; i < m_extraLineCount; ++i)
-    if (sameLine(m_extraLines[i])) return;
-  if (m_extraLineCount < kMaxExtraLines) m_extraLines[m_extraLineCount++] = offset;
-}
 
 bool RowFilter::Narrows(const std::map<int, MULTIPLEFILTER_PARAM>& from, const std::map<int, MULTIPLEFILTER_PARAM>& to) {
   // Whatever the column's kind, a record passes when its cell is in the value list and its time
@@ -151,14 +108,10 @@ RowFilter::RowFilter(const std::map<int, MULTIPLEFILTER_PARAM>& filters, const V
       }
     } else if (col == COL_Server_Entry_Time || (variant.bHasOrderInitiateTime && col == COL_Order_Initiate_Time)) {
       c.eKind = Kind::DateTime;
-      NoteLine(static_cast<int>(col == COL_Server_Entry_Time ? offsetof(OrderBookDetails, dtServerEntryTime)
-                                                             : offsetof(OrderBookDetails, dtOrderInitiateTime)));
     } else if ((c.readInteger = PlainIntegerReader(col, variant)) != nullptr) {
       c.eKind = Kind::PlainInteger;
-      NoteLine(FieldOffset(nullptr, c.readInteger));
     } else if ((c.readText = PlainTextReader(col, variant)) != nullptr) {
       c.eKind = Kind::PlainText;
-      NoteLine(FieldOffset(c.readText, nullptr));
     } else if (ColumnValueType(col, variant) == 2) {
       // Whole-number columns: compare numbers, not formatted texts, when the cell is a number.
       c.eKind = Kind::Integer;

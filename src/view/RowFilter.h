@@ -29,16 +29,6 @@ class __attribute__((visibility("hidden"))) RowFilter final {
     return Accept(record);
   }
 
-  // Asks for the record's cache lines the filters read: the two every refresh reads, and those of
-  // the filtered fields that lie elsewhere. A pass calls it some rows ahead of the row it tests.
-  void Prefetch(const OrderBookDetails* record) const {
-    if (!record) return;
-    __builtin_prefetch(&record->eOrderLeg);
-    __builtin_prefetch(&record->Order_Type);
-    const char* base = reinterpret_cast<const char*>(record);
-    for (std::size_t i = 0; i < m_extraLineCount; ++i) __builtin_prefetch(base + m_extraLines[i]);
-  }
-
   // True when every record the filters `to` keep is kept by `from` as well (a filter added, a value
   // list or a time range shrunk): the rows filtered with `from` then hold all the rows `to` keeps,
   // in the same order. Decided on the parameters alone, never on the records.
@@ -69,12 +59,7 @@ class __attribute__((visibility("hidden"))) RowFilter final {
 
   bool AcceptInteger(const Column& column, OrderBookDetails* record) const;
 
-  void NoteLine(int offset);
-
   const VariantDescription& m_variant;
   std::vector<Column> m_columns;
-  static constexpr std::size_t kMaxExtraLines = 4;
-  int m_extraLines[kMaxExtraLines] = {};
-  std::size_t m_extraLineCount = 0;
   mutable orv::platform::CellValue m_scratch;  // keeps its buffer: no allocation per record
 };

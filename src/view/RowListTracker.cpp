@@ -40,8 +40,11 @@ bool RowListTracker::Narrow(std::vector<OrderBookDetails*>& rows, const Source& 
   std::size_t kept = n == 0 ? rows.size() : 0;
   constexpr std::size_t kAhead = 16;
   for (std::size_t i = 0; i < n; ++i) {
-    // The rows shown are scattered over the book: ask for the lines the filters read early.
-    if (i + kAhead < n) filter.Prefetch(data[i + kAhead]);
+    // The rows shown are scattered over the book: ask for the two lines every refresh reads early.
+    if (i + kAhead < n && data[i + kAhead]) {
+      __builtin_prefetch(&data[i + kAhead]->eOrderLeg);
+      __builtin_prefetch(&data[i + kAhead]->Order_Type);
+    }
     OrderBookDetails* record = data[i];
     if (!filter.Keeps(record)) continue;
     data[kept] = record;
