@@ -66,19 +66,21 @@ TEST(GeneralXmlSettings, missing_file_gives_ready_defaults) {
   EXPECT_EQ(s.Path(), folder / "absent.xml");
 }
 
-TEST(GeneralXmlSettings, corrupt_file_gives_defaults_an_error_and_a_kept_copy) {
-  ScratchFolder folder("settings");
-  const std::string garbage = "<GeneralSettings><OrderBookFilters variant=\"Pending\"><SaveFilter>1</Sa";
-  std::ofstream(folder / "General.xml") << garbage;
-  GeneralXmlSettings s = Filled();
+TEST(GeneralXmlSettings, an_empty_or_truncated_file_gives_defaults_an_error_and_a_kept_copy) {
+  for (const std::string garbage : {std::string(), std::string("<GeneralSettings><OrderBookFilters variant=\"Pending\"><SaveFilter>1</Sa")}) {
+    SCOPED_TRACE(garbage.empty() ? "empty" : "truncated");
+    ScratchFolder folder("settings");
+    std::ofstream(folder / "General.xml") << garbage;
+    GeneralXmlSettings s = Filled();
 
-  const auto result = s.Load(folder / "General.xml");
+    const auto result = s.Load(folder / "General.xml");
 
-  EXPECT_EQ(result.status, GeneralXmlSettings::Status::Corrupt);
-  EXPECT_FALSE(result.ok());
-  EXPECT_FALSE(result.message.empty());
-  EXPECT_EQ(s.objPendingFilter, OrderBookFilterSettings());
-  EXPECT_EQ(ReadAll(folder / "General.xml.corrupt"), garbage);
+    EXPECT_EQ(result.status, GeneralXmlSettings::Status::Corrupt);
+    EXPECT_FALSE(result.ok());
+    EXPECT_NE(result.message.find("General.xml"), std::string::npos) << result.message;
+    EXPECT_EQ(s.objPendingFilter, OrderBookFilterSettings());
+    EXPECT_EQ(ReadAll(folder / "General.xml.corrupt"), garbage);
+  }
 }
 
 TEST(GeneralXmlSettings, a_file_of_another_kind_a_directory_or_a_device_counts_as_corrupt) {

@@ -1,9 +1,11 @@
 #include "actions/GridExportProgress.h"
 #include "actions/SlicedWork.h"
+#include "filterbar/OrderBookFilter.h"
 #include "host/GeneralXmlSettings.h"
 #include "host/ScratchFolder.h"
 #include "host/platform/Application.h"
 #include "support/HostReset.h"
+#include "ui/qt/FilterBarWidget.h"
 #include "ui/qt/GridTableModel.h"
 #include "ui/qt/GridTableView.h"
 #include "ui/qt/ModifyOrderDialog.h"
@@ -17,6 +19,8 @@
 #include "view/OrderBookWnd.h"
 
 #include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QDoubleSpinBox>
 #include <QSpinBox>
@@ -152,6 +156,60 @@ TEST_F(Terminal, the_host_starts_both_windows_over_generated_books_and_saves_its
     EXPECT_GT(host.Pending().GetGrid()->GetVirtualRowCount(), 0);
   }
   EXPECT_TRUE(std::filesystem::exists(scratch / "data" / "GeneralSettings.xml"));
+}
+
+TEST_F(Terminal, saved_filters_and_the_bar_come_back_after_a_restart_and_the_title_follows_f3) {
+  constexpr int kSideCombo = 7340, kSaveFilterBox = 7362;
+  {
+    orv::ui::TerminalHost host(app, options);
+    host.Start();
+    orv::ui::TerminalWindow window(host);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    window.Begin();
+    orv::ui::OrderBookDock& dock = window.PendingDock();
+    dock.View().setFocus();
+    QTest::keyClick(&dock.View(), Qt::Key_S, Qt::ShiftModifier);  // the filter bar
+    ASSERT_TRUE(QTest::qWaitFor([&] { return dock.FilterFrame().isVisible(); }, 2000));
+    auto* save = qobject_cast<QCheckBox*>(dock.FilterBar()->WidgetOf(kSaveFilterBox));
+    auto* side = qobject_cast<QComboBox*>(dock.FilterBar()->WidgetOf(kSideCombo));
+    ASSERT_TRUE(save && side);
+    save->click();
+    side->setFocus();
+    QTest::keyClick(side, Qt::Key_Down);
+    QTest::keyClick(side, Qt::Key_Down);  // All -> BUY -> SELL
+    ASSERT_EQ(host.Pending().GetFilterBar()->m_cmbBuySell.GetWindowText(), "SELL");
+
+    // F3 narrows the grid to the selected row's contract and the dock's title names it.
+    QTest::qWait(100);
+    dock.View().setFocus();
+    host.Pending().GetGrid()->SetCurSel({0, 0}, pf::kSelSingleRow, true);
+    QTest::keyClick(&dock.View(), Qt::Key_F3);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !dock.windowTitle().contains(QStringLiteral("All Scrips")); }, 2000))
+        << dock.windowTitle().toStdString();
+    EXPECT_NE(host.Pending().GetGrid()->FindFilter(COL_lOurToken), nullptr);
+  }  // the terminal quits
+
+  orv::ui::TerminalHost host(app, options);
+  host.Start();
+  orv::ui::TerminalWindow window(host);
+  window.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+  window.Begin();
+  OrderBookGrid& grid = *host.Pending().GetGrid();
+  ASSERT_NE(grid.FindFilter(COL_B_S), nullptr);
+  EXPECT_EQ(grid.FindFilter(COL_B_S)->lstValues, std::vector<std::string>{"SELL"});
+  EXPECT_EQ(grid.FindFilter(COL_lOurToken), nullptr) << "a token filter is not kept";
+  orv::ui::OrderBookDock& dock = window.PendingDock();
+  dock.View().setFocus();
+  QTest::keyClick(&dock.View(), Qt::Key_S, Qt::ShiftModifier);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return dock.FilterFrame().isVisible(); }, 2000));
+  auto* save = qobject_cast<QCheckBox*>(dock.FilterBar()->WidgetOf(kSaveFilterBox));
+  auto* side = qobject_cast<QComboBox*>(dock.FilterBar()->WidgetOf(kSideCombo));
+  ASSERT_TRUE(save && side);
+  EXPECT_TRUE(save->isChecked());
+  EXPECT_EQ(side->currentText(), QStringLiteral("SELL"));
+  EXPECT_TRUE(dock.windowTitle().contains(QStringLiteral("All Scrips"))) << dock.windowTitle().toStdString();
 }
 
 TEST_F(Terminal, delete_on_a_selected_order_cancels_it_at_the_exchange_after_a_yes) {

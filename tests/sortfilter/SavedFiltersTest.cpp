@@ -183,6 +183,22 @@ TEST_F(SavedFilters, bad_saved_texts_are_ignored_with_one_line_each_and_the_rest
   EXPECT_TRUE(problem.empty());
 }
 
+TEST_F(SavedFilters, a_megabyte_long_text_in_the_file_is_skipped_and_the_other_filters_come_back) {
+  GeneralXmlSettings edited;
+  edited.objPendingFilter.bSaveFilter = true;
+  edited.objPendingFilter.cBuySellFilter = std::string(1 << 20, 'S');
+  edited.objPendingFilter.cOrderStatusFilter = "Traded";
+  ASSERT_TRUE(edited.Save(File()).ok());
+  ASSERT_TRUE(regGeneralXMLSettings.Load(File()).ok());
+
+  OrderBookGrid& grid = Grid();
+  h.Run();
+  EXPECT_EQ(grid.FindFilter(COL_B_S), nullptr);
+  EXPECT_EQ(Values(grid, COL_Order_Status), (std::vector<std::string>{"Traded"}));
+  ASSERT_EQ(g_log.size(), 1u);
+  EXPECT_NE(g_log[0].find("too long"), std::string::npos) << g_log[0];
+}
+
 TEST_F(SavedFilters, a_corrupt_file_that_cannot_be_kept_aside_is_never_overwritten) {
   {
     std::ofstream(File()) << "<settings>user's own";
