@@ -67,7 +67,8 @@ TEST(GeneralXmlSettings, missing_file_gives_ready_defaults) {
 }
 
 TEST(GeneralXmlSettings, an_empty_or_truncated_file_gives_defaults_an_error_and_a_kept_copy) {
-  for (const std::string garbage : {std::string(), std::string("<GeneralSettings><OrderBookFilters variant=\"Pending\"><SaveFilter>1</Sa")}) {
+  const std::string truncated = "<GeneralSettings><OrderBookFilters variant=\"Pending\"><SaveFilter>1</Sa";
+  for (const std::string& garbage : {std::string(), truncated}) {
     SCOPED_TRACE(garbage.empty() ? "empty" : "truncated");
     ScratchFolder folder("settings");
     std::ofstream(folder / "General.xml") << garbage;

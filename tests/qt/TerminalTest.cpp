@@ -35,6 +35,7 @@
 
 #include <cmath>
 #include <fstream>
+#include <iterator>
 #include <sstream>
 
 namespace {
@@ -209,7 +210,21 @@ TEST_F(Terminal, saved_filters_and_the_bar_come_back_after_a_restart_and_the_tit
   ASSERT_TRUE(save && side);
   EXPECT_TRUE(save->isChecked());
   EXPECT_EQ(side->currentText(), QStringLiteral("SELL"));
-  EXPECT_TRUE(dock.windowTitle().contains(QStringLiteral("All Scrips"))) << dock.windowTitle().toStdString();
+  EXPECT_FALSE(dock.windowTitle().contains(QLatin1Char('('))) << "no contract: " << dock.windowTitle().toStdString();
+}
+
+TEST_F(Terminal, a_settings_file_it_could_neither_read_nor_keep_aside_is_left_as_it_was_on_exit) {
+  const std::filesystem::path file = scratch / "data" / "GeneralSettings.xml";
+  std::filesystem::create_directories(scratch / "data" / "GeneralSettings.xml.corrupt" / "taken");
+  std::ofstream(file) << "<GeneralSettings><FollowSelectedOrder>1";
+  {
+    orv::ui::TerminalHost host(app, options);
+    host.Start();
+    EXPECT_NE(host.SettingsStatus().find("unreadable"), std::string::npos) << host.SettingsStatus();
+    host.Pending().GetGrid()->OnOrderBookSavefilter();  // a save the window asks for
+  }
+  std::ifstream in(file);
+  EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "<GeneralSettings><FollowSelectedOrder>1");
 }
 
 TEST_F(Terminal, delete_on_a_selected_order_cancels_it_at_the_exchange_after_a_yes) {
