@@ -189,6 +189,14 @@ TEST_F(Terminal, saved_filters_and_the_bar_come_back_after_a_restart_and_the_tit
     ASSERT_TRUE(QTest::qWaitFor([&] { return !dock.windowTitle().contains(QStringLiteral("All Scrips")); }, 2000))
         << dock.windowTitle().toStdString();
     EXPECT_NE(host.Pending().GetGrid()->FindFilter(COL_lOurToken), nullptr);
+
+    // The host's F3 from the View menu: all scrips, then the selected row's contract.
+    auto* hostF3 = window.findChild<QAction*>(dock.objectName() + QStringLiteral("HostF3"));
+    ASSERT_NE(hostF3, nullptr);
+    hostF3->trigger();
+    EXPECT_EQ(dock.windowTitle(), QStringLiteral("Pending Orders Of All Scrips All Orders"));
+    hostF3->trigger();
+    EXPECT_TRUE(dock.windowTitle().startsWith(QStringLiteral("Pending Orders ("))) << dock.windowTitle().toStdString();
   }  // the terminal quits
 
   orv::ui::TerminalHost host(app, options);

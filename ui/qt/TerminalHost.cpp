@@ -183,6 +183,14 @@ void TerminalHost::OfferDemoExchanges() {
 
 bool TerminalHost::FollowsSelectedOrder() { return AppGlobal::g_bKeepUserScroll == 0; }
 
+bool TerminalHost::HostF3(OrderBookWnd& wnd) {
+  OrderBookGrid* grid = wnd.GetGrid();
+  const pf::GridItemID current = grid ? grid->GetCurSelItemID() : pf::GridItemID{};
+  if (const OrderBookDetails* record = grid && !current.IsNull() ? grid->RecordAtRow(current.m_nRow) : nullptr)
+    wnd.BuySellTotals().SetStoredToken(std::to_string(record->lOurToken));
+  return wnd.OnF3KeyPress();
+}
+
 bool TerminalHost::SaveSettings() {
   // To the file read at start, and not at all when it could not be read: the user's settings in
   // it would be lost.

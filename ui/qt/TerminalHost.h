@@ -92,6 +92,11 @@ class TerminalHost final {
   HostAction ApplyModification(const ModificationValues& values);
   std::uint64_t ModificationsSent() const { return m_modificationsSent; }
 
+  // The host's F3 on a window (its title between all scrips and the selected contract): the host
+  // first keeps the window's stored token at the selected row's contract, as its status-bar code
+  // does. False when the window had no selected row (the module said so).
+  bool HostF3(OrderBookWnd& wnd);
+
   // Writes the settings file; false (with the reason in the log) when it could not be written or
   // is left as it was because it could not be read at start.
   bool SaveSettings();
