@@ -1,6 +1,5 @@
-// Command handlers whose behaviour belongs to the filter bar, saved filter and title code. Those
-// that have their full behaviour already (Users, the filter bar command) live here until their
-// areas take them over.
+// The grid's commands around the filter bar (show it, Save Filter, Users) and the dock title of
+// the token filter with the contract description the F3 title shows.
 #include "view/OrderBookGrid.h"
 
 #include "filterbar/OrderBookFilter.h"
