@@ -402,25 +402,6 @@ TEST_F(WindowCancelPass, a_silent_run_asks_nothing_and_always_ends_at_3) {
   EXPECT_EQ(SentOwnNumbers(), (std::vector<std::uint32_t>{22}));
 }
 
-TEST_F(WindowCancelPass, the_host_s_delete_all_needs_two_orders_and_reaches_cancel_all) {
-  OrvPendingOrdersWnd& wnd = h.PendingWnd();
-  Add(ViewVariant::Pending, 31);
-  h.ShowAllRows();
-  AppGlobal::g_iIsShiftF3ProcessEvent = 1;
-  EXPECT_EQ(wnd.PendingOrdersDeleteAllProcess(7, 9), 0);
-  EXPECT_TRUE(Boxes().Shown().empty());
-  EXPECT_EQ(AppGlobal::g_iIsShiftF3ProcessEvent, 1) << "one key: nothing happens";
-
-  Add(ViewVariant::Pending, 32);
-  h.ShowAllRows();
-  AppGlobal::bOrderSettings_OrderCancel = 0;
-  EXPECT_EQ(wnd.PendingOrdersDeleteAllProcess(0, 0), 0);
-  EXPECT_EQ(AppGlobal::g_iIsShiftF3ProcessEvent, 3);
-  EXPECT_FALSE(wnd.bMultiRowSelected);
-  h.Run();
-  EXPECT_EQ(SentOwnNumbers(), (std::vector<std::uint32_t>{32, 31}));
-}
-
 TEST_F(WindowCancelPass, refusals_leave_every_order_in_place) {
   const ORVEL5901 dealer = *AppGlobal::g_pObjLoginResponse;
   struct Case {

@@ -115,24 +115,6 @@ TEST(F3Toggle, titles_follow_the_selected_row_and_shift_f3_cancels_even_without_
   EXPECT_FALSE(wnd.bF3AllScrips) << "Shift+F3 does not toggle the titles";
 }
 
-TEST(F3Toggle, the_spread_wording_follows_the_order_leg_filter) {
-  ViewHarness h;
-  h.AddOrder(BookKind::Pending, 1);
-  OrderBookGrid& grid = h.ShowAllRows();
-  OrderBookWnd& wnd = h.PendingWnd();
-  grid.SetDefaultDemoFilter(COL_OrderLeg, "S", false, true, false);
-  EXPECT_TRUE(wnd.bSpreadView);
-  ViewHarness::SelectRows(grid, 0, 0);
-  ASSERT_TRUE(wnd.OnF3KeyPress());
-  EXPECT_EQ(wnd.GetDockTitle(), "Spread/Multi Leg Pending Orders Of All Scrips All Orders");
-
-  grid.SetDefaultDemoFilter(COL_OrderLeg, "", true, true, false);
-  EXPECT_FALSE(wnd.bSpreadView);
-  ASSERT_TRUE(wnd.OnF3KeyPress());
-  ASSERT_TRUE(wnd.OnF3KeyPress());
-  EXPECT_EQ(wnd.GetDockTitle(), "Pending Orders Of All Scrips All Orders");
-}
-
 TEST(FiltersCombination, keeps_the_rows_meeting_every_active_criterion_and_skips_a_repeat) {
   ViewHarness h;
   LogCapture log;

@@ -302,26 +302,6 @@ TEST_F(GridKeys, shift_f3_stamps_the_host_time_or_the_clock_and_the_flag_before_
   EXPECT_TRUE(grid.HasFocus());
 }
 
-TEST_F(GridKeys, the_gtd_book_records_a_shift_f3_run_then_refuses_cancel_all_and_modify) {
-  auto& gtd = h.Gtd();
-  const auto& boxes = h.App().MessageBoxes().Shown();
-  AppGlobal::lTime = 1700000123;
-  EXPECT_TRUE(Press(gtd, platform::VK_F3, kShift));
-  EXPECT_EQ(AppGlobal::g_lShiftF3ProcessEventTime, 1700000123);
-  EXPECT_EQ(AppGlobal::g_iIsShiftF3ProcessEvent, 1);
-  ASSERT_EQ(boxes.size(), 1u);
-  EXPECT_EQ(boxes[0].text, "Cancellation is not allowed");
-  EXPECT_EQ(boxes[0].caption, "ZARU Client");
-
-  EXPECT_TRUE(Press(gtd, platform::VK_F2));
-  EXPECT_EQ(boxes.size(), 1u) << "plain F2 does not modify";
-  EXPECT_TRUE(Press(gtd, platform::VK_F2, kShift));
-  ASSERT_EQ(boxes.size(), 2u);
-  EXPECT_EQ(boxes[1].text, "Modification is not allowed");
-}
-
-// --- Zoom and grid base commands. -------------------------------------------------------------
-
 // --- Selection. -------------------------------------------------------------------------------
 
 class GridKeysNavigation : public GridKeys {
@@ -375,7 +355,5 @@ TEST_F(GridKeysNavigation, page_keys_move_a_page_and_shift_extends) {
   EXPECT_EQ(Rows(grid), (std::pair{34, 34}));
   EXPECT_TRUE(grid.GetTopVisibleRow() <= 34 && 34 < grid.GetTopVisibleRow() + 25);
 }
-
-// --- The window around the grid. --------------------------------------------------------------
 
 }  // namespace
