@@ -111,32 +111,6 @@ TEST_F(SavedFilters, restored_values_are_sorted_and_added_to_the_filter_already_
   EXPECT_EQ(Values(grid, COL_Order_Status), (std::vector<std::string>{"Pending", "Traded"}));
 }
 
-TEST_F(SavedFilters, turning_saving_off_clears_every_text_and_every_filter_but_the_status) {
-  TurnSavingOn();
-  OrderBookGrid& grid = Grid();
-  grid.SetFilterParam(COL_Order_Status, {"Pending"}, false, true, false);
-  grid.SetFilterParam(COL_B_S, {"SELL"}, false, true, false);
-  grid.SetFilterParam(COL_Client, {"C1"}, false, true, false);
-  Block().cRangeStart = "09:15:00";
-  Block().cRangeEnd = "15:30:00";
-  grid.OnOrderBookSavefilter();
-
-  EXPECT_FALSE(Block().bSaveFilter);
-  EXPECT_EQ(Block().cBuySellFilter, "");
-  EXPECT_EQ(Block().cClientFilter, "");
-  EXPECT_EQ(Block().cOrderStatusFilter, "");
-  EXPECT_EQ(Block().cRangeStart, "");
-  EXPECT_EQ(Block().cRangeEnd, "");
-  EXPECT_EQ(grid.FindFilter(COL_B_S), nullptr);
-  EXPECT_EQ(grid.FindFilter(COL_Client), nullptr);
-  EXPECT_EQ(Values(grid, COL_Order_Status), (std::vector<std::string>{"Pending"}));
-  EXPECT_EQ(Bar().SaveFilterCheckBox().GetCheck(), orv::platform::BST_UNCHECKED);
-
-  GeneralXmlSettings onDisk;
-  ASSERT_TRUE(onDisk.Load(File()).ok());
-  EXPECT_EQ(onDisk.objPendingFilter, Block()) << "the file holds what the view cleared";
-}
-
 TEST_F(SavedFilters, a_saved_range_is_read_on_the_hosts_current_date) {
   TurnSavingOn();
   Block().cRangeStart = "09:15:00";

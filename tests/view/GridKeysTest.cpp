@@ -180,22 +180,6 @@ TEST_F(GridKeys, unlisted_keys_and_listed_keys_with_the_wrong_modifiers_go_to_th
 
 // --- Filters. ---------------------------------------------------------------------------------
 
-TEST_F(GridKeys, f3_narrows_to_the_current_token_and_f3_again_shows_every_token) {
-  auto& grid = Grid();
-  grid.SetCurSel({0, 0}, platform::kSelSingleItem);
-  AppGlobal::CurrentLOurTokenForApp = ViewHarness::kNiftyFut;
-
-  EXPECT_TRUE(Press(grid, platform::VK_F3));
-  EXPECT_EQ(FilterValues(grid, COL_lOurToken), Strings{"102000001"});
-  h.Run();
-  EXPECT_EQ(grid.GetVirtualRowCount(), 6) << "the RELIANCE order is filtered out";
-
-  EXPECT_TRUE(Press(grid, platform::VK_F3, kCtrl)) << "Ctrl does not matter, Shift does";
-  EXPECT_FALSE(grid.IsFilterExist(COL_lOurToken));
-  h.Run();
-  EXPECT_EQ(grid.GetVirtualRowCount(), 7);
-}
-
 TEST_F(GridKeys, f3_does_nothing_without_a_token_or_a_current_row_and_treats_show_all_as_no_filter) {
   auto& grid = Grid();
   grid.SetCurSel({0, 0}, platform::kSelSingleItem);

@@ -59,21 +59,6 @@ TEST_F(RefreshCycle, contractless_rows_show_in_pending_only_while_no_filter_is_a
   EXPECT_EQ(ShownRefNos(grid), (std::vector<std::uint32_t>{2})) << "any active filter hides them";
 }
 
-TEST_F(RefreshCycle, selection_follows_the_order_across_an_insert_when_remembering_orders) {
-  AppGlobal::g_bLastOrderSelection = 1;
-  for (std::uint32_t i = 1; i <= 6; ++i) h.AddOrder(BookKind::Pending, i);
-  auto& grid = h.Pending();
-  h.Run();
-  Select(grid, 2);  // RefNo 4
-  ASSERT_EQ(grid.RecordAtRow(2)->RefNo, 4u);
-  h.AddOrder(BookKind::Pending, 7);
-  h.Run();
-  EXPECT_EQ(grid.GetCurSelItemID().m_nRow, 3);
-  EXPECT_EQ(grid.RecordAtRow(3)->RefNo, 4u);
-  ASSERT_EQ(AppOrderBook::LastSelectedRefNo.size(), 1u);
-  EXPECT_EQ(AppOrderBook::LastSelectedRefNo[0].RefNo, 4u);
-}
-
 TEST_F(RefreshCycle, a_removed_selected_order_moves_the_selection_to_the_top_and_forgets_it) {
   AppGlobal::g_bLastOrderSelection = 1;
   std::vector<OrderBookDetails*> records;
