@@ -52,7 +52,6 @@ class FilterBarAutoComplete : public FilterBarFixture {
     edit.UserType(text.substr(0, 1));
     for (char c : text.substr(1)) edit.UserType(std::string(1, c));
   }
-  Strings SymbolFilter() { return Values(Grid().FindFilter(COL_Symbol_ScriptID)); }
 
   ORVEL5901 m_login{};
 };

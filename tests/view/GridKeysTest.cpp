@@ -303,14 +303,6 @@ class GridKeysNavigation : public GridKeys {
     const auto& r = grid.GetSelectionRanges();
     return r.size() == 1 ? std::pair{r[0].m_nTop, r[0].m_nBottom} : std::pair{-1, -1};
   }
-  int LastColumnLeft(const OrderBookGrid& grid) {
-    int left = 0;
-    for (int id : grid.GetColumnOrderArray()) {
-      if (id == grid.GetLastVisibleColumn()) break;
-      if (grid.GetColumnVisible(id)) left += grid.GetColumnWidth(id);
-    }
-    return left;
-  }
 };
 
 TEST_F(GridKeysNavigation, home_and_end_move_the_current_row_and_shift_extends_from_the_anchor) {

@@ -74,11 +74,6 @@ class LegacyFormattingTest : public ::testing::Test {
     return c;
   }
   static std::string Cell(const CBCGPGridRow& row, int col) { return row.GetItem(col)->GetValue().ToText(); }
-  static bool Logged(const std::string& text) {
-    for (const auto& [source, line] : g_lines)
-      if (line == text) return source == "ZARUClient";
-    return false;
-  }
 
   orv::platform::Application m_app;
   orv::platform::ApplicationScope m_scope{m_app};

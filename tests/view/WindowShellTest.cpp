@@ -21,7 +21,6 @@ class WindowShell : public ::testing::Test {
  protected:
   WindowShell() { g_lines.clear(); }
 
-  static WindowRect Rect(int x, int y, int cx, int cy) { return WindowRect::FromSize(x, y, cx, cy); }
   const std::vector<platform::MessageBoxRecord>& Boxes() { return h.App().MessageBoxes().Shown(); }
 
   ViewHarness h;
