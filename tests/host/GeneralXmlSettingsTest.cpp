@@ -155,18 +155,3 @@ TEST(GeneralXmlSettings, failed_save_leaves_the_previous_file_whole) {
   const auto entries = std::distance(std::filesystem::directory_iterator(folder.path()), {});
   EXPECT_EQ(entries, 1) << "the abandoned temporary file stays behind";
 }
-
-TEST(GeneralXmlSettings, columns_map_to_their_saved_texts) {
-  OrderBookFilterSettings block;
-
-  ASSERT_NE(block.TextForColumn(15), nullptr);
-  *block.TextForColumn(15) = "SELL";
-  *block.TextForColumn(41) = "CNC";
-  block.cRangeStart = "x";
-
-  EXPECT_EQ(block.cBuySellFilter, "SELL");
-  EXPECT_EQ(block.cProdTypeFilter, "CNC");
-  EXPECT_EQ(block.TextForColumn(42), nullptr);  // the time range has its own two texts
-  block.ClearTexts();
-  EXPECT_EQ(block, OrderBookFilterSettings());
-}
