@@ -262,31 +262,6 @@ TEST_F(Terminal, delete_on_a_selected_order_cancels_it_at_the_exchange_after_a_y
   for (int r = 0; r < grid.GetVirtualRowCount(); ++r) EXPECT_NE(grid.RecordAtRow(r), order) << "gone from the view";
 }
 
-TEST_F(Terminal, shift_f3_cancels_every_open_order_shown_through_the_window_s_own_requests) {
-  orv::ui::TerminalHost host(app, options);
-  host.Start();
-  app.Loop().advance(60);
-  OrderBookGrid& grid = *host.Pending().GetGrid();
-  std::size_t open = 0;
-  for (int r = 0; r < grid.GetVirtualRowCount(); ++r)
-    open += grid.RecordAtRow(r)->eOrderStatus == ePending && grid.RecordAtRow(r)->eOrderLeg == eNormalLeg;
-  ASSERT_GT(open, 0u);
-
-  app.MessageBoxes().QueueAnswer(pf::IDYES);
-  app.Keys().SetShift(true);
-  pf::MSG key{&grid, pf::WM_KEYDOWN, static_cast<pf::WPARAM>(pf::VK_F3), 0};
-  EXPECT_TRUE(grid.PreTranslateMessage(&key));
-  app.Keys().SetShift(false);
-  ASSERT_FALSE(app.MessageBoxes().Shown().empty());
-  EXPECT_EQ(app.MessageBoxes().Shown().back().text, "Sure To Cancel All the Order/s ?");
-  app.Loop().advance(300);
-  EXPECT_GE(host.WindowCancelsSent(), open) << "each shown open order once (spread orders go their own way)";
-  EXPECT_EQ(host.WindowCancelsRefused(), 0u);
-  app.Loop().advance(300);
-  for (int r = 0; r < grid.GetVirtualRowCount(); ++r)
-    EXPECT_FALSE(grid.RecordAtRow(r)->eOrderStatus == ePending && grid.RecordAtRow(r)->eOrderLeg == eNormalLeg);
-}
-
 TEST_F(Terminal, cancel_all_in_live_flow_cancels_exactly_the_orders_shown_when_asked_each_once) {
   options.orders = 3000;
   options.rate = 400;
