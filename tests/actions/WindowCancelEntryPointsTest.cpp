@@ -301,10 +301,7 @@ class WindowCancelPass : public WindowCancel {
       r.iOrvelCode = variant == ViewVariant::GTD ? 15512 : 5511;
     });
   }
-  OrderBookWnd& Wnd(ViewVariant variant) {
-    return variant == ViewVariant::Pending ? static_cast<OrderBookWnd&>(h.PendingWnd())
-                                           : static_cast<OrderBookWnd&>(h.GtdWnd());
-  }
+  OrderBookWnd& Wnd(ViewVariant variant) { return h.Wnd(variant); }
   std::vector<std::uint32_t> SentOwnNumbers() const {
     std::vector<std::uint32_t> out;
     for (const SentRequest& r : g_sent) out.push_back(r.Order().ourOrderNo());

@@ -12,9 +12,7 @@ using Frame = OrderBookFilterFrame;
 class FilterFrame : public FilterBarFixture {
  protected:
   Frame& FrameOf(ViewVariant variant = ViewVariant::Pending) {
-    OrderBookWnd& wnd = variant == ViewVariant::Pending ? static_cast<OrderBookWnd&>(h.PendingWnd())
-                                                        : static_cast<OrderBookWnd&>(h.GtdWnd());
-    return *wnd.GetFilterFrame();
+    return *h.Wnd(variant).GetFilterFrame();
   }
 };
 

@@ -49,9 +49,7 @@ class SavedFilters : public ::testing::Test {
     return v == ViewVariant::Pending ? static_cast<OrderBookGrid&>(h.Pending()) : static_cast<OrderBookGrid&>(h.Gtd());
   }
   OrderBookFilter& Bar(ViewVariant v = ViewVariant::Pending) {
-    OrderBookWnd& wnd = v == ViewVariant::Pending ? static_cast<OrderBookWnd&>(h.PendingWnd())
-                                                  : static_cast<OrderBookWnd&>(h.GtdWnd());
-    return *wnd.GetFilterBar();
+    return *h.Wnd(v).GetFilterBar();
   }
   static std::vector<std::string> Values(const OrderBookGrid& grid, int column) {
     const MULTIPLEFILTER_PARAM* f = grid.FindFilter(column);

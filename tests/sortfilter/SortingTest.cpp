@@ -18,7 +18,7 @@ class Sorting : public ::testing::TestWithParam<ViewVariant> {
   BookKind Kind() const { return IsPending() ? BookKind::Pending : BookKind::GTD; }
   OrderBookRefs Book() const { return AppOrderBook::Book(Kind()); }
   OrderBookGrid& Grid() { return IsPending() ? static_cast<OrderBookGrid&>(h.Pending()) : h.Gtd(); }
-  OrderBookWnd& Wnd() { return IsPending() ? static_cast<OrderBookWnd&>(h.PendingWnd()) : h.GtdWnd(); }
+  OrderBookWnd& Wnd() { return h.Wnd(GetParam()); }
 
   void Add(std::uint32_t refNo, double price, const char* client = "C1") {
     h.AddOrder(Kind(), refNo, [&](OrderBookDetails& r) {
