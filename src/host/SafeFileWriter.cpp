@@ -23,6 +23,13 @@ bool SafeFileWriter::Open(const std::string& path) {
   m_temporary.clear();
   struct stat target {};
   const bool exists = ::stat(path.c_str(), &target) == 0;
+  // A name too long, a folder that is a file or cannot be searched: told before anything is
+  // written, not once a whole export has gone into the temporary file and the rename fails.
+  if (!exists && errno != ENOENT) {
+    Fail(errno);
+    Report(false);
+    return false;
+  }
   if (exists && S_ISDIR(target.st_mode)) {
     Fail(EISDIR);
     Report(false);

@@ -116,7 +116,7 @@ TEST_F(FailedWrites, every_export_says_which_file_could_not_be_written_and_why) 
   EXPECT_EQ(reason, "No space left on device");
 }
 
-TEST_F(FailedWrites, read_only_files_long_names_and_pipes_without_a_reader_are_refused_at_once) {
+TEST_F(FailedWrites, read_only_files_bad_names_and_pipes_without_a_reader_are_refused_before_writing) {
   OrderBookGrid& grid = h.ShowAllRows();
   const auto readOnly = folder / "protected.xls";
   { std::ofstream(readOnly) << "kept"; }
@@ -127,6 +127,7 @@ TEST_F(FailedWrites, read_only_files_long_names_and_pipes_without_a_reader_are_r
       {readOnly.string(), "Permission denied"},
       {(folder / (std::string(300, 'n') + ".xls")).string(), "File name too long"},
       {folder.path().string() + std::string(5000, '/') + "orders.xls", "File name too long"},
+      {(readOnly / "orders.xls").string(), "Not a directory"},
       {pipe.string(), "No such device or address"}};
   using Export = std::function<bool(const std::string&)>;
   const std::pair<const char*, Export> exports[] = {
