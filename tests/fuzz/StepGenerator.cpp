@@ -18,6 +18,8 @@ using nlohmann::json;
 
 // Contracts of every segment the views tell apart, and one token the master lacks.
 constexpr std::int32_t kTokens[] = {101000002, 102000001, 102000002, 201000005, 401000007, 999000001};
+// Working orders (pending, not yet confirmed) most of the time: those are the ones commands act on.
+constexpr unsigned kStatuses[] = {1, 1, 1, 1, 0, 0, 2, 3, 4, 5};
 constexpr std::int64_t kQuantities[] = {0, 1, 2, 75, 100000, INT32_MAX, -1, INT32_MIN};
 constexpr double kPrices[] = {0.0, 0.05, 1390.0, 24150.5, -1.0, 1e15, DBL_MAX, -DBL_MAX, DBL_MIN};
 constexpr const char* kSides[] = {"BUY", "SELL", "SELL", "buy", "", "B"};
@@ -85,7 +87,7 @@ std::string FullText(Choices& c, std::size_t capacity) {
 json NewOrder(StepGenerator& g, const std::string& view, std::uint32_t refNo) {
   Choices& c = g.Pick();
   json order{{"RefNo", refNo}, {"B_S", c.Of(kSides)}, {"Order_Type", c.Of(kOrderTypes)},
-             {"lOurToken", c.Of(kTokens)}, {"eOrderStatus", c.Below(6)}};
+             {"lOurToken", c.Of(kTokens)}, {"eOrderStatus", c.Of(kStatuses)}};
   const std::int64_t total = c.Of(kQuantities);
   order["Total_Qty"] = total;
   order["Pending_Qty"] = c.Percent(70) ? total : c.Of(kQuantities);
@@ -102,7 +104,8 @@ json NewOrder(StepGenerator& g, const std::string& view, std::uint32_t refNo) {
   }
   if (c.Percent(60)) order["dtServerEntryTime"] = c.Percent(90) ? json(c.Of(kDates)) : json(nullptr);
   if (c.Percent(5)) order["dtServerEntryTime"] = "invalid";
-  if (view == "gtd") {
+  if (view == "gtd" || c.Percent(5)) {
+    if (c.Percent(60)) order["iOrvelCode"] = 15512;  // GTT: the orders the GTD book cancels
     if (c.Percent(20)) order["GTDOrderNo"] = c.Percent(50) ? json(UINT64_MAX) : json(refNo + 4294967296ull);
     if (c.Percent(50)) order["dtOrderInitiateTime"] = c.Of(kDates);
   }
@@ -113,7 +116,7 @@ json AddOrders(StepGenerator& g) {
   Choices& c = g.Pick();
   const std::string view = g.View();
   json orders = json::array();
-  for (std::uint32_t n = 1 + c.Below(3); n > 0; --n) {
+  for (std::uint32_t n = 1 + c.Below(4); n > 0; --n) {
     const std::uint32_t refNo = c.Percent(5) ? g.KnownRefNo(view) : g.FreshRefNo();
     if (c.Percent(15)) {  // a spread order: its order row and leg rows share the RefNo
       json row = NewOrder(g, view, refNo);
@@ -154,7 +157,7 @@ json UpdateOrders(StepGenerator& g) {
   const std::string view = g.View();
   json change = Addressed(g, view);
   switch (c.Below(7)) {
-    case 0: change["eOrderStatus"] = c.Below(6); break;
+    case 0: change["eOrderStatus"] = c.Of(kStatuses); break;
     case 1: change["Pending_Qty"] = c.Of(kQuantities); change["Traded_Qty"] = c.Of(kQuantities); break;
     case 2: change["Price"] = c.Of(kPrices); break;
     case 3: change["lOurToken"] = c.Of(kTokens); break;
@@ -182,6 +185,24 @@ json Key(StepGenerator& g) {
   if (c.Percent(20)) step["ctrl"] = true;
   if (c.Percent(5)) step["alt"] = true;
   return step;
+}
+
+// What the user does to orders: cancel, cancel all, modify, link, the window's own cancel-all and
+// F3, with the question's answer queued first now and then.
+json Action(StepGenerator& g) {
+  Choices& c = g.Pick();
+  const std::string view = g.View();
+  if (c.Percent(40)) return {{"do", "answer"}, {"answers", json::array({c.Percent(80) ? "yes" : "no"})}};
+  switch (c.Below(8)) {
+    case 0: return {{"do", "key"}, {"view", view}, {"key", "Delete"}};
+    case 1: return {{"do", "key"}, {"view", view}, {"key", "F1"}, {"shift", true}};
+    case 2: return {{"do", "key"}, {"view", view}, {"key", "F2"}, {"shift", true}};
+    case 3: return {{"do", "key"}, {"view", view}, {"key", "F3"}, {"shift", true}};
+    case 4: return {{"do", "key"}, {"view", view}, {"key", "F3"}};
+    case 5: return {{"do", "command"}, {"view", view}, {"id", 2064}};
+    case 6: return {{"do", "command"}, {"view", view}, {"id", 2012}};
+    default: return {{"do", "command"}, {"view", view}, {"id", 33031}};  // clear every filter
+  }
 }
 
 json Command(StepGenerator& g) {
@@ -358,7 +379,7 @@ constexpr StepMaker kMakers[] = {
     {10, AddOrders}, {8, UpdateOrders}, {5, RemoveOrders}, {10, Key},          {6, Command},
     {4, Menu},       {5, Header},       {2, FilterDialog}, {7, FilterBar},     {9, Select},
     {6, Answer},     {10, Run},         {4, Window},       {2, Settings},      {3, Exchange},
-    {2, Modification}, {4, Call},       {1, FileDialog},
+    {2, Modification}, {4, Call},       {1, FileDialog},  {8, Action},
 };
 
 constexpr std::uint32_t TotalWeight() {
