@@ -7,8 +7,6 @@
 #include "scenario/ScenarioPlayer.h"
 
 #include <fstream>
-#include <cstdio>
-#include <cstdlib>
 #include <ostream>
 
 namespace orv::fuzz {
@@ -29,7 +27,6 @@ void PlayEpisode(Choices& choices, std::uint64_t steps, FuzzResult& result) {
     events.clear();
     checker.BeforeStep();
     if (!player.PlayLine(line, static_cast<int>(result.episode.size()))) ++result.failedSteps;
-    if (getenv("ORV_FUZZ_TRACE")) for (auto& e : events) { std::string k = e.value("ev",""); if (k=="post") k += std::to_string(e.value("message",0)); if (k=="messagebox") k += " " + e.value("text","").substr(0,40); if (k=="log") k += " " + e.value("text","").substr(0,30); if (k=="send") k += " " + std::to_string(e["request"].value("transactionCode",0)); fprintf(stderr, "EV %s\n", k.c_str()); }
     result.findings = checker.AfterStep(step, events);
     return result.findings.empty();
   };
