@@ -370,6 +370,29 @@ json FileDialog(StepGenerator& g) {
   return {{"do", "filedialog"}, {"answer", "ok"}, {"path", c.Of(kPaths)}};
 }
 
+// The frame the filter bar scrolls in, narrower or wider than the bar.
+json FilterFrame(StepGenerator& g) {
+  Choices& c = g.Pick();
+  json step{{"do", "filterframe"}, {"view", g.View()}};
+  static constexpr const char* kScrolls[] = {"lineleft", "lineright", "pageleft", "pageright", "thumb"};
+  switch (c.Below(3)) {
+    case 0: step["size"] = json::array({static_cast<int>(c.Below(2400)), static_cast<int>(c.Below(200))}); break;
+    case 1:
+      step["scroll"] = c.Of(kScrolls);
+      if (step["scroll"] == "thumb") step["pos"] = c.Below(2000);
+      break;
+    default: step["wheel"] = static_cast<int>(c.Below(961)) - 480;
+  }
+  return step;
+}
+
+// A seeded demo book of some hundreds of orders, spreads and orders without contract among them.
+json Generate(StepGenerator& g) {
+  Choices& c = g.Pick();
+  return {{"do", "generate"}, {"view", g.View()}, {"orders", 20 + c.Below(300)}, {"seed", c.Below(1000)},
+          {"spreadShare", 0.1}, {"contractlessShare", 0.05}, {"firstRefNo", g.FreshRefNo() + 100000}};
+}
+
 struct StepMaker {
   std::uint32_t weight;
   json (*make)(StepGenerator&);
@@ -379,7 +402,8 @@ constexpr StepMaker kMakers[] = {
     {10, AddOrders}, {8, UpdateOrders}, {5, RemoveOrders}, {10, Key},          {6, Command},
     {4, Menu},       {5, Header},       {2, FilterDialog}, {7, FilterBar},     {9, Select},
     {6, Answer},     {10, Run},         {4, Window},       {2, Settings},      {3, Exchange},
-    {2, Modification}, {4, Call},       {1, FileDialog},  {8, Action},
+    {2, Modification}, {4, Call},       {1, FileDialog},  {8, Action},      {2, FilterFrame},
+    {1, Generate},
 };
 
 constexpr std::uint32_t TotalWeight() {
