@@ -10,6 +10,7 @@
 #include "view/ColumnCatalogue.h"
 #include "view/OrderBookWnd.h"
 
+#include <algorithm>
 #include <array>
 
 namespace orv::scenario {
@@ -76,7 +77,7 @@ Result DeleteAll(CallContext& c, ViewVariant owner) {
 }
 
 // Rows of the table; keep them in alphabetical order of name.
-const std::array<CallEntry, 45> kEntries{{
+const std::array<CallEntry, 46> kEntries{{
     {"AdjustLayout", {}, [](CallContext& c, const CallArgs&) -> Result { c.wnd.AdjustLayout(); return nullptr; }},
     {"ApplyFilterOnOpen", {}, [](CallContext& c, const CallArgs&) -> Result { c.grid.ApplyFilterOnOpen(); return nullptr; }},
     {"AssignOrderDataSourceByOrderStatus", {},
@@ -113,6 +114,19 @@ const std::array<CallEntry, 45> kEntries{{
      }},
     {"FillVirutalRows", {}, [](CallContext& c, const CallArgs&) -> Result { c.grid.FillVirutalRows(); return nullptr; }},
     {"FilterGridData", {}, [](CallContext& c, const CallArgs&) -> Result { c.grid.FilterGridData(); return nullptr; }},
+    {"FiltersCombination", {"criteria"},
+     [](CallContext& c, const CallArgs& a) -> Result {
+       const std::vector<std::string> given = a.TextList(0);
+       if (given.size() > OrderBookWnd::kCriteriaCount)
+         StepArgs::Fail("FiltersCombination takes at most " + std::to_string(OrderBookWnd::kCriteriaCount) + " criteria");
+       std::array<std::string, OrderBookWnd::kCriteriaCount> criteria;
+       criteria.fill("All");
+       std::copy(given.begin(), given.end(), criteria.begin());
+       c.wnd.FiltersCombination(criteria);
+       Result keys = Result::array();
+       for (const auto& [key, row] : c.wnd.CombinedOrders()) keys.push_back(key);
+       return keys;
+     }},
     {"GetCurSelectedOrders", {},
      [](CallContext& c, const CallArgs&) -> Result {
        std::vector<OrderBookDetails*> orders;

@@ -5,6 +5,7 @@
 #include "host/platform/Menu.h"
 #include "filterbar/OrderBookFilter.h"
 #include "scenario/FilterBarDump.h"
+#include "sortfilter/SavedFilterBlock.h"
 #include "scenario/ScenarioHost.h"
 #include "scenario/ScenarioNames.h"
 #include "scenario/StepArgs.h"
@@ -25,9 +26,9 @@ namespace {
 namespace pf = orv::platform;
 using Json = nlohmann::json;
 
-constexpr std::array<std::string_view, 13> kSections{"rows",   "status", "title", "window",     "filters",   "selection",
+constexpr std::array<std::string_view, 14> kSections{"rows",   "status", "title", "window",     "filters",   "selection",
                                                      "memory", "store",  "menu",  "headermenu", "filterbar", "cancels",
-                                                     "globals"};
+                                                     "saved",  "globals"};
 
 // What the module itself writes of the host's globals: a "globals" section without names.
 constexpr std::array<std::string_view, 7> kWrittenGlobals{
@@ -230,6 +231,18 @@ Json CancelsSection(const OrderBookWnd& wnd) {
           {"handBacksQueued", wnd.HandBacksQueued()}};
 }
 
+// The view's saved filter block in the general settings: the flags, the column texts that are
+// not empty (by column name) and the range texts.
+Json SavedSection(ViewVariant variant) {
+  const OrderBookFilterSettings& block = SavedFilterBlock(DescriptionOf(variant));
+  Json texts = Json::object();
+  for (const auto& slot : OrderBookFilterSettings::kColumnSlots)
+    if (!(block.*slot.text).empty()) texts[ColumnName(slot.column, DescriptionOf(variant))] = block.*slot.text;
+  return {{"bSaveFilter", block.bSaveFilter}, {"bOpenWithSorting", block.bOpenWithSorting},
+          {"texts", std::move(texts)},        {"cRangeStart", block.cRangeStart},
+          {"cRangeEnd", block.cRangeEnd}};
+}
+
 Json GlobalsSection(ScenarioHost& host, const StepArgs& args) {
   Json out = Json::object();
   const Json* given = args.Find("globals");
@@ -268,7 +281,9 @@ void Dump(ScenarioHost& host, const StepArgs& args) {
   } else {
     what.assign(kSections.begin(), kSections.end());
     if (!args.Has("globals")) std::erase(what, "globals");
-    std::erase(what, "cancels");  // only when asked for: the older dumps stay as they were
+    // Only when asked for: the older dumps stay as they were.
+    std::erase(what, "cancels");
+    std::erase(what, "saved");
   }
   auto wants = [&](std::string_view s) { return std::find(what.begin(), what.end(), s) != what.end(); };
 
@@ -293,6 +308,7 @@ void Dump(ScenarioHost& host, const StepArgs& args) {
     const auto& last = host.App().FilterMenus().Last();
     event["headermenu"] = last ? DescribeFilterMenu(*last) : nullptr;
   }
+  if (wants("saved")) event["saved"] = SavedSection(variant);
   if (wants("globals")) event["globals"] = GlobalsSection(host, args);
   host.FlushPosts();
   host.Events().Emit("dump", std::move(event));

@@ -112,16 +112,6 @@ std::filesystem::path PathIn(ScenarioHost& host, const StepArgs& args) {
   return path.is_absolute() ? path : host.DataFolder() / path;
 }
 
-const char* StatusName(GeneralXmlSettings::Status status) {
-  switch (status) {
-    case GeneralXmlSettings::Status::Ok: return "ok";
-    case GeneralXmlSettings::Status::Missing: return "missing";
-    case GeneralXmlSettings::Status::Corrupt: return "corrupt";
-    case GeneralXmlSettings::Status::IoError: return "ioerror";
-  }
-  return "?";
-}
-
 // Loads or saves the general settings file, as the host does at start and at exit.
 void SettingsFile(ScenarioHost& host, const StepArgs& args) {
   const std::string action = args.Text("action");
@@ -134,16 +124,7 @@ void SettingsFile(ScenarioHost& host, const StepArgs& args) {
   } else {
     StepArgs::Fail("\"action\" is \"load\" or \"save\", not \"" + action + "\"");
   }
-  Json event{{"action", action}, {"status", StatusName(result.status)}};
-  if (!result.message.empty()) {
-    // The data folder differs from run to run: name it as the other events do.
-    std::string message = result.message;
-    const std::string folder = host.DataFolder().string() + "/";
-    for (std::size_t at; !host.DataFolder().empty() && (at = message.find(folder)) != std::string::npos;)
-      message.replace(at, folder.size(), "data:");
-    event["message"] = message;
-  }
-  host.Events().Emit("settingsfile", std::move(event));
+  host.ReportSettingsFile(action, result);
 }
 
 // The new price, trigger price and quantities of a confirmed modification, in the record and in

@@ -57,7 +57,30 @@ constexpr int kClientHeight = 600;
 // The host's main thread; observers called from elsewhere (a worker writing a file) only report.
 std::thread::id g_mainThread;
 
+const char* StatusName(GeneralXmlSettings::Status status) {
+  switch (status) {
+    case GeneralXmlSettings::Status::Ok: return "ok";
+    case GeneralXmlSettings::Status::Missing: return "missing";
+    case GeneralXmlSettings::Status::Corrupt: return "corrupt";
+    case GeneralXmlSettings::Status::IoError: return "ioerror";
+  }
+  return "?";
+}
+
 }  // namespace
+
+void ScenarioHost::ReportSettingsFile(const std::string& action, const GeneralXmlSettings::Result& result) {
+  nlohmann::json event{{"action", action}, {"status", StatusName(result.status)}};
+  if (!result.message.empty()) {
+    // The data folder differs from run to run: name it as the other events do.
+    std::string message = result.message;
+    const std::string folder = DataFolder().string() + "/";
+    for (std::size_t at; !DataFolder().empty() && (at = message.find(folder)) != std::string::npos;)
+      message.replace(at, folder.size(), "data:");
+    event["message"] = message;
+  }
+  m_events.Emit("settingsfile", std::move(event));
+}
 
 struct ScenarioHost::View {
   std::unique_ptr<OrderBookWnd> wnd;

@@ -6,6 +6,7 @@
 //
 // One ScenarioHost at a time per process: the host's globals are shared.
 #include "host/ContractMaster.h"
+#include "host/GeneralXmlSettings.h"
 #include "host/LogWriter.h"
 #include "host/platform/Application.h"
 #include "host/records/LoginResponse.h"
@@ -54,6 +55,10 @@ class ScenarioHost final {
   OrderSenderRecorder& Senders() { return *m_senders; }
   // The application's data folder (a fresh temporary folder, removed at the end).
   const std::filesystem::path& DataFolder() const { return m_dataFolder; }
+
+  // A `settingsfile` event: the outcome of loading or saving the general settings file, the data
+  // folder named "data:" in the message.
+  void ReportSettingsFile(const std::string& action, const GeneralXmlSettings::Result& result);
 
   // ---- Views. ----
   // Constructs and creates the variant's window (and with it its grid), hidden, as the host does.

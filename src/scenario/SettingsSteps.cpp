@@ -154,6 +154,13 @@ Apply HostListSetting(ScenarioHost& host, const std::string& name, const nlohman
     OrderBookWnd& wnd = host.RequireWindow(variant);
     return [&wnd, on] { wnd.SetCloseOnEscape(on); };
   }
+  if (name == "pending.strStoredToken" || name == "gtd.strStoredToken") {
+    // The token text the host's status-bar code keeps for the window (the F3 titles read it).
+    const ViewVariant variant = name[0] == 'p' ? ViewVariant::Pending : ViewVariant::GTD;
+    std::string token = StepArgs::ToText(value, name);
+    OrderBookWnd& wnd = host.RequireWindow(variant);
+    return [&wnd, token] { wnd.BuySellTotals().SetStoredToken(token); };
+  }
   known = false;
   return {};
 }

@@ -1,5 +1,5 @@
 // The host's F3 entry point: the toggle between the selected row's contract and all scrips, with
-// its titles, and Shift+F3's cancel-all; and the legacy filter combination that F3 runs.
+// its titles, and Shift+F3's cancel-all.
 #include "view/OrderBookWnd.h"
 
 #include "host/AppGlobal.h"
@@ -39,6 +39,12 @@ constexpr std::size_t kOrderStyleCriterion = 11;  // criterion 12, Order_Style
 
 }  // namespace
 
+void OrderBookWnd::StampShiftF3Event() {
+  AppGlobal::g_lShiftF3ProcessEventTime =
+      AppGlobal::lTime != 0 ? AppGlobal::lTime : static_cast<long>(std::time(nullptr));
+  AppGlobal::g_iIsShiftF3ProcessEvent = 1;
+}
+
 std::string OrderBookWnd::OrderStyleCriterion() const {
   // Until a combination has run the criterion is empty; it reads as every style.
   const std::string& style = strLastCriteria[kOrderStyleCriterion];
@@ -51,9 +57,7 @@ bool OrderBookWnd::OnF3KeyPress() {
     const bool ctrl = Held(pf::VK_CONTROL);
     if (shift) {
       if (ctrl) return true;
-      AppGlobal::g_lShiftF3ProcessEventTime =
-          AppGlobal::lTime != 0 ? AppGlobal::lTime : static_cast<long>(std::time(nullptr));
-      AppGlobal::g_iIsShiftF3ProcessEvent = 1;
+      StampShiftF3Event();
       bShiftF3 = true;
       OnCancelAll();
       return true;
@@ -72,6 +76,8 @@ bool OrderBookWnd::OnF3KeyPress() {
     if (current.m_nRow != 0 || token != 0) strF3FilterText = description;
 
     bCombinationRunning = true;
+    // The wording follows the OrderLeg filter as it is now, whichever way it changed.
+    bSpreadView = grid->IsSpreadFilterOn();
     bF3AllScrips = !bF3AllScrips;
     const F3Texts& texts = TextsOf(Variant().eVariant);
     const std::string tail = OrderStyleCriterion() + " Orders";
@@ -91,19 +97,5 @@ bool OrderBookWnd::OnF3KeyPress() {
     bCombinationRunning = false;
     LogException("OnF3KeyPress");
     return false;
-  }
-}
-
-void OrderBookWnd::FiltersCombination(const std::array<std::string, kCriteriaCount>& criteria) {
-  try {
-    WriteLog("PendingFiltersCombination.txt", "");
-    bool same = true;
-    for (std::size_t i = 0; i < kCriteriaCount && same; ++i)
-      same = ::strcasecmp(criteria[i].c_str(), strLastCriteria[i].c_str()) == 0;
-    if (same) return;
-    strLastCriteria = criteria;
-    WriteLog("PendingWindowPerformance.txt", "FiltersCombination");
-  } catch (...) {
-    WriteLog("ZARUClient", "Exception in FiltersCombination - PendingOrders");
   }
 }

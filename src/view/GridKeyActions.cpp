@@ -10,7 +10,6 @@
 #include "view/OrderBookWnd.h"
 
 #include <cstdio>
-#include <ctime>
 
 namespace platform = orv::platform;
 
@@ -142,9 +141,7 @@ void ShowSpreadOrdersOnly(OrderBookGrid& grid) {
 }
 
 void CancelAllFromShiftF3(OrderBookGrid& grid) {
-  AppGlobal::g_lShiftF3ProcessEventTime =
-      AppGlobal::lTime != 0 ? AppGlobal::lTime : static_cast<long>(std::time(nullptr));
-  AppGlobal::g_iIsShiftF3ProcessEvent = 1;
+  OrderBookWnd::StampShiftF3Event();
   OrderBookWnd* wnd = grid.GetOwnerWnd();
   // A book that takes no cancel-all says so through the grid's command; the others go to the
   // window's own cancel-all, which builds and sends the requests itself.

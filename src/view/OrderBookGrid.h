@@ -229,9 +229,11 @@ class OrderBookGrid : public OrvGridCtrl {
   void OnUsers();
   // Quick filters of the context menu: one handler per command id of the table.
   void OnQuickFilter(unsigned id);
-  // The dock title for a token (0: the plain title).
-  // The dock title for the token filter (0: all scrips) and the status bar's contract panes.
+  // The dock title for the token filter (0: all scrips) and the status bar's contract panes; the
+  // window's spread wording (bSpreadView) follows the OrderLeg filter at the same time.
   void SetDockTitleBylOurToken(long token);
+  // An OrderLeg filter without show-all that lets spread legs ("S") through.
+  bool IsSpreadFilterOn() const;
   // The selected contract's description for the F3 title; empty for a token without contract.
   std::string PreparesFilterText(long token) const;
   // 1 for a spread or multi-leg order (trades on both sides, or a spread entry), 0 otherwise;

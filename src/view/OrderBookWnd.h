@@ -150,8 +150,18 @@ class OrderBookWnd : public CustomDockingControlBar {
   // F3 shows the selected row's contract or all scrips, Shift+F3 cancels all; false when F3 had
   // no selected row.
   bool OnF3KeyPress();
-  // Remembers the criteria when they differ from the last ones (compared ignoring case).
+  // With criteria that differ from the last ones (compared ignoring case), collects the rows the
+  // grid shows that meet every active criterion into CombinedOrders() and remembers the criteria.
+  // "All" leaves a criterion out (for the symbol also "" and "No Symbol", for the client "" and
+  // "No Clients"). The fields, in order: exchange, instrument type, symbol, order type, buy/sell
+  // ("Buy" or not), pro/client, status, user, client, strike, order kind ("Spread" or not), order
+  // style, strategy, expiry, exchange, option type, order number, product type, token, entry time
+  // (without "Hrs" and "PM"), record type ("T" or not).
   void FiltersCombination(const std::array<std::string, kCriteriaCount>& criteria);
+  // Store key of each combined order to its grid row; only read by tests and the scenario dump.
+  const std::map<std::uint32_t, int>& CombinedOrders() const { return m_mapCombinedOrders; }
+  // Shift+F3, from the host or the grid: the time and the flag the host reads after a cancel-all.
+  static void StampShiftF3Event();
   // The order-style criterion of the F3 titles; "All" before any combination has run.
   std::string OrderStyleCriterion() const;
   bool bF3AllScrips = false;
@@ -330,6 +340,8 @@ class OrderBookWnd : public CustomDockingControlBar {
   std::vector<CBCGPGridRow> m_vctSpreadRows;
   // Both packet kinds arrive here as bytes, zero beyond what the caller's packet holds.
   void ModifyListedOrders(const unsigned char* packet, std::size_t size);
+
+  std::map<std::uint32_t, int> m_mapCombinedOrders;  // the last filter combination (FiltersCombination)
 
   SentCancels m_SentOrderCancels;
   SentCancels m_SentSpreadCancels;

@@ -38,110 +38,19 @@ class LaunchCommands : public ::testing::Test {
   ViewHarness h;
 };
 
-TEST_F(LaunchCommands, at_most_fifteen_linkable_orders_go_to_the_iob) {
-  AddOrders(1, 16);
+TEST_F(LaunchCommands, linking_to_the_iob_needs_its_login_and_names_the_view_that_asked) {
+  AddOrders(1, 2);
   OrderBookGrid& grid = Shown();
-  SelectRows(grid, 0, 15);
+  SelectRows(grid, 0, 1);
   grid.OnLinktoiob();
   EXPECT_EQ(Boxes(), (std::vector<std::string>{"Logon IOB[Ctrl+I] to process request. | Pending Orders-IOB Link"}));
-  AppGlobal::g_bIOMOrderLoginStatus = 1;
-  h.App().MessageBoxes().ClearShown();
-
-  grid.OnLinktoiob();
-  EXPECT_EQ(Boxes(), (std::vector<std::string>{"Maximum 15 orders are allowed to Link | Pending Orders-IOB Link"}));
   EXPECT_TRUE(Posts(kMsgWindowPassing).empty());
   EXPECT_TRUE(h.App().Loop().hasTimer(&grid, 10150));
 
   h.App().MessageBoxes().ClearShown();
-  SelectRows(grid, 1, 15);
-  grid.OnLinktoiob();
-  EXPECT_TRUE(Boxes().empty());
-  ASSERT_EQ(Posts(kMsgWindowPassing).size(), 1u);
-  EXPECT_EQ(Posts(kMsgWindowPassing)[0].wParam, reinterpret_cast<pf::WPARAM>(&AppGlobal::objWindowPassing));
-  const WindowPassing request = Request();
-  EXPECT_EQ(request.nRequestFrom, 10005);
-  EXPECT_EQ(request.nRequestId, 20001);
-  const void* requestWnd = request.pRequestWnd;  // a packed member: read it by value
-  EXPECT_EQ(requestWnd, static_cast<void*>(&grid));
-  EXPECT_EQ(request.nParam1, 0);
-  EXPECT_EQ(AppOrderBook::objOrderBook_IOBLinkOrder.size(), 15u);
-  EXPECT_EQ(AppOrderBook::objOrderBook_IOBLinkOrder.front(), 15u);
-  EXPECT_EQ(AppGlobal::lTotalQty, 150);
-}
-
-TEST_F(LaunchCommands, linked_orders_are_skipped_and_foreign_numbers_refuse_the_link) {
-  AppGlobal::g_bIOMOrderLoginStatus = 1;
-  AddOrders(1, 2);
-  h.AddOrder(BookKind::Pending, 30000000);
-  OrderRecordRow linked;
-  linked.lOurOrderNo = 2;
-  ASSERT_TRUE(CInMemExchangeIobOrder::getClass()->Insert(linked));
-  OrderBookGrid& grid = Shown();  // rows: 30000000, 2, 1
-  EXPECT_TRUE(grid.IsOrderLinked(2));
-  EXPECT_FALSE(grid.IsOrderLinked(1));
-
-  SelectRows(grid, 0, 2);
-  grid.OnLinktoiob();
-  EXPECT_EQ(Boxes(), (std::vector<std::string>{"Unable to Process request due to Invalid combinations | Pending "
-                                               "Orders-IOB Link"}));
-  EXPECT_TRUE(Posts(kMsgWindowPassing).empty());
-
-  h.App().MessageBoxes().ClearShown();
-  SelectRows(grid, 1, 2);
-  grid.OnLinktoiob();
-  EXPECT_TRUE(Boxes().empty()) << "an order already linked is skipped without a word";
-  EXPECT_EQ(AppOrderBook::objOrderBook_IOBLinkOrder, (std::vector<std::uint32_t>{1}));
-  EXPECT_EQ(Posts(kMsgWindowPassing).size(), 1u);
-
-  // The GTD view links as the Pending one does, under its own caption.
-  AppGlobal::g_bIOMOrderLoginStatus = 0;
   h.AddOrder(BookKind::GTD, 5);
-  OrderBookGrid& gtd = Shown(ViewVariant::GTD);
-  gtd.OnLinktoiob();
+  Shown(ViewVariant::GTD).OnLinktoiob();
   EXPECT_EQ(Boxes(), (std::vector<std::string>{"Logon IOB[Ctrl+I] to process request. | GTD Order Book-IOB Link"}));
-}
-
-TEST_F(LaunchCommands, market_picture_of_a_pending_spread_names_both_legs) {
-  auto leg = [&](BookKind kind, std::uint32_t ref, std::int32_t token) {
-    h.AddOrder(kind, ref, [&](OrderBookDetails& r) {
-      r.eOrderLeg = eSpreadLeg;
-      r.lOurToken = token;
-      CopyText(r.Order_Status, "Spread Pending");
-    });
-  };
-  leg(BookKind::Pending, 7, ViewHarness::kNiftyFut);
-  leg(BookKind::Pending, 7, ViewHarness::kReliance);
-  h.AddOrder(BookKind::Pending, 8);
-  OrderBookGrid& grid = Shown();  // rows: 8, 7 (second leg), 7 (first leg)
-  grid.SetCurSel({2, 0}, pf::kSelSingleRow, false);
-  grid.OnMarketpictureF5();
-  grid.SetCurSel({0, 0}, pf::kSelSingleRow, false);
-  grid.OnMarketpictureF6();
-  ASSERT_EQ(OrvInMemory::m_orvWindowPassingQueue.Size(), 2u);
-  EXPECT_TRUE(Posts(kMsgWindowPassing).empty()) << "queued, not posted";
-  WindowPassing spread, plain;
-  ASSERT_TRUE(OrvInMemory::m_orvWindowPassingQueue.TakeNext(spread));
-  ASSERT_TRUE(OrvInMemory::m_orvWindowPassingQueue.TakeNext(plain));
-  EXPECT_EQ(spread.nRequestId, 10050);
-  EXPECT_EQ(spread.nParam1, ViewHarness::kNiftyFut);
-  EXPECT_EQ(spread.nParam2, ViewHarness::kReliance);
-  EXPECT_EQ(spread.nRequestFrom, 10005);
-  EXPECT_EQ(plain.nRequestId, 10002);
-  EXPECT_EQ(plain.nParam1, ViewHarness::kNiftyFut);
-  EXPECT_EQ(plain.nParam2, 0);
-
-  // The GTD view names the row's own contract only.
-  leg(BookKind::GTD, 9, ViewHarness::kNiftyFut);
-  leg(BookKind::GTD, 9, ViewHarness::kReliance);
-  OrderBookGrid& gtd = Shown(ViewVariant::GTD);
-  gtd.SetCurSel({0, 0}, pf::kSelSingleRow, false);
-  gtd.OnMarketpictureF5();
-  WindowPassing gtdRequest;
-  ASSERT_TRUE(OrvInMemory::m_orvWindowPassingQueue.TakeNext(gtdRequest));
-  EXPECT_EQ(gtdRequest.nRequestFrom, 50093);
-  EXPECT_EQ(gtdRequest.nRequestId, 10050);
-  EXPECT_EQ(gtdRequest.nParam1, ViewHarness::kReliance);
-  EXPECT_EQ(gtdRequest.nParam2, 0);
 }
 
 TEST_F(LaunchCommands, history_trades_and_aggregate_requests_describe_the_current_order) {

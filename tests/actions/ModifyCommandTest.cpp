@@ -56,21 +56,6 @@ TEST_F(ModifyCommand, selected_pending_orders_are_listed_once_and_the_host_asked
   EXPECT_TRUE(h.App().Loop().hasTimer(&grid, 10150)) << "the refresh runs again";
 }
 
-TEST_F(ModifyCommand, a_filtered_grid_modifies_exactly_the_orders_the_user_selected) {
-  // Sells and buys alternate; the filter shows the sells only, so grid rows and the store's
-  // displayed list no longer line up.
-  for (std::uint32_t ref = 1; ref <= 6; ++ref)
-    h.AddOrder(BookKind::Pending, ref, [&](OrderBookDetails& r) { CopyText(r.B_S, ref % 2 ? "SELL" : "BUY"); });
-  OrderBookGrid& grid = Shown();
-  grid.SetDefaultDemoFilter(COL_B_S, "SELL", false, true, true);
-  h.Run();
-  ASSERT_EQ(grid.GetVirtualRowCount(), 3);  // rows show RefNo 5, 3, 1
-  SelectRows(grid, 1, 2);
-  grid.OnModify();
-  EXPECT_EQ(AppOrderBook::vctModification, (std::vector<std::uint32_t>{3, 1}));
-  EXPECT_EQ(ModifyPosts(), 1u);
-}
-
 TEST_F(ModifyCommand, mixed_selections_are_refused_and_leave_nothing_listed) {
   h.AddOrder(BookKind::Pending, 1);
   h.AddOrder(BookKind::Pending, 2, [](OrderBookDetails& r) { r.IOM_RuleNo = 77; });

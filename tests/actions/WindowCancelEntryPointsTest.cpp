@@ -158,17 +158,14 @@ TEST_F(WindowCancel, an_order_s_cancel_is_sent_once_with_its_exchange_number) {
 }
 
 TEST_F(WindowCancel, a_cancel_sent_for_another_dealer_s_client_is_audited_once) {
-  ScriptDesc* fut = h.Master().Find(ViewHarness::kNiftyFut);
-  CopyText(fut->Inst_Name, "FUTIDX");
-  CopyText(fut->cExpiry, "27MAR2025");
   OrderBookWnd& wnd = h.PendingWnd();
   wnd.OrderCancellation(Record(kOrderNumber, 77, "DLR02"), true);
   wnd.OrderCancellation(Record(kOrderNumber, 77, "DLR02"), true);
-  EXPECT_EQ(LinesOf("OrderRequest"),
-            (std::vector<std::string>{"NSE,Order Cancel,Dealer DLR02 order's cancelled by Dealer DLR01 For Client "
-                                      "CLIENT1 BUY[NIFTY FUTIDX 27MAR2025]Qty=75 Price=101.500000,"
-                                      "ExchOrdNo=1100000000001234,OurOrdNo=77"}))
-      << "the second call sent nothing, so it has nothing to audit";
+  // The line's layout is the audit log's own concern; here only who and how often.
+  const std::vector<std::string> audited = LinesOf("OrderRequest");
+  ASSERT_EQ(audited.size(), 1u) << "the second call sent nothing, so it has nothing to audit";
+  EXPECT_EQ(audited[0].rfind("NSE,Order Cancel,Dealer DLR02 order's cancelled by Dealer DLR01 For Client CLIENT1 ", 0), 0u)
+      << audited[0];
   EXPECT_EQ(g_sent[0].Order().dealerId(), "DLR02");
 
   wnd.OrderCancellation(Record(kOrderNumber + 1), true);
@@ -301,10 +298,7 @@ class WindowCancelPass : public WindowCancel {
       r.iOrvelCode = variant == ViewVariant::GTD ? 15512 : 5511;
     });
   }
-  OrderBookWnd& Wnd(ViewVariant variant) {
-    return variant == ViewVariant::Pending ? static_cast<OrderBookWnd&>(h.PendingWnd())
-                                           : static_cast<OrderBookWnd&>(h.GtdWnd());
-  }
+  OrderBookWnd& Wnd(ViewVariant variant) { return h.Wnd(variant); }
   std::vector<std::uint32_t> SentOwnNumbers() const {
     std::vector<std::uint32_t> out;
     for (const SentRequest& r : g_sent) out.push_back(r.Order().ourOrderNo());
@@ -400,25 +394,6 @@ TEST_F(WindowCancelPass, a_silent_run_asks_nothing_and_always_ends_at_3) {
   EXPECT_TRUE(wnd.SentOrderCancels().Empty()) << "only a silent run forgets the sent cancels";
   h.Run();
   EXPECT_EQ(SentOwnNumbers(), (std::vector<std::uint32_t>{22}));
-}
-
-TEST_F(WindowCancelPass, the_host_s_delete_all_needs_two_orders_and_reaches_cancel_all) {
-  OrvPendingOrdersWnd& wnd = h.PendingWnd();
-  Add(ViewVariant::Pending, 31);
-  h.ShowAllRows();
-  AppGlobal::g_iIsShiftF3ProcessEvent = 1;
-  EXPECT_EQ(wnd.PendingOrdersDeleteAllProcess(7, 9), 0);
-  EXPECT_TRUE(Boxes().Shown().empty());
-  EXPECT_EQ(AppGlobal::g_iIsShiftF3ProcessEvent, 1) << "one key: nothing happens";
-
-  Add(ViewVariant::Pending, 32);
-  h.ShowAllRows();
-  AppGlobal::bOrderSettings_OrderCancel = 0;
-  EXPECT_EQ(wnd.PendingOrdersDeleteAllProcess(0, 0), 0);
-  EXPECT_EQ(AppGlobal::g_iIsShiftF3ProcessEvent, 3);
-  EXPECT_FALSE(wnd.bMultiRowSelected);
-  h.Run();
-  EXPECT_EQ(SentOwnNumbers(), (std::vector<std::uint32_t>{32, 31}));
 }
 
 TEST_F(WindowCancelPass, refusals_leave_every_order_in_place) {

@@ -52,59 +52,9 @@ class FilterBarAutoComplete : public FilterBarFixture {
     edit.UserType(text.substr(0, 1));
     for (char c : text.substr(1)) edit.UserType(std::string(1, c));
   }
-  Strings SymbolFilter() { return Values(Grid().FindFilter(COL_Symbol_ScriptID)); }
 
   ORVEL5901 m_login{};
 };
-
-TEST_F(FilterBarAutoComplete, up_and_down_step_the_symbol_edit_at_both_ends_and_filter_on_each_value) {
-  OrderBookFilter& bar = ShownBar();
-  ASSERT_TRUE(bar.GotoDlgCtrl(&bar.m_edtSymbol));
-  ASSERT_EQ(bar.m_edtSymbol.GetWindowText(), "ALL");
-
-  EXPECT_TRUE(Key(bar, pf::VK_DOWN));
-  EXPECT_EQ(bar.m_edtSymbol.GetWindowText(), "NIFTY");
-  EXPECT_EQ(SymbolFilter(), Strings{"NIFTY"});
-  // The bar's own write pops no list up.
-  EXPECT_FALSE(bar.m_edtSymbol.IsDroppedDown());
-
-  EXPECT_TRUE(Key(bar, pf::VK_UP));
-  EXPECT_EQ(bar.m_edtSymbol.GetWindowText(), "ALL");
-  EXPECT_EQ(SymbolFilter(), Strings{});
-  // Up at "ALL" does nothing, but the key is still taken.
-  EXPECT_TRUE(Key(bar, pf::VK_UP));
-  EXPECT_EQ(bar.m_edtSymbol.GetWindowText(), "ALL");
-
-  for (int i = 0; i < 3; ++i) Key(bar, pf::VK_DOWN);
-  EXPECT_EQ(bar.m_edtSymbol.GetWindowText(), "RELIANCE");
-  // The last value stays and is applied again.
-  EXPECT_TRUE(Key(bar, pf::VK_DOWN));
-  EXPECT_EQ(bar.m_edtSymbol.GetWindowText(), "RELIANCE");
-  EXPECT_EQ(SymbolFilter(), Strings{"RELIANCE"});
-  EXPECT_TRUE(Key(bar, pf::VK_UP));
-  EXPECT_EQ(bar.m_edtSymbol.GetWindowText(), "RELAXO");
-
-  // A text no displayed order carries steps up to the last value.
-  Keys(bar.m_edtSymbol, "ZZZ");
-  bar.m_edtSymbol.CloseList();
-  EXPECT_TRUE(Key(bar, pf::VK_UP));
-  EXPECT_EQ(bar.m_edtSymbol.GetWindowText(), "RELIANCE");
-}
-
-TEST_F(FilterBarAutoComplete, strikes_step_over_options_only_but_list_every_contract) {
-  OrderBookFilter& bar = ShownBar();
-  ASSERT_TRUE(bar.GotoDlgCtrl(&bar.m_edtStrike));
-  Key(bar, pf::VK_DOWN);
-  EXPECT_EQ(bar.m_edtStrike.GetWindowText(), "23500");
-  Key(bar, pf::VK_DOWN);
-  EXPECT_EQ(bar.m_edtStrike.GetWindowText(), "24000");
-
-  CStringList list;
-  bar.m_edtStrike.SetWindowText("");
-  bar.OnFillAutoCompleteeList(bar.m_edtStrike.GetDlgCtrlID(), &list);
-  // The future's strike is listed; equities carry none, and an empty value is never offered.
-  EXPECT_EQ(list, (Strings{"ALL", "0.00", "23500", "24000"}));
-}
 
 TEST_F(FilterBarAutoComplete, a_typed_text_narrows_the_list_and_offers_all_only_when_all_begins_with_it) {
   OrderBookFilter& bar = ShownBar();
@@ -210,7 +160,7 @@ TEST_F(FilterBarAutoComplete, tab_and_enter_write_the_highlighted_entry_or_compl
   EXPECT_FALSE(bar.OnUpDownTabEnter(pf::VK_DOWN, bar.m_cmbExchange.GetDlgCtrlID(), nullptr));
 }
 
-TEST_F(FilterBarAutoComplete, shortcut_keys_reach_the_grid_and_the_window_and_gtd_refuses_modification) {
+TEST_F(FilterBarAutoComplete, shortcut_keys_reach_the_grid_and_the_window) {
   OrderBookFilter& bar = ShownBar();
   ASSERT_TRUE(bar.GotoDlgCtrl(&bar.m_edtSymbol));
   const int fits = Grid().FitToSizeRequests();
@@ -223,32 +173,6 @@ TEST_F(FilterBarAutoComplete, shortcut_keys_reach_the_grid_and_the_window_and_gt
   const bool title = wnd.IsTitleBarShown();
   EXPECT_TRUE(Key(bar, 'T', true));
   EXPECT_NE(wnd.IsTitleBarShown(), title);
-
-  h.App().MainWindow().Clear();
-  EXPECT_TRUE(Key(bar, 'H', true));
-  ASSERT_EQ(h.App().MainWindow().Posted().size(), 1u);
-  EXPECT_EQ(AppGlobal::objWindowPassing.nRequestFrom, 10005);
-  EXPECT_EQ(AppGlobal::objWindowPassing.nRequestId, 10124);
-  const void* requestWnd = AppGlobal::objWindowPassing.pRequestWnd;  // a packed member: read it by value
-  EXPECT_EQ(requestWnd, static_cast<const void*>(&bar));
-  EXPECT_FALSE(Key(bar, 'H', true, true));
-  EXPECT_FALSE(Key(bar, pf::VK_TAB));
-  EXPECT_TRUE(Key(bar, pf::VK_F2));
-
-  OrderBookGrid& gtd = h.ShowAllRows(ViewVariant::GTD);
-  OrderBookFilter& gtdBar = Bar(ViewVariant::GTD);
-  ASSERT_EQ(gtdBar.GetGrid(), &gtd);
-  EXPECT_TRUE(Key(gtdBar, pf::VK_F2, false, true));
-  ASSERT_EQ(h.App().MessageBoxes().Shown().size(), 1u);
-  EXPECT_EQ(h.App().MessageBoxes().Shown()[0].text, "Modification is not allowed");
-  EXPECT_EQ(h.App().MessageBoxes().Shown()[0].caption, "ZARU Client");
-
-  // Escape in any control hides the bar.
-  ASSERT_TRUE(wnd.bFilterBarShown);
-  ASSERT_TRUE(bar.GotoDlgCtrl(&bar.m_cmbOrderType));
-  EXPECT_TRUE(Key(bar, pf::VK_ESCAPE));
-  h.Run();
-  EXPECT_FALSE(wnd.bFilterBarShown);
 }
 
 TEST_F(FilterBarAutoComplete, without_a_grid_keys_that_need_it_are_taken_and_do_nothing) {
@@ -262,23 +186,6 @@ TEST_F(FilterBarAutoComplete, without_a_grid_keys_that_need_it_are_taken_and_do_
   EXPECT_FALSE(Key(bar, pf::VK_F12));
   pf::MSG up{&bar, pf::WM_KEYUP, pf::VK_F5, 0};
   EXPECT_FALSE(bar.PreTranslateMessage(&up));
-}
-
-TEST_F(FilterBarAutoComplete, client_code_helpers_read_the_hosts_client_map) {
-  AppGlobal::map_pobjInvestorClientMap = {{"AB12", "x"}, {"AB3", "y"}, {"ZZ", "z"}};
-  OrderBookFilter& bar = ShownBar();
-  EXPECT_EQ(bar.GetAutoCompleteClientCode("AB"), "AB12");
-  EXPECT_EQ(bar.GetAutoCompleteClientCode("ab"), "");
-  EXPECT_EQ(bar.GetAutoCompleteClientCode("Z"), "ZZ");
-  EXPECT_EQ(bar.GetAutoCompleteClientCode(""), "");
-  bar.SetClientCode(&bar.m_edtClientCode, "NOPE", true);
-  EXPECT_EQ(bar.m_edtClientCode.GetWindowText(), "ALL");
-  bar.SetClientCode(&bar.m_edtClientCode, "AB3", true);
-  EXPECT_EQ(bar.m_edtClientCode.GetWindowText(), "AB3");
-  bar.SetClientCode(&bar.m_edtClientCode, "NOPE", false);
-  EXPECT_EQ(bar.m_edtClientCode.GetWindowText(), "NOPE");
-  EXPECT_FALSE(bar.m_edtClientCode.IsDroppedDown());
-  AppGlobal::map_pobjInvestorClientMap.clear();
 }
 
 }  // namespace

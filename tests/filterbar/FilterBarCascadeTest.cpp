@@ -52,18 +52,6 @@ class FilterBarCascade : public FilterBarFixture {
   std::vector<std::string> m_exchanges{"NSE", "BSE"};
 };
 
-TEST_F(FilterBarCascade, leaving_the_symbol_edit_completes_a_partial_entry_and_filters_on_it) {
-  OrderBookFilter& bar = ShownBar();
-  Type(bar.m_edtSymbol, "rel");
-  Leave();
-  // RELAXO before RELIANCE: the smallest value the entry begins.
-  EXPECT_EQ(bar.m_edtSymbol.GetWindowText(), "RELAXO");
-  EXPECT_EQ(FilterOf(COL_Symbol_ScriptID), Strings({"RELAXO"}));
-  EXPECT_EQ(ShownRefNos(), Refs({2}));
-  EXPECT_EQ(bar.m_strAppliedSymbol, "RELAXO");
-  EXPECT_EQ(bar.GetCustomFocus(), &bar.m_edtSymbol);
-}
-
 TEST_F(FilterBarCascade, an_entry_no_displayed_order_has_is_kept_in_upper_case_and_shows_no_rows) {
   OrderBookFilter& bar = ShownBar();
   Type(bar.m_edtSymbol, "zz9");
@@ -144,21 +132,6 @@ TEST_F(FilterBarCascade, other_lists_relock_the_derivative_fields_without_touchi
   EXPECT_EQ(FilterOf(COL_B_S), Strings({"BUY"}));
 }
 
-TEST_F(FilterBarCascade, pro_clears_and_locks_the_client_code_and_filters_pro_client) {
-  OrderBookFilter& bar = ShownBar();
-  Type(bar.m_edtClientCode, "c1");
-  Leave();
-  ASSERT_EQ(FilterOf(COL_Client), Strings({"C1"}));
-  Pick(bar.m_cmbProClient, "PRO");
-  EXPECT_EQ(bar.m_edtClientCode.GetWindowText(), "ALL");
-  EXPECT_FALSE(bar.m_edtClientCode.IsWindowEnabled());
-  EXPECT_EQ(Grid().FindFilter(COL_Client), nullptr);
-  EXPECT_EQ(FilterOf(COL_Pro_Client), Strings({"PRO"}));
-  EXPECT_EQ(ShownRefNos(), Refs({2}));
-  Pick(bar.m_cmbProClient, "CLI");
-  EXPECT_TRUE(bar.m_edtClientCode.IsWindowEnabled());
-}
-
 TEST_F(FilterBarCascade, spread_leg_shows_futures_in_the_instrument_type_without_filtering_it) {
   OrderBookFilter& bar = ShownBar();
   Pick(bar.m_cmbOrderLeg, "S");
@@ -189,31 +162,6 @@ TEST_F(FilterBarCascade, completion_offers_no_equity_expiry_and_only_option_stri
   Leave();
   EXPECT_EQ(bar.m_edtClientCode.GetWindowText(), "ALL");
   EXPECT_EQ(Grid().FindFilter(COL_Client), nullptr);
-}
-
-TEST_F(FilterBarCascade, the_time_range_keeps_orders_of_today_between_the_pickers_times) {
-  AppGlobal::g_bEnableStartEndTimeInF3F8 = 1;
-  OrderBookFilter& bar = ShownBar();
-  ASSERT_TRUE(bar.m_dtpTimeFrom.IsWindowEnabled());
-  ASSERT_TRUE(bar.GotoDlgCtrl(&bar.m_dtpTimeFrom));
-  bar.m_dtpTimeFrom.UserSetTime(At(15, 9, 0));
-  ASSERT_TRUE(bar.GotoDlgCtrl(&bar.m_dtpTimeTill));  // leaving From applies the range
-  bar.m_dtpTimeTill.UserSetTime(At(15, 10, 0));
-  Leave();
-  const MULTIPLEFILTER_PARAM* range = Grid().FindFilter(COL_Server_Entry_Time);
-  ASSERT_NE(range, nullptr);
-  EXPECT_EQ(range->lstValues, Strings({"09:00:00", "10:00:00"}));
-  EXPECT_EQ(range->dtFrom.Format(), "2026-06-15 09:00:00");
-  EXPECT_EQ(range->dtTill.Format(), "2026-06-15 10:00:00");
-  // Today's 09:30 and 09:45 orders; yesterday's 10:00 order is outside.
-  EXPECT_EQ(ShownRefNos(), Refs({4, 1}));
-
-  // The same time at both ends means no time filter.
-  ASSERT_TRUE(bar.GotoDlgCtrl(&bar.m_dtpTimeTill));
-  bar.m_dtpTimeTill.UserSetTime(At(15, 9, 0));
-  Leave();
-  EXPECT_EQ(Grid().FindFilter(COL_Server_Entry_Time), nullptr);
-  EXPECT_EQ(ShownRefNos().size(), 5u);
 }
 
 TEST_F(FilterBarCascade, without_start_and_end_times_a_range_is_the_whole_of_today) {

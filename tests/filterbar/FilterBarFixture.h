@@ -33,9 +33,7 @@ class FilterBarFixture : public ::testing::Test {
   }
 
   OrderBookFilter& Bar(ViewVariant variant = ViewVariant::Pending) {
-    OrderBookWnd& wnd = variant == ViewVariant::Pending ? static_cast<OrderBookWnd&>(h.PendingWnd())
-                                                        : static_cast<OrderBookWnd&>(h.GtdWnd());
-    return *wnd.GetFilterBar();
+    return *h.Wnd(variant).GetFilterBar();
   }
   OrderBookGrid& Grid() { return h.Pending(); }
   // The bar shown by the window's command, with the contract fields unlocked (the symbol edit
@@ -73,9 +71,7 @@ class FilterBarFixture : public ::testing::Test {
   // The rows the grid shows after the next refresh, by RefNo, top row first.
   std::vector<std::uint32_t> ShownRefNos() {
     h.Run();
-    std::vector<std::uint32_t> refs;
-    for (int r = 0; r < Grid().GetVirtualRowCount(); ++r) refs.push_back(Grid().RecordAtRow(r)->RefNo);
-    return refs;
+    return ViewHarness::RowRefNos(Grid());
   }
 
   ViewHarness h;

@@ -91,27 +91,16 @@ TEST_F(FilterBarLists, instrument_types_follow_the_exchange_and_cme_and_ttfix_ar
   EXPECT_EQ(bar.m_cmbInstType.GetCurSel(), 0);
 }
 
-TEST_F(FilterBarLists, a_new_bar_shows_all_everywhere_with_symbol_order_number_and_pickers_locked) {
+TEST_F(FilterBarLists, a_new_bar_locks_its_pickers_without_start_and_end_times_and_hides_two_controls) {
   AppGlobal::bNSE_Exchange = AppGlobal::bBSE_Exchange = 1;
   HostExchanges({"NSE", "BSE"});
   OrderBookFilter& bar = Bar();
   EXPECT_EQ(Items(bar.m_cmbBuySell), Strings({"All", "BUY", "SELL"}));  // although the list is sorted
-  EXPECT_EQ(bar.m_cmbBuySell.GetWindowText(), "All");
-  EXPECT_EQ(Items(bar.m_cmbOrderLeg), Strings({"A", "N", "S"}));
-  EXPECT_EQ(Items(bar.m_cmbOrderType), Strings({"All", "RL", "SL", "CA", "CB", "AU"}));
-  EXPECT_EQ(Items(bar.m_cmbOrderStatus),
-            Strings({"All", "Pending", "Cancelled", "UnConfirmed", "Rejected", "Completed", "AMOUnconfirmed"}));
-  EXPECT_EQ(Items(bar.m_cmbOrderStyle), Strings({"All", "Automated", "Manual", "IOM"}));
-  EXPECT_EQ(bar.m_edtSymbol.GetWindowText(), "ALL");
-  EXPECT_FALSE(bar.m_edtSymbol.IsWindowEnabled());
-  EXPECT_EQ(bar.m_edtOrderNo.GetWindowText(), "ALL");
-  EXPECT_FALSE(bar.m_edtOrderNo.IsWindowEnabled());
   EXPECT_TRUE(bar.m_edtUser.HasDropDownButton());
   EXPECT_FALSE(bar.m_edtSymbol.HasDropDownButton());
-  // Today by the host's clock, 00:00:00 to 23:00:00; without start and end times they are locked.
+  // Today by the host's clock, 00:00:00 to 23:00:00.
   EXPECT_EQ(bar.m_dtpTimeFrom.GetTime().Format(), "2026-06-15 00:00:00");
   EXPECT_EQ(bar.m_dtpTimeTill.GetTime().Format(), "2026-06-15 23:00:00");
-  EXPECT_EQ(bar.m_dtpTimeTill.GetWindowText(), "23:00:00");
   EXPECT_FALSE(bar.m_dtpTimeFrom.IsWindowEnabled());
   EXPECT_FALSE(bar.m_dtpTimeTill.IsWindowEnabled());
   for (const auto& c : bar.TemplateControls()) {

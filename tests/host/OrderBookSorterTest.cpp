@@ -1,6 +1,4 @@
-#include "host/AppOrderBook.h"
 #include "host/OrderBookSorter.h"
-#include "support/HostReset.h"
 
 #include <gtest/gtest.h>
 
@@ -158,29 +156,5 @@ TEST_F(OrderBookSorterTest, equals_a_stable_sort_for_random_column_lists_serial_
     ASSERT_EQ(m_rows, expected) << "trial " << trial;
   }
 }
-
-class AppOrderBookSortTest : public ::testing::Test {
- protected:
-  void SetUp() override { ResetHostForTest(); }
-  void TearDown() override {
-    AppOrderBook::SetSortKeyExtractor(BookKind::Pending, {});
-    AppOrderBook::SetSortKeyExtractor(BookKind::GTD, {});
-    AppOrderBook::SetColumnComparer(BookKind::Pending, {});
-    AppOrderBook::SetColumnComparer(BookKind::GTD, {});
-    AppOrderBook::Clear();
-  }
-  static void AddBoth(std::uint32_t refNo, double price) {
-    OrderBookDetails r;
-    r.RefNo = refNo;
-    r.Price = price;
-    AppOrderBook::AddOrder(BookKind::Pending, r);
-    AppOrderBook::AddOrder(BookKind::GTD, r);
-  }
-  static std::vector<std::uint32_t> RefNos(BookKind kind) {
-    std::vector<std::uint32_t> out;
-    for (const OrderBookDetails* r : AppOrderBook::Book(kind).vctDisplayed) out.push_back(r->RefNo);
-    return out;
-  }
-};
 
 }  // namespace

@@ -1,9 +1,11 @@
 #include "actions/GridExportProgress.h"
 #include "actions/SlicedWork.h"
+#include "filterbar/OrderBookFilter.h"
 #include "host/GeneralXmlSettings.h"
 #include "host/ScratchFolder.h"
 #include "host/platform/Application.h"
 #include "support/HostReset.h"
+#include "ui/qt/FilterBarWidget.h"
 #include "ui/qt/GridTableModel.h"
 #include "ui/qt/GridTableView.h"
 #include "ui/qt/ModifyOrderDialog.h"
@@ -17,6 +19,8 @@
 #include "view/OrderBookWnd.h"
 
 #include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QDoubleSpinBox>
 #include <QSpinBox>
@@ -31,6 +35,7 @@
 
 #include <cmath>
 #include <fstream>
+#include <iterator>
 #include <sstream>
 
 namespace {
@@ -154,6 +159,82 @@ TEST_F(Terminal, the_host_starts_both_windows_over_generated_books_and_saves_its
   EXPECT_TRUE(std::filesystem::exists(scratch / "data" / "GeneralSettings.xml"));
 }
 
+TEST_F(Terminal, saved_filters_and_the_bar_come_back_after_a_restart_and_the_title_follows_f3) {
+  constexpr int kSideCombo = 7340, kSaveFilterBox = 7362;
+  {
+    orv::ui::TerminalHost host(app, options);
+    host.Start();
+    orv::ui::TerminalWindow window(host);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    window.Begin();
+    orv::ui::OrderBookDock& dock = window.PendingDock();
+    dock.View().setFocus();
+    QTest::keyClick(&dock.View(), Qt::Key_S, Qt::ShiftModifier);  // the filter bar
+    ASSERT_TRUE(QTest::qWaitFor([&] { return dock.FilterFrame().isVisible(); }, 2000));
+    auto* save = qobject_cast<QCheckBox*>(dock.FilterBar()->WidgetOf(kSaveFilterBox));
+    auto* side = qobject_cast<QComboBox*>(dock.FilterBar()->WidgetOf(kSideCombo));
+    ASSERT_TRUE(save && side);
+    save->click();
+    side->setFocus();
+    QTest::keyClick(side, Qt::Key_Down);
+    QTest::keyClick(side, Qt::Key_Down);  // All -> BUY -> SELL
+    ASSERT_EQ(host.Pending().GetFilterBar()->m_cmbBuySell.GetWindowText(), "SELL");
+
+    // F3 narrows the grid to the selected row's contract and the dock's title names it.
+    QTest::qWait(100);
+    dock.View().setFocus();
+    host.Pending().GetGrid()->SetCurSel({0, 0}, pf::kSelSingleRow, true);
+    QTest::keyClick(&dock.View(), Qt::Key_F3);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !dock.windowTitle().contains(QStringLiteral("All Scrips")); }, 2000))
+        << dock.windowTitle().toStdString();
+    EXPECT_NE(host.Pending().GetGrid()->FindFilter(COL_lOurToken), nullptr);
+
+    // The host's F3 from the View menu: all scrips, then the selected row's contract.
+    auto* hostF3 = window.findChild<QAction*>(dock.objectName() + QStringLiteral("HostF3"));
+    ASSERT_NE(hostF3, nullptr);
+    hostF3->trigger();
+    EXPECT_EQ(dock.windowTitle(), QStringLiteral("Pending Orders Of All Scrips All Orders"));
+    hostF3->trigger();
+    EXPECT_TRUE(dock.windowTitle().startsWith(QStringLiteral("Pending Orders ("))) << dock.windowTitle().toStdString();
+  }  // the terminal quits
+
+  orv::ui::TerminalHost host(app, options);
+  host.Start();
+  orv::ui::TerminalWindow window(host);
+  window.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+  window.Begin();
+  OrderBookGrid& grid = *host.Pending().GetGrid();
+  ASSERT_NE(grid.FindFilter(COL_B_S), nullptr);
+  EXPECT_EQ(grid.FindFilter(COL_B_S)->lstValues, std::vector<std::string>{"SELL"});
+  EXPECT_EQ(grid.FindFilter(COL_lOurToken), nullptr) << "a token filter is not kept";
+  orv::ui::OrderBookDock& dock = window.PendingDock();
+  dock.View().setFocus();
+  QTest::keyClick(&dock.View(), Qt::Key_S, Qt::ShiftModifier);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return dock.FilterFrame().isVisible(); }, 2000));
+  auto* save = qobject_cast<QCheckBox*>(dock.FilterBar()->WidgetOf(kSaveFilterBox));
+  auto* side = qobject_cast<QComboBox*>(dock.FilterBar()->WidgetOf(kSideCombo));
+  ASSERT_TRUE(save && side);
+  EXPECT_TRUE(save->isChecked());
+  EXPECT_EQ(side->currentText(), QStringLiteral("SELL"));
+  EXPECT_FALSE(dock.windowTitle().contains(QLatin1Char('('))) << "no contract: " << dock.windowTitle().toStdString();
+}
+
+TEST_F(Terminal, a_settings_file_it_could_neither_read_nor_keep_aside_is_left_as_it_was_on_exit) {
+  const std::filesystem::path file = scratch / "data" / "GeneralSettings.xml";
+  std::filesystem::create_directories(scratch / "data" / "GeneralSettings.xml.corrupt" / "taken");
+  std::ofstream(file) << "<GeneralSettings><FollowSelectedOrder>1";
+  {
+    orv::ui::TerminalHost host(app, options);
+    host.Start();
+    EXPECT_NE(host.SettingsStatus().find("unreadable"), std::string::npos) << host.SettingsStatus();
+    host.Pending().GetGrid()->OnOrderBookSavefilter();  // a save the window asks for
+  }
+  std::ifstream in(file);
+  EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "<GeneralSettings><FollowSelectedOrder>1");
+}
+
 TEST_F(Terminal, delete_on_a_selected_order_cancels_it_at_the_exchange_after_a_yes) {
   orv::ui::TerminalHost host(app, options);
   host.Start();
@@ -179,31 +260,6 @@ TEST_F(Terminal, delete_on_a_selected_order_cancels_it_at_the_exchange_after_a_y
   EXPECT_EQ(order->eOrderStatus, eCancelled);
   app.Loop().advance(60);
   for (int r = 0; r < grid.GetVirtualRowCount(); ++r) EXPECT_NE(grid.RecordAtRow(r), order) << "gone from the view";
-}
-
-TEST_F(Terminal, shift_f3_cancels_every_open_order_shown_through_the_window_s_own_requests) {
-  orv::ui::TerminalHost host(app, options);
-  host.Start();
-  app.Loop().advance(60);
-  OrderBookGrid& grid = *host.Pending().GetGrid();
-  std::size_t open = 0;
-  for (int r = 0; r < grid.GetVirtualRowCount(); ++r)
-    open += grid.RecordAtRow(r)->eOrderStatus == ePending && grid.RecordAtRow(r)->eOrderLeg == eNormalLeg;
-  ASSERT_GT(open, 0u);
-
-  app.MessageBoxes().QueueAnswer(pf::IDYES);
-  app.Keys().SetShift(true);
-  pf::MSG key{&grid, pf::WM_KEYDOWN, static_cast<pf::WPARAM>(pf::VK_F3), 0};
-  EXPECT_TRUE(grid.PreTranslateMessage(&key));
-  app.Keys().SetShift(false);
-  ASSERT_FALSE(app.MessageBoxes().Shown().empty());
-  EXPECT_EQ(app.MessageBoxes().Shown().back().text, "Sure To Cancel All the Order/s ?");
-  app.Loop().advance(300);
-  EXPECT_GE(host.WindowCancelsSent(), open) << "each shown open order once (spread orders go their own way)";
-  EXPECT_EQ(host.WindowCancelsRefused(), 0u);
-  app.Loop().advance(300);
-  for (int r = 0; r < grid.GetVirtualRowCount(); ++r)
-    EXPECT_FALSE(grid.RecordAtRow(r)->eOrderStatus == ePending && grid.RecordAtRow(r)->eOrderLeg == eNormalLeg);
 }
 
 TEST_F(Terminal, cancel_all_in_live_flow_cancels_exactly_the_orders_shown_when_asked_each_once) {

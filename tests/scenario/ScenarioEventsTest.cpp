@@ -11,38 +11,15 @@ namespace {
 
 class ScenarioEvents : public ScenarioFixture {};
 
-TEST_F(ScenarioEvents, the_order_senders_are_registered_with_the_main_executable_and_report_each_call) {
+// What a send reports is pinned by the golden files; here only that the senders live and leave with the host.
+TEST_F(ScenarioEvents, the_order_senders_are_registered_with_the_main_executable_and_leave_with_the_host) {
   HMODULE main = GetMainModuleHandle();
-  auto send = EntryPointRegistry::Resolve<SendCOCOrderExeFn>(main, "SendCOCOrderExeFn");
-  auto sendSpread = EntryPointRegistry::Resolve<SendSpreadOrderExeFn>(main, "SendToServerForOrvel_SpreadOrder_EntryExeFn");
-  ASSERT_NE(send, nullptr);
-  ASSERT_NE(sendSpread, nullptr);
-  ORVEL_ORDER_ENTRY packet;
-  packet.setTransactionCode(5508);
-  packet.setDealerId("DLR01");
-  packet.setToken(101000002);
-  packet.setOurOrderNo(77);
-  EXPECT_EQ(send(&packet, 1100000000001234.0), 1);
-  ORVEL_SPREAD_OE_REQUEST spread;
-  spread.setTransactionCode(5706);
-  EXPECT_EQ(sendSpread(&spread, 12.5, 0.0), 1);
-
-  auto sends = OfKind(m_events, "send");
-  ASSERT_EQ(sends.size(), 2u);
-  EXPECT_EQ(sends[0]["function"], "SendCOCOrderExeFn");
-  EXPECT_EQ(sends[0]["orderNumber"], 1100000000001234.0);
-  EXPECT_EQ(sends[0]["request"]["transactionCode"], 5508);
-  EXPECT_EQ(sends[0]["request"]["dealerId"], "DLR01");
-  EXPECT_EQ(sends[0]["request"]["token"], 101000002);
-  EXPECT_EQ(sends[0]["request"]["ourOrderNo"], 77);
-  EXPECT_EQ(sends[1]["function"], "SendToServerForOrvel_SpreadOrder_EntryExeFn");
-  EXPECT_EQ(sends[1]["request"]["transactionCode"], 5706);
-  EXPECT_EQ(sends[1]["price712"], 12.5);
-
+  ASSERT_NE(EntryPointRegistry::Resolve<SendCOCOrderExeFn>(main, "SendCOCOrderExeFn"), nullptr);
+  ASSERT_NE(EntryPointRegistry::Resolve<SendSpreadOrderExeFn>(main, "SendToServerForOrvel_SpreadOrder_EntryExeFn"),
+            nullptr);
   m_player.reset();
   m_host.reset();
-  EXPECT_EQ(EntryPointRegistry::Resolve<SendCOCOrderExeFn>(GetMainModuleHandle(), "SendCOCOrderExeFn"), nullptr)
-      << "the senders leave with the host";
+  EXPECT_EQ(EntryPointRegistry::Resolve<SendCOCOrderExeFn>(GetMainModuleHandle(), "SendCOCOrderExeFn"), nullptr);
 }
 
 TEST_F(ScenarioEvents, written_files_are_named_relative_to_the_data_folder) {

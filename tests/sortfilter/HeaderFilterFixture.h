@@ -56,8 +56,7 @@ class HeaderFilterFixture : public ::testing::Test {
 
   // The grid of the variant, its filter bar replaced by a recording one.
   OrderBookGrid& View(ViewVariant variant = ViewVariant::Pending) {
-    OrderBookWnd& wnd = variant == ViewVariant::Pending ? static_cast<OrderBookWnd&>(h.PendingWnd())
-                                                        : static_cast<OrderBookWnd&>(h.GtdWnd());
+    OrderBookWnd& wnd = h.Wnd(variant);
     RecordingFilterBar& bar = variant == ViewVariant::Pending ? m_pendingBar : m_gtdBar;
     if (wnd.GetFilterBar() != &bar) {
       m_realBars.emplace_back(&wnd, wnd.GetFilterBar());
@@ -79,9 +78,8 @@ class HeaderFilterFixture : public ::testing::Test {
   // RefNos of the rows the grid shows after the next refresh.
   std::set<std::uint32_t> Shown(OrderBookGrid& grid) {
     h.Run();
-    std::set<std::uint32_t> out;
-    for (int r = 0; r < grid.GetVirtualRowCount(); ++r) out.insert(grid.RecordAtRow(r)->RefNo);
-    return out;
+    const std::vector<std::uint32_t> rows = ViewHarness::RowRefNos(grid);
+    return {rows.begin(), rows.end()};
   }
   static std::vector<std::string> Values(const OrderBookGrid& grid, int col) {
     const MULTIPLEFILTER_PARAM* f = grid.FindFilter(col);

@@ -32,11 +32,10 @@ class QuickFilters : public ::testing::Test {
     });
   }
   std::set<std::uint32_t> Shown() {
-    OrderBookGrid& g = grid();
+    OrderBookGrid& g = grid();  // opens the view on first use, before the refresh runs
     h.Run();
-    std::set<std::uint32_t> out;
-    for (int r = 0; r < g.GetVirtualRowCount(); ++r) out.insert(g.RecordAtRow(r)->RefNo);
-    return out;
+    const std::vector<std::uint32_t> rows = ViewHarness::RowRefNos(g);
+    return {rows.begin(), rows.end()};
   }
   std::vector<std::string> Values(int col) {
     const MULTIPLEFILTER_PARAM* f = grid().FindFilter(col);

@@ -49,9 +49,7 @@ class SavedFilters : public ::testing::Test {
     return v == ViewVariant::Pending ? static_cast<OrderBookGrid&>(h.Pending()) : static_cast<OrderBookGrid&>(h.Gtd());
   }
   OrderBookFilter& Bar(ViewVariant v = ViewVariant::Pending) {
-    OrderBookWnd& wnd = v == ViewVariant::Pending ? static_cast<OrderBookWnd&>(h.PendingWnd())
-                                                  : static_cast<OrderBookWnd&>(h.GtdWnd());
-    return *wnd.GetFilterBar();
+    return *h.Wnd(v).GetFilterBar();
   }
   static std::vector<std::string> Values(const OrderBookGrid& grid, int column) {
     const MULTIPLEFILTER_PARAM* f = grid.FindFilter(column);
@@ -111,32 +109,6 @@ TEST_F(SavedFilters, restored_values_are_sorted_and_added_to_the_filter_already_
   EXPECT_EQ(Values(grid, COL_Order_Status), (std::vector<std::string>{"Pending", "Traded"}));
 }
 
-TEST_F(SavedFilters, turning_saving_off_clears_every_text_and_every_filter_but_the_status) {
-  TurnSavingOn();
-  OrderBookGrid& grid = Grid();
-  grid.SetFilterParam(COL_Order_Status, {"Pending"}, false, true, false);
-  grid.SetFilterParam(COL_B_S, {"SELL"}, false, true, false);
-  grid.SetFilterParam(COL_Client, {"C1"}, false, true, false);
-  Block().cRangeStart = "09:15:00";
-  Block().cRangeEnd = "15:30:00";
-  grid.OnOrderBookSavefilter();
-
-  EXPECT_FALSE(Block().bSaveFilter);
-  EXPECT_EQ(Block().cBuySellFilter, "");
-  EXPECT_EQ(Block().cClientFilter, "");
-  EXPECT_EQ(Block().cOrderStatusFilter, "");
-  EXPECT_EQ(Block().cRangeStart, "");
-  EXPECT_EQ(Block().cRangeEnd, "");
-  EXPECT_EQ(grid.FindFilter(COL_B_S), nullptr);
-  EXPECT_EQ(grid.FindFilter(COL_Client), nullptr);
-  EXPECT_EQ(Values(grid, COL_Order_Status), (std::vector<std::string>{"Pending"}));
-  EXPECT_EQ(Bar().SaveFilterCheckBox().GetCheck(), orv::platform::BST_UNCHECKED);
-
-  GeneralXmlSettings onDisk;
-  ASSERT_TRUE(onDisk.Load(File()).ok());
-  EXPECT_EQ(onDisk.objPendingFilter, Block()) << "the file holds what the view cleared";
-}
-
 TEST_F(SavedFilters, a_saved_range_is_read_on_the_hosts_current_date) {
   TurnSavingOn();
   Block().cRangeStart = "09:15:00";
@@ -181,6 +153,22 @@ TEST_F(SavedFilters, bad_saved_texts_are_ignored_with_one_line_each_and_the_rest
   std::string problem;
   EXPECT_EQ(saved_filters::SplitSavedText("A,,B", problem), (std::vector<std::string>{"", "A", "B"}));
   EXPECT_TRUE(problem.empty());
+}
+
+TEST_F(SavedFilters, a_megabyte_long_text_in_the_file_is_skipped_and_the_other_filters_come_back) {
+  GeneralXmlSettings edited;
+  edited.objPendingFilter.bSaveFilter = true;
+  edited.objPendingFilter.cBuySellFilter = std::string(1 << 20, 'S');
+  edited.objPendingFilter.cOrderStatusFilter = "Traded";
+  ASSERT_TRUE(edited.Save(File()).ok());
+  ASSERT_TRUE(regGeneralXMLSettings.Load(File()).ok());
+
+  OrderBookGrid& grid = Grid();
+  h.Run();
+  EXPECT_EQ(grid.FindFilter(COL_B_S), nullptr);
+  EXPECT_EQ(Values(grid, COL_Order_Status), (std::vector<std::string>{"Traded"}));
+  ASSERT_EQ(g_log.size(), 1u);
+  EXPECT_NE(g_log[0].find("too long"), std::string::npos) << g_log[0];
 }
 
 TEST_F(SavedFilters, a_corrupt_file_that_cannot_be_kept_aside_is_never_overwritten) {

@@ -10,7 +10,6 @@
 
 namespace {
 
-std::vector<std::pair<std::string, std::string>> g_lines;
 using RefNos = std::vector<std::uint32_t>;
 
 class Sorting : public ::testing::TestWithParam<ViewVariant> {
@@ -19,10 +18,7 @@ class Sorting : public ::testing::TestWithParam<ViewVariant> {
   BookKind Kind() const { return IsPending() ? BookKind::Pending : BookKind::GTD; }
   OrderBookRefs Book() const { return AppOrderBook::Book(Kind()); }
   OrderBookGrid& Grid() { return IsPending() ? static_cast<OrderBookGrid&>(h.Pending()) : h.Gtd(); }
-  OrderBookWnd& Wnd() { return IsPending() ? static_cast<OrderBookWnd&>(h.PendingWnd()) : h.GtdWnd(); }
-  OrderBookFilterSettings& Settings() {
-    return IsPending() ? regGeneralXMLSettings.objPendingFilter : regGeneralXMLSettings.objGTDFilter;
-  }
+  OrderBookWnd& Wnd() { return h.Wnd(GetParam()); }
 
   void Add(std::uint32_t refNo, double price, const char* client = "C1") {
     h.AddOrder(Kind(), refNo, [&](OrderBookDetails& r) {
@@ -51,7 +47,6 @@ class Sorting : public ::testing::TestWithParam<ViewVariant> {
     return out;
   }
   std::vector<SortColState> List() { return Grid().GetSortColState(); }
-  std::string GridClass() const { return IsPending() ? "OrvPendingOrdersGrid" : "GTDOrderBookGrid"; }
 
   ViewHarness h;
 };

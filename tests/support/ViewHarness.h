@@ -14,7 +14,6 @@
 #include <stdexcept>
 #include <string>
 #include <vector>
-#include <string>
 
 class ViewHarness {
  public:
@@ -102,6 +101,9 @@ class ViewHarness {
     if (wnd) wnd->ResetFilterOnClose();
   }
   GTDOrderBookWnd& GtdWnd() { Gtd(); return *m_gtd; }
+  OrderBookWnd& Wnd(ViewVariant variant) {
+    return variant == ViewVariant::Pending ? static_cast<OrderBookWnd&>(PendingWnd()) : GtdWnd();
+  }
 
   // The variant's grid with every row shown (no filter, newest on top) and no box recorded yet.
   OrderBookGrid& ShowAllRows(ViewVariant variant = ViewVariant::Pending) {
@@ -118,6 +120,12 @@ class ViewHarness {
   static void SelectRows(OrderBookGrid& grid, int top, int bottom) {
     grid.SetCurSel({top, 0}, orv::platform::kSelSingleRow, false);
     grid.SetCurSel({bottom, 0}, orv::platform::kSelRowRangeEnd, true);
+  }
+  // The RefNos of the rows a grid shows, top row first.
+  static std::vector<std::uint32_t> RowRefNos(const OrderBookGrid& grid) {
+    std::vector<std::uint32_t> out;
+    for (int r = 0; r < grid.GetVirtualRowCount(); ++r) out.push_back(grid.RecordAtRow(r)->RefNo);
+    return out;
   }
   // Every message box shown so far, as "text | caption".
   std::vector<std::string> BoxesShown() {

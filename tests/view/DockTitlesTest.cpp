@@ -1,12 +1,16 @@
 // Dock titles for the token filter and the contract descriptions of the F3 toggle.
 #include "host/platform/StatusBar.h"
+#include "host/recordcache/CInMemTradeInfo.h"
+#include "support/LogCapture.h"
 #include "support/ViewHarness.h"
 #include "view/ColumnCatalogue.h"
 #include "view/DockTitles.h"
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -109,6 +113,53 @@ TEST(F3Toggle, titles_follow_the_selected_row_and_shift_f3_cancels_even_without_
   EXPECT_EQ(AppGlobal::g_iIsShiftF3ProcessEvent, 1);
   EXPECT_TRUE(wnd.bShiftF3);
   EXPECT_FALSE(wnd.bF3AllScrips) << "Shift+F3 does not toggle the titles";
+}
+
+TEST(FiltersCombination, keeps_the_rows_meeting_every_active_criterion_and_skips_a_repeat) {
+  ViewHarness h;
+  LogCapture log;
+  h.AddOrder(BookKind::Pending, 1);
+  h.AddOrder(BookKind::Pending, 2, [](OrderBookDetails& r) { CopyText(r.B_S, "SELL"); });
+  h.AddOrder(BookKind::Pending, 3, [&](OrderBookDetails& r) {
+    r.lOurToken = ViewHarness::kReliance;
+    r.pContract = h.Master().Find(ViewHarness::kReliance);
+  });
+  h.ShowAllRows();
+  OrderBookWnd& wnd = h.PendingWnd();
+  using Keys = std::vector<std::uint32_t>;
+  const auto combine = [&](std::vector<std::string> given) {
+    std::array<std::string, OrderBookWnd::kCriteriaCount> criteria;
+    criteria.fill("All");
+    std::copy(given.begin(), given.end(), criteria.begin());
+    wnd.FiltersCombination(criteria);
+    Keys keys;
+    for (const auto& [key, row] : wnd.CombinedOrders()) keys.push_back(key);
+    return keys;
+  };
+
+  // "Buy" in any case picks the buy side; an empty symbol is no criterion.
+  EXPECT_EQ(combine({"all", "All", "", "All", "BUY"}), (Keys{1, 3}));
+  EXPECT_EQ(log.LinesOf("PendingWindowPerformance.txt"), (std::vector<std::string>{"FiltersCombination: 2 of 3 rows combined"}));
+  EXPECT_EQ(combine({"All", "All", "", "All", "buy"}), (Keys{1, 3})) << "the same criteria ignoring case";
+  EXPECT_EQ(log.LinesOf("PendingWindowPerformance.txt").size(), 1u) << "a repeat walks nothing";
+  EXPECT_EQ(log.LinesOf("PendingFiltersCombination.txt").size(), 2u);
+  EXPECT_EQ(combine({"All", "All", "reliance", "All", "Buy"}), (Keys{3}));
+  EXPECT_EQ(combine({"BSE"}), (Keys{})) << "every row is an NSE order";
+
+  // The order kind asks whether each order is a spread: trades on both sides make order 2 one.
+  for (int side : {1, 2}) {
+    OrderRecordRow trade;
+    trade.lOurOrderNo = 2;
+    trade.iBuySell = side;
+    ASSERT_TRUE(CInMemTradeInfo::getClass()->Insert(trade));
+  }
+  std::vector<std::string> spread(11, "All");
+  spread[10] = "Spread";
+  EXPECT_EQ(combine(spread), (Keys{2}));
+  spread[10] = "Normal";
+  EXPECT_EQ(combine(spread), (Keys{1, 3}));
+  CInMemTradeInfo::getClass()->Clear();
+  EXPECT_EQ(wnd.strLastCriteria[10], "Normal");
 }
 
 }  // namespace

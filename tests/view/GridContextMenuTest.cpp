@@ -28,7 +28,6 @@ class GridContextMenu : public ::testing::Test {
     return *item;
   }
   static bool Ticked(const Menu& menu, unsigned id) { return Item(menu, id).checked; }
-  static bool Greyed(const Menu& menu, unsigned id) { return Item(menu, id).grayed; }
   // "ticked", "greyed", "ticked greyed" or "" for an item, so a failure names what is wrong.
   static std::string State(const Menu& menu, unsigned id) {
     const MenuItem& item = Item(menu, id);
@@ -41,14 +40,6 @@ class GridContextMenu : public ::testing::Test {
 
   ViewHarness h;
 };
-
-TEST_F(GridContextMenu, one_exchange_is_ticked_and_greyed_while_all_stays_usable) {
-  auto& grid = h.Pending();
-  grid.OnQuickFilter(2014);  // NSE
-  const Menu& menu = Open(grid);
-  ExpectStates(menu, {2014}, "ticked greyed");
-  ExpectStates(menu, {2013, 2015}, "");
-}
 
 TEST_F(GridContextMenu, several_exchanges_are_ticked_and_usable_and_the_cme_submenu_never_ticks) {
   auto& grid = h.Pending();

@@ -180,22 +180,6 @@ TEST_F(GridKeys, unlisted_keys_and_listed_keys_with_the_wrong_modifiers_go_to_th
 
 // --- Filters. ---------------------------------------------------------------------------------
 
-TEST_F(GridKeys, f3_narrows_to_the_current_token_and_f3_again_shows_every_token) {
-  auto& grid = Grid();
-  grid.SetCurSel({0, 0}, platform::kSelSingleItem);
-  AppGlobal::CurrentLOurTokenForApp = ViewHarness::kNiftyFut;
-
-  EXPECT_TRUE(Press(grid, platform::VK_F3));
-  EXPECT_EQ(FilterValues(grid, COL_lOurToken), Strings{"102000001"});
-  h.Run();
-  EXPECT_EQ(grid.GetVirtualRowCount(), 6) << "the RELIANCE order is filtered out";
-
-  EXPECT_TRUE(Press(grid, platform::VK_F3, kCtrl)) << "Ctrl does not matter, Shift does";
-  EXPECT_FALSE(grid.IsFilterExist(COL_lOurToken));
-  h.Run();
-  EXPECT_EQ(grid.GetVirtualRowCount(), 7);
-}
-
 TEST_F(GridKeys, f3_does_nothing_without_a_token_or_a_current_row_and_treats_show_all_as_no_filter) {
   auto& grid = Grid();
   grid.SetCurSel({0, 0}, platform::kSelSingleItem);
@@ -302,26 +286,6 @@ TEST_F(GridKeys, shift_f3_stamps_the_host_time_or_the_clock_and_the_flag_before_
   EXPECT_TRUE(grid.HasFocus());
 }
 
-TEST_F(GridKeys, the_gtd_book_records_a_shift_f3_run_then_refuses_cancel_all_and_modify) {
-  auto& gtd = h.Gtd();
-  const auto& boxes = h.App().MessageBoxes().Shown();
-  AppGlobal::lTime = 1700000123;
-  EXPECT_TRUE(Press(gtd, platform::VK_F3, kShift));
-  EXPECT_EQ(AppGlobal::g_lShiftF3ProcessEventTime, 1700000123);
-  EXPECT_EQ(AppGlobal::g_iIsShiftF3ProcessEvent, 1);
-  ASSERT_EQ(boxes.size(), 1u);
-  EXPECT_EQ(boxes[0].text, "Cancellation is not allowed");
-  EXPECT_EQ(boxes[0].caption, "ZARU Client");
-
-  EXPECT_TRUE(Press(gtd, platform::VK_F2));
-  EXPECT_EQ(boxes.size(), 1u) << "plain F2 does not modify";
-  EXPECT_TRUE(Press(gtd, platform::VK_F2, kShift));
-  ASSERT_EQ(boxes.size(), 2u);
-  EXPECT_EQ(boxes[1].text, "Modification is not allowed");
-}
-
-// --- Zoom and grid base commands. -------------------------------------------------------------
-
 // --- Selection. -------------------------------------------------------------------------------
 
 class GridKeysNavigation : public GridKeys {
@@ -338,14 +302,6 @@ class GridKeysNavigation : public GridKeys {
   static std::pair<int, int> Rows(const OrderBookGrid& grid) {
     const auto& r = grid.GetSelectionRanges();
     return r.size() == 1 ? std::pair{r[0].m_nTop, r[0].m_nBottom} : std::pair{-1, -1};
-  }
-  int LastColumnLeft(const OrderBookGrid& grid) {
-    int left = 0;
-    for (int id : grid.GetColumnOrderArray()) {
-      if (id == grid.GetLastVisibleColumn()) break;
-      if (grid.GetColumnVisible(id)) left += grid.GetColumnWidth(id);
-    }
-    return left;
   }
 };
 
@@ -375,7 +331,5 @@ TEST_F(GridKeysNavigation, page_keys_move_a_page_and_shift_extends) {
   EXPECT_EQ(Rows(grid), (std::pair{34, 34}));
   EXPECT_TRUE(grid.GetTopVisibleRow() <= 34 && 34 < grid.GetTopVisibleRow() + 25);
 }
-
-// --- The window around the grid. --------------------------------------------------------------
 
 }  // namespace

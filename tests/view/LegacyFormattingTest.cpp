@@ -43,14 +43,10 @@ class LegacyFormattingTest : public ::testing::Test {
     registry.Register(kCommonIncludeLibrary, "ConvertTime", &SplitSecondsOfDay);
     m_login.setUserId("D1");
     AppGlobal::g_pObjLoginResponse = &m_login;
-    m_master.Add(Contract(101000500, "NSE", "E", "EQ", 1, 4));
-    ScriptDesc future = Contract(102000600, "NSE", "F", "FUTIDX", 50, 2);
-    CopyText(future.cExpiry, "27MAR2025");
-    CopyText(future.cStrike, "0.00");
-    CopyText(future.cOptionType, "XX");
-    m_master.Add(future);
-    m_master.Add(Contract(1101000700, "CBOT", "F", "FUTCOM", 10, 2));
-    m_master.Add(Contract(901000800, "ODD", "E", "EQ", 1, 2));
+    ScriptDesc equity;  // four decimals, for the average price
+    equity.lToken = 101000500;
+    equity.iPrecision = 4;
+    m_master.Add(equity);
     InstallContractMaster(&m_master);
   }
   void TearDown() override {
@@ -59,26 +55,7 @@ class LegacyFormattingTest : public ::testing::Test {
     ResetHostForTest();
   }
 
-  static ScriptDesc Contract(std::int32_t token, const char* exchange, const char* segment, const char* inst, int lot,
-                             int precision) {
-    ScriptDesc c;
-    c.lToken = token;
-    CopyText(c.cExchangeName, exchange);
-    CopyText(c.Mkt_Seg, segment);
-    CopyText(c.Inst_Name, inst);
-    CopyText(c.Symbol_ScriptID, "SYM" + std::to_string(token % 1000));
-    CopyText(c.Code, std::to_string(token % 100000));
-    CopyText(c.cSeries, "EQ");
-    c.lLotSize = lot;
-    c.iPrecision = precision;
-    return c;
-  }
   static std::string Cell(const CBCGPGridRow& row, int col) { return row.GetItem(col)->GetValue().ToText(); }
-  static bool Logged(const std::string& text) {
-    for (const auto& [source, line] : g_lines)
-      if (line == text) return source == "ZARUClient";
-    return false;
-  }
 
   orv::platform::Application m_app;
   orv::platform::ApplicationScope m_scope{m_app};

@@ -14,11 +14,6 @@ using orv::platform::GridRange;
 
 class RefreshCycle : public ::testing::Test {
  protected:
-  std::vector<std::uint32_t> ShownRefNos(OrderBookGrid& grid) {
-    std::vector<std::uint32_t> out;
-    for (int r = 0; r < grid.GetVirtualRowCount(); ++r) out.push_back(grid.RecordAtRow(r)->RefNo);
-    return out;
-  }
   std::vector<std::pair<int, int>> Ranges(OrderBookGrid& grid) {
     std::vector<std::pair<int, int>> out;
     for (const GridRange& r : grid.GetSelectionRanges()) out.emplace_back(r.m_nTop, r.m_nBottom);
@@ -36,7 +31,7 @@ TEST_F(RefreshCycle, first_tick_shows_pending_and_unconfirmed_orders_newest_on_t
   auto& grid = h.Pending();
   EXPECT_EQ(grid.GetVirtualRowCount(), 0) << "nothing before the first tick";
   h.Run();
-  EXPECT_EQ(ShownRefNos(grid), (std::vector<std::uint32_t>{3, 1}));
+  EXPECT_EQ(ViewHarness::RowRefNos(grid), (std::vector<std::uint32_t>{3, 1}));
   EXPECT_EQ(grid.GetCurSelItemID().m_nRow, 0) << "an insert request puts the current item on the top row";
   EXPECT_EQ(AppOrderBook::IsInsertPost, 0);
 }
@@ -52,26 +47,11 @@ TEST_F(RefreshCycle, contractless_rows_show_in_pending_only_while_no_filter_is_a
   gtd.ClearFilter(-1);
   AppOrderBook::IsInsertPost = AppOrderBook::IsInsertPost_GTD = 1;
   h.Run();
-  EXPECT_EQ(ShownRefNos(grid), (std::vector<std::uint32_t>{2, 1}));
-  EXPECT_EQ(ShownRefNos(gtd), (std::vector<std::uint32_t>{2})) << "the GTD view never shows contract-less rows";
+  EXPECT_EQ(ViewHarness::RowRefNos(grid), (std::vector<std::uint32_t>{2, 1}));
+  EXPECT_EQ(ViewHarness::RowRefNos(gtd), (std::vector<std::uint32_t>{2})) << "the GTD view never shows contract-less rows";
   grid.SetDefaultDemoFilter(COL_B_S, "BUY", false, true, false);
   h.Run();
-  EXPECT_EQ(ShownRefNos(grid), (std::vector<std::uint32_t>{2})) << "any active filter hides them";
-}
-
-TEST_F(RefreshCycle, selection_follows_the_order_across_an_insert_when_remembering_orders) {
-  AppGlobal::g_bLastOrderSelection = 1;
-  for (std::uint32_t i = 1; i <= 6; ++i) h.AddOrder(BookKind::Pending, i);
-  auto& grid = h.Pending();
-  h.Run();
-  Select(grid, 2);  // RefNo 4
-  ASSERT_EQ(grid.RecordAtRow(2)->RefNo, 4u);
-  h.AddOrder(BookKind::Pending, 7);
-  h.Run();
-  EXPECT_EQ(grid.GetCurSelItemID().m_nRow, 3);
-  EXPECT_EQ(grid.RecordAtRow(3)->RefNo, 4u);
-  ASSERT_EQ(AppOrderBook::LastSelectedRefNo.size(), 1u);
-  EXPECT_EQ(AppOrderBook::LastSelectedRefNo[0].RefNo, 4u);
+  EXPECT_EQ(ViewHarness::RowRefNos(grid), (std::vector<std::uint32_t>{2})) << "any active filter hides them";
 }
 
 TEST_F(RefreshCycle, a_removed_selected_order_moves_the_selection_to_the_top_and_forgets_it) {

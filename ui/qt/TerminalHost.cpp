@@ -65,7 +65,13 @@ TerminalHost::~TerminalHost() {
     g_senderHost = nullptr;
   }
   if (m_exchange) m_exchange->Stop();
-  if (m_started) SaveSettings();
+  if (m_started) {
+    // The windows close as the host closes them at exit: each saves its filters when Save Filter
+    // is on, or clears what it had saved.
+    m_pending->ResetFilterOnClose();
+    m_gtd->ResetFilterOnClose();
+    SaveSettings();
+  }
   m_app.MainWindow().SetHandler({});
   m_gtd.reset();
   m_pending.reset();
@@ -177,8 +183,18 @@ void TerminalHost::OfferDemoExchanges() {
 
 bool TerminalHost::FollowsSelectedOrder() { return AppGlobal::g_bKeepUserScroll == 0; }
 
+bool TerminalHost::HostF3(OrderBookWnd& wnd) {
+  OrderBookGrid* grid = wnd.GetGrid();
+  const pf::GridItemID current = grid ? grid->GetCurSelItemID() : pf::GridItemID{};
+  if (const OrderBookDetails* record = grid && !current.IsNull() ? grid->RecordAtRow(current.m_nRow) : nullptr)
+    wnd.BuySellTotals().SetStoredToken(std::to_string(record->lOurToken));
+  return wnd.OnF3KeyPress();
+}
+
 bool TerminalHost::SaveSettings() {
-  const GeneralXmlSettings::Result saved = regGeneralXMLSettings.Save(SettingsFile());
+  // To the file read at start, and not at all when it could not be read: the user's settings in
+  // it would be lost.
+  const GeneralXmlSettings::Result saved = regGeneralXMLSettings.SaveGeneralSettings();
   if (!saved.ok()) m_log.Write("ZARUClientGeneralLogs", "settings not saved: " + saved.message);
   return saved.ok();
 }

@@ -47,7 +47,8 @@ class TerminalHost final {
  public:
   // The Application must be current on this thread and outlive the host.
   TerminalHost(orv::platform::Application& app, TerminalOptions options);
-  // Saves the settings, destroys the windows and leaves the host's globals empty.
+  // Closes the windows (saving their filters), saves the settings, destroys the windows and
+  // leaves the host's globals empty.
   ~TerminalHost();
   TerminalHost(const TerminalHost&) = delete;
   TerminalHost& operator=(const TerminalHost&) = delete;
@@ -91,7 +92,13 @@ class TerminalHost final {
   HostAction ApplyModification(const ModificationValues& values);
   std::uint64_t ModificationsSent() const { return m_modificationsSent; }
 
-  // Writes the settings file; false (with the reason in the log) when it could not be written.
+  // The host's F3 on a window (its title between all scrips and the selected contract): the host
+  // first keeps the window's stored token at the selected row's contract, as its status-bar code
+  // does. False when the window had no selected row (the module said so).
+  bool HostF3(OrderBookWnd& wnd);
+
+  // Writes the settings file; false (with the reason in the log) when it could not be written or
+  // is left as it was because it could not be read at start.
   bool SaveSettings();
   // Whether a refresh brings the selected order back into view; kept in the settings file.
   static void SetFollowSelectedOrder(bool follow);

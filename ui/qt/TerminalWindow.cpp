@@ -165,6 +165,16 @@ void TerminalWindow::BuildMenus() {
     connect(view, &QMenu::aboutToShow, bar, [bar, dock] { bar->setChecked(dock->Window().bFilterBarShown); });
   }
   view->addSeparator();
+  // The host's own F3 (the grid's F3 key narrows the grid to the contract instead).
+  for (OrderBookDock* dock : {m_pendingDock, m_gtdDock}) {
+    QAction* f3 = view->addAction(dock->Title() + QStringLiteral(": Selected Scrip / All Scrips Title"));
+    f3->setObjectName(dock->objectName() + QStringLiteral("HostF3"));
+    connect(f3, &QAction::triggered, this, [this, dock] {
+      m_host.HostF3(dock->Window());
+      SyncAll();
+    });
+  }
+  view->addSeparator();
   QAction* follow = view->addAction(QStringLiteral("&Follow Selected Order"));
   follow->setCheckable(true);
   follow->setChecked(TerminalHost::FollowsSelectedOrder());

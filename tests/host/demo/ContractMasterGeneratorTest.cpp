@@ -24,12 +24,6 @@ class DemoContractMaster : public DemoFixture {
     for (std::int32_t t : tokens) out.push_back(master.Find(t));
     return out;
   }
-
-  const ScriptDesc* FindContract(std::string_view symbol, std::string_view instrument) const {
-    for (const ScriptDesc* d : Sorted())
-      if (FieldText(d->Symbol_ScriptID) == symbol && FieldText(d->Inst_Name) == instrument) return d;
-    return nullptr;
-  }
 };
 
 // Every field of a contract in one comparable text.

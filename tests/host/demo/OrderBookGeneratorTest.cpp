@@ -40,9 +40,6 @@ class DemoOrderBook : public DemoFixture {
     for (const OrderBookDetails* row : BookRows(kind)) digests.push_back(FingerprintRow(*row));
     return digests;
   }
-  static int Count(const std::map<std::string, int>& counts, const std::string& key) {
-    return counts.count(key) ? counts.at(key) : 0;
-  }
   static std::string Trace(const OrderBookDetails& r) {
     return "RefNo " + std::to_string(r.RefNo) + " " + FieldText(r.Order_Status) + " token " +
            std::to_string(r.lOurToken);

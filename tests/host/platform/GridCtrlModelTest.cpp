@@ -213,8 +213,6 @@ TEST_F(GridCtrlModelTest, header_toggle_cycles_a_column_and_keeps_others_under_m
   EXPECT_EQ(grid.GetColumnState(3), 0);
 }
 
-// ---- Redraw, notifications, scale ------------------------------------------------------------
-
 // ---- Cell values -------------------------------------------------------------------------------
 
 TEST(CellValue, converts_every_kind_to_text_and_number) {

@@ -1,6 +1,5 @@
-// Command handlers whose behaviour belongs to the filter bar, saved filter and title code. Those
-// that have their full behaviour already (Users, the filter bar command) live here until their
-// areas take them over.
+// The grid's commands around the filter bar (show it, Save Filter, Users) and the dock title of
+// the token filter with the contract description the F3 title shows.
 #include "view/OrderBookGrid.h"
 
 #include "filterbar/OrderBookFilter.h"
@@ -62,13 +61,19 @@ void OrderBookGrid::OnOrderBookSavefilter() {
 
 void OrderBookGrid::OnUsers() { bUsers = !bUsers; }
 
+bool OrderBookGrid::IsSpreadFilterOn() const {
+  const MULTIPLEFILTER_PARAM* leg = FindFilter(COL_OrderLeg);
+  return leg && !leg->bAll && leg->Contains("S");
+}
+
 void OrderBookGrid::SetDockTitleBylOurToken(long token) {
   try {
-    const MULTIPLEFILTER_PARAM* leg = FindFilter(COL_OrderLeg);
-    const bool spread = leg && !leg->bAll && leg->Contains("S");
+    const bool spread = IsSpreadFilterOn();
     nTitleToken = token;
     const ScriptDesc* contract = ContractOf(token);
     if (!m_pWnd) return;
+    // The F3 titles use the same wording as the token titles.
+    m_pWnd->bSpreadView = spread;
     m_pWnd->SetDockTitle(dock_titles::TitleFor(Variant().eVariant, token != 0 ? contract : nullptr, spread));
     SetStatusbarValues(static_cast<std::int32_t>(token), contract ? contract->Symbol_ScriptID : "",
                        contract ? contract->cExchangeName : "");
