@@ -4,6 +4,8 @@
 
 #include <pugixml.hpp>
 
+#include <cstdint>
+#include <string>
 #include <string_view>
 
 namespace {
@@ -11,6 +13,9 @@ namespace {
 constexpr const char* kRoot = "GeneralSettings";
 constexpr const char* kBlock = "OrderBookFilters";
 constexpr const char* kFollowSelectedOrder = "FollowSelectedOrder";
+// Far above any real settings file (every saved filter a megabyte long stays well below it), far
+// below what would exhaust the terminal: the parser holds the whole file and its tree in memory.
+constexpr std::uintmax_t kMaxFileBytes = std::uintmax_t{256} << 20;
 
 // Each 8-bit byte becomes the character with that code (0x00-0xFF), so any byte is kept.
 std::string BytesToUtf8(std::string_view bytes) {
@@ -115,9 +120,16 @@ GeneralXmlSettings::Result GeneralXmlSettings::Load(const std::filesystem::path&
     return {Status::Missing, "no settings file at " + path.string() + "; using defaults"};
   }
   // A directory or a device is no settings file: the parser would take its size for the file's
-  // and ask for memory that does not exist. Whatever is there stays untouched.
+  // and ask for memory that does not exist, and opening a pipe waits for a writer that may never
+  // come. Whatever is there stays untouched, by this load and by every later save.
   if (!std::filesystem::is_regular_file(path, ec)) {
+    m_bKeepFile = true;
     return {Status::Corrupt, "the settings path " + path.string() + " is not a regular file; using defaults"};
+  }
+  if (const std::uintmax_t size = std::filesystem::file_size(path, ec); !ec && size > kMaxFileBytes) {
+    m_bKeepFile = true;
+    return {Status::IoError, "the settings file " + path.string() + " is too large (" + std::to_string(size) +
+                                 " bytes); using defaults"};
   }
   pugi::xml_document doc;
   const pugi::xml_parse_result parsed = doc.load_file(path.c_str(), kParseFlags, pugi::encoding_utf8);
@@ -150,9 +162,15 @@ GeneralXmlSettings::Result GeneralXmlSettings::Load(const std::filesystem::path&
 
 GeneralXmlSettings::Result GeneralXmlSettings::Save(const std::filesystem::path& path) const {
   if (path.empty()) return {Status::IoError, "no settings file chosen"};
+  std::error_code ec;
+  // Writing "in place" to a device or a pipe would report settings as saved that went nowhere, or
+  // block on a pipe nobody reads.
+  if (std::filesystem::exists(path, ec) && !std::filesystem::is_regular_file(path, ec))
+    return {Status::IoError, "cannot write " + path.string() + ": not a regular file"};
+  if (const std::uintmax_t size = std::filesystem::file_size(path, ec); !ec && size > kMaxFileBytes)
+    return {Status::IoError, "cannot write " + path.string() + ": the file there is too large to keep its settings"};
   // Start from the file as it is, so settings written by other parts of the host survive.
   pugi::xml_document doc;
-  std::error_code ec;
   if (!std::filesystem::is_regular_file(path, ec) || !doc.load_file(path.c_str(), kParseFlags, pugi::encoding_utf8) ||
       !doc.child(kRoot)) {
     doc.reset();

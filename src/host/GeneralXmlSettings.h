@@ -10,7 +10,9 @@
 // so every byte value survives a save and a load. Saving keeps any other settings the file holds,
 // writes a temporary file and renames it over the old one, so a crash mid-save leaves the previous
 // file whole. A file that cannot be read gives the defaults and an error result, never a crash;
-// a corrupt file is first copied aside (".corrupt") so that the next save does not erase it.
+// a corrupt file is first copied aside (".corrupt") so that the next save does not erase it. A
+// path that is not a regular file (a directory, a device, a pipe) or a file too large to be
+// settings is never read and never saved over.
 #include "host/OrderBookFilterSettings.h"
 
 #include <filesystem>

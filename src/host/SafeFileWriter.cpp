@@ -23,13 +23,34 @@ bool SafeFileWriter::Open(const std::string& path) {
   m_temporary.clear();
   struct stat target {};
   const bool exists = ::stat(path.c_str(), &target) == 0;
+  // A name too long, a folder that is a file or cannot be searched: told before anything is
+  // written, not once a whole export has gone into the temporary file and the rename fails.
+  if (!exists && errno != ENOENT) {
+    Fail(errno);
+    Report(false);
+    return false;
+  }
   if (exists && S_ISDIR(target.st_mode)) {
     Fail(EISDIR);
     Report(false);
     return false;
   }
+  // A file nobody may write was protected on purpose: replacing it through a rename would get
+  // round that, for its owner and for root alike.
+  if (exists && S_ISREG(target.st_mode) && (target.st_mode & 0222) == 0) {
+    Fail(EACCES);
+    Report(false);
+    return false;
+  }
   if (exists && !S_ISREG(target.st_mode)) {
-    m_file = std::fopen(path.c_str(), "w");
+    // Without a reader a pipe would keep open() waiting for ever: refused at once instead, and
+    // written as usual once opened.
+    const int fd = ::open(path.c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd >= 0) {
+      ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+      m_file = ::fdopen(fd, "w");
+      if (!m_file) ::close(fd);
+    }
   } else {
     const std::filesystem::path where(path);
     std::string name(1, '.');

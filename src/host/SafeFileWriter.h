@@ -2,8 +2,8 @@
 // Writes a file so that a failure never leaves a half-written file in place of a good one: the
 // text goes to a temporary file beside the target, which replaces the target only once everything
 // reached the disk. A target that exists and is not a regular file (a device, a pipe) is written
-// in place, since it cannot be replaced; a directory is refused. Every outcome is reported to the
-// FileWriteObserver.
+// in place, since it cannot be replaced (a pipe only while something reads it); a directory and a
+// read-only file are refused. Every outcome is reported to the FileWriteObserver.
 #include <cstdint>
 #include <cstdio>
 #include <string>

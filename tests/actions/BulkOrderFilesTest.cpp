@@ -10,6 +10,7 @@
 
 #include <cstdlib>
 #include <ctime>
+#include <cstring>
 #include <fstream>
 #include <sstream>
 
@@ -150,6 +151,43 @@ TEST_F(BulkOrderFilesTest, text_file_numbers_the_orders_in_list_order_and_ends_l
   EXPECT_EQ(h.App().FileDialogs().Shown().at(0).request.filter, "All Files (*.txt)|*.txt||");
   EXPECT_EQ(BoxTexts(), std::vector<std::string>{"File Saved Successfully"});
   EXPECT_FALSE(h.PendingWnd().bBulkTextSaveInProgress);
+}
+
+TEST_F(BulkOrderFilesTest, texts_filled_to_the_last_byte_without_a_terminator_end_at_their_field) {
+  ScriptDesc* reliance = h.Master().Find(ViewHarness::kReliance);
+  std::memset(reliance->cScripName, 'N', sizeof reliance->cScripName);
+  h.AddOrder(BookKind::Pending, 1, [&](OrderBookDetails& r) {
+    r.lOurToken = ViewHarness::kReliance;
+    r.pContract = reliance;
+    std::memset(r.Order_Type, 'O', sizeof r.Order_Type);
+    std::memset(r.Prod_Type, 'P', sizeof r.Prod_Type);
+    std::memset(r.Pro_Client, 'R', sizeof r.Pro_Client);
+    std::memset(r.Client, 'C', sizeof r.Client);
+    std::memset(r.Settlor, 'T', sizeof r.Settlor);
+    std::memset(r.Validity, 'V', sizeof r.Validity);
+    std::memset(r.ParticipantID, 'I', sizeof r.ParticipantID);
+    std::memset(r.Strategy, 'S', sizeof r.Strategy);
+    std::memset(r.Misc, 'M', sizeof r.Misc);
+    std::memset(r.Status, 'U', sizeof r.Status);
+    std::memset(r.TransType, 'X', sizeof r.TransType);
+  });
+  OrderBookGrid& grid = Shown();
+  const std::pair<std::size_t, std::string> fields[] = {
+      {8, std::string(sizeof(ScriptDesc::cScripName), 'N')}, {9, std::string(4, 'O')},
+      {13, std::string(12, 'P')},  {14, std::string(4, 'R')},  {15, std::string(16, 'C')},
+      {17, std::string(16, 'T')},  {18, std::string(8, 'V')},  {21, std::string(16, 'I')},
+      {22, std::string(24, 'S')},  {25, std::string(24, 'M')}, {26, std::string(24, 'U')},
+      {32, std::string(3, 'X')}};
+
+  const std::vector<std::string> csv = Split(Split(ReadFile(SaveCsv(grid, "orders.csv")), '\n').at(1), ',');
+  const std::vector<std::string> text = Split(ReadFile(SaveText(grid, "orders.txt")), '\n');
+
+  ASSERT_EQ(csv.size(), 33u) << "the last field is empty";
+  ASSERT_EQ(text.size(), 2u + 34);
+  for (const auto& [index, expected] : fields) {
+    EXPECT_EQ(csv[index], expected) << "csv field " << index;
+    EXPECT_EQ(text[2 + index], "1|" + std::to_string(index) + "|" + expected + "|") << "text line " << index;
+  }
 }
 
 TEST_F(BulkOrderFilesTest, rows_without_a_pending_order_refuse_both_files) {

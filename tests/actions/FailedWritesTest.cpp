@@ -9,7 +9,11 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
+#include <chrono>
 #include <fstream>
+#include <functional>
 #include <sstream>
 
 namespace {
@@ -110,6 +114,49 @@ TEST_F(FailedWrites, every_export_says_which_file_could_not_be_written_and_why) 
   EXPECT_EQ(BulkOrderFiles::WriteText("/dev/full", grid.RowVector(), 0, {}, &reason),
             BulkOrderFiles::TextResult::NotCreated);
   EXPECT_EQ(reason, "No space left on device");
+}
+
+TEST_F(FailedWrites, read_only_files_bad_names_and_pipes_without_a_reader_are_refused_before_writing) {
+  OrderBookGrid& grid = h.ShowAllRows();
+  const auto readOnly = folder / "protected.xls";
+  { std::ofstream(readOnly) << "kept"; }
+  std::filesystem::permissions(readOnly, std::filesystem::perms::owner_read | std::filesystem::perms::group_read);
+  const auto pipe = folder / "pipe.xls";
+  ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+  const std::pair<std::string, std::string> targets[] = {
+      {readOnly.string(), "Permission denied"},
+      {(folder / (std::string(300, 'n') + ".xls")).string(), "File name too long"},
+      {folder.path().string() + std::string(5000, '/') + "orders.xls", "File name too long"},
+      {(readOnly / "orders.xls").string(), "Not a directory"},
+      {pipe.string(), "No such device or address"}};
+  using Export = std::function<bool(const std::string&)>;
+  const std::pair<const char*, Export> exports[] = {
+      {"grid export",
+       [&](const std::string& path) {
+         std::string p = path;
+         return grid.ExportGridData(p, false);
+       }},
+      {"bulk csv", [&](const std::string& path) { return grid.BulkOrderExportGridData(path, false); }},
+      {"bulk text", [&](const std::string& path) {
+         return BulkOrderFiles::WriteText(path, grid.RowVector(), 0, {}) == BulkOrderFiles::TextResult::Written;
+       }}};
+  for (const auto& [name, run] : exports) {
+    for (const auto& [path, reason] : targets) {
+      SCOPED_TRACE(std::string(name) + " to " + path.substr(0, 120));
+      reports.clear();
+      const auto started = std::chrono::steady_clock::now();
+
+      EXPECT_FALSE(run(path));
+
+      EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(2));
+      ASSERT_EQ(reports.size(), 1u);
+      EXPECT_FALSE(reports[0].ok);
+      EXPECT_EQ(reports[0].reason, reason);
+    }
+  }
+  EXPECT_EQ(Read(readOnly), "kept");
+  EXPECT_TRUE(std::filesystem::is_fifo(pipe));
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 2) << "no temporary file left";
 }
 
 TEST_F(FailedWrites, an_export_cut_short_leaves_the_old_file_as_it_was) {

@@ -19,10 +19,15 @@ using Stage = GridExportProgress::Stage;
 class GridExportProgressTest : public ::testing::Test {
  protected:
   GridExportProgressTest() {
+    // Slices of a fixed size: how many rows fit in a slice's time is the machine's business.
+    GridExportJob::SetTimeBoundSlices(false);
     GridExportObserver::SetListener([this](const GridExportProgress& p) { heard.push_back(p); });
     for (std::uint32_t ref = 1; ref <= kRows; ++ref) h.AddOrder(BookKind::Pending, ref);
   }
-  ~GridExportProgressTest() override { GridExportObserver::SetListener({}); }
+  ~GridExportProgressTest() override {
+    GridExportObserver::SetListener({});
+    GridExportJob::SetTimeBoundSlices(true);
+  }
 
   OrderBookGrid& StartExport(const std::filesystem::path& path) {
     OrderBookGrid& grid = h.ShowAllRows();

@@ -248,18 +248,23 @@ TEST_F(MultipleRowModifying, clients_the_dealer_may_only_view_are_left_alone) {
   Normal(1);
   Normal(2);
   CopyText(Normal(3)->Client, "INV1");
-  for (OrderBookDetails* r : AppOrderBook::vctAllOrderBook) CopyText(r->OrvelClientId, "OTHER");
   ClientMapperRow mapping;
   mapping.corveluserorinvestorid = "INV1";
   mapping.corvelclientid = "DLR01";
   mapping.iOrderViewmodify = 1;
   ASSERT_TRUE(CInMemClientMapper::getClass()->Insert(mapping));
+  // Client codes are data in the rights query: pasted into it, these would match INV1's row.
+  CopyText(Normal(4)->Client, "x' or '1'='1");
+  CopyText(Normal(5)->Client, "%s%n' or 1--");
+  for (OrderBookDetails* r : AppOrderBook::vctAllOrderBook) CopyText(r->OrvelClientId, "OTHER");
   AppGlobal::bIsDontAllowMODOrderViewClient = 1;
-  AppOrderBook::vctModification = {1, 2, 3};
+  AppOrderBook::vctModification = {1, 2, 3, 4, 5};
   const ORVEL_ORDER_ENTRY changed = Changed(1, 99.0);
   Wnd().MultipleRowModifying(&changed);
-  ASSERT_EQ(g_normal.size(), 1u);
+  ASSERT_EQ(g_normal.size(), 3u);
   EXPECT_EQ(g_normal[0].request.ourOrderNo(), 2u);
+  EXPECT_EQ(g_normal[1].request.ourOrderNo(), 4u);
+  EXPECT_EQ(g_normal[2].request.ourOrderNo(), 5u);
   EXPECT_EQ(lines, (std::vector<std::string>{"Pending Orders: Order Not Modify Due to view only rights lourorderno = 3"}));
 
   // The same mapping sets the window's order-view-modify flag.

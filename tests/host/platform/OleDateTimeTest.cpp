@@ -103,6 +103,9 @@ TEST(OleDateTime, refuses_texts_that_are_not_date_times) {
       "10:5",       "10:30:5",      "10:30:00 XM",      "2024-02-29 10",       "2024-02-29T10:00:00",
       "29-Fbr-2024", "29-Feb-24",   "2024/02/29",       "12345-01-01",         "2024-01-01 10:00 x",
       "-1:00",      "1:00:00:00",   "29 Feb 2024",
+      // Hostile: a NUL inside, bytes above 0x7F, digits beyond any int, a megabyte of digits.
+      std::string("10:00\0:00", 9), "10:\xB9\xB9", "4294967306:00", "2024-01-01 99999999999:00",
+      std::string(1 << 20, '9'), "10:00:00" + std::string(1 << 20, ' ') + "x",
   };
   for (const std::string& text : texts) {
     OleDateTime t(2020, 1, 1, 0, 0, 0);
