@@ -45,7 +45,7 @@ void CopyField(SingleOrderDetail& detail, std::size_t offset, std::size_t width,
   if (offset >= SingleOrderDetail::kSize) return;
   width = std::min(width, SingleOrderDetail::kSize - offset);
   const std::size_t n = std::min(width, text.size());
-  std::memcpy(detail.data() + offset, text.data(), n);
+  if (n) std::memcpy(detail.data() + offset, text.data(), n);  // an empty cell may have no text at all
   std::memset(detail.data() + offset + n, 0, width - n);
 }
 

@@ -1,5 +1,6 @@
 #include "host/AppOrderBook.h"
 
+#include "host/OrvGridCtrl.h"
 #include "host/RecordArena.h"
 #include "host/SortedDisplayKeeper.h"
 #include "host/recordcache/RecordCacheTables.h"
@@ -229,6 +230,10 @@ void AppOrderBook::RemoveOrder(BookKind kind, OrderBookDetails* record) {
   // The deque keeps the slot; a copy would dangle the views' pointers, so the record stays where
   // it is and only stops being reachable from the store.
   book.IsUpdatePost = 1;
+  // A grid polls the flags only while its window is shown: told now, a hidden one cannot go on
+  // listing the order. A copy, since a grid's answer may register or leave.
+  const std::vector<OrvGridCtrl*> grids = g_orderBookWnds;
+  for (OrvGridCtrl* grid : grids) grid->OnStoreRecordRemoved(kind, record);
 }
 
 void AppOrderBook::Clear() {

@@ -2,6 +2,7 @@
 // The host's grid base: a virtual grid with an identity number, a store of per-column filters and
 // named column profiles. The module's grids derive from it.
 #include "host/MultipleFilterParam.h"
+#include "host/OrderBookTypes.h"
 #include "host/platform/GridCtrlModel.h"
 
 #include <cstdint>
@@ -9,6 +10,8 @@
 #include <string>
 #include <string_view>
 #include <vector>
+
+struct OrderBookDetails;
 
 class OrvGridCtrl : public orv::platform::GridCtrlModel {
  public:
@@ -18,6 +21,11 @@ class OrvGridCtrl : public orv::platform::GridCtrlModel {
 
   OrvGridCtrl();
   ~OrvGridCtrl() override;
+
+  // The order store took `record` out of book `kind` (AppOrderBook::RemoveOrder) and raised its
+  // update request. A grid that shows the book must stop handing the record to anything; the
+  // record's memory stays valid until the store is emptied. Nothing by default.
+  virtual void OnStoreRecordRemoved(BookKind /*kind*/, const OrderBookDetails* /*record*/) {}
 
   void SetGridId(int id) { m_gridId = id; }
   int GetGridId() const { return m_gridId; }

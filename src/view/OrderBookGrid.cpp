@@ -42,6 +42,7 @@ void OrderBookGrid::SetStatusbarValues(std::int32_t token, const std::string& sy
 void OrderBookGrid::AssignOrderDataSourceByOrderStatus() {
   m_RowVector = AppOrderBook::Book(Variant().eBook).vctDisplayed;
   m_rowTracker.Forget();
+  if (bGridCreated) SetVirtualRows(static_cast<int>(m_RowVector.size()));  // see FillVirutalRows
 }
 
 int OrderBookGrid::OnCreate() {

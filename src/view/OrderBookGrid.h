@@ -73,6 +73,9 @@ class OrderBookGrid : public OrvGridCtrl {
   // Nonzero arms the refresh timer with nElapse ms (re-arming replaces a pending one); zero kills it.
   void StartStopProcess(int bStart, unsigned nElapse);
   void RefreshData();
+  // A record the grid shows left the store: the rows are rebuilt at once, shown or hidden, so no
+  // command reads the order afterwards (a hidden grid would otherwise keep it until shown).
+  void OnStoreRecordRemoved(BookKind kind, const OrderBookDetails* record) override;
   void FilterGridData();
   void FillGridMaster();
   void FillVirutalRows();

@@ -86,6 +86,19 @@ void OrderBookGrid::RefreshData() {
   StartStopProcess(1, 0);
 }
 
+void OrderBookGrid::OnStoreRecordRemoved(BookKind kind, const OrderBookDetails* record) {
+  try {
+    if (kind != Variant().eBook || !bGridCreated) return;
+    // A cancel running in slices holds the rows the user chose and looks each order up again
+    // before its request; it starts the refresh when it ends.
+    if (IsCancelPassRunning() || (m_pWnd && m_pWnd->IsCancelPassRunning())) return;
+    if (std::find(m_RowVector.begin(), m_RowVector.end(), record) == m_RowVector.end()) return;
+    Tick();
+  } catch (...) {
+    LogException("OnStoreRecordRemoved");
+  }
+}
+
 void OrderBookGrid::FilterGridData() {
   try {
     if (!bGridCreated) return;
@@ -113,6 +126,10 @@ void OrderBookGrid::FillVirutalRows() {
     m_RowVector = book.vctDisplayed;
     m_rowTracker.Forget();
     if (bGridCreated) {
+      // A refill of a live grid: the count follows the new list at once, so the old selection's
+      // row numbers cannot name other orders than the user chose (the selection memory brings
+      // the chosen ones back at the next tick). The first fill counts nothing until its tick.
+      SetVirtualRows(static_cast<int>(m_RowVector.size()));
       if (m_pWnd) m_pWnd->bClosedByEscape = false;
     } else {
       book.IsSortData = 1;

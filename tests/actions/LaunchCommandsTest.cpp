@@ -87,4 +87,19 @@ TEST_F(LaunchCommands, history_trades_and_aggregate_requests_describe_the_curren
   EXPECT_EQ(Posts(kMsgWindowPassing).size(), 3u);
 }
 
+TEST_F(LaunchCommands, history_of_an_order_without_contract_leaves_the_contract_fields_empty) {
+  // The contract cells of such an order have no text at all (the sanitized build checks the copy).
+  h.AddOrder(BookKind::Pending, 43, [](OrderBookDetails& r) {
+    r.pContract = nullptr;
+    r.lOurToken = 0;
+  });
+  OrderBookGrid& grid = Shown();
+  grid.SetCurSel({0, 0}, pf::kSelSingleRow, false);
+  grid.OnSinglehistory();
+  const SingleOrderDetail& detail = AppGlobal::m_objSingleOrderDetail;
+  EXPECT_EQ(detail.get<std::uint32_t>(0), 43u);
+  EXPECT_EQ(detail.text(4, 12), "");
+  EXPECT_EQ(detail.text(27, 15), "");
+}
+
 }  // namespace
