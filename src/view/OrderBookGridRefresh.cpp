@@ -10,6 +10,7 @@
 #include "view/CellValues.h"
 #include "view/ColumnCatalogue.h"
 #include "view/OrderBookWnd.h"
+#include "view/RecordPrefetch.h"
 #include "view/RowFilter.h"
 #include "view/RowListTracker.h"
 #include "sortfilter/SavedFilterBlock.h"
@@ -49,14 +50,10 @@ void FilterRows(std::vector<OrderBookDetails*>& rows, const std::vector<OrderBoo
   rows.clear();
   if constexpr (kTrack) sources->clear();
   OrderBookDetails* const* data = displayed.data();
-  constexpr std::size_t kAhead = 16;
   for (std::size_t i = 0; i < n; ++i) {
     // Every record is a cache miss once the store has been sorted; ask for the two lines every
     // refresh reads before they are needed.
-    if (i + kAhead < n && data[i + kAhead]) {
-      __builtin_prefetch(&data[i + kAhead]->eOrderLeg);
-      __builtin_prefetch(&data[i + kAhead]->Order_Type);
-    }
+    if (i + RecordPrefetch::kRowsAhead < n) RecordPrefetch::FilterFields(data[i + RecordPrefetch::kRowsAhead]);
     OrderBookDetails* record = data[i];
     if (!filter.Keeps(record)) continue;
     if (memory) memory->Offer(*record, static_cast<std::int64_t>(rows.size()));

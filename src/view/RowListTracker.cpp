@@ -1,6 +1,7 @@
 #include "view/RowListTracker.h"
 
 #include "host/InPlaceReorder.h"
+#include "view/RecordPrefetch.h"
 
 #include <algorithm>
 
@@ -38,13 +39,9 @@ bool RowListTracker::Narrow(std::vector<OrderBookDetails*>& rows, const Source& 
   OrderBookDetails** data = rows.data();
   const std::size_t n = filter.IsActive() ? rows.size() : 0;
   std::size_t kept = n == 0 ? rows.size() : 0;
-  constexpr std::size_t kAhead = 16;
   for (std::size_t i = 0; i < n; ++i) {
     // The rows shown are scattered over the book: ask for the two lines every refresh reads early.
-    if (i + kAhead < n && data[i + kAhead]) {
-      __builtin_prefetch(&data[i + kAhead]->eOrderLeg);
-      __builtin_prefetch(&data[i + kAhead]->Order_Type);
-    }
+    if (i + RecordPrefetch::kRowsAhead < n) RecordPrefetch::FilterFields(data[i + RecordPrefetch::kRowsAhead]);
     OrderBookDetails* record = data[i];
     if (!filter.Keeps(record)) continue;
     data[kept] = record;

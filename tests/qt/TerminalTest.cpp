@@ -145,6 +145,13 @@ class Terminal : public ::testing::Test {
   }
   void TearDown() override { ResetHostForTest(); }
 
+  // The window over a started host, shown and begun as orvterm's main does it.
+  static void Open(orv::ui::TerminalWindow& window) {
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    window.Begin();
+  }
+
   ScratchFolder scratch{"orvterm"};
   TerminalOptions options;
   pf::Application app;
@@ -172,9 +179,7 @@ TEST_F(Terminal, saved_filters_and_the_bar_come_back_after_a_restart_and_the_tit
     orv::ui::TerminalHost host(app, options);
     host.Start();
     orv::ui::TerminalWindow window(host);
-    window.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-    window.Begin();
+    ASSERT_NO_FATAL_FAILURE(Open(window));
     orv::ui::OrderBookDock& dock = window.PendingDock();
     dock.View().setFocus();
     QTest::keyClick(&dock.View(), Qt::Key_S, Qt::ShiftModifier);  // the filter bar
@@ -209,9 +214,7 @@ TEST_F(Terminal, saved_filters_and_the_bar_come_back_after_a_restart_and_the_tit
   orv::ui::TerminalHost host(app, options);
   host.Start();
   orv::ui::TerminalWindow window(host);
-  window.show();
-  ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-  window.Begin();
+  ASSERT_NO_FATAL_FAILURE(Open(window));
   OrderBookGrid& grid = *host.Pending().GetGrid();
   ASSERT_NE(grid.FindFilter(COL_B_S), nullptr);
   EXPECT_EQ(grid.FindFilter(COL_B_S)->lstValues, std::vector<std::string>{"SELL"});
@@ -377,9 +380,7 @@ TEST_F(Terminal, the_window_runs_the_live_books_and_prints_the_top_rows) {
   orv::ui::TerminalHost host(app, options);
   host.Start();
   orv::ui::TerminalWindow window(host);
-  window.show();
-  ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-  window.Begin();
+  ASSERT_NO_FATAL_FAILURE(Open(window));
 
   EXPECT_TRUE(QTest::qWaitFor([&] { return host.Exchange().Counters().confirmations > 5; }, 3000));
   QTest::qWait(100);
@@ -399,9 +400,7 @@ TEST_F(Terminal, a_scrolled_grid_stays_on_the_orders_it_shows_while_orders_flow_
   orv::ui::TerminalHost host(app, options);
   host.Start();
   orv::ui::TerminalWindow window(host);
-  window.show();
-  ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-  window.Begin();
+  ASSERT_NO_FATAL_FAILURE(Open(window));
   OrderBookGrid& grid = *host.Pending().GetGrid();
   ASSERT_TRUE(QTest::qWaitFor([&] { return grid.GetVirtualRowCount() > 20000; }, 5000));
   EXPECT_FALSE(orv::ui::TerminalHost::FollowsSelectedOrder()) << "the terminal's default";
@@ -462,9 +461,7 @@ TEST_F(Terminal, an_export_offers_a_named_file_shows_its_progress_and_says_how_i
   orv::ui::TerminalHost host(app, options);
   host.Start();
   orv::ui::TerminalWindow window(host);
-  window.show();
-  ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-  window.Begin();
+  ASSERT_NO_FATAL_FAILURE(Open(window));
   OrderBookGrid& grid = *host.Pending().GetGrid();
   ASSERT_TRUE(QTest::qWaitFor([&] { return grid.GetVirtualRowCount() > 0; }, 3000));
   const std::size_t rows = grid.RowVector().size();
@@ -501,9 +498,7 @@ TEST_F(Terminal, a_user_modifies_two_orders_and_sees_the_new_price_once_the_exch
   orv::ui::TerminalHost host(app, options);
   host.Start();
   orv::ui::TerminalWindow window(host);
-  window.show();
-  ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-  window.Begin();
+  ASSERT_NO_FATAL_FAILURE(Open(window));
   OrderBookGrid& grid = *host.Pending().GetGrid();
   ASSERT_TRUE(QTest::qWaitFor([&] { return grid.GetVirtualRowCount() > 0; }, 3000));
 
