@@ -25,13 +25,6 @@ constexpr const char* kCsvHeader =
     "Auction No.,Sett. Days,Delv. Type,Trans Type,Mkt.Per Price\n";
 constexpr const char* kNoPending = "No Pending Orders Present On Pending Window.File Not Saved";
 
-std::string ReadFile(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
-
 std::vector<std::string> Split(const std::string& text, char separator) {
   std::vector<std::string> parts;
   std::string part;

@@ -13,13 +13,6 @@ namespace {
 
 namespace pf = orv::platform;
 
-std::string ReadFile(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
-
 class GridExportTest : public ::testing::Test {
  protected:
   // Slices end by row count only, as under the scenario driver: a slow build (sanitizers) must

@@ -15,13 +15,6 @@
 
 namespace {
 
-std::string ReadAll(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream out;
-  out << in.rdbuf();
-  return out.str();
-}
-
 std::string PendingBlock(const std::string& clientFilter) {
   return "<OrderBookFilters variant=\"Pending\"><SaveFilter>1</SaveFilter><Filter column=\"20\">" + clientFilter +
          "</Filter></OrderBookFilters>";
@@ -93,7 +86,7 @@ TEST(GeneralXmlSettingsBadInput, deep_nesting_stray_nul_bytes_and_cut_files_give
       EXPECT_EQ(s.objPendingFilter.cClientFilter, "DEEP");
     } else {
       EXPECT_EQ(s.objPendingFilter, OrderBookFilterSettings()) << "defaults, nothing half read";
-      EXPECT_EQ(ReadAll(folder / "General.xml.corrupt"), c.text) << "the bad file is kept aside whole";
+      EXPECT_EQ(ReadFile(folder / "General.xml.corrupt"), c.text) << "the bad file is kept aside whole";
     }
   }
 }

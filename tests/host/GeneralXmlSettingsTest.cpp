@@ -13,13 +13,6 @@
 
 namespace {
 
-std::string ReadAll(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream out;
-  out << in.rdbuf();
-  return out.str();
-}
-
 GeneralXmlSettings Filled() {
   GeneralXmlSettings s;
   s.objPendingFilter.bSaveFilter = true;
@@ -80,7 +73,7 @@ TEST(GeneralXmlSettings, an_empty_or_truncated_file_gives_defaults_an_error_and_
     EXPECT_FALSE(result.ok());
     EXPECT_NE(result.message.find("General.xml"), std::string::npos) << result.message;
     EXPECT_EQ(s.objPendingFilter, OrderBookFilterSettings());
-    EXPECT_EQ(ReadAll(folder / "General.xml.corrupt"), garbage);
+    EXPECT_EQ(ReadFile(folder / "General.xml.corrupt"), garbage);
   }
 }
 
@@ -108,7 +101,7 @@ TEST(GeneralXmlSettings, save_keeps_settings_written_by_other_parts_of_the_host)
 
   ASSERT_TRUE(s.SaveGeneralSettings().ok());
 
-  const std::string text = ReadAll(folder / "General.xml");
+  const std::string text = ReadFile(folder / "General.xml");
   EXPECT_NE(text.find("<TimeFormat>24</TimeFormat>"), std::string::npos);
   GeneralXmlSettings loaded;
   loaded.Load(folder / "General.xml");
@@ -135,7 +128,7 @@ TEST(GeneralXmlSettings, failed_save_leaves_the_previous_file_whole) {
   ScratchFolder folder("settings");
   const GeneralXmlSettings first = Filled();
   ASSERT_TRUE(first.Save(folder / "General.xml").ok());
-  const std::string before = ReadAll(folder / "General.xml");
+  const std::string before = ReadFile(folder / "General.xml");
   GeneralXmlSettings second;
   // A disk that fills up part way: no file may grow past a few bytes during this save.
   rlimit saved{};
@@ -151,7 +144,7 @@ TEST(GeneralXmlSettings, failed_save_leaves_the_previous_file_whole) {
   std::signal(SIGXFSZ, previousHandler);
 
   EXPECT_EQ(result.status, GeneralXmlSettings::Status::IoError);
-  EXPECT_EQ(ReadAll(folder / "General.xml"), before);
+  EXPECT_EQ(ReadFile(folder / "General.xml"), before);
   const auto entries = std::distance(std::filesystem::directory_iterator(folder.path()), {});
   EXPECT_EQ(entries, 1) << "the abandoned temporary file stays behind";
 }

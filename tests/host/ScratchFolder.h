@@ -6,6 +6,8 @@
 #include <atomic>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
+#include <sstream>
 #include <string>
 
 class ScratchFolder final {
@@ -32,3 +34,11 @@ class ScratchFolder final {
  private:
   std::filesystem::path m_path;
 };
+
+// The whole content of a file the test wrote (empty when it cannot be read).
+inline std::string ReadFile(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
