@@ -35,12 +35,11 @@ class GridTableModel final : public QAbstractTableModel {
   int ColumnId(int modelColumn) const;
   int ModelColumn(int columnId) const;
 
-  // Follow the grid. SyncRowCount announces the grid's new row count; SyncColumns rebuilds the
-  // column mapping (a reset only when the visible columns changed, else a header change); Cells
-  // tells views that every shown cell must be asked again.
+  // Follow the grid. SyncRowCount announces the grid's new row count (what to repaint is the
+  // view's to decide); SyncColumns rebuilds the column mapping (a reset only when the visible
+  // columns changed, else a header change).
   void SyncRowCount();
   void SyncColumns();
-  void CellsChanged();
 
   // A text of the grid (8-bit, each byte one character) as Qt shows it.
   static QString FromGridText(std::string_view text);

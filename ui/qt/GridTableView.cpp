@@ -68,6 +68,9 @@ GridTableView::GridTableView(pf::GridCtrlModel& grid, QWidget* parent)
     const double scale = m_grid.GetScale() > 0 ? m_grid.GetScale() : 1.0;
     m_grid.SetScrollPos(pf::GridCtrlModel::SB_HORZ, static_cast<int>(std::lround(value / scale)));
   });
+  m_shownCheck.setSingleShot(true);
+  m_shownCheck.setInterval(0);
+  connect(&m_shownCheck, &QTimer::timeout, this, &GridTableView::CheckShown);
   m_grid.SetChangeListener([this](pf::GridChange change) { OnGridChange(change); });
   SyncAll();
 }
@@ -87,7 +90,47 @@ void GridTableView::SyncAll() {
   ApplyLayout();
   MirrorSelection();
   MirrorScroll();
+  RepaintAll();
+}
+
+void GridTableView::RepaintAll() {
+  m_rowsOnlyLayout = false;
+  m_shown.Forget();
+  viewport()->update();
   m_header->viewport()->update();
+}
+
+void GridTableView::CheckShownLater() {
+  if (!m_shownCheck.isActive()) m_shownCheck.start();
+}
+
+ShownArea GridTableView::Shown() const {
+  ShownArea area;
+  area.firstRow = std::max(0, verticalScrollBar()->value());
+  area.rows = ViewportRows() + 1;  // a part row at the bottom shows too
+  const int columns = m_model->columnCount();
+  area.firstColumn = std::max(0, columnAt(0));
+  const int last = columnAt(viewport()->width() - 1);
+  area.lastColumn = last < 0 ? columns - 1 : last;
+  return area;
+}
+
+void GridTableView::CheckShown() {
+  const auto started = LoadSample::ThreadCpuNow();
+  if (m_shown.Changed(*m_model, Shown())) viewport()->update();
+  m_mirrorTime += LoadSample::ThreadCpuNow() - started;
+}
+
+void GridTableView::doItemsLayout() {
+  if (!m_rowsOnlyLayout) {
+    QTableView::doItemsLayout();
+    return;
+  }
+  // Rows came or went: the scroll range follows, the cells check decides about a repaint.
+  m_rowsOnlyLayout = false;
+  updateGeometries();
+  if (!verticalHeader()->updatesEnabled()) verticalHeader()->setUpdatesEnabled(true);
+  CheckShownLater();
 }
 
 void GridTableView::OnGridChange(pf::GridChange change) {
@@ -95,11 +138,13 @@ void GridTableView::OnGridChange(pf::GridChange change) {
   Mirroring guard(*this);
   switch (change) {
     case pf::GridChange::RowCount:
+      m_rowsOnlyLayout = true;
       m_model->SyncRowCount();
       MirrorScroll();
+      CheckShownLater();
       break;
     case pf::GridChange::Cells:
-      m_model->CellsChanged();
+      CheckShownLater();
       break;
     case pf::GridChange::Selection:
       MirrorSelection();
@@ -110,17 +155,21 @@ void GridTableView::OnGridChange(pf::GridChange change) {
     case pf::GridChange::Columns:
       m_model->SyncColumns();
       ApplyColumnWidths();
-      m_header->viewport()->update();
+      RepaintAll();
       break;
     case pf::GridChange::Scroll:
       MirrorScroll();
       break;
     case pf::GridChange::Layout:
+      // What a new layout changes (font, row height, widths) Qt repaints by itself.
       ApplyLayout();
+      CheckShownLater();
       break;
     case pf::GridChange::Repaint:
-      viewport()->update();
+      // The module asks for one after every refresh; the same cells drawn again would show the
+      // same pixels.
       m_header->viewport()->update();
+      CheckShownLater();
       break;
   }
   m_mirrorTime += LoadSample::ThreadCpuNow() - started;
