@@ -99,6 +99,7 @@ TEST_F(GridView, a_refresh_repaints_only_when_the_cells_on_screen_changed) {
   grid->changedRow = 5000;
   grid->changedText = "+";
   refresh(99990);
+  QTest::qWait(GridTableView::kScrollRangeDelayMs + 50);
   EXPECT_EQ(view->PaintCount(), settled);
   EXPECT_EQ(view->verticalScrollBar()->maximum() + view->ViewportRows(), 99990) << "the scroll range follows";
 
@@ -113,6 +114,15 @@ TEST_F(GridView, a_refresh_repaints_only_when_the_cells_on_screen_changed) {
   grid->SetColumnWidth(0, 120);  // a change the cells do not show repaints by itself
   QTest::qWait(30);
   EXPECT_GT(view->PaintCount(), afterShrink);
+
+  const QImage header = view->Header().grab().toImage();
+  grid->RedrawWindow();
+  QTest::qWait(30);
+  EXPECT_FALSE(view->Header().MarksChanged()) << "a redraw that changed nothing leaves the header";
+  grid->ToggleSortColumn(1);
+  grid->RedrawWindow();
+  QTest::qWait(30);
+  EXPECT_NE(view->Header().grab().toImage(), header) << "the sort mark shows";
 }
 
 TEST_F(GridView, shows_the_texts_and_side_colours_the_cell_callback_gives) {

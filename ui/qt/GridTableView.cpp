@@ -16,6 +16,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 
 namespace orv::ui {
 
@@ -71,6 +72,9 @@ GridTableView::GridTableView(pf::GridCtrlModel& grid, QWidget* parent)
   m_shownCheck.setSingleShot(true);
   m_shownCheck.setInterval(0);
   connect(&m_shownCheck, &QTimer::timeout, this, &GridTableView::CheckShown);
+  m_scrollRangeLater.setSingleShot(true);
+  m_scrollRangeLater.setInterval(kScrollRangeDelayMs);
+  connect(&m_scrollRangeLater, &QTimer::timeout, this, &GridTableView::FollowRowCount);
   m_grid.SetChangeListener([this](pf::GridChange change) { OnGridChange(change); });
   SyncAll();
 }
@@ -124,13 +128,27 @@ void GridTableView::CheckShown() {
 void GridTableView::doItemsLayout() {
   if (!m_rowsOnlyLayout) {
     QTableView::doItemsLayout();
+    m_scrollRangeRows = m_model->rowCount();
     return;
   }
-  // Rows came or went: the scroll range follows, the cells check decides about a repaint.
+  // Rows came or went: the cells check decides about a repaint. A new scroll range repaints the
+  // scroll bar, whose slider a few rows more or less among many do not move: such a change is
+  // followed a little later, a larger one at once.
   m_rowsOnlyLayout = false;
-  updateGeometries();
   if (!verticalHeader()->updatesEnabled()) verticalHeader()->setUpdatesEnabled(true);
+  const long long known = m_scrollRangeRows;
+  const long long rows = m_model->rowCount();
+  if (known < 0 || std::llabs(rows - known) * kScrollRangeSlack > known) FollowRowCount();
+  else if (!m_scrollRangeLater.isActive()) m_scrollRangeLater.start();
   CheckShownLater();
+}
+
+void GridTableView::FollowRowCount() {
+  if (m_scrollRangeRows == m_model->rowCount()) return;
+  Mirroring guard(*this);
+  updateGeometries();
+  m_scrollRangeRows = m_model->rowCount();
+  MirrorScroll();
 }
 
 void GridTableView::OnGridChange(pf::GridChange change) {
@@ -166,9 +184,9 @@ void GridTableView::OnGridChange(pf::GridChange change) {
       CheckShownLater();
       break;
     case pf::GridChange::Repaint:
-      // The module asks for one after every refresh; the same cells drawn again would show the
-      // same pixels.
-      m_header->viewport()->update();
+      // The module asks for one after every refresh; the same cells and marks drawn again would
+      // show the same pixels.
+      if (m_header->MarksChanged()) m_header->viewport()->update();
       CheckShownLater();
       break;
   }

@@ -46,6 +46,11 @@ class GridTableView final : public QTableView {
   int ViewportRows() const;
   int RowPixels() const;
 
+  // How long the scroll range may lag behind a row count change of less than one row in
+  // kScrollRangeSlack.
+  static constexpr int kScrollRangeDelayMs = 250;
+  static constexpr int kScrollRangeSlack = 200;
+
   // CPU time spent painting the cells, and how many paints, since construction.
   std::chrono::nanoseconds PaintTime() const { return m_paintTime; }
   std::uint64_t PaintCount() const { return m_paints; }
@@ -76,6 +81,7 @@ class GridTableView final : public QTableView {
   void CheckShown();
   ShownArea Shown() const;
   void RepaintAll();
+  void FollowRowCount();
   void MirrorSelection();
   void MirrorScroll();
   void ApplyLayout();
@@ -100,7 +106,8 @@ class GridTableView final : public QTableView {
   int m_scrollRangeRows = -1;
   bool m_rowsOnlyLayout = false;  // the pending item layout is for a row count change only
   ShownCells m_shown;
-  QTimer m_shownCheck;  // row count the scroll range was last computed for
+  QTimer m_shownCheck;
+  QTimer m_scrollRangeLater;  // row count the scroll range was last computed for
   bool m_dragging = false;
   int m_dragColumn = -1;
   std::chrono::nanoseconds m_paintTime{0};
