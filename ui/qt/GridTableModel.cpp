@@ -129,13 +129,13 @@ Qt::ItemFlags GridTableModel::flags(const QModelIndex& index) const {
   return index.isValid() ? Qt::ItemIsEnabled | Qt::ItemIsSelectable : Qt::NoItemFlags;
 }
 
-void GridTableModel::SyncRowCount() {
+void GridTableModel::SyncRowCount(bool shrink) {
   const int rows = m_grid.GetVirtualRowCount();
   if (rows > m_rows) {
     beginInsertRows(QModelIndex(), m_rows, rows - 1);
     m_rows = rows;
     endInsertRows();
-  } else if (rows < m_rows) {
+  } else if (rows < m_rows && shrink) {
     beginRemoveRows(QModelIndex(), rows, m_rows - 1);
     m_rows = rows;
     endRemoveRows();

@@ -144,8 +144,12 @@ void GridTableView::doItemsLayout() {
 }
 
 void GridTableView::FollowRowCount() {
-  if (m_scrollRangeRows == m_model->rowCount()) return;
   Mirroring guard(*this);
+  if (m_model->ShrinkPending()) {
+    m_rowsOnlyLayout = true;
+    m_model->SyncRowCount();
+  }
+  if (m_scrollRangeRows == m_model->rowCount()) return;
   updateGeometries();
   m_scrollRangeRows = m_model->rowCount();
   MirrorScroll();
@@ -155,12 +159,20 @@ void GridTableView::OnGridChange(pf::GridChange change) {
   const auto started = LoadSample::ThreadCpuNow();
   Mirroring guard(*this);
   switch (change) {
-    case pf::GridChange::RowCount:
+    case pf::GridChange::RowCount: {
+      // Qt's vertical header walks all its sections on every removal of rows, so a grid that
+      // lost a few rows out of view keeps them (empty) a little longer.
+      const int rows = m_grid.GetVirtualRowCount();
+      const ShownArea shown = Shown();
+      const bool shrinkNow = shown.firstRow + shown.rows > rows ||
+                             static_cast<long long>(m_model->rowCount() - rows) * kScrollRangeSlack > rows;
       m_rowsOnlyLayout = true;
-      m_model->SyncRowCount();
+      m_model->SyncRowCount(shrinkNow);
+      if (m_model->ShrinkPending() && !m_scrollRangeLater.isActive()) m_scrollRangeLater.start();
       MirrorScroll();
       CheckShownLater();
       break;
+    }
     case pf::GridChange::Cells:
       CheckShownLater();
       break;
