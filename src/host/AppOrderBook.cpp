@@ -123,6 +123,13 @@ OrderBookDetails* AppOrderBook::FirstRecordOf(BookKind kind, std::uint32_t key) 
   return record;
 }
 
+void AppOrderBook::RecordsOf(BookKind kind, std::uint32_t key, std::vector<OrderBookDetails*>& out) {
+  OrderRowMap& map = Book(kind).mapAll;
+  map.Lock();
+  if (const std::vector<OrderBookDetails*>* rows = map.find(key)) out.insert(out.end(), rows->begin(), rows->end());
+  map.Unlock();
+}
+
 OrderBookDetails* AppOrderBook::AddOrder(BookKind kind, const OrderBookDetails& record) {
   OrderBookDetails* stored = Storage(kind).records.Add(record);
   OrderBookRefs book = Book(kind);

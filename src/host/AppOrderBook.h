@@ -141,6 +141,8 @@ class AppOrderBook final {
   // The first record filed under a key (the order row of a spread order), read under the map's
   // lock; null when none is.
   static OrderBookDetails* FirstRecordOf(BookKind kind, std::uint32_t key);
+  // Every record filed under a key, in filing order, appended to `out` (read under the map's lock).
+  static void RecordsOf(BookKind kind, std::uint32_t key, std::vector<OrderBookDetails*>& out);
   // Empties both books and every list and flag (the journals stay as they are set).
   static void Clear();
 

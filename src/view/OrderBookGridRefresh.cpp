@@ -201,6 +201,33 @@ bool OrderBookGrid::SelectionCoversAllRows() const {
   return covered >= rows - 1;
 }
 
+namespace {
+
+// A few remembered Pending orders are found through the store's key map (keyed by RefNo, which
+// the selection memory matches) and each record's place, instead of a walk over every row's key:
+// the rows that can match are the records filed under the remembered numbers, offered in row
+// order as the walk would offer them. False when that cannot be done: the caller walks.
+bool OfferRememberedRecords(BookKind kind, const std::vector<LastSelectedOrderData_map>& remembered,
+                            const std::vector<OrderBookDetails*>& rows, const RowListTracker& tracker,
+                            const RowListTracker::Source& source, SelectionIndex& index) {
+  constexpr std::size_t kFewEntries = 8;
+  if (kind != BookKind::Pending || remembered.size() > kFewEntries || !tracker.Tracking(source)) return false;
+  std::vector<OrderBookDetails*> records;
+  for (const LastSelectedOrderData_map& entry : remembered) AppOrderBook::RecordsOf(kind, entry.RefNo, records);
+  std::vector<std::size_t> found;
+  found.reserve(records.size());
+  for (const OrderBookDetails* record : records) {
+    const std::size_t row = tracker.RowOf(rows, source, record);
+    if (row < rows.size()) found.push_back(row);
+  }
+  std::sort(found.begin(), found.end());
+  found.erase(std::unique(found.begin(), found.end()), found.end());
+  for (std::size_t row : found) index.Offer(*rows[row], static_cast<std::int64_t>(row));
+  return true;
+}
+
+}  // namespace
+
 void OrderBookGrid::RebuildRowVector(const std::vector<LastSelectedOrderData_map>& remembered, bool bUseMemory) {
   const BookKind kind = Variant().eBook;
   const RowFilter filter(Filters(), Variant());
@@ -208,7 +235,8 @@ void OrderBookGrid::RebuildRowVector(const std::vector<LastSelectedOrderData_map
                                       Filters(), FilterRevision(), AppGlobal::bGeneralSettings_24HrTimeFormat != 0};
   if (bUseMemory) m_selectionIndex.Build(remembered);
   if (m_rowTracker.Update(m_RowVector, source, filter) || m_rowTracker.Narrow(m_RowVector, source, Variant())) {
-    if (bUseMemory) m_rowTracker.OfferRows(m_RowVector, m_selectionIndex);
+    if (bUseMemory && !OfferRememberedRecords(kind, remembered, m_RowVector, m_rowTracker, source, m_selectionIndex))
+      m_rowTracker.OfferRows(m_RowVector, m_selectionIndex);
     return;
   }
   SelectionIndex* memory = bUseMemory ? &m_selectionIndex : nullptr;

@@ -291,6 +291,17 @@ void RowListTracker::OfferRows(const std::vector<OrderBookDetails*>& rows, Selec
   if (!index.Empty()) index.OfferRowKeys(m_keys.data(), m_keys.size());
 }
 
+std::size_t RowListTracker::RowOf(const std::vector<OrderBookDetails*>& rows, const Source& source,
+                                  const OrderBookDetails* record) const {
+  if (!m_bValid || m_sources.size() != rows.size() || !source.journal.Enabled()) return rows.size();
+  const std::uint32_t index = source.journal.IndexOf(source.displayed, record);
+  if (index == OrderBookDetails::kNotDisplayed) return rows.size();
+  const auto it = std::lower_bound(m_sources.begin(), m_sources.end(), index);
+  if (it == m_sources.end() || *it != index) return rows.size();
+  const auto row = static_cast<std::size_t>(it - m_sources.begin());
+  return rows[row] == record ? row : rows.size();
+}
+
 std::span<const std::int32_t> RowListTracker::RowTokens(const std::vector<OrderBookDetails*>& rows) {
   if (!m_bValid || m_sources.size() != rows.size()) return {};
   if (!m_bTokens || m_tokens.size() != rows.size()) {

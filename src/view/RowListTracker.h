@@ -56,6 +56,11 @@ class RowListTracker final {
   // kept up to date).
   void OfferRows(const std::vector<OrderBookDetails*>& rows, SelectionIndex& index);
 
+  // The row of `record` in `rows` (kept by this tracker), found through its displayed index
+  // instead of a walk; rows.size() when it is not among them or the list is not tracked.
+  std::size_t RowOf(const std::vector<OrderBookDetails*>& rows, const Source& source,
+                    const OrderBookDetails* record) const;
+
   // Each row's contract token, for the totals of one contract: read from the records once, then
   // kept up to date with the rows. Empty while the list is not tracked.
   std::span<const std::int32_t> RowTokens(const std::vector<OrderBookDetails*>& rows);
