@@ -41,9 +41,11 @@ void FilterRows(std::vector<OrderBookDetails*>& rows, const std::vector<OrderBoo
   const std::size_t n = displayed.size();
   if (!filter.IsActive() && !filter.DropsContractless() && !memory) {  // nothing to remove or find
     rows = displayed;
+    RowListRoom::GiveBackRoom(rows);
     if constexpr (kTrack) {
       sources->resize(n);
       for (std::size_t i = 0; i < n; ++i) (*sources)[i] = static_cast<std::uint32_t>(i);
+      RowListRoom::GiveBackRoom(*sources);
     }
     return;
   }
@@ -60,8 +62,8 @@ void FilterRows(std::vector<OrderBookDetails*>& rows, const std::vector<OrderBoo
     if constexpr (kTrack) sources->push_back(static_cast<std::uint32_t>(i));
     rows.push_back(record);
   }
-  GiveBackRoom(rows);
-  if constexpr (kTrack) GiveBackRoom(*sources);
+  RowListRoom::GiveBackRoom(rows);
+  if constexpr (kTrack) RowListRoom::GiveBackRoom(*sources);
 }
 
 }  // namespace

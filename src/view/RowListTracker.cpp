@@ -5,6 +5,9 @@
 
 #include <algorithm>
 
+using RowListRoom::GiveBackRoom;
+using RowListRoom::MakeRoomFor;
+
 bool RowListTracker::Update(std::vector<OrderBookDetails*>& rows, const Source& source, const RowFilter& filter) {
   if (!m_bValid || source.filterRevision != m_filterRevision || source.b24HrTime != m_b24HrTime ||
       m_sources.size() != rows.size())
@@ -118,6 +121,11 @@ bool RowListTracker::CatchUp(std::vector<OrderBookDetails*>& rows, const Source&
   for (std::size_t index = m_knownSize; index < displayed.size(); ++index)
     if (filter.Keeps(displayed[index])) Append(rows, displayed[index], static_cast<std::uint32_t>(index));
 
+  // Removals and narrower verdicts can leave a list far smaller than its room.
+  GiveBackRoom(rows);
+  GiveBackRoom(m_sources);
+  if (m_bKeys) GiveBackRoom(m_keys);
+  if (m_bTokens) GiveBackRoom(m_tokens);
   m_knownSize = displayed.size();
   m_sequence = source.journal.End();
   source.journal.Trim(m_sequence);
@@ -155,6 +163,7 @@ void PatchInPlace(std::vector<T>& values, const std::vector<RowListTracker::Patc
       ++shift;
     }
   }
+  if (inserted.size() > removed.size()) MakeRoomFor(values, inserted.size() - removed.size());
   InPlaceReorder::Apply(values, removed, inserted);
 }
 
@@ -235,10 +244,18 @@ void RowListTracker::ApplyPatches(std::vector<OrderBookDetails*>& rows) {
 }
 
 void RowListTracker::Append(std::vector<OrderBookDetails*>& rows, OrderBookDetails* record, std::uint32_t source) {
+  MakeRoomFor(rows, 1);
   rows.push_back(record);
+  MakeRoomFor(m_sources, 1);
   m_sources.push_back(source);
-  if (m_bKeys) m_keys.push_back(SelectionIndex::RowKey(record));
-  if (m_bTokens) m_tokens.push_back(record->lOurToken);
+  if (m_bKeys) {
+    MakeRoomFor(m_keys, 1);
+    m_keys.push_back(SelectionIndex::RowKey(record));
+  }
+  if (m_bTokens) {
+    MakeRoomFor(m_tokens, 1);
+    m_tokens.push_back(record->lOurToken);
+  }
 }
 
 std::vector<std::uint32_t>& RowListTracker::SourcesForRebuild() {
