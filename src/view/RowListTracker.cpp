@@ -302,7 +302,7 @@ std::span<const std::int32_t> RowListTracker::RowTokens(const std::vector<OrderB
 }
 
 std::size_t RowListTracker::MemoryBytes() const {
-  return m_sources.capacity() * sizeof(std::uint32_t) + m_keys.capacity() * sizeof(std::uint64_t) +
+  return m_sources.capacity() * sizeof(std::uint32_t) + m_keys.capacity() * sizeof(SelectionIndex::PackedRowKey) +
          m_tokens.capacity() * sizeof(std::int32_t) + m_patches.capacity() * sizeof(Patch) +
          m_pending.capacity() * sizeof(void*) +
          (m_froms.capacity() + m_tos.capacity()) * sizeof(std::uint32_t) + m_movedRows.capacity() * sizeof(std::size_t);

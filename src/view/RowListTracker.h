@@ -93,7 +93,7 @@ class RowListTracker final {
   bool m_b24HrTime = false;
   std::size_t m_knownSize = 0;          // displayed rows the list accounts for
   std::vector<std::uint32_t> m_sources;  // per row, ascending
-  std::vector<std::uint64_t> m_keys;     // per row while m_bKeys
+  std::vector<SelectionIndex::PackedRowKey> m_keys;  // per row while m_bKeys
   bool m_bKeys = false;
   std::vector<std::int32_t> m_tokens;    // per row while m_bTokens
   bool m_bTokens = false;

@@ -37,11 +37,12 @@ void SelectionIndex::Claim(std::uint64_t key, std::int64_t position) {
   }
 }
 
-void SelectionIndex::OfferRowKey(std::uint64_t rowKey, std::int64_t position) {
-  if (m_count == 0 || rowKey == 0) return;
-  const std::uint64_t packed = rowKey - 1;
-  const auto refNo = static_cast<std::uint32_t>(packed >> 2);
-  const bool spread = (packed & 2) != 0, legRow = (packed & 1) != 0;
+static_assert(sizeof(SelectionIndex::PackedRowKey) == 5, "a row list keeps one key beside every row");
+
+void SelectionIndex::OfferRowKey(PackedRowKey rowKey, std::int64_t position) {
+  if (m_count == 0 || (rowKey.flags & kRowPresent) == 0) return;
+  const std::uint32_t refNo = rowKey.refNo;
+  const bool spread = (rowKey.flags & kSpreadRow) != 0, legRow = (rowKey.flags & kLegRow) != 0;
   if (m_count <= kLinearLimit) {
     const auto& entries = *m_entries;
     for (std::size_t i = 0; i < m_count; ++i) {
@@ -57,7 +58,7 @@ void SelectionIndex::OfferRowKey(std::uint64_t rowKey, std::int64_t position) {
   }
 }
 
-void SelectionIndex::OfferRowKeys(const std::uint64_t* keys, std::size_t count) {
+void SelectionIndex::OfferRowKeys(const PackedRowKey* keys, std::size_t count) {
   if (m_count > kLinearLimit) {
     for (std::size_t i = 0; i < count; ++i) OfferRowKey(keys[i], static_cast<std::int64_t>(i));
     return;
@@ -66,10 +67,12 @@ void SelectionIndex::OfferRowKeys(const std::uint64_t* keys, std::size_t count) 
   // order's, or the spread row's with the entry's leg flag), which stops at the find.
   const auto& entries = *m_entries;
   for (std::size_t e = 0; e < m_count; ++e) {
-    const std::uint64_t refNo = entries[e].RefNo;
-    const std::uint64_t plain = (refNo << 2) + 1, spread = (refNo << 2 | 2 | entries[e].bLegRow) + 1;
+    const std::uint32_t refNo = entries[e].RefNo;
+    const std::uint8_t plain = kRowPresent;
+    const std::uint8_t spread = kRowPresent | kSpreadRow | (entries[e].bLegRow ? kLegRow : 0);
     for (std::size_t i = 0; i < count; ++i) {
-      if (keys[i] == plain || keys[i] == spread) {
+      const PackedRowKey key = keys[i];
+      if (key.refNo == refNo && (key.flags == plain || key.flags == spread)) {
         m_positions[e] = static_cast<std::int64_t>(i);
         break;
       }

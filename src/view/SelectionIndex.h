@@ -21,16 +21,23 @@ class SelectionIndex final {
   }
 
   // What Offer reads of a record, packed so a list of rows can be matched without reading records
-  // again: 0 for a null row.
-  static std::uint64_t RowKey(const OrderBookDetails* record) {
-    if (!record) return 0;
+  // again. A list of a million rows keeps one beside each row, so it takes five bytes: the RefNo
+  // and the flags (none for a null row, which matches nothing).
+  struct [[gnu::packed]] PackedRowKey {
+    std::uint32_t refNo = 0;
+    std::uint8_t flags = 0;
+  };
+  static constexpr std::uint8_t kRowPresent = 4, kSpreadRow = 2, kLegRow = 1;
+  static PackedRowKey RowKey(const OrderBookDetails* record) {
+    if (!record) return {};
     const bool spread = record->eOrderLeg == eSpreadLeg;
-    return (std::uint64_t{record->RefNo} << 2 | std::uint64_t{spread} << 1 | (spread && record->IsLegRow())) + 1;
+    const bool legRow = spread && record->IsLegRow();
+    return {record->RefNo, static_cast<std::uint8_t>(kRowPresent | (spread ? kSpreadRow : 0) | (legRow ? kLegRow : 0))};
   }
-  // Offer by a RowKey; a null row's key matches nothing.
-  void OfferRowKey(std::uint64_t rowKey, std::int64_t position);
+  // Offer by a RowKey.
+  void OfferRowKey(PackedRowKey rowKey, std::int64_t position);
   // Offers a whole row list by its keys, row i at position i.
-  void OfferRowKeys(const std::uint64_t* keys, std::size_t count);
+  void OfferRowKeys(const PackedRowKey* keys, std::size_t count);
 
   // Position found for entry `i`, or -1.
   std::int64_t PositionOf(std::size_t i) const { return m_positions[i]; }

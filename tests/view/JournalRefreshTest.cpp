@@ -343,7 +343,8 @@ TEST_F(JournalRefresh, a_row_list_growing_by_appends_keeps_its_room_near_its_siz
   ASSERT_EQ(rows, 20001u);
   EXPECT_EQ(grid.PatchedRefreshes() - patchedBefore, 5u) << "the new orders are appended, not rebuilt";
   // Row pointer, displayed index, match key and token: no list may have doubled its room.
-  EXPECT_LE(grid.MemoryBytes(), RowListRoom::Most(rows) * (8 + 4 + 8 + 4) + 16 * 1024);
+  const std::size_t perRow = sizeof(OrderBookDetails*) + 4 + sizeof(SelectionIndex::PackedRowKey) + 4;
+  EXPECT_LE(grid.MemoryBytes(), RowListRoom::Most(rows) * perRow + 16 * 1024);
 }
 
 }  // namespace
