@@ -263,6 +263,7 @@ void OrderBookGrid::Tick() {
       m_RestoredRows.push_back(rowOf(position));
       target = m_RestoredRows.back();
     }
+    RowListRoom::GiveBackRoom(m_RestoredRows);  // a select-all's rows are not kept for the next single one
     if (rows > 0 && static_cast<int>(m_RestoredRows.size()) == rows) bAllSelected = true;
     if (m_RestoredRows.size() >= 2) {
       for (const auto& [first, last] : findConsecutiveSubsequences(m_RestoredRows)) {

@@ -327,7 +327,7 @@ TEST_F(JournalRefresh, filter_changes_under_traffic_give_the_rows_a_rebuild_give
   EXPECT_GT(grid.NarrowedRefreshes(), 50u) << "narrowing changes skip the rest of the book";
 }
 
-TEST_F(JournalRefresh, a_row_list_growing_by_appends_keeps_its_room_near_its_size) {
+TEST_F(JournalRefresh, a_row_list_growing_by_appends_and_the_selection_index_keep_their_room_near_their_size) {
   OrderBookGrid& grid = h.Pending();
   h.AddOrder(BookKind::Pending, 1);
   h.Run();
@@ -345,6 +345,16 @@ TEST_F(JournalRefresh, a_row_list_growing_by_appends_keeps_its_room_near_its_siz
   // Row pointer, displayed index, match key and token: no list may have doubled its room.
   const std::size_t perRow = sizeof(OrderBookDetails*) + 4 + sizeof(SelectionIndex::PackedRowKey) + 4;
   EXPECT_LE(grid.MemoryBytes(), RowListRoom::Most(rows) * perRow + 16 * 1024);
+
+  // A select-all's index is given back once one order is selected again.
+  grid.SelectAll();
+  h.AddOrder(BookKind::Pending, ref++);
+  h.Run();
+  EXPECT_GT(grid.MemoryBytes(), RowListRoom::Most(rows + 1) * perRow + 16 * 1024);
+  grid.SetCurSel({0, 0}, 160, true);
+  h.AddOrder(BookKind::Pending, ref++);
+  h.Run();
+  EXPECT_LE(grid.MemoryBytes(), RowListRoom::Most(rows + 2) * perRow + 16 * 1024);
 }
 
 }  // namespace
