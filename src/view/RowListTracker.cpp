@@ -270,7 +270,15 @@ std::vector<std::uint32_t>& RowListTracker::SourcesForRebuild() {
 
 void RowListTracker::Rebuilt(const Source& source, std::size_t rowCount) {
   m_bValid = source.journal.Enabled() && m_sources.size() == rowCount;
-  if (!m_bValid) return;
+  if (!m_bValid) {
+    // A list rebuilt without the journal keeps nothing beside it: not the columns of the last
+    // list that was tracked, which can be a whole book's.
+    std::vector<std::uint32_t>().swap(m_sources);
+    std::vector<SelectionIndex::PackedRowKey>().swap(m_keys);
+    std::vector<std::int32_t>().swap(m_tokens);
+    m_bKeys = m_bTokens = false;
+    return;
+  }
   m_generation = source.journal.Generation();
   m_sequence = source.journal.End();
   source.journal.Trim(m_sequence);
