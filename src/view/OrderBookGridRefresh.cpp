@@ -41,9 +41,11 @@ void FilterRows(std::vector<OrderBookDetails*>& rows, const std::vector<OrderBoo
   const std::size_t n = displayed.size();
   if (!filter.IsActive() && !filter.DropsContractless() && !memory) {  // nothing to remove or find
     rows = displayed;
+    RowListRoom::GiveBackRoom(rows);
     if constexpr (kTrack) {
       sources->resize(n);
       for (std::size_t i = 0; i < n; ++i) (*sources)[i] = static_cast<std::uint32_t>(i);
+      RowListRoom::GiveBackRoom(*sources);
     }
     return;
   }
@@ -60,8 +62,8 @@ void FilterRows(std::vector<OrderBookDetails*>& rows, const std::vector<OrderBoo
     if constexpr (kTrack) sources->push_back(static_cast<std::uint32_t>(i));
     rows.push_back(record);
   }
-  GiveBackRoom(rows);
-  if constexpr (kTrack) GiveBackRoom(*sources);
+  RowListRoom::GiveBackRoom(rows);
+  if constexpr (kTrack) RowListRoom::GiveBackRoom(*sources);
 }
 
 }  // namespace
@@ -289,6 +291,7 @@ void OrderBookGrid::Tick() {
       m_RestoredRows.push_back(rowOf(position));
       target = m_RestoredRows.back();
     }
+    RowListRoom::GiveBackRoom(m_RestoredRows);  // a select-all's rows are not kept for the next single one
     if (rows > 0 && static_cast<int>(m_RestoredRows.size()) == rows) bAllSelected = true;
     if (m_RestoredRows.size() >= 2) {
       for (const auto& [first, last] : findConsecutiveSubsequences(m_RestoredRows)) {

@@ -5,6 +5,9 @@
 
 #include <algorithm>
 
+using RowListRoom::GiveBackRoom;
+using RowListRoom::MakeRoomFor;
+
 bool RowListTracker::Update(std::vector<OrderBookDetails*>& rows, const Source& source, const RowFilter& filter) {
   if (!m_bValid || source.filterRevision != m_filterRevision || source.b24HrTime != m_b24HrTime ||
       m_sources.size() != rows.size())
@@ -118,6 +121,11 @@ bool RowListTracker::CatchUp(std::vector<OrderBookDetails*>& rows, const Source&
   for (std::size_t index = m_knownSize; index < displayed.size(); ++index)
     if (filter.Keeps(displayed[index])) Append(rows, displayed[index], static_cast<std::uint32_t>(index));
 
+  // Removals and narrower verdicts can leave a list far smaller than its room.
+  GiveBackRoom(rows);
+  GiveBackRoom(m_sources);
+  if (m_bKeys) GiveBackRoom(m_keys);
+  if (m_bTokens) GiveBackRoom(m_tokens);
   m_knownSize = displayed.size();
   m_sequence = source.journal.End();
   source.journal.Trim(m_sequence);
@@ -155,6 +163,7 @@ void PatchInPlace(std::vector<T>& values, const std::vector<RowListTracker::Patc
       ++shift;
     }
   }
+  if (inserted.size() > removed.size()) MakeRoomFor(values, inserted.size() - removed.size());
   InPlaceReorder::Apply(values, removed, inserted);
 }
 
@@ -253,10 +262,18 @@ void RowListTracker::ApplyPatches(std::vector<OrderBookDetails*>& rows) {
 }
 
 void RowListTracker::Append(std::vector<OrderBookDetails*>& rows, OrderBookDetails* record, std::uint32_t source) {
+  MakeRoomFor(rows, 1);
   rows.push_back(record);
+  MakeRoomFor(m_sources, 1);
   m_sources.push_back(source);
-  if (m_bKeys) m_keys.push_back(SelectionIndex::RowKey(record));
-  if (m_bTokens) m_tokens.push_back(record->lOurToken);
+  if (m_bKeys) {
+    MakeRoomFor(m_keys, 1);
+    m_keys.push_back(SelectionIndex::RowKey(record));
+  }
+  if (m_bTokens) {
+    MakeRoomFor(m_tokens, 1);
+    m_tokens.push_back(record->lOurToken);
+  }
 }
 
 std::vector<std::uint32_t>& RowListTracker::SourcesForRebuild() {
@@ -271,7 +288,15 @@ std::vector<std::uint32_t>& RowListTracker::SourcesForRebuild() {
 
 void RowListTracker::Rebuilt(const Source& source, std::size_t rowCount) {
   m_bValid = source.journal.Enabled() && m_sources.size() == rowCount;
-  if (!m_bValid) return;
+  if (!m_bValid) {
+    // A list rebuilt without the journal keeps nothing beside it: not the columns of the last
+    // list that was tracked, which can be a whole book's.
+    std::vector<std::uint32_t>().swap(m_sources);
+    std::vector<SelectionIndex::PackedRowKey>().swap(m_keys);
+    std::vector<std::int32_t>().swap(m_tokens);
+    m_bKeys = m_bTokens = false;
+    return;
+  }
   m_generation = source.journal.Generation();
   m_sequence = source.journal.End();
   source.journal.Trim(m_sequence);
@@ -314,7 +339,7 @@ std::span<const std::int32_t> RowListTracker::RowTokens(const std::vector<OrderB
 }
 
 std::size_t RowListTracker::MemoryBytes() const {
-  return m_sources.capacity() * sizeof(std::uint32_t) + m_keys.capacity() * sizeof(std::uint64_t) +
+  return m_sources.capacity() * sizeof(std::uint32_t) + m_keys.capacity() * sizeof(SelectionIndex::PackedRowKey) +
          m_tokens.capacity() * sizeof(std::int32_t) + m_patches.capacity() * sizeof(Patch) +
          m_pending.capacity() * sizeof(void*) +
          (m_froms.capacity() + m_tos.capacity()) * sizeof(std::uint32_t) + m_movedRows.capacity() * sizeof(std::size_t);

@@ -8,20 +8,13 @@
 #include "host/DisplayedChangeLog.h"
 #include "host/records/OrderBookDetails.h"
 #include "view/RowFilter.h"
+#include "view/RowListRoom.h"
 #include "view/SelectionIndex.h"
 
 #include <cstdint>
 #include <map>
 #include <span>
 #include <vector>
-
-// A list that once held far more than it does now gives the room back: the rows of a narrow
-// filter should not keep a whole book's worth of memory.
-template <typename T>
-void GiveBackRoom(std::vector<T>& values) {
-  constexpr std::size_t kSlack = 4096;
-  if (values.capacity() > 2 * values.size() + kSlack) values.shrink_to_fit();
-}
 
 class RowListTracker final {
  public:
@@ -105,7 +98,7 @@ class RowListTracker final {
   bool m_b24HrTime = false;
   std::size_t m_knownSize = 0;          // displayed rows the list accounts for
   std::vector<std::uint32_t> m_sources;  // per row, ascending
-  std::vector<std::uint64_t> m_keys;     // per row while m_bKeys
+  std::vector<SelectionIndex::PackedRowKey> m_keys;  // per row while m_bKeys
   bool m_bKeys = false;
   std::vector<std::int32_t> m_tokens;    // per row while m_bTokens
   bool m_bTokens = false;

@@ -2,52 +2,63 @@
 
 #include "host/HashMix.h"
 
+#include <algorithm>
 #include <bit>
 
 void SelectionIndex::Build(const std::vector<LastSelectedOrderData_map>& entries) {
   m_entries = &entries;
   m_count = entries.size();
   m_positions.assign(m_count, -1);
-  if (m_count <= kLinearLimit) return;
-  std::size_t capacity = std::bit_ceil(m_count * 2);
+  if (m_count <= kLinearLimit) {
+    // A select-all's table is not kept through the single selections that follow it.
+    std::vector<std::uint64_t>().swap(m_slots);
+    if (m_positions.capacity() > 4 * kLinearLimit) m_positions.shrink_to_fit();
+    return;
+  }
+  // 1.5 to 3 slots an entry: at two thirds full a probe still ends within a cache line or two,
+  // and a select-all of a million rows holds 12 to 24 bytes a row here.
+  const std::size_t capacity = std::bit_ceil(m_count + m_count / 2 + 1);
   m_mask = capacity - 1;
-  m_keys.assign(capacity, 0);
-  m_slotEntry.assign(capacity, 0);
-  for (std::size_t i = 0; i < m_count; ++i) {
-    std::uint64_t key = Key(entries[i].RefNo, entries[i].bLegRow);
+  m_slots.assign(capacity, kFreeSlot);
+  if (m_slots.capacity() > 2 * capacity) m_slots.shrink_to_fit();
+  if (m_positions.capacity() > 2 * m_count) m_positions.shrink_to_fit();
+  const std::size_t indexed = std::min<std::size_t>(m_count, kEntryMask);
+  for (std::size_t i = 0; i < indexed; ++i) {
+    const std::uint64_t key = Key(entries[i].RefNo, entries[i].bLegRow);
     for (std::uint64_t slot = HashMix(key) & m_mask;; slot = (slot + 1) & m_mask) {
-      if (m_keys[slot] == key) break;  // the memory never holds a pair twice; keep the first
-      if (m_keys[slot] == 0) {
-        m_keys[slot] = key;
-        m_slotEntry[slot] = static_cast<std::uint32_t>(i);
+      if (m_slots[slot] == kFreeSlot) {
+        m_slots[slot] = key << kEntryBits | i;
         break;
       }
+      if (m_slots[slot] >> kEntryBits == key) break;  // the memory never holds a pair twice; keep the first
     }
   }
 }
 
 void SelectionIndex::Claim(std::uint64_t key, std::int64_t position) {
   for (std::uint64_t slot = HashMix(key) & m_mask;; slot = (slot + 1) & m_mask) {
-    if (m_keys[slot] == 0) return;
-    if (m_keys[slot] == key) {
-      std::int64_t& found = m_positions[m_slotEntry[slot]];
-      if (found < 0) found = position;
+    const std::uint64_t held = m_slots[slot];
+    if (held == kFreeSlot) return;
+    if (held >> kEntryBits == key) {
+      std::int32_t& found = m_positions[held & kEntryMask];
+      if (found < 0) found = static_cast<std::int32_t>(position);
       return;
     }
   }
 }
 
-void SelectionIndex::OfferRowKey(std::uint64_t rowKey, std::int64_t position) {
-  if (m_count == 0 || rowKey == 0) return;
-  const std::uint64_t packed = rowKey - 1;
-  const auto refNo = static_cast<std::uint32_t>(packed >> 2);
-  const bool spread = (packed & 2) != 0, legRow = (packed & 1) != 0;
+static_assert(sizeof(SelectionIndex::PackedRowKey) == 5, "a row list keeps one key beside every row");
+
+void SelectionIndex::OfferRowKey(PackedRowKey rowKey, std::int64_t position) {
+  if (m_count == 0 || (rowKey.flags & kRowPresent) == 0) return;
+  const std::uint32_t refNo = rowKey.refNo;
+  const bool spread = (rowKey.flags & kSpreadRow) != 0, legRow = (rowKey.flags & kLegRow) != 0;
   if (m_count <= kLinearLimit) {
     const auto& entries = *m_entries;
     for (std::size_t i = 0; i < m_count; ++i) {
       if (entries[i].RefNo != refNo || m_positions[i] >= 0) continue;
       if (spread && entries[i].bLegRow != legRow) continue;
-      m_positions[i] = position;
+      m_positions[i] = static_cast<std::int32_t>(position);
     }
   } else if (spread) {
     Claim(Key(refNo, legRow), position);
@@ -57,7 +68,7 @@ void SelectionIndex::OfferRowKey(std::uint64_t rowKey, std::int64_t position) {
   }
 }
 
-void SelectionIndex::OfferRowKeys(const std::uint64_t* keys, std::size_t count) {
+void SelectionIndex::OfferRowKeys(const PackedRowKey* keys, std::size_t count) {
   if (m_count > kLinearLimit) {
     for (std::size_t i = 0; i < count; ++i) OfferRowKey(keys[i], static_cast<std::int64_t>(i));
     return;
@@ -66,11 +77,13 @@ void SelectionIndex::OfferRowKeys(const std::uint64_t* keys, std::size_t count) 
   // order's, or the spread row's with the entry's leg flag), which stops at the find.
   const auto& entries = *m_entries;
   for (std::size_t e = 0; e < m_count; ++e) {
-    const std::uint64_t refNo = entries[e].RefNo;
-    const std::uint64_t plain = (refNo << 2) + 1, spread = (refNo << 2 | 2 | entries[e].bLegRow) + 1;
+    const std::uint32_t refNo = entries[e].RefNo;
+    const std::uint8_t plain = kRowPresent;
+    const std::uint8_t spread = kRowPresent | kSpreadRow | (entries[e].bLegRow ? kLegRow : 0);
     for (std::size_t i = 0; i < count; ++i) {
-      if (keys[i] == plain || keys[i] == spread) {
-        m_positions[e] = static_cast<std::int64_t>(i);
+      const PackedRowKey key = keys[i];
+      if (key.refNo == refNo && (key.flags == plain || key.flags == spread)) {
+        m_positions[e] = static_cast<std::int32_t>(i);
         break;
       }
     }

@@ -21,36 +21,47 @@ class SelectionIndex final {
   }
 
   // What Offer reads of a record, packed so a list of rows can be matched without reading records
-  // again: 0 for a null row.
-  static std::uint64_t RowKey(const OrderBookDetails* record) {
-    if (!record) return 0;
+  // again. A list of a million rows keeps one beside each row, so it takes five bytes: the RefNo
+  // and the flags (none for a null row, which matches nothing).
+  struct [[gnu::packed]] PackedRowKey {
+    std::uint32_t refNo = 0;
+    std::uint8_t flags = 0;
+  };
+  static constexpr std::uint8_t kRowPresent = 4, kSpreadRow = 2, kLegRow = 1;
+  static PackedRowKey RowKey(const OrderBookDetails* record) {
+    if (!record) return {};
     const bool spread = record->eOrderLeg == eSpreadLeg;
-    return (std::uint64_t{record->RefNo} << 2 | std::uint64_t{spread} << 1 | (spread && record->IsLegRow())) + 1;
+    const bool legRow = spread && record->IsLegRow();
+    return {record->RefNo, static_cast<std::uint8_t>(kRowPresent | (spread ? kSpreadRow : 0) | (legRow ? kLegRow : 0))};
   }
-  // Offer by a RowKey; a null row's key matches nothing.
-  void OfferRowKey(std::uint64_t rowKey, std::int64_t position);
+  // Offer by a RowKey.
+  void OfferRowKey(PackedRowKey rowKey, std::int64_t position);
   // Offers a whole row list by its keys, row i at position i.
-  void OfferRowKeys(const std::uint64_t* keys, std::size_t count);
+  void OfferRowKeys(const PackedRowKey* keys, std::size_t count);
 
   // Position found for entry `i`, or -1.
   std::int64_t PositionOf(std::size_t i) const { return m_positions[i]; }
   std::size_t Count() const { return m_count; }
   std::size_t MemoryBytes() const {
-    return m_positions.capacity() * sizeof(std::int64_t) + m_keys.capacity() * sizeof(std::uint64_t) +
-           m_slotEntry.capacity() * sizeof(std::uint32_t);
+    return m_positions.capacity() * sizeof(std::int32_t) + m_slots.capacity() * sizeof(std::uint64_t);
   }
 
  private:
   static constexpr std::size_t kLinearLimit = 8;
-  static std::uint64_t Key(std::uint32_t refNo, bool legRow) { return (std::uint64_t{refNo} << 1 | legRow) + 1; }
+  // A slot holds an entry's key (33 bits: RefNo and leg-row flag) above its index (31 bits): one
+  // read finds both, and a select-all of a million rows costs 8 bytes a slot. All ones is a free
+  // slot, which no entry can be: entries from index kEntryMask on (two billion) are not indexed.
+  static constexpr unsigned kEntryBits = 31;
+  static constexpr std::uint64_t kEntryMask = (std::uint64_t{1} << kEntryBits) - 1;
+  static constexpr std::uint64_t kFreeSlot = ~std::uint64_t{0};
+  static std::uint64_t Key(std::uint32_t refNo, bool legRow) { return std::uint64_t{refNo} << 1 | legRow; }
 
   void Claim(std::uint64_t key, std::int64_t position);
 
   const std::vector<LastSelectedOrderData_map>* m_entries = nullptr;
   std::size_t m_count = 0;
-  std::vector<std::int64_t> m_positions;
-  std::vector<std::uint64_t> m_keys;   // 0 = empty slot
-  std::vector<std::uint32_t> m_slotEntry;
+  std::vector<std::int32_t> m_positions;  // row list positions, which the grid counts in an int
+  std::vector<std::uint64_t> m_slots;     // kFreeSlot or key and entry
   std::uint64_t m_mask = 0;
 };
 

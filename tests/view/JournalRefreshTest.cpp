@@ -4,6 +4,7 @@
 #include "support/ViewHarness.h"
 #include "host/OrvEnumsMethods.h"
 #include "view/ColumnCatalogue.h"
+#include "view/RowListRoom.h"
 
 #include <gtest/gtest.h>
 
@@ -324,6 +325,36 @@ TEST_F(JournalRefresh, filter_changes_under_traffic_give_the_rows_a_rebuild_give
     }
   }
   EXPECT_GT(grid.NarrowedRefreshes(), 50u) << "narrowing changes skip the rest of the book";
+}
+
+TEST_F(JournalRefresh, a_row_list_growing_by_appends_and_the_selection_index_keep_their_room_near_their_size) {
+  OrderBookGrid& grid = h.Pending();
+  h.AddOrder(BookKind::Pending, 1);
+  h.Run();
+  grid.SetCurSel({0, 0}, 160, true);  // the selection memory then keeps a match key per row
+  const std::uint64_t patchedBefore = grid.PatchedRefreshes();
+  std::uint32_t ref = 2;
+  for (int tick = 0; tick < 5; ++tick) {
+    for (int i = 0; i < 4000; ++i) h.AddOrder(BookKind::Pending, ref++);
+    h.Run();
+    ASSERT_EQ(grid.RowTokens().size(), grid.RowVector().size());
+  }
+  const std::size_t rows = grid.RowVector().size();
+  ASSERT_EQ(rows, 20001u);
+  EXPECT_EQ(grid.PatchedRefreshes() - patchedBefore, 5u) << "the new orders are appended, not rebuilt";
+  // Row pointer, displayed index, match key and token: no list may have doubled its room.
+  const std::size_t perRow = sizeof(OrderBookDetails*) + 4 + sizeof(SelectionIndex::PackedRowKey) + 4;
+  EXPECT_LE(grid.MemoryBytes(), RowListRoom::Most(rows) * perRow + 16 * 1024);
+
+  // A select-all's index is given back once one order is selected again.
+  grid.SelectAll();
+  h.AddOrder(BookKind::Pending, ref++);
+  h.Run();
+  EXPECT_GT(grid.MemoryBytes(), RowListRoom::Most(rows + 1) * perRow + 16 * 1024);
+  grid.SetCurSel({0, 0}, 160, true);
+  h.AddOrder(BookKind::Pending, ref++);
+  h.Run();
+  EXPECT_LE(grid.MemoryBytes(), RowListRoom::Most(rows + 2) * perRow + 16 * 1024);
 }
 
 }  // namespace
