@@ -205,12 +205,17 @@ void OrderBookGrid::RebuildRowVector(const std::vector<LastSelectedOrderData_map
   const BookKind kind = Variant().eBook;
   const RowFilter filter(Filters(), Variant());
   const RowListTracker::Source source{AppOrderBook::ChangeLog(kind), AppOrderBook::Book(kind).vctDisplayed,
-                                      Filters(), FilterRevision(), AppGlobal::bGeneralSettings_24HrTimeFormat != 0};
+                                      Filters(), FilterRevision(), AppGlobal::bGeneralSettings_24HrTimeFormat != 0,
+                                      AppOrderBook::Sorter(kind).ParallelThreshold()};
   if (bUseMemory) m_selectionIndex.Build(remembered);
   if (m_rowTracker.Update(m_RowVector, source, filter) || m_rowTracker.Narrow(m_RowVector, source, Variant())) {
     if (bUseMemory) m_rowTracker.OfferRows(m_RowVector, m_selectionIndex);
     return;
   }
+  // The way back to no filter: every displayed row, with the side columns the tracker kept.
+  if (!bUseMemory && !filter.IsActive() && !filter.DropsContractless() &&
+      m_rowTracker.Unfilter(m_RowVector, source, Variant()))
+    return;
   SelectionIndex* memory = bUseMemory ? &m_selectionIndex : nullptr;
   if (m_rowTracker.Tracking(source))
     FilterRows<true>(m_RowVector, source.displayed, filter, memory, &m_rowTracker.SourcesForRebuild());

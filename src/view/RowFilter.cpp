@@ -131,6 +131,7 @@ RowFilter::RowFilter(const std::map<int, MULTIPLEFILTER_PARAM>& filters, const V
         std::sort(c.packed.begin(), c.packed.end());
       }
     }
+    if (c.eKind == Kind::Integer || c.eKind == Kind::Text) m_bFieldsOnly = false;
     m_columns.push_back(std::move(c));
   }
   // Every filter must pass, so their order does not change the result: the cheap ones run first

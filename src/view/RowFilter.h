@@ -20,6 +20,9 @@ class __attribute__((visibility("hidden"))) RowFilter final {
   // True when at least one filter does not select all values.
   bool IsActive() const { return !m_columns.empty(); }
   bool DropsContractless() const { return m_variant.bAlwaysDropContractless; }
+  // True when Keeps only reads record fields (no cell formatting, no scratch value): then one
+  // filter may test records on several threads at once.
+  bool ReadsFieldsOnly() const { return m_bFieldsOnly; }
   // The refresh predicate: false when any active filter rejects the record. With any active filter
   // the Pending view also drops rows without a contract (the GTD view never has them).
   bool Accept(OrderBookDetails* record) const;
@@ -61,5 +64,6 @@ class __attribute__((visibility("hidden"))) RowFilter final {
 
   const VariantDescription& m_variant;
   std::vector<Column> m_columns;
+  bool m_bFieldsOnly = true;
   mutable orv::platform::CellValue m_scratch;  // keeps its buffer: no allocation per record
 };
