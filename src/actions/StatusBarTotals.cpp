@@ -76,14 +76,41 @@ void SumEveryRow(const std::vector<OrderBookDetails*>& rows, SideTotals& buy, Si
 void SumPendingOfToken(const std::vector<OrderBookDetails*>& rows, std::span<const std::int32_t> tokens,
                        std::int32_t token, SideTotals& buy, SideTotals& sell) {
   const std::size_t count = rows.size();
-  const bool sideBySide = tokens.size() == count;
-  for (std::size_t i = 0; i < count; ++i) {
-    if (sideBySide && tokens[i] != token) continue;
-    // The rows sit wherever the store put them: fetch ahead, as the refresh does.
-    if (!sideBySide && i + 16 < count && rows[i + 16]) __builtin_prefetch(&rows[i + 16]->eOrderLeg);
-    const OrderBookDetails* record = rows[i];
+  // The rows sit wherever the store put them: fetch ahead, as the refresh does.
+  constexpr std::size_t kAhead = 16;
+  auto sum = [&](const OrderBookDetails* record) {
     if (record != nullptr && record->lOurToken == token && IsPendingStatus(record->eOrderStatus))
       AddRecord(*record, buy, sell);
+  };
+  if (tokens.size() != count) {
+    for (std::size_t i = 0; i < count; ++i) {
+      if (i + kAhead < count && rows[i + kAhead]) __builtin_prefetch(&rows[i + kAhead]->eOrderLeg);
+      sum(rows[i]);
+    }
+    return;
+  }
+  // A popular contract's rows are many and scattered: a second scan of the tokens runs kAhead
+  // matches in front and asks for their records' lines before they are read.
+  auto nextMatch = [&](std::size_t i) {
+    while (i < count && tokens[i] != token) ++i;
+    return i;
+  };
+  // A match is very likely summed: its side and quantities are asked for as well.
+  auto ask = [&](std::size_t i) {
+    if (const OrderBookDetails* record = rows[i]) {
+      __builtin_prefetch(&record->eOrderLeg);
+      __builtin_prefetch(&record->B_S);
+      __builtin_prefetch(&record->Price);
+    }
+  };
+  std::size_t lead = nextMatch(0);
+  for (std::size_t k = 0; k < kAhead && lead < count; ++k, lead = nextMatch(lead + 1)) ask(lead);
+  for (std::size_t i = nextMatch(0); i < count; i = nextMatch(i + 1)) {
+    if (lead < count) {
+      ask(lead);
+      lead = nextMatch(lead + 1);
+    }
+    sum(rows[i]);
   }
 }
 

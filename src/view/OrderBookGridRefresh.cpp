@@ -6,6 +6,7 @@
 #include "host/AppGlobal.h"
 #include "host/AppOrderBook.h"
 #include "host/GeneralXmlSettings.h"
+#include "host/ParallelSlices.h"
 #include "host/platform/Application.h"
 #include "view/CellValues.h"
 #include "view/ColumnCatalogue.h"
@@ -34,16 +35,50 @@ bool SavedFiltersOn(const VariantDescription& variant) {
 }
 
 // One order-keeping pass over the displayed vector, keeping the rows the filters pass. With kTrack
-// each kept row's displayed index goes to `sources`.
+// each kept row's displayed index goes to `sources`. From `parallelRows` rows on, and when no
+// remembered order is to be found, the pass runs in slices on every core.
 template <bool kTrack>
 void FilterRows(std::vector<OrderBookDetails*>& rows, const std::vector<OrderBookDetails*>& displayed,
-                const RowFilter& filter, SelectionIndex* memory, std::vector<std::uint32_t>* sources) {
+                const RowFilter& filter, SelectionIndex* memory, std::vector<std::uint32_t>* sources,
+                std::size_t parallelRows) {
   const std::size_t n = displayed.size();
   if (!filter.IsActive() && !filter.DropsContractless() && !memory) {  // nothing to remove or find
     rows = displayed;
     if constexpr (kTrack) {
       sources->resize(n);
       for (std::size_t i = 0; i < n; ++i) (*sources)[i] = static_cast<std::uint32_t>(i);
+    }
+    return;
+  }
+  if (!memory && filter.ReadsFieldsOnly() && n >= parallelRows) {
+    // A large book on every core: the rows are copied whole, then each slice keeps its own in
+    // place and the slices close up in order, as the one pass below would leave them.
+    rows.assign(displayed.begin(), displayed.end());
+    if constexpr (kTrack) sources->resize(n);
+    OrderBookDetails** data = rows.data();
+    std::uint32_t* indexes = kTrack ? sources->data() : nullptr;
+    auto slice = [&](std::size_t begin, std::size_t end) {
+      std::size_t out = begin;
+      for (std::size_t i = begin; i < end; ++i) {
+        if (i + RecordPrefetch::kRowsAhead < n) RecordPrefetch::FilterFields(data[i + RecordPrefetch::kRowsAhead]);
+        OrderBookDetails* record = data[i];
+        const bool keep = filter.Keeps(record);  // out <= i: every row is written, the kept counted
+        data[out] = record;
+        if constexpr (kTrack) indexes[out] = static_cast<std::uint32_t>(i);
+        out += keep ? 1 : 0;
+      }
+      return out - begin;
+    };
+    auto shift = [&](std::size_t from, std::size_t count, std::size_t to) {
+      std::copy(data + from, data + from + count, data + to);
+      if constexpr (kTrack) std::copy(indexes + from, indexes + from + count, indexes + to);
+    };
+    const std::size_t kept = ParallelSlices::Compact(n, true, slice, shift);
+    rows.resize(kept);
+    GiveBackRoom(rows);
+    if constexpr (kTrack) {
+      sources->resize(kept);
+      GiveBackRoom(*sources);
     }
     return;
   }
@@ -218,9 +253,10 @@ void OrderBookGrid::RebuildRowVector(const std::vector<LastSelectedOrderData_map
     return;
   SelectionIndex* memory = bUseMemory ? &m_selectionIndex : nullptr;
   if (m_rowTracker.Tracking(source))
-    FilterRows<true>(m_RowVector, source.displayed, filter, memory, &m_rowTracker.SourcesForRebuild());
+    FilterRows<true>(m_RowVector, source.displayed, filter, memory, &m_rowTracker.SourcesForRebuild(),
+                     source.parallelRows);
   else
-    FilterRows<false>(m_RowVector, source.displayed, filter, memory, nullptr);
+    FilterRows<false>(m_RowVector, source.displayed, filter, memory, nullptr, source.parallelRows);
   m_rowTracker.Rebuilt(source, m_RowVector.size());
 }
 

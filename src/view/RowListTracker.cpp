@@ -56,13 +56,15 @@ bool RowListTracker::Narrow(std::vector<OrderBookDetails*>& rows, const Source& 
     for (std::size_t i = begin; i < end; ++i) {
       // The rows shown are scattered over the book: ask for the two lines every refresh reads early.
       if (i + RecordPrefetch::kRowsAhead < n) RecordPrefetch::FilterFields(data[i + RecordPrefetch::kRowsAhead]);
+      // Every row is written at the next place and kept by counting it: no branch on the
+      // verdict, which the book's mix of statuses and sides makes a coin toss. out <= i.
       OrderBookDetails* record = data[i];
-      if (!filter.Keeps(record)) continue;
+      const bool keep = filter.Keeps(record);
       data[out] = record;
       sources[out] = sources[i];
       if (keys) rowKeys[out] = rowKeys[i];
       if (tokens) rowTokens[out] = rowTokens[i];
-      ++out;
+      out += keep ? 1 : 0;
     }
     return out - begin;
   };
