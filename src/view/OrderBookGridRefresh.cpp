@@ -275,6 +275,7 @@ void OrderBookGrid::Tick() {
   const int topRow = GetTopVisibleRow();
   const OrderBookDetails* topRecord = RecordAtRow(topRow);
   const std::size_t topIndex = m_RowVector.size() - 1 - static_cast<std::size_t>(std::max(topRow, 0));
+  const std::uint32_t topSource = m_rowTracker.SourceOfRow(topIndex, m_RowVector.size());
 
   SetRedraw(false);
   m_RestoredRows.clear();
@@ -324,7 +325,7 @@ void OrderBookGrid::Tick() {
   // the user moves the view.
   if (!bLastOrderSelection || bAllSelected || AppGlobal::g_bKeepUserScroll) {
     // The view stays on the orders the user scrolled to, while rows come and go above and below.
-    const int anchored = topRecord && !m_bSortedSinceRefresh ? RowOfRecord(topRecord, topIndex) : -1;
+    const int anchored = topRecord && !m_bSortedSinceRefresh ? RowOfRecord(topRecord, topIndex, topSource) : -1;
     if (anchored >= 0) SetScrollPos(SB_VERT, anchored * GetRowHeight());
     else SetScrollPos(SB_VERT, nScrollPos);
   } else if (target < rows) {
@@ -337,11 +338,17 @@ void OrderBookGrid::Tick() {
   if (rows == 0) SetStatusbarValues(0, "", "");
 }
 
-int OrderBookGrid::RowOfRecord(const OrderBookDetails* record, std::size_t nearIndex) const {
-  // New orders join at the list's end and a tick takes out few, so the record is almost always
-  // within a few places of where it was: look outwards from there before scanning everything.
+int OrderBookGrid::RowOfRecord(const OrderBookDetails* record, std::size_t nearIndex, std::uint32_t source) const {
   const std::size_t n = m_RowVector.size();
   if (n == 0) return -1;
+  // A filter change moves a row far (to no filter: by up to the whole book), but not its displayed
+  // place, unless the store moved it too: the tracker finds that place among the rows'.
+  if (source != OrderBookDetails::kNotDisplayed) {
+    const std::size_t row = m_rowTracker.RowOfSource(source, n);
+    if (row < n && m_RowVector[row] == record) return static_cast<int>(n - 1 - row);
+  }
+  // New orders join at the list's end and a tick takes out few, so the record is almost always
+  // within a few places of where it was: look outwards from there before scanning everything.
   const std::size_t from = std::min(nearIndex, n - 1);
   constexpr std::size_t kNear = 4096;
   for (std::size_t d = 0; d <= kNear; ++d) {

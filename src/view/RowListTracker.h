@@ -10,6 +10,7 @@
 #include "view/RowFilter.h"
 #include "view/SelectionIndex.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <map>
 #include <span>
@@ -70,6 +71,18 @@ class RowListTracker final {
   // Each row's contract token, for the totals of one contract: read from the records once, then
   // kept up to date with the rows. Empty while the list is not tracked.
   std::span<const std::int32_t> RowTokens(const std::vector<OrderBookDetails*>& rows);
+
+  // Row `row`'s displayed index while the list is tracked (kNotDisplayed otherwise), and back:
+  // the row showing displayed index `source` (rowCount when none does). For finding a record the
+  // view stayed on after a change that moved it far.
+  std::uint32_t SourceOfRow(std::size_t row, std::size_t rowCount) const {
+    return m_bValid && m_sources.size() == rowCount && row < rowCount ? m_sources[row] : OrderBookDetails::kNotDisplayed;
+  }
+  std::size_t RowOfSource(std::uint32_t source, std::size_t rowCount) const {
+    if (!m_bValid || m_sources.size() != rowCount) return rowCount;
+    const auto it = std::lower_bound(m_sources.begin(), m_sources.end(), source);
+    return it != m_sources.end() && *it == source ? static_cast<std::size_t>(it - m_sources.begin()) : rowCount;
+  }
 
   // Refreshes that patched the list instead of rebuilding it.
   std::uint64_t PatchedRefreshes() const { return m_patchedRefreshes; }
