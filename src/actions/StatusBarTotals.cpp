@@ -10,6 +10,7 @@
 #include "view/OrderBookGrid.h"
 #include "view/OrderBookWnd.h"
 
+#include <algorithm>
 #include <cinttypes>
 #include <cstdio>
 #include <cstring>
@@ -76,41 +77,43 @@ void SumEveryRow(const std::vector<OrderBookDetails*>& rows, SideTotals& buy, Si
 void SumPendingOfToken(const std::vector<OrderBookDetails*>& rows, std::span<const std::int32_t> tokens,
                        std::int32_t token, SideTotals& buy, SideTotals& sell) {
   const std::size_t count = rows.size();
-  // The rows sit wherever the store put them: fetch ahead, as the refresh does.
-  constexpr std::size_t kAhead = 16;
-  auto sum = [&](const OrderBookDetails* record) {
+  auto add = [&](const OrderBookDetails* record) {
     if (record != nullptr && record->lOurToken == token && IsPendingStatus(record->eOrderStatus))
       AddRecord(*record, buy, sell);
   };
   if (tokens.size() != count) {
     for (std::size_t i = 0; i < count; ++i) {
-      if (i + kAhead < count && rows[i + kAhead]) __builtin_prefetch(&rows[i + kAhead]->eOrderLeg);
-      sum(rows[i]);
+      // The rows sit wherever the store put them: fetch ahead, as the refresh does.
+      if (i + 16 < count && rows[i + 16]) __builtin_prefetch(&rows[i + 16]->eOrderLeg);
+      add(rows[i]);
     }
     return;
   }
-  // A popular contract's rows are many and scattered: a second scan of the tokens runs kAhead
-  // matches in front and asks for their records' lines before they are read.
-  auto nextMatch = [&](std::size_t i) {
-    while (i < count && tokens[i] != token) ++i;
-    return i;
-  };
-  // A match is very likely summed: its side and quantities are asked for as well.
-  auto ask = [&](std::size_t i) {
-    if (const OrderBookDetails* record = rows[i]) {
-      __builtin_prefetch(&record->eOrderLeg);
-      __builtin_prefetch(&record->B_S);
-      __builtin_prefetch(&record->Price);
+  // The totals are asked for on every refresh: the token column is scanned in blocks without a
+  // branch per row, and the contract's records (each a cache miss) are asked for ahead of use.
+  constexpr std::size_t kBlock = 64;
+  constexpr std::size_t kAhead = 8;
+  std::uint32_t matches[kBlock];
+  for (std::size_t base = 0; base < count; base += kBlock) {
+    const std::size_t end = std::min(count, base + kBlock);
+    if (end - base == kBlock) {
+      // Most blocks hold none of the contract's rows: a test the compiler does in vector registers.
+      const std::int32_t* block = tokens.data() + base;
+      int any = 0;
+      for (std::size_t i = 0; i < kBlock; ++i) any |= block[i] == token ? 1 : 0;
+      if (any == 0) continue;
     }
-  };
-  std::size_t lead = nextMatch(0);
-  for (std::size_t k = 0; k < kAhead && lead < count; ++k, lead = nextMatch(lead + 1)) ask(lead);
-  for (std::size_t i = nextMatch(0); i < count; i = nextMatch(i + 1)) {
-    if (lead < count) {
-      ask(lead);
-      lead = nextMatch(lead + 1);
+    std::size_t found = 0;
+    for (std::size_t i = base; i < end; ++i) {
+      matches[found] = static_cast<std::uint32_t>(i);
+      found += tokens[i] == token ? 1 : 0;
     }
-    sum(rows[i]);
+    for (std::size_t m = 0; m < found && m < kAhead; ++m)
+      if (rows[matches[m]]) __builtin_prefetch(&rows[matches[m]]->eOrderLeg);
+    for (std::size_t m = 0; m < found; ++m) {
+      if (m + kAhead < found && rows[matches[m + kAhead]]) __builtin_prefetch(&rows[matches[m + kAhead]]->eOrderLeg);
+      add(rows[matches[m]]);
+    }
   }
 }
 

@@ -262,14 +262,27 @@ bool RowListTracker::ApplyReorder(const DisplayedReorder& reorder, std::vector<O
   // outside the span of the moves nothing shifts.
   const std::uint32_t first = std::min(m_froms.front(), m_tos.front());
   const std::uint32_t last = std::max(m_froms.back(), m_tos.back());
+  // Between two of the moves' places every staying row shifts by the same amount, so the span
+  // goes by runs (found by binary search) and each run is one add over its indexes.
   std::size_t fromsBefore = 0, tosAtOrBefore = 0;
-  for (auto it = std::lower_bound(m_sources.begin(), m_sources.end(), first);
-       it != m_sources.end() && *it <= last; ++it) {
-    std::uint32_t& index = *it;  // a moved row's is overwritten below
+  std::uint32_t* const end = m_sources.data() + (std::upper_bound(m_sources.begin(), m_sources.end(), last) - m_sources.begin());
+  std::uint32_t* at = m_sources.data() + (std::lower_bound(m_sources.begin(), m_sources.end(), first) - m_sources.begin());
+  while (at < end) {
+    const std::uint32_t index = *at;  // a moved row's is overwritten below
     while (fromsBefore < m_froms.size() && m_froms[fromsBefore] < index) ++fromsBefore;
     const std::size_t rank = index - fromsBefore;
     while (tosAtOrBefore < m_tos.size() && m_tos[tosAtOrBefore] <= rank + tosAtOrBefore) ++tosAtOrBefore;
-    index = static_cast<std::uint32_t>(rank + tosAtOrBefore);
+    // The run lasts while no further move's old place lies before its rows and no further new
+    // place falls at or before their ranks.
+    std::int64_t lastOfRun = last;
+    if (fromsBefore < m_froms.size()) lastOfRun = std::min<std::int64_t>(lastOfRun, m_froms[fromsBefore]);
+    if (tosAtOrBefore < m_tos.size())
+      lastOfRun = std::min<std::int64_t>(lastOfRun, std::int64_t{m_tos[tosAtOrBefore]} - static_cast<std::int64_t>(tosAtOrBefore) +
+                                                        static_cast<std::int64_t>(fromsBefore) - 1);
+    std::uint32_t* const runEnd = std::upper_bound(at, end, static_cast<std::uint32_t>(lastOfRun));
+    const auto shift = static_cast<std::uint32_t>(tosAtOrBefore - fromsBefore);  // modulo 2^32, as the indexes
+    for (std::uint32_t* p = at; p < runEnd; ++p) *p += shift;
+    at = runEnd;
   }
   // The moved rows, dropped below, copy the index before them, so that the indexes stay ordered
   // for the searches that place the moved records anew.

@@ -26,7 +26,8 @@ class CountingGrid final : public pf::GridCtrlModel {
     for (int c = 0; c < columns; ++c) InsertColumn(-1, "C" + std::to_string(c), 80);
     EnableVirtualMode([this](pf::DispInfo& info) {
       ++calls;
-      info.value.SetText("r" + std::to_string(info.item.nRow) + "c" + std::to_string(info.item.nCol));
+      info.value.SetText("r" + std::to_string(info.item.nRow) + "c" + std::to_string(info.item.nCol) +
+                         (info.item.nRow == changedRow ? changedText : ""));
       info.SetTextColor(info.item.nRow % 2 ? 0x0000FF : 0xFF0000);
       return true;
     });
@@ -35,6 +36,8 @@ class CountingGrid final : public pf::GridCtrlModel {
   void OnHeaderMenuButtonClick(int col) override { menuColumns.push_back(col); }
 
   int calls = 0;
+  int changedRow = -1;
+  std::string changedText;
   std::vector<int> menuColumns;
 };
 
@@ -79,6 +82,47 @@ TEST_F(GridView, a_paint_of_a_million_row_grid_asks_only_for_the_visible_cells) 
   EXPECT_GT(grid->calls, 0);
   EXPECT_LE(grid->calls, visibleRows * visibleColumns);
   EXPECT_LT(visibleRows * visibleColumns, 200) << "the viewport shows a few rows, not the grid";
+}
+
+TEST_F(GridView, a_refresh_repaints_only_when_the_cells_on_screen_changed) {
+  Show(100000);
+  QTest::qWait(30);
+  auto refresh = [this](int rows) {  // what the module's refresh tick asks of its grid
+    grid->SetVirtualRows(rows);
+    grid->EmptyCellCache();
+    grid->AdjustLayout();
+    grid->RedrawWindow();
+    QTest::qWait(30);
+  };
+  const std::uint64_t settled = view->PaintCount();
+  refresh(100010);  // rows appended far below, a row changed off screen
+  grid->changedRow = 5000;
+  grid->changedText = "+";
+  refresh(99990);
+  QTest::qWait(GridTableView::kScrollRangeDelayMs + 50);
+  EXPECT_EQ(view->PaintCount(), settled);
+  EXPECT_EQ(view->verticalScrollBar()->maximum() + view->ViewportRows(), 99990) << "the scroll range follows";
+
+  grid->changedRow = 2;  // a shown cell's text
+  refresh(99990);
+  const std::uint64_t afterText = view->PaintCount();
+  EXPECT_GT(afterText, settled);
+
+  refresh(3);  // the rows shrink into view
+  EXPECT_GT(view->PaintCount(), afterText);
+  const std::uint64_t afterShrink = view->PaintCount();
+  grid->SetColumnWidth(0, 120);  // a change the cells do not show repaints by itself
+  QTest::qWait(30);
+  EXPECT_GT(view->PaintCount(), afterShrink);
+
+  const QImage header = view->Header().grab().toImage();
+  grid->RedrawWindow();
+  QTest::qWait(30);
+  EXPECT_FALSE(view->Header().MarksChanged()) << "a redraw that changed nothing leaves the header";
+  grid->ToggleSortColumn(1);
+  grid->RedrawWindow();
+  QTest::qWait(30);
+  EXPECT_NE(view->Header().grab().toImage(), header) << "the sort mark shows";
 }
 
 TEST_F(GridView, shows_the_texts_and_side_colours_the_cell_callback_gives) {

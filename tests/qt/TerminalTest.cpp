@@ -385,7 +385,8 @@ TEST_F(Terminal, the_window_runs_the_live_books_and_prints_the_top_rows) {
   EXPECT_TRUE(QTest::qWaitFor([&] { return host.Exchange().Counters().confirmations > 5; }, 3000));
   QTest::qWait(100);
   const OrderBookGrid& grid = *host.Pending().GetGrid();
-  EXPECT_EQ(window.PendingDock().View().Model().rowCount(), grid.GetVirtualRowCount());
+  EXPECT_TRUE(QTest::qWaitFor([&] { return window.PendingDock().View().Model().rowCount() == grid.GetVirtualRowCount(); }, 2000))
+      << "the view follows the grid's row count";
   EXPECT_GT(window.PendingDock().View().PaintCount(), 0u);
 
   const std::string text = window.TopRowsText(3);

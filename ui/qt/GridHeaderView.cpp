@@ -91,6 +91,24 @@ QFont GridHeaderView::RankFont() const {
   return small;
 }
 
+bool GridHeaderView::MarksChanged() {
+  std::vector<int> marks;
+  const auto& grid = m_model.Grid();
+  marks.reserve(4 * static_cast<std::size_t>(m_model.columnCount()) + grid.GetSortColumns().size());
+  for (int c = 0; c < m_model.columnCount(); ++c) {
+    const int id = m_model.ColumnId(c);
+    const bool button = id >= 0 && grid.IsColumnFilterButton(id);
+    marks.push_back(id);
+    marks.push_back(id >= 0 ? grid.GetColumnState(id) : 0);
+    marks.push_back(button ? 1 : 0);
+    marks.push_back(button && m_isFiltered && m_isFiltered(id) ? 1 : 0);
+  }
+  marks.insert(marks.end(), grid.GetSortColumns().begin(), grid.GetSortColumns().end());
+  if (marks == m_marks) return false;
+  m_marks = std::move(marks);
+  return true;
+}
+
 void GridHeaderView::paintSection(QPainter* painter, const QRect& rect, int logicalIndex) const {
   if (!rect.isValid()) return;
   const int id = m_model.ColumnId(logicalIndex);

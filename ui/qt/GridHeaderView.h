@@ -6,6 +6,7 @@
 #include <QHeaderView>
 
 #include <functional>
+#include <vector>
 
 namespace orv::ui {
 
@@ -43,6 +44,11 @@ class GridHeaderView final : public QHeaderView {
   // filter button.
   int WidthForName(int modelColumn) const;
 
+  // True when the marks drawn on the sections (sort marks and ranks, filter buttons and whether
+  // their columns are filtered) differ from the last call's; the module's redraw after every
+  // refresh then repaints the header only when they do.
+  bool MarksChanged();
+
  protected:
   void paintSection(QPainter* painter, const QRect& rect, int logicalIndex) const override;
   void mousePressEvent(QMouseEvent* event) override;
@@ -54,6 +60,7 @@ class GridHeaderView final : public QHeaderView {
   GridTableModel& m_model;
   std::function<bool(int)> m_isFiltered;
   QPoint m_pressPos;
+  std::vector<int> m_marks;  // per model column: id, sort state, button, filtered; then the sort order
 };
 
 }  // namespace orv::ui

@@ -129,18 +129,17 @@ Qt::ItemFlags GridTableModel::flags(const QModelIndex& index) const {
   return index.isValid() ? Qt::ItemIsEnabled | Qt::ItemIsSelectable : Qt::NoItemFlags;
 }
 
-void GridTableModel::SyncRowCount() {
+void GridTableModel::SyncRowCount(bool shrink) {
   const int rows = m_grid.GetVirtualRowCount();
   if (rows > m_rows) {
     beginInsertRows(QModelIndex(), m_rows, rows - 1);
     m_rows = rows;
     endInsertRows();
-  } else if (rows < m_rows) {
+  } else if (rows < m_rows && shrink) {
     beginRemoveRows(QModelIndex(), rows, m_rows - 1);
     m_rows = rows;
     endRemoveRows();
   }
-  CellsChanged();
 }
 
 void GridTableModel::SyncColumns() {
@@ -157,13 +156,6 @@ void GridTableModel::SyncColumns() {
   } else if (!m_columnIds.empty()) {
     emit headerDataChanged(Qt::Horizontal, 0, static_cast<int>(m_columnIds.size()) - 1);
   }
-}
-
-void GridTableModel::CellsChanged() {
-  if (m_rows == 0 || m_columnIds.empty()) return;
-  // A range wider than one cell makes a view repaint its viewport, nothing per row.
-  emit dataChanged(index(0, 0), index(m_rows - 1, static_cast<int>(m_columnIds.size()) - 1),
-                   {Qt::DisplayRole, Qt::ForegroundRole});
 }
 
 }  // namespace orv::ui

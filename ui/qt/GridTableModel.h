@@ -24,6 +24,8 @@ class GridTableModel final : public QAbstractTableModel {
   orv::platform::GridCtrlModel& Grid() const { return m_grid; }
 
   int rowCount(const QModelIndex& parent = QModelIndex()) const override;
+  // The grid has fewer rows than the model still shows.
+  bool ShrinkPending() const { return m_grid.GetVirtualRowCount() < m_rows; }
   int columnCount(const QModelIndex& parent = QModelIndex()) const override;
   QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
   // One cell request fills every role a delegate asks for at once.
@@ -35,12 +37,12 @@ class GridTableModel final : public QAbstractTableModel {
   int ColumnId(int modelColumn) const;
   int ModelColumn(int columnId) const;
 
-  // Follow the grid. SyncRowCount announces the grid's new row count; SyncColumns rebuilds the
-  // column mapping (a reset only when the visible columns changed, else a header change); Cells
-  // tells views that every shown cell must be asked again.
-  void SyncRowCount();
+  // Follow the grid. SyncRowCount announces the grid's new row count (what to repaint is the
+  // view's to decide); with `shrink` false a smaller count waits, the rows past the grid's end
+  // showing empty until then. SyncColumns rebuilds the column mapping (a reset only when the
+  // visible columns changed, else a header change).
+  void SyncRowCount(bool shrink = true);
   void SyncColumns();
-  void CellsChanged();
 
   // A text of the grid (8-bit, each byte one character) as Qt shows it.
   static QString FromGridText(std::string_view text);

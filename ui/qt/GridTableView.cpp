@@ -16,6 +16,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 
 namespace orv::ui {
 
@@ -68,6 +69,12 @@ GridTableView::GridTableView(pf::GridCtrlModel& grid, QWidget* parent)
     const double scale = m_grid.GetScale() > 0 ? m_grid.GetScale() : 1.0;
     m_grid.SetScrollPos(pf::GridCtrlModel::SB_HORZ, static_cast<int>(std::lround(value / scale)));
   });
+  m_shownCheck.setSingleShot(true);
+  m_shownCheck.setInterval(0);
+  connect(&m_shownCheck, &QTimer::timeout, this, &GridTableView::CheckShown);
+  m_scrollRangeLater.setSingleShot(true);
+  m_scrollRangeLater.setInterval(kScrollRangeDelayMs);
+  connect(&m_scrollRangeLater, &QTimer::timeout, this, &GridTableView::FollowRowCount);
   m_grid.SetChangeListener([this](pf::GridChange change) { OnGridChange(change); });
   SyncAll();
 }
@@ -87,19 +94,87 @@ void GridTableView::SyncAll() {
   ApplyLayout();
   MirrorSelection();
   MirrorScroll();
+  RepaintAll();
+}
+
+void GridTableView::RepaintAll() {
+  m_rowsOnlyLayout = false;
+  m_shown.Forget();
+  viewport()->update();
   m_header->viewport()->update();
+}
+
+void GridTableView::CheckShownLater() {
+  if (!m_shownCheck.isActive()) m_shownCheck.start();
+}
+
+ShownArea GridTableView::Shown() const {
+  ShownArea area;
+  area.firstRow = std::max(0, verticalScrollBar()->value());
+  area.rows = ViewportRows() + 1;  // a part row at the bottom shows too
+  const int columns = m_model->columnCount();
+  area.firstColumn = std::max(0, columnAt(0));
+  const int last = columnAt(viewport()->width() - 1);
+  area.lastColumn = last < 0 ? columns - 1 : last;
+  return area;
+}
+
+void GridTableView::CheckShown() {
+  const auto started = LoadSample::ThreadCpuNow();
+  if (m_shown.Changed(*m_model, Shown())) viewport()->update();
+  m_mirrorTime += LoadSample::ThreadCpuNow() - started;
+}
+
+void GridTableView::doItemsLayout() {
+  if (!m_rowsOnlyLayout) {
+    QTableView::doItemsLayout();
+    m_scrollRangeRows = m_model->rowCount();
+    return;
+  }
+  // Rows came or went: the cells check decides about a repaint. A new scroll range repaints the
+  // scroll bar, whose slider a few rows more or less among many do not move: such a change is
+  // followed a little later, a larger one at once.
+  m_rowsOnlyLayout = false;
+  if (!verticalHeader()->updatesEnabled()) verticalHeader()->setUpdatesEnabled(true);
+  const long long known = m_scrollRangeRows;
+  const long long rows = m_model->rowCount();
+  if (known < 0 || std::llabs(rows - known) * kScrollRangeSlack > known) FollowRowCount();
+  else if (!m_scrollRangeLater.isActive()) m_scrollRangeLater.start();
+  CheckShownLater();
+}
+
+void GridTableView::FollowRowCount() {
+  Mirroring guard(*this);
+  if (m_model->ShrinkPending()) {
+    m_rowsOnlyLayout = true;
+    m_model->SyncRowCount();
+  }
+  if (m_scrollRangeRows == m_model->rowCount()) return;
+  updateGeometries();
+  m_scrollRangeRows = m_model->rowCount();
+  MirrorScroll();
 }
 
 void GridTableView::OnGridChange(pf::GridChange change) {
   const auto started = LoadSample::ThreadCpuNow();
   Mirroring guard(*this);
   switch (change) {
-    case pf::GridChange::RowCount:
-      m_model->SyncRowCount();
+    case pf::GridChange::RowCount: {
+      // Qt's vertical header walks all its sections on every removal of rows, so a grid that
+      // lost a few rows out of view keeps them (empty) a little longer.
+      const int rows = m_grid.GetVirtualRowCount();
+      const ShownArea shown = Shown();
+      const bool shrinkNow = shown.firstRow + shown.rows > rows ||
+                             static_cast<long long>(m_model->rowCount() - rows) * kScrollRangeSlack > rows;
+      m_rowsOnlyLayout = true;
+      m_model->SyncRowCount(shrinkNow);
+      if (m_model->ShrinkPending() && !m_scrollRangeLater.isActive()) m_scrollRangeLater.start();
       MirrorScroll();
+      CheckShownLater();
       break;
+    }
     case pf::GridChange::Cells:
-      m_model->CellsChanged();
+      CheckShownLater();
       break;
     case pf::GridChange::Selection:
       MirrorSelection();
@@ -110,17 +185,21 @@ void GridTableView::OnGridChange(pf::GridChange change) {
     case pf::GridChange::Columns:
       m_model->SyncColumns();
       ApplyColumnWidths();
-      m_header->viewport()->update();
+      RepaintAll();
       break;
     case pf::GridChange::Scroll:
       MirrorScroll();
       break;
     case pf::GridChange::Layout:
+      // What a new layout changes (font, row height, widths) Qt repaints by itself.
       ApplyLayout();
+      CheckShownLater();
       break;
     case pf::GridChange::Repaint:
-      viewport()->update();
-      m_header->viewport()->update();
+      // The module asks for one after every refresh; the same cells and marks drawn again would
+      // show the same pixels.
+      if (m_header->MarksChanged()) m_header->viewport()->update();
+      CheckShownLater();
       break;
   }
   m_mirrorTime += LoadSample::ThreadCpuNow() - started;

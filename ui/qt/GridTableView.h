@@ -9,7 +9,10 @@
 #include "host/platform/GridChange.h"
 #include "host/platform/GridCtrlModel.h"
 
+#include "ui/qt/ShownCells.h"
+
 #include <QTableView>
+#include <QTimer>
 
 #include <chrono>
 #include <cstdint>
@@ -43,6 +46,11 @@ class GridTableView final : public QTableView {
   int ViewportRows() const;
   int RowPixels() const;
 
+  // How long the scroll range may lag behind a row count change of less than one row in
+  // kScrollRangeSlack.
+  static constexpr int kScrollRangeDelayMs = 250;
+  static constexpr int kScrollRangeSlack = 200;
+
   // CPU time spent painting the cells, and how many paints, since construction.
   std::chrono::nanoseconds PaintTime() const { return m_paintTime; }
   std::uint64_t PaintCount() const { return m_paints; }
@@ -59,11 +67,21 @@ class GridTableView final : public QTableView {
   void focusInEvent(QFocusEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
+  // Qt lays the items out again after every row count change and repaints the whole viewport
+  // with it; a count change alone repaints only when the shown cells changed.
+  void doItemsLayout() override;
 
  private:
   // Scoped: guards against feeding the grid's own changes back to it.
   struct Mirroring;
 
+  // Grid changes that may leave the screen as it is are checked once the event loop is back,
+  // so one refresh's several changes cost one check.
+  void CheckShownLater();
+  void CheckShown();
+  ShownArea Shown() const;
+  void RepaintAll();
+  void FollowRowCount();
   void MirrorSelection();
   void MirrorScroll();
   void ApplyLayout();
@@ -85,7 +103,11 @@ class GridTableView final : public QTableView {
   GridInputSink* m_sink = nullptr;
   QFont m_baseFont;
   int m_mirroring = 0;
-  int m_scrollRangeRows = -1;  // row count the scroll range was last computed for
+  int m_scrollRangeRows = -1;
+  bool m_rowsOnlyLayout = false;  // the pending item layout is for a row count change only
+  ShownCells m_shown;
+  QTimer m_shownCheck;
+  QTimer m_scrollRangeLater;  // row count the scroll range was last computed for
   bool m_dragging = false;
   int m_dragColumn = -1;
   std::chrono::nanoseconds m_paintTime{0};
