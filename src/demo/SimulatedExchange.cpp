@@ -176,6 +176,8 @@ void SimulatedExchange::OnTimer(orv::platform::UINT_PTR id) {
   // A stalled clock (a modal dialog, a debugger) must not turn into a burst: at most a second owed.
   m_budget = std::clamp(m_budget, -rate, std::max(rate, 1.0));
 
+  // One slice's answers reach the grids as one change each.
+  const AppOrderBook::RemovalBatch batch;
   const std::uint64_t before = m_counters.StoreChanges();
   DeliverDue();
   m_budget -= static_cast<double>(m_counters.StoreChanges() - before);

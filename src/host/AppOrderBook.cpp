@@ -230,13 +230,33 @@ void AppOrderBook::RemoveOrder(BookKind kind, OrderBookDetails* record) {
   // The deque keeps the slot; a copy would dangle the views' pointers, so the record stays where
   // it is and only stops being reachable from the store.
   book.IsUpdatePost = 1;
+  if (s_removalBatchDepth > 0) {
+    s_batchedRemovals.emplace_back(kind, record);
+    return;
+  }
+  TellGridsRemoved(kind, record);
+}
+
+void AppOrderBook::TellGridsRemoved(BookKind kind, const OrderBookDetails* record) {
   // A grid polls the flags only while its window is shown: told now, a hidden one cannot go on
   // listing the order. A copy, since a grid's answer may register or leave.
   const std::vector<OrvGridCtrl*> grids = g_orderBookWnds;
   for (OrvGridCtrl* grid : grids) grid->OnStoreRecordRemoved(kind, record);
 }
 
+AppOrderBook::RemovalBatch::RemovalBatch() { ++s_removalBatchDepth; }
+
+AppOrderBook::RemovalBatch::~RemovalBatch() {
+  if (--s_removalBatchDepth > 0) return;
+  // The first record a grid still shows makes it rebuild, which drops the others as well; the
+  // later calls then find nothing to do.
+  std::vector<std::pair<BookKind, const OrderBookDetails*>> removed;
+  removed.swap(s_batchedRemovals);
+  for (const auto& [kind, record] : removed) TellGridsRemoved(kind, record);
+}
+
 void AppOrderBook::Clear() {
+  s_batchedRemovals.clear();  // the records are about to go; the grids are refilled anyway
   for (BookKind kind : {BookKind::Pending, BookKind::GTD}) {
     OrderBookRefs book = Book(kind);
     book.vctAll.clear();

@@ -12,6 +12,7 @@
 #include <map>
 #include <mutex>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 class OrvGridCtrl;
@@ -126,6 +127,16 @@ class AppOrderBook final {
   // Takes a record out of the vectors and the map and raises the update request. The record's
   // memory stays valid until Clear(), because a view may still hold it until its next rebuild.
   static void RemoveOrder(BookKind kind, OrderBookDetails* record);
+  // While one lives, the grids hear of removed records when the outermost one ends instead of at
+  // each removal: a host applying many exchange answers at once (nothing else runs meanwhile)
+  // then costs each grid one refresh, not one per order taken out.
+  class RemovalBatch final {
+   public:
+    RemovalBatch();
+    ~RemovalBatch();
+    RemovalBatch(const RemovalBatch&) = delete;
+    RemovalBatch& operator=(const RemovalBatch&) = delete;
+  };
   static std::uint32_t KeyOf(BookKind kind, const OrderBookDetails& record);
   // The first record filed under a key (the order row of a spread order), read under the map's
   // lock; null when none is.
@@ -148,4 +159,9 @@ class AppOrderBook final {
   static MemoryUse MemoryOf(BookKind kind);
   static DisplayedChangeLog& ChangeLog(BookKind kind);
   static void InvalidateDisplayed(BookKind kind);
+
+ private:
+  static void TellGridsRemoved(BookKind kind, const OrderBookDetails* record);
+  static inline int s_removalBatchDepth = 0;
+  static inline std::vector<std::pair<BookKind, const OrderBookDetails*>> s_batchedRemovals;
 };

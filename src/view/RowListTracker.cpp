@@ -281,7 +281,12 @@ bool RowListTracker::ApplyReorder(const DisplayedReorder& reorder, std::vector<O
                                                         static_cast<std::int64_t>(fromsBefore) - 1);
     std::uint32_t* const runEnd = std::upper_bound(at, end, static_cast<std::uint32_t>(lastOfRun));
     const auto shift = static_cast<std::uint32_t>(tosAtOrBefore - fromsBefore);  // modulo 2^32, as the indexes
-    for (std::uint32_t* p = at; p < runEnd; ++p) *p += shift;
+    // Fixed blocks of eight, which the compiler turns into vector adds.
+    const std::size_t length = static_cast<std::size_t>(runEnd - at);
+    std::size_t i = 0;
+    for (; i + 8 <= length; i += 8)
+      for (std::size_t k = 0; k < 8; ++k) at[i + k] += shift;
+    for (; i < length; ++i) at[i] += shift;
     at = runEnd;
   }
   // The moved rows, dropped below, copy the index before them, so that the indexes stay ordered

@@ -44,6 +44,19 @@ TEST_F(RemovedOrders, a_shown_window_drops_a_removed_order_before_its_next_tick)
   EXPECT_EQ(listed, (std::vector<std::uint32_t>{1, 3}));
 }
 
+TEST_F(RemovedOrders, removals_in_a_batch_reach_the_grid_together_when_the_batch_ends) {
+  OpenSmallBook();
+  Play({R"({"do":"select","all":true})"});
+  {
+    const AppOrderBook::RemovalBatch outer;
+    const AppOrderBook::RemovalBatch inner;
+    Play({R"({"do":"orders","remove":{"RefNo":3}})", R"({"do":"orders","remove":{"RefNo":1}})"});
+    EXPECT_EQ(Grid().RowVector().size(), 3u) << "nothing runs between a batch's removals";
+  }
+  EXPECT_EQ(Grid().RowVector().size(), 1u);
+  EXPECT_EQ(SelectedRefNos(), std::vector<std::uint32_t>{2});
+}
+
 TEST_F(RemovedOrders, a_host_refill_of_a_live_grid_counts_the_new_rows_and_selects_nothing_stale) {
   OpenSmallBook();
   // Only the sell order (RefNo 2) is shown and selected; the refill brings back all three.
