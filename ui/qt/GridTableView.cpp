@@ -69,9 +69,6 @@ GridTableView::GridTableView(pf::GridCtrlModel& grid, QWidget* parent)
     const double scale = m_grid.GetScale() > 0 ? m_grid.GetScale() : 1.0;
     m_grid.SetScrollPos(pf::GridCtrlModel::SB_HORZ, static_cast<int>(std::lround(value / scale)));
   });
-  m_shownCheck.setSingleShot(true);
-  m_shownCheck.setInterval(0);
-  connect(&m_shownCheck, &QTimer::timeout, this, &GridTableView::CheckShown);
   m_scrollRangeLater.setSingleShot(true);
   m_scrollRangeLater.setInterval(kScrollRangeDelayMs);
   connect(&m_scrollRangeLater, &QTimer::timeout, this, &GridTableView::FollowRowCount);
@@ -102,10 +99,6 @@ void GridTableView::RepaintAll() {
   m_shown.Forget();
   viewport()->update();
   m_header->viewport()->update();
-}
-
-void GridTableView::CheckShownLater() {
-  if (!m_shownCheck.isActive()) m_shownCheck.start();
 }
 
 ShownArea GridTableView::Shown() const {
@@ -140,7 +133,7 @@ void GridTableView::doItemsLayout() {
   const long long rows = m_model->rowCount();
   if (known < 0 || std::llabs(rows - known) * kScrollRangeSlack > known) FollowRowCount();
   else if (!m_scrollRangeLater.isActive()) m_scrollRangeLater.start();
-  CheckShownLater();
+  CheckShown();
 }
 
 void GridTableView::FollowRowCount() {
@@ -170,11 +163,11 @@ void GridTableView::OnGridChange(pf::GridChange change) {
       m_model->SyncRowCount(shrinkNow);
       if (m_model->ShrinkPending() && !m_scrollRangeLater.isActive()) m_scrollRangeLater.start();
       MirrorScroll();
-      CheckShownLater();
+      CheckShown();
       break;
     }
     case pf::GridChange::Cells:
-      CheckShownLater();
+      CheckShown();
       break;
     case pf::GridChange::Selection:
       MirrorSelection();
@@ -193,13 +186,13 @@ void GridTableView::OnGridChange(pf::GridChange change) {
     case pf::GridChange::Layout:
       // What a new layout changes (font, row height, widths) Qt repaints by itself.
       ApplyLayout();
-      CheckShownLater();
+      CheckShown();
       break;
     case pf::GridChange::Repaint:
       // The module asks for one after every refresh; the same cells and marks drawn again would
       // show the same pixels.
       if (m_header->MarksChanged()) m_header->viewport()->update();
-      CheckShownLater();
+      CheckShown();
       break;
   }
   m_mirrorTime += LoadSample::ThreadCpuNow() - started;

@@ -75,9 +75,9 @@ class GridTableView final : public QTableView {
   // Scoped: guards against feeding the grid's own changes back to it.
   struct Mirroring;
 
-  // Grid changes that may leave the screen as it is are checked once the event loop is back,
-  // so one refresh's several changes cost one check.
-  void CheckShownLater();
+  // Grid changes that may leave the screen as it is are checked at once, so that what changed
+  // shows in the same paint as the selection Qt updates by itself; after the first check of a
+  // refresh the cells come from the grid's cache.
   void CheckShown();
   ShownArea Shown() const;
   void RepaintAll();
@@ -106,7 +106,6 @@ class GridTableView final : public QTableView {
   int m_scrollRangeRows = -1;
   bool m_rowsOnlyLayout = false;  // the pending item layout is for a row count change only
   ShownCells m_shown;
-  QTimer m_shownCheck;
   QTimer m_scrollRangeLater;  // row count the scroll range was last computed for
   bool m_dragging = false;
   int m_dragColumn = -1;
