@@ -1,5 +1,6 @@
 // Column filters at 1M orders, each beside a baseline measured on the same records in the same run:
-// (a) a filter change (none to three filters, and back) until the grid's rows are rebuilt, against
+// (a) a filter change (none to three filters, and back) until the grid's rows are rebuilt (each
+//     half apart, and the same on one core), against
 //     Qt's QSortFilterProxyModel re-filtering through data() after the same change: through its
 //     documented filter-change path (the peer, run once: it takes minutes) and through a wholesale
 //     reset (its fastest path, every run);
@@ -177,19 +178,26 @@ struct ChangeRows {
 };
 
 // One filter change there and back in the grid: the three filters set, the tick that applies
-// them, the filters cleared, the tick again. Returns milliseconds.
-double OurChangePair(Book& book, ChangeRows& rows) {
+// them, the filters cleared, the tick again. Returns milliseconds; `there` and `back` add each
+// half's.
+double OurChangePair(Book& book, ChangeRows& rows, double& there, double& back) {
   auto t0 = Clock::now();
   book.SetThreeFilters();
   book.Tick();
-  double t = MsSince(t0);
+  const double first = MsSince(t0);
   rows.filtered = book.Grid().RowVector().size();
   t0 = Clock::now();
   book.ClearThreeFilters();
   book.Tick();
-  t += MsSince(t0);
+  const double second = MsSince(t0);
   rows.all = book.Grid().RowVector().size();
-  return t;
+  there += first;
+  back += second;
+  return first + second;
+}
+double OurChangePair(Book& book, ChangeRows& rows) {
+  double there = 0, back = 0;
+  return OurChangePair(book, rows, there, back);
 }
 
 // The same pair in the proxy, through `change` (ChangeFilter or ResetFilter).
@@ -214,13 +222,21 @@ void BM_FilterChange(benchmark::State& state) {
   OrderFilterProxy proxy;
   proxy.setSourceModel(&model);
   (void)proxy.rowCount();
-  double ours = 0, peer = 0;
+  double ours = 0, peer = 0, there = 0, back = 0;
   ChangeRows rows, peerRows;
   for (auto _ : state) {
-    const double t = OurChangePair(book, rows);
+    const double t = OurChangePair(book, rows, there, back);
     state.SetIterationTime(t / 1000.0);
     ours += t;
   }
+  // The same pairs on one core (the passes over the book use both from the sorter's threshold).
+  constexpr int kOneCoreRuns = 3;
+  OrderBookSorter& sorter = AppOrderBook::Sorter(BookKind::Pending);
+  const std::size_t threshold = sorter.ParallelThreshold();
+  sorter.SetParallelThreshold(SIZE_MAX);
+  double oneCore = 0;
+  for (int i = 0; i < kOneCoreRuns; ++i) oneCore += OurChangePair(book, rows);
+  sorter.SetParallelThreshold(threshold);
   // The peer runs apart: its allocations would otherwise leave our next pass a cold cache.
   constexpr int kPeerRuns = 3;
   for (int i = 0; i < kPeerRuns; ++i) peer += PeerChangePair(proxy, &OrderFilterProxy::ResetFilter, peerRows);
@@ -231,6 +247,9 @@ void BM_FilterChange(benchmark::State& state) {
   state.counters["rows_all"] = static_cast<double>(rows.all);
   // One change is half of a there-and-back pair.
   state.counters["change_ms"] = ours / 2;
+  state.counters["first_ms"] = there / static_cast<double>(state.iterations());
+  state.counters["back_ms"] = back / static_cast<double>(state.iterations());
+  state.counters["one_core_ms"] = oneCore / kOneCoreRuns / 2;
   state.counters["peer_reset_ms"] = peer / 2;
   state.counters["peer_reset/change"] = peer / ours;
 }

@@ -2,33 +2,15 @@
 
 #include "host/AppGlobal.h"
 #include "host/AppOrderBook.h"
+#include "host/ParallelSlices.h"
 #include "view/CellValues.h"
 #include "view/ColumnCatalogue.h"
 
 #include <algorithm>
 #include <cstring>
-#include <execution>
-#include <numeric>
 #include <vector>
 
 namespace {
-
-// Reading keys is a pass over records scattered in memory; a large book is read in slices on
-// every core, from the size at which the book's sorter orders on every core too.
-constexpr std::size_t kChunkRows = 1 << 14;
-
-// Calls fn(begin, end) over consecutive slices of [0, n). Each row is written by one slice only.
-template <typename Fn>
-void ForEachSlice(std::size_t n, bool parallel, Fn fn) {
-  if (!parallel || n < 2 * kChunkRows) {
-    fn(std::size_t{0}, n);
-    return;
-  }
-  std::vector<std::size_t> slices((n + kChunkRows - 1) / kChunkRows);
-  std::iota(slices.begin(), slices.end(), std::size_t{0});
-  std::for_each(std::execution::par, slices.begin(), slices.end(),
-                [&](std::size_t s) { fn(s * kChunkRows, std::min(n, (s + 1) * kChunkRows)); });
-}
 
 // Price columns whose cell is the record's double, printed with the contract's format: they sort
 // by the value itself.
@@ -58,17 +40,17 @@ void ExtractNumbers(std::span<OrderBookDetails* const> rows, int column, const V
                     bool parallel, SortKeyColumn& keys) {
   keys.Reset(SortKeyColumn::Kind::Number, rows.size());
   if (const CellIntegerReader read = PlainIntegerReader(column, variant)) {
-    ForEachSlice(rows.size(), parallel, [&](std::size_t begin, std::size_t end) {
+    ParallelSlices::ForEach(rows.size(), parallel, [&](std::size_t begin, std::size_t end) {
       for (std::size_t i = begin; i < end; ++i)
         if (rows[i]) keys.SetNumber(i, static_cast<double>(read(*rows[i])));
     });
   } else if (double OrderBookDetails::*field = PriceField(column)) {
-    ForEachSlice(rows.size(), parallel, [&](std::size_t begin, std::size_t end) {
+    ParallelSlices::ForEach(rows.size(), parallel, [&](std::size_t begin, std::size_t end) {
       for (std::size_t i = begin; i < end; ++i)
         if (rows[i]) keys.SetNumber(i, rows[i]->*field);
     });
   } else {
-    ForEachSlice(rows.size(), parallel, [&](std::size_t begin, std::size_t end) {
+    ParallelSlices::ForEach(rows.size(), parallel, [&](std::size_t begin, std::size_t end) {
       for (std::size_t i = begin; i < end; ++i)
         if (rows[i]) keys.SetNumber(i, GetItemNumberAsStored(*rows[i], column, variant));
     });
@@ -80,7 +62,7 @@ void ExtractTexts(std::span<OrderBookDetails* const> rows, int column, const Var
   keys.Reset(SortKeyColumn::Kind::Text, rows.size());
   if (!FindColumn(column, variant)) return;
   if (const CellTextReader read = PlainTextReader(column, variant)) {
-    ForEachSlice(rows.size(), parallel, [&](std::size_t begin, std::size_t end) {
+    ParallelSlices::ForEach(rows.size(), parallel, [&](std::size_t begin, std::size_t end) {
       for (std::size_t i = begin; i < end; ++i)
         if (rows[i]) keys.SetText(i, read(*rows[i]));
     });
@@ -88,7 +70,7 @@ void ExtractTexts(std::span<OrderBookDetails* const> rows, int column, const Var
   }
   if (TimeTextPair OrderBookDetails::*field = TimeField(column)) {
     const bool hours24 = AppGlobal::bGeneralSettings_24HrTimeFormat != 0;
-    ForEachSlice(rows.size(), parallel, [&](std::size_t begin, std::size_t end) {
+    ParallelSlices::ForEach(rows.size(), parallel, [&](std::size_t begin, std::size_t end) {
       for (std::size_t i = begin; i < end; ++i)
         if (rows[i]) keys.SetText(i, hours24 ? FieldView((rows[i]->*field).c24Hr) : FieldView((rows[i]->*field).c12Hr));
     });

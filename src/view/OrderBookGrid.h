@@ -60,8 +60,10 @@ class OrderBookGrid : public OrvGridCtrl {
     const auto n = static_cast<long long>(m_RowVector.size());
     return row >= 0 && row < n ? m_RowVector[static_cast<std::size_t>(n - 1 - row)] : nullptr;
   }
-  // The row showing `record`, looked for first near list index `nearIndex`; -1 when not shown.
-  int RowOfRecord(const OrderBookDetails* record, std::size_t nearIndex) const;
+  // The row showing `record`, looked for first at the row showing displayed index `source` (as
+  // the row tracker knows it), then near list index `nearIndex`; -1 when not shown.
+  int RowOfRecord(const OrderBookDetails* record, std::size_t nearIndex,
+                  std::uint32_t source = OrderBookDetails::kNotDisplayed) const;
 
   // Replaces the row list with a copy of the store's displayed vector (no filtering, no redraw).
   void AssignOrderDataSourceByOrderStatus();

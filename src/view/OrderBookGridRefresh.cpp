@@ -6,6 +6,7 @@
 #include "host/AppGlobal.h"
 #include "host/AppOrderBook.h"
 #include "host/GeneralXmlSettings.h"
+#include "host/ParallelSlices.h"
 #include "host/platform/Application.h"
 #include "view/CellValues.h"
 #include "view/ColumnCatalogue.h"
@@ -34,10 +35,12 @@ bool SavedFiltersOn(const VariantDescription& variant) {
 }
 
 // One order-keeping pass over the displayed vector, keeping the rows the filters pass. With kTrack
-// each kept row's displayed index goes to `sources`.
+// each kept row's displayed index goes to `sources`. From `parallelRows` rows on, and when no
+// remembered order is to be found, the pass runs in slices on every core.
 template <bool kTrack>
 void FilterRows(std::vector<OrderBookDetails*>& rows, const std::vector<OrderBookDetails*>& displayed,
-                const RowFilter& filter, SelectionIndex* memory, std::vector<std::uint32_t>* sources) {
+                const RowFilter& filter, SelectionIndex* memory, std::vector<std::uint32_t>* sources,
+                std::size_t parallelRows) {
   const std::size_t n = displayed.size();
   if (!filter.IsActive() && !filter.DropsContractless() && !memory) {  // nothing to remove or find
     rows = displayed;
@@ -45,6 +48,38 @@ void FilterRows(std::vector<OrderBookDetails*>& rows, const std::vector<OrderBoo
     if constexpr (kTrack) {
       sources->resize(n);
       for (std::size_t i = 0; i < n; ++i) (*sources)[i] = static_cast<std::uint32_t>(i);
+      RowListRoom::GiveBackRoom(*sources);
+    }
+    return;
+  }
+  if (!memory && filter.ReadsFieldsOnly() && n >= parallelRows) {
+    // A large book on every core: the rows are copied whole, then each slice keeps its own in
+    // place and the slices close up in order, as the one pass below would leave them.
+    rows.assign(displayed.begin(), displayed.end());
+    if constexpr (kTrack) sources->resize(n);
+    OrderBookDetails** data = rows.data();
+    std::uint32_t* indexes = kTrack ? sources->data() : nullptr;
+    auto slice = [&](std::size_t begin, std::size_t end) {
+      std::size_t out = begin;
+      for (std::size_t i = begin; i < end; ++i) {
+        if (i + RecordPrefetch::kRowsAhead < n) RecordPrefetch::FilterFields(data[i + RecordPrefetch::kRowsAhead]);
+        OrderBookDetails* record = data[i];
+        const bool keep = filter.Keeps(record);  // out <= i: every row is written, the kept counted
+        data[out] = record;
+        if constexpr (kTrack) indexes[out] = static_cast<std::uint32_t>(i);
+        out += keep ? 1 : 0;
+      }
+      return out - begin;
+    };
+    auto shift = [&](std::size_t from, std::size_t count, std::size_t to) {
+      std::copy(data + from, data + from + count, data + to);
+      if constexpr (kTrack) std::copy(indexes + from, indexes + from + count, indexes + to);
+    };
+    const std::size_t kept = ParallelSlices::Compact(n, true, slice, shift);
+    rows.resize(kept);
+    RowListRoom::GiveBackRoom(rows);
+    if constexpr (kTrack) {
+      sources->resize(kept);
       RowListRoom::GiveBackRoom(*sources);
     }
     return;
@@ -234,18 +269,24 @@ void OrderBookGrid::RebuildRowVector(const std::vector<LastSelectedOrderData_map
   const BookKind kind = Variant().eBook;
   const RowFilter filter(Filters(), Variant());
   const RowListTracker::Source source{AppOrderBook::ChangeLog(kind), AppOrderBook::Book(kind).vctDisplayed,
-                                      Filters(), FilterRevision(), AppGlobal::bGeneralSettings_24HrTimeFormat != 0};
+                                      Filters(), FilterRevision(), AppGlobal::bGeneralSettings_24HrTimeFormat != 0,
+                                      AppOrderBook::Sorter(kind).ParallelThreshold()};
   if (bUseMemory) m_selectionIndex.Build(remembered);
   if (m_rowTracker.Update(m_RowVector, source, filter) || m_rowTracker.Narrow(m_RowVector, source, Variant())) {
     if (bUseMemory && !OfferRememberedRecords(kind, remembered, m_RowVector, m_rowTracker, source, m_selectionIndex))
       m_rowTracker.OfferRows(m_RowVector, m_selectionIndex);
     return;
   }
+  // The way back to no filter: every displayed row, with the side columns the tracker kept.
+  if (!bUseMemory && !filter.IsActive() && !filter.DropsContractless() &&
+      m_rowTracker.Unfilter(m_RowVector, source, Variant()))
+    return;
   SelectionIndex* memory = bUseMemory ? &m_selectionIndex : nullptr;
   if (m_rowTracker.Tracking(source))
-    FilterRows<true>(m_RowVector, source.displayed, filter, memory, &m_rowTracker.SourcesForRebuild());
+    FilterRows<true>(m_RowVector, source.displayed, filter, memory, &m_rowTracker.SourcesForRebuild(),
+                     source.parallelRows);
   else
-    FilterRows<false>(m_RowVector, source.displayed, filter, memory, nullptr);
+    FilterRows<false>(m_RowVector, source.displayed, filter, memory, nullptr, source.parallelRows);
   m_rowTracker.Rebuilt(source, m_RowVector.size());
 }
 
@@ -264,6 +305,7 @@ void OrderBookGrid::Tick() {
   const int topRow = GetTopVisibleRow();
   const OrderBookDetails* topRecord = RecordAtRow(topRow);
   const std::size_t topIndex = m_RowVector.size() - 1 - static_cast<std::size_t>(std::max(topRow, 0));
+  const std::uint32_t topSource = m_rowTracker.SourceOfRow(topIndex, m_RowVector.size());
 
   SetRedraw(false);
   m_RestoredRows.clear();
@@ -314,7 +356,7 @@ void OrderBookGrid::Tick() {
   // the user moves the view.
   if (!bLastOrderSelection || bAllSelected || AppGlobal::g_bKeepUserScroll) {
     // The view stays on the orders the user scrolled to, while rows come and go above and below.
-    const int anchored = topRecord && !m_bSortedSinceRefresh ? RowOfRecord(topRecord, topIndex) : -1;
+    const int anchored = topRecord && !m_bSortedSinceRefresh ? RowOfRecord(topRecord, topIndex, topSource) : -1;
     if (anchored >= 0) SetScrollPos(SB_VERT, anchored * GetRowHeight());
     else SetScrollPos(SB_VERT, nScrollPos);
   } else if (target < rows) {
@@ -327,11 +369,17 @@ void OrderBookGrid::Tick() {
   if (rows == 0) SetStatusbarValues(0, "", "");
 }
 
-int OrderBookGrid::RowOfRecord(const OrderBookDetails* record, std::size_t nearIndex) const {
-  // New orders join at the list's end and a tick takes out few, so the record is almost always
-  // within a few places of where it was: look outwards from there before scanning everything.
+int OrderBookGrid::RowOfRecord(const OrderBookDetails* record, std::size_t nearIndex, std::uint32_t source) const {
   const std::size_t n = m_RowVector.size();
   if (n == 0) return -1;
+  // A filter change moves a row far (to no filter: by up to the whole book), but not its displayed
+  // place, unless the store moved it too: the tracker finds that place among the rows'.
+  if (source != OrderBookDetails::kNotDisplayed) {
+    const std::size_t row = m_rowTracker.RowOfSource(source, n);
+    if (row < n && m_RowVector[row] == record) return static_cast<int>(n - 1 - row);
+  }
+  // New orders join at the list's end and a tick takes out few, so the record is almost always
+  // within a few places of where it was: look outwards from there before scanning everything.
   const std::size_t from = std::min(nearIndex, n - 1);
   constexpr std::size_t kNear = 4096;
   for (std::size_t d = 0; d <= kNear; ++d) {

@@ -10,7 +10,6 @@
 
 namespace {
 
-constexpr int kUnknownStatusSlot = 7;
 constexpr std::size_t kLinearValues = 8;
 
 // True when `text` is exactly how an integer cell prints `value` (no sign '+', no leading zeros),
@@ -22,31 +21,6 @@ bool IsIntegerText(std::string_view text, long long& value) {
   char canonical[24];
   auto res = std::to_chars(canonical, canonical + sizeof canonical, value);
   return std::string_view(canonical, static_cast<std::size_t>(res.ptr - canonical)) == text;
-}
-
-constexpr std::size_t kPackedText = 16;
-
-// A text of at most 16 bytes, zero-padded, as two numbers: texts hold no NUL, so two texts are
-// equal exactly when their numbers are.
-std::pair<std::uint64_t, std::uint64_t> Packed(std::string_view text) {
-  char bytes[kPackedText] = {};
-  std::memcpy(bytes, text.data(), text.size());
-  std::pair<std::uint64_t, std::uint64_t> out;
-  std::memcpy(&out.first, bytes, 8);
-  std::memcpy(&out.second, bytes + 8, 8);
-  return out;
-}
-
-int StatusSlot(OrderStatusIdentifier status) {
-  return status >= 0 && status < kUnknownStatusSlot ? static_cast<int>(status) : kUnknownStatusSlot;
-}
-
-bool OutsideRange(const orv::platform::OleDateTime& value, const MULTIPLEFILTER_PARAM& filter) {
-  // A comparison with an invalid side never removes the record.
-  if (!value.IsValid()) return false;
-  if (filter.dtFrom.IsValid() && value < filter.dtFrom) return true;
-  if (filter.dtTill.IsValid() && value > filter.dtTill) return true;
-  return false;
 }
 
 // Every record `inner` keeps, `outer` keeps: each bound of `outer` is met by one of `inner` at least
@@ -100,8 +74,8 @@ RowFilter::RowFilter(const std::map<int, MULTIPLEFILTER_PARAM>& filters, const V
     for (const std::string& v : param.lstValues) c.values.emplace_back(v);
     if (col == COL_Order_Status) {
       c.eKind = Kind::Status;
-      for (int code = 0; code <= kUnknownStatusSlot; ++code) {
-        std::string_view text = code < kUnknownStatusSlot
+      for (int code = 0; code <= RowFilterDetail::kUnknownStatusSlot; ++code) {
+        std::string_view text = code < RowFilterDetail::kUnknownStatusSlot
                                     ? OrvEnumsMethods::GetOrderStatus(static_cast<OrderStatusIdentifier>(code))
                                     : std::string_view();
         c.statusAccepted[code] = AcceptText(c, text);
@@ -126,11 +100,12 @@ RowFilter::RowFilter(const std::map<int, MULTIPLEFILTER_PARAM>& filters, const V
     if (c.values.size() > kLinearValues) {
       std::sort(c.values.begin(), c.values.end());
       c.bSortedValues = true;
-      if (std::all_of(c.values.begin(), c.values.end(), [](std::string_view v) { return v.size() <= kPackedText; })) {
-        for (std::string_view v : c.values) c.packed.push_back(Packed(v));
+      if (std::all_of(c.values.begin(), c.values.end(), [](std::string_view v) { return v.size() <= RowFilterDetail::kPackedText; })) {
+        for (std::string_view v : c.values) c.packed.push_back(RowFilterDetail::Packed(v));
         std::sort(c.packed.begin(), c.packed.end());
       }
     }
+    if (c.eKind == Kind::Integer || c.eKind == Kind::Text) m_bFieldsOnly = false;
     m_columns.push_back(std::move(c));
   }
   // Every filter must pass, so their order does not change the result: the cheap ones run first
@@ -150,59 +125,10 @@ RowFilter::RowFilter(const std::map<int, MULTIPLEFILTER_PARAM>& filters, const V
                    [&](const Column& a, const Column& b) { return cost(a.eKind) < cost(b.eKind); });
 }
 
-bool RowFilter::AcceptText(const Column& column, std::string_view text) const {
-  if (!column.packed.empty())
-    return text.size() <= kPackedText && std::binary_search(column.packed.begin(), column.packed.end(), Packed(text));
-  if (column.bSortedValues) return std::binary_search(column.values.begin(), column.values.end(), text);
-  // Most comparisons fail on the length or the first byte; only then is the rest compared.
-  const std::size_t n = text.size();
-  for (std::string_view v : column.values) {
-    if (v.size() != n) continue;
-    if (n == 0) return true;
-    if (v[0] != text[0]) continue;
-    std::size_t i = 1;
-    while (i < n && v[i] == text[i]) ++i;
-    if (i == n) return true;
-  }
-  return false;
-}
-
 bool RowFilter::AcceptInteger(const Column& column, OrderBookDetails* record) const {
   GetItemValue(record, column.nCol, m_variant, m_scratch);
   if (m_scratch.GetKind() == orv::platform::CellValue::Kind::Integer)
     return std::binary_search(column.integers.begin(), column.integers.end(), m_scratch.Integer());
   CellTextBuffer buffer;
   return AcceptText(column, GetItemText(record, column.nCol, m_variant, buffer));
-}
-
-bool RowFilter::Accept(OrderBookDetails* record) const {
-  if (m_columns.empty()) return true;
-  if (!m_variant.bAlwaysDropContractless && (!record || !record->pContract)) return false;
-  if (!record) return false;
-  CellTextBuffer buffer;
-  for (const Column& c : m_columns) {
-    switch (c.eKind) {
-      case Kind::Status:
-        if (!c.statusAccepted[StatusSlot(record->eOrderStatus)]) return false;
-        break;
-      case Kind::DateTime: {
-        const auto& value = c.nCol == COL_Server_Entry_Time ? record->dtServerEntryTime : record->dtOrderInitiateTime;
-        if (OutsideRange(value, *c.pParam)) return false;
-        break;
-      }
-      case Kind::PlainInteger:
-        if (!std::binary_search(c.integers.begin(), c.integers.end(), c.readInteger(*record))) return false;
-        break;
-      case Kind::PlainText:
-        if (!AcceptText(c, c.readText(*record))) return false;
-        break;
-      case Kind::Integer:
-        if (!AcceptInteger(c, record)) return false;
-        break;
-      case Kind::Text:
-        if (!AcceptText(c, GetItemText(record, c.nCol, m_variant, buffer))) return false;
-        break;
-    }
-  }
-  return true;
 }

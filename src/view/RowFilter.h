@@ -5,12 +5,46 @@
 #include "host/platform/CellValue.h"
 #include "host/records/OrderBookDetails.h"
 #include "view/CellValues.h"
+#include "view/ColumnCatalogue.h"
 #include "view/ViewVariant.h"
 
+#include <algorithm>
 #include <cstdint>
+#include <cstring>
 #include <map>
 #include <string_view>
+#include <utility>
 #include <vector>
+
+namespace RowFilterDetail {
+
+inline constexpr int kUnknownStatusSlot = 7;
+inline constexpr std::size_t kPackedText = 16;
+
+// A text of at most 16 bytes, zero-padded, as two numbers: texts hold no NUL, so two texts are
+// equal exactly when their numbers are.
+inline std::pair<std::uint64_t, std::uint64_t> Packed(std::string_view text) {
+  char bytes[kPackedText] = {};
+  std::memcpy(bytes, text.data(), text.size());
+  std::pair<std::uint64_t, std::uint64_t> out;
+  std::memcpy(&out.first, bytes, 8);
+  std::memcpy(&out.second, bytes + 8, 8);
+  return out;
+}
+
+inline int StatusSlot(OrderStatusIdentifier status) {
+  return status >= 0 && status < kUnknownStatusSlot ? static_cast<int>(status) : kUnknownStatusSlot;
+}
+
+inline bool OutsideRange(const orv::platform::OleDateTime& value, const MULTIPLEFILTER_PARAM& filter) {
+  // A comparison with an invalid side never removes the record.
+  if (!value.IsValid()) return false;
+  if (filter.dtFrom.IsValid() && value < filter.dtFrom) return true;
+  if (filter.dtTill.IsValid() && value > filter.dtTill) return true;
+  return false;
+}
+
+}  // namespace RowFilterDetail
 
 // Internal to the module: calls from the refresh bind directly, without the library's call table.
 class __attribute__((visibility("hidden"))) RowFilter final {
@@ -20,8 +54,12 @@ class __attribute__((visibility("hidden"))) RowFilter final {
   // True when at least one filter does not select all values.
   bool IsActive() const { return !m_columns.empty(); }
   bool DropsContractless() const { return m_variant.bAlwaysDropContractless; }
+  // True when Keeps only reads record fields (no cell formatting, no scratch value): then one
+  // filter may test records on several threads at once.
+  bool ReadsFieldsOnly() const { return m_bFieldsOnly; }
   // The refresh predicate: false when any active filter rejects the record. With any active filter
-  // the Pending view also drops rows without a contract (the GTD view never has them).
+  // the Pending view also drops rows without a contract (the GTD view never has them). Inline:
+  // the passes over a million records call it once a record.
   bool Accept(OrderBookDetails* record) const;
   // The whole verdict of a rebuild on one record: the GTD view's contract rule, then Accept.
   bool Keeps(OrderBookDetails* record) const {
@@ -61,5 +99,57 @@ class __attribute__((visibility("hidden"))) RowFilter final {
 
   const VariantDescription& m_variant;
   std::vector<Column> m_columns;
+  bool m_bFieldsOnly = true;
   mutable orv::platform::CellValue m_scratch;  // keeps its buffer: no allocation per record
 };
+
+inline bool RowFilter::AcceptText(const Column& column, std::string_view text) const {
+  using RowFilterDetail::kPackedText;
+  if (!column.packed.empty())
+    return text.size() <= kPackedText &&
+           std::binary_search(column.packed.begin(), column.packed.end(), RowFilterDetail::Packed(text));
+  if (column.bSortedValues) return std::binary_search(column.values.begin(), column.values.end(), text);
+  // Most comparisons fail on the length or the first byte; only then is the rest compared.
+  const std::size_t n = text.size();
+  for (std::string_view v : column.values) {
+    if (v.size() != n) continue;
+    if (n == 0) return true;
+    if (v[0] != text[0]) continue;
+    std::size_t i = 1;
+    while (i < n && v[i] == text[i]) ++i;
+    if (i == n) return true;
+  }
+  return false;
+}
+
+inline bool RowFilter::Accept(OrderBookDetails* record) const {
+  if (m_columns.empty()) return true;
+  if (!m_variant.bAlwaysDropContractless && (!record || !record->pContract)) return false;
+  if (!record) return false;
+  CellTextBuffer buffer;
+  for (const Column& c : m_columns) {
+    switch (c.eKind) {
+      case Kind::Status:
+        if (!c.statusAccepted[RowFilterDetail::StatusSlot(record->eOrderStatus)]) return false;
+        break;
+      case Kind::DateTime: {
+        const auto& value = c.nCol == COL_Server_Entry_Time ? record->dtServerEntryTime : record->dtOrderInitiateTime;
+        if (RowFilterDetail::OutsideRange(value, *c.pParam)) return false;
+        break;
+      }
+      case Kind::PlainInteger:
+        if (!std::binary_search(c.integers.begin(), c.integers.end(), c.readInteger(*record))) return false;
+        break;
+      case Kind::PlainText:
+        if (!AcceptText(c, c.readText(*record))) return false;
+        break;
+      case Kind::Integer:
+        if (!AcceptInteger(c, record)) return false;
+        break;
+      case Kind::Text:
+        if (!AcceptText(c, GetItemText(record, c.nCol, m_variant, buffer))) return false;
+        break;
+    }
+  }
+  return true;
+}

@@ -1,9 +1,11 @@
 #include "view/RowListTracker.h"
 
 #include "host/InPlaceReorder.h"
+#include "host/ParallelSlices.h"
 #include "view/RecordPrefetch.h"
 
 #include <algorithm>
+#include <numeric>
 
 using RowListRoom::GiveBackRoom;
 using RowListRoom::MakeRoomFor;
@@ -18,6 +20,7 @@ bool RowListTracker::Update(std::vector<OrderBookDetails*>& rows, const Source& 
   // say what changed.
   if (changes.empty() && source.displayed.size() == m_knownSize) return false;
   if (!CatchUp(rows, source, filter, changes)) return false;
+  m_parallelRows = source.parallelRows;
   ++m_patchedRefreshes;
   return true;
 }
@@ -39,20 +42,43 @@ bool RowListTracker::Narrow(std::vector<OrderBookDetails*>& rows, const Source& 
   const RowFilter filter(changed, variant);
   const bool keys = m_bKeys && m_keys.size() == rows.size();
   const bool tokens = m_bTokens && m_tokens.size() == rows.size();
-  OrderBookDetails** data = rows.data();
-  const std::size_t n = filter.IsActive() ? rows.size() : 0;
-  std::size_t kept = n == 0 ? rows.size() : 0;
-  for (std::size_t i = 0; i < n; ++i) {
-    // The rows shown are scattered over the book: ask for the two lines every refresh reads early.
-    if (i + RecordPrefetch::kRowsAhead < n) RecordPrefetch::FilterFields(data[i + RecordPrefetch::kRowsAhead]);
-    OrderBookDetails* record = data[i];
-    if (!filter.Keeps(record)) continue;
-    data[kept] = record;
-    m_sources[kept] = m_sources[i];
-    if (keys) m_keys[kept] = m_keys[i];
-    if (tokens) m_tokens[kept] = m_tokens[i];
-    ++kept;
+  // Rows that account for every displayed row are the whole book: their tokens are the book's.
+  if (tokens && rows.size() == m_knownSize && filter.IsActive()) {
+    m_bookTokens.assign(m_tokens.begin(), m_tokens.end());
+    m_bBookTokens = true;
   }
+  OrderBookDetails** data = rows.data();
+  std::uint32_t* sources = m_sources.data();
+  SelectionIndex::PackedRowKey* rowKeys = m_keys.data();
+  std::int32_t* rowTokens = m_tokens.data();
+  const std::size_t n = rows.size();
+  // A slice compacts its own rows and their side columns; the slices are then put together in
+  // order, so the rows come out as one pass over them would leave them.
+  auto slice = [&](std::size_t begin, std::size_t end) {
+    std::size_t out = begin;
+    for (std::size_t i = begin; i < end; ++i) {
+      // The rows shown are scattered over the book: ask for the two lines every refresh reads early.
+      if (i + RecordPrefetch::kRowsAhead < n) RecordPrefetch::FilterFields(data[i + RecordPrefetch::kRowsAhead]);
+      // Every row is written at the next place and kept by counting it: no branch on the
+      // verdict, which the book's mix of statuses and sides makes a coin toss. out <= i.
+      OrderBookDetails* record = data[i];
+      const bool keep = filter.Keeps(record);
+      data[out] = record;
+      sources[out] = sources[i];
+      if (keys) rowKeys[out] = rowKeys[i];
+      if (tokens) rowTokens[out] = rowTokens[i];
+      out += keep ? 1 : 0;
+    }
+    return out - begin;
+  };
+  auto shift = [&](std::size_t from, std::size_t count, std::size_t to) {
+    std::copy(data + from, data + from + count, data + to);
+    std::copy(sources + from, sources + from + count, sources + to);
+    if (keys) std::copy(rowKeys + from, rowKeys + from + count, rowKeys + to);
+    if (tokens) std::copy(rowTokens + from, rowTokens + from + count, rowTokens + to);
+  };
+  const bool parallel = filter.ReadsFieldsOnly() && n >= source.parallelRows;
+  const std::size_t kept = filter.IsActive() ? ParallelSlices::Compact(n, parallel, slice, shift) : n;
   rows.resize(kept);
   m_sources.resize(kept);
   if (keys) m_keys.resize(kept);
@@ -65,6 +91,38 @@ bool RowListTracker::Narrow(std::vector<OrderBookDetails*>& rows, const Source& 
   m_bTokens = tokens;
   m_filters = source.filters;
   m_filterRevision = source.filterRevision;
+  m_parallelRows = source.parallelRows;
+  m_bValid = true;
+  ++m_narrowedRefreshes;
+  return true;
+}
+
+bool RowListTracker::Unfilter(std::vector<OrderBookDetails*>& rows, const Source& source,
+                              const VariantDescription& variant) {
+  if (!m_bValid || source.filterRevision == m_filterRevision || source.b24HrTime != m_b24HrTime ||
+      m_sources.size() != rows.size())
+    return false;
+  std::span<const DisplayedChange> changes;
+  if (!source.journal.Since(m_generation, m_sequence, changes)) return false;
+  if (!CatchUp(rows, source, RowFilter(m_filters, variant), changes)) return false;
+  m_bValid = false;
+
+  const std::size_t n = source.displayed.size();
+  rows.assign(source.displayed.begin(), source.displayed.end());
+  m_sources.resize(n);
+  std::iota(m_sources.begin(), m_sources.end(), std::uint32_t{0});
+  m_bKeys = false;
+  m_keys.clear();
+  m_bTokens = m_bBookTokens && m_bookTokens.size() == n;
+  if (m_bTokens) m_tokens.swap(m_bookTokens);
+  else m_tokens.clear();
+  // The rows are the whole book again: the column lives on as the rows' own.
+  m_bBookTokens = false;
+  m_bookTokens.clear();
+  GiveBackRoom(m_bookTokens);
+  m_filters = source.filters;
+  m_filterRevision = source.filterRevision;
+  m_parallelRows = source.parallelRows;
   m_bValid = true;
   ++m_narrowedRefreshes;
   return true;
@@ -79,6 +137,13 @@ bool RowListTracker::CatchUp(std::vector<OrderBookDetails*>& rows, const Source&
   // Records changed in place are looked at afterwards, where they stand now.
   std::size_t removals = 0;
   m_pending.clear();
+  // The book's tokens follow changes in place and appended rows; a removal or a reorder would
+  // shift the whole column, which costs more than reading it again when it is next needed.
+  const bool bookTokens = m_bBookTokens && m_bookTokens.size() == m_knownSize &&
+                          std::none_of(changes.begin(), changes.end(), [](const DisplayedChange& c) {
+                            return c.eKind != DisplayedChange::Kind::Changed;
+                          });
+  m_bBookTokens = false;  // until this pass completes
   for (const DisplayedChange& change : changes) {
     switch (change.eKind) {
       case DisplayedChange::Kind::Changed:
@@ -105,6 +170,7 @@ bool RowListTracker::CatchUp(std::vector<OrderBookDetails*>& rows, const Source&
     const std::uint32_t index = source.journal.IndexOf(displayed, record);
     if (index == OrderBookDetails::kNotDisplayed) return false;
     if (index >= m_knownSize) continue;  // appended since: checked with the other new rows
+    if (bookTokens) m_bookTokens[index] = record->lOurToken;
     const auto it = std::lower_bound(m_sources.begin(), m_sources.end(), index);
     const auto row = static_cast<std::size_t>(it - m_sources.begin());
     const bool listed = it != m_sources.end() && *it == index;
@@ -118,8 +184,10 @@ bool RowListTracker::CatchUp(std::vector<OrderBookDetails*>& rows, const Source&
   }
   ApplyPatches(rows);
 
-  for (std::size_t index = m_knownSize; index < displayed.size(); ++index)
+  for (std::size_t index = m_knownSize; index < displayed.size(); ++index) {
+    if (bookTokens) m_bookTokens.push_back(displayed[index] ? displayed[index]->lOurToken : 0);
     if (filter.Keeps(displayed[index])) Append(rows, displayed[index], static_cast<std::uint32_t>(index));
+  }
 
   // Removals and narrower verdicts can leave a list far smaller than its room.
   GiveBackRoom(rows);
@@ -127,6 +195,7 @@ bool RowListTracker::CatchUp(std::vector<OrderBookDetails*>& rows, const Source&
   if (m_bKeys) GiveBackRoom(m_keys);
   if (m_bTokens) GiveBackRoom(m_tokens);
   m_knownSize = displayed.size();
+  m_bBookTokens = bookTokens;
   m_sequence = source.journal.End();
   source.journal.Trim(m_sequence);
   m_bValid = true;
@@ -278,6 +347,7 @@ void RowListTracker::Append(std::vector<OrderBookDetails*>& rows, OrderBookDetai
 
 std::vector<std::uint32_t>& RowListTracker::SourcesForRebuild() {
   m_bValid = false;
+  m_bBookTokens = false;
   m_bKeys = false;
   m_keys.clear();
   m_bTokens = false;
@@ -287,6 +357,7 @@ std::vector<std::uint32_t>& RowListTracker::SourcesForRebuild() {
 }
 
 void RowListTracker::Rebuilt(const Source& source, std::size_t rowCount) {
+  m_parallelRows = source.parallelRows;
   m_bValid = source.journal.Enabled() && m_sources.size() == rowCount;
   if (!m_bValid) {
     // A list rebuilt without the journal keeps nothing beside it: not the columns of the last
@@ -330,9 +401,20 @@ std::size_t RowListTracker::RowOf(const std::vector<OrderBookDetails*>& rows, co
 std::span<const std::int32_t> RowListTracker::RowTokens(const std::vector<OrderBookDetails*>& rows) {
   if (!m_bValid || m_sources.size() != rows.size()) return {};
   if (!m_bTokens || m_tokens.size() != rows.size()) {
-    m_tokens.resize(rows.size());
+    const std::size_t n = rows.size();
+    m_tokens.resize(n);
     GiveBackRoom(m_tokens);
-    for (std::size_t i = 0; i < rows.size(); ++i) m_tokens[i] = rows[i] ? rows[i]->lOurToken : 0;
+    // One read of a line per row, scattered over the book: ahead of need, and on every core for
+    // a large list.
+    OrderBookDetails* const* data = rows.data();
+    std::int32_t* tokens = m_tokens.data();
+    ParallelSlices::ForEach(n, n >= m_parallelRows, [&](std::size_t begin, std::size_t end) {
+      for (std::size_t i = begin; i < end; ++i) {
+        if (i + RecordPrefetch::kRowsAhead < n && data[i + RecordPrefetch::kRowsAhead])
+          __builtin_prefetch(&data[i + RecordPrefetch::kRowsAhead]->lOurToken);
+        tokens[i] = data[i] ? data[i]->lOurToken : 0;
+      }
+    });
     m_bTokens = true;
   }
   return m_tokens;
@@ -340,7 +422,7 @@ std::span<const std::int32_t> RowListTracker::RowTokens(const std::vector<OrderB
 
 std::size_t RowListTracker::MemoryBytes() const {
   return m_sources.capacity() * sizeof(std::uint32_t) + m_keys.capacity() * sizeof(SelectionIndex::PackedRowKey) +
-         m_tokens.capacity() * sizeof(std::int32_t) + m_patches.capacity() * sizeof(Patch) +
+         (m_tokens.capacity() + m_bookTokens.capacity()) * sizeof(std::int32_t) + m_patches.capacity() * sizeof(Patch) +
          m_pending.capacity() * sizeof(void*) +
          (m_froms.capacity() + m_tos.capacity()) * sizeof(std::uint32_t) + m_movedRows.capacity() * sizeof(std::size_t);
 }

@@ -11,6 +11,7 @@
 #include "view/RowListRoom.h"
 #include "view/SelectionIndex.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <map>
 #include <span>
@@ -25,6 +26,7 @@ class RowListTracker final {
     const std::map<int, MULTIPLEFILTER_PARAM>& filters;
     std::uint64_t filterRevision;
     bool b24HrTime;  // the time cells' format, which a filter on a time text depends on
+    std::size_t parallelRows = SIZE_MAX;  // passes over at least this many rows use every core
   };
 
   // Brings `rows` up to date from the journal. False when it cannot (journal off, another
@@ -37,13 +39,23 @@ class RowListTracker final {
   // the caller then rebuilds from scratch.
   bool Narrow(std::vector<OrderBookDetails*>& rows, const Source& source, const VariantDescription& variant);
 
+  // After a filter change to no filter at all (no value list, no contract rule, no selection
+  // memory to find): brings the rows up to date under the filters they were made with, so that
+  // the book's token column follows the store, then shows every displayed row. No record is read
+  // for that, nor for the tokens when the column is known. False when it cannot (as Update): the
+  // caller then rebuilds from scratch.
+  bool Unfilter(std::vector<OrderBookDetails*>& rows, const Source& source, const VariantDescription& variant);
+
   // A rebuild from scratch fills this (one entry per kept row: its displayed index) when
   // Tracking(source) says so, then calls Rebuilt.
   bool Tracking(const Source& source) const { return source.journal.Enabled(); }
   std::vector<std::uint32_t>& SourcesForRebuild();
   void Rebuilt(const Source& source, std::size_t rowCount);
   // The rows were replaced by other means.
-  void Forget() { m_bValid = false; }
+  void Forget() {
+    m_bValid = false;
+    m_bBookTokens = false;
+  }
 
   // Offers every row to the selection index by its match key (read from the records once, then
   // kept up to date).
@@ -58,9 +70,22 @@ class RowListTracker final {
   // kept up to date with the rows. Empty while the list is not tracked.
   std::span<const std::int32_t> RowTokens(const std::vector<OrderBookDetails*>& rows);
 
+  // Row `row`'s displayed index while the list is tracked (kNotDisplayed otherwise), and back:
+  // the row showing displayed index `source` (rowCount when none does). For finding a record the
+  // view stayed on after a change that moved it far.
+  std::uint32_t SourceOfRow(std::size_t row, std::size_t rowCount) const {
+    return m_bValid && m_sources.size() == rowCount && row < rowCount ? m_sources[row] : OrderBookDetails::kNotDisplayed;
+  }
+  std::size_t RowOfSource(std::uint32_t source, std::size_t rowCount) const {
+    if (!m_bValid || m_sources.size() != rowCount) return rowCount;
+    const auto it = std::lower_bound(m_sources.begin(), m_sources.end(), source);
+    return it != m_sources.end() && *it == source ? static_cast<std::size_t>(it - m_sources.begin()) : rowCount;
+  }
+
   // Refreshes that patched the list instead of rebuilding it.
   std::uint64_t PatchedRefreshes() const { return m_patchedRefreshes; }
-  // The side columns' bytes (per row: displayed index, and match key and token once asked for).
+  // The side columns' bytes (per row: displayed index, and match key and token once asked for;
+  // while a filter is on, the whole book's tokens once they were known unfiltered).
   std::size_t MemoryBytes() const;
 
   // Filter changes applied to the rows shown instead of the whole book.
@@ -96,12 +121,18 @@ class RowListTracker final {
   std::uint64_t m_filterRevision = 0;
   std::map<int, MULTIPLEFILTER_PARAM> m_filters;  // what the rows were filtered with
   bool m_b24HrTime = false;
+  std::size_t m_parallelRows = SIZE_MAX;  // the source's, for the side columns filled on demand
   std::size_t m_knownSize = 0;          // displayed rows the list accounts for
   std::vector<std::uint32_t> m_sources;  // per row, ascending
   std::vector<SelectionIndex::PackedRowKey> m_keys;  // per row while m_bKeys
   bool m_bKeys = false;
   std::vector<std::int32_t> m_tokens;    // per row while m_bTokens
   bool m_bTokens = false;
+  // The token of every displayed row accounted for (m_knownSize), kept from the unfiltered list
+  // through the filter changes and the changes the journal names, while m_bBookTokens: the way
+  // back to no filter then has the rows' tokens without reading a million records.
+  std::vector<std::int32_t> m_bookTokens;
+  bool m_bBookTokens = false;
   std::uint64_t m_patchedRefreshes = 0;
   std::uint64_t m_narrowedRefreshes = 0;
 

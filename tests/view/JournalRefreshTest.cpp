@@ -17,8 +17,16 @@ namespace {
 class JournalRefresh : public ::testing::Test {
  protected:
   JournalRefresh() {
-    for (BookKind kind : {BookKind::Pending, BookKind::GTD}) AppOrderBook::SetChangeJournal(kind, true);
+    for (BookKind kind : {BookKind::Pending, BookKind::GTD}) {
+      AppOrderBook::SetChangeJournal(kind, true);
+      // Small books too go through the passes in slices on every core.
+      AppOrderBook::Sorter(kind).SetParallelThreshold(1);
+    }
     AppGlobal::g_bLastOrderSelection = 1;
+  }
+  ~JournalRefresh() override {
+    for (BookKind kind : {BookKind::Pending, BookKind::GTD})
+      AppOrderBook::Sorter(kind).SetParallelThreshold(OrderBookSorter::kDefaultParallelThreshold);
   }
 
   // What a rebuild from scratch keeps: the GTD contract rule, then the grid's own predicate.
@@ -355,6 +363,57 @@ TEST_F(JournalRefresh, a_row_list_growing_by_appends_and_the_selection_index_kee
   h.AddOrder(BookKind::Pending, ref++);
   h.Run();
   EXPECT_LE(grid.MemoryBytes(), RowListRoom::Most(rows + 2) * perRow + 16 * 1024);
+}
+
+TEST_F(JournalRefresh, the_way_back_to_no_filter_under_traffic_gives_the_rows_and_tokens_a_rebuild_gives) {
+  // The book's tokens are kept while a filter is on and handed back to the unfiltered rows; the
+  // host changes tokens in place, appends and removes meanwhile.
+  AppGlobal::g_bLastOrderSelection = 0;
+  std::mt19937 rng(20261209);
+  auto below = [&](int n) { return static_cast<int>(rng() % static_cast<unsigned>(n)); };
+  const std::int32_t tokens[] = {ViewHarness::kNiftyFut, ViewHarness::kReliance, ViewHarness::kBseOfs};
+  std::uint32_t nextRef = 1;
+  auto add = [&] {
+    h.AddOrder(BookKind::Pending, nextRef++, [&](OrderBookDetails& r) {
+      SetStatus(r, below(3) ? ePending : eUnConfirmed);
+      CopyText(r.B_S, below(2) ? "BUY" : "SELL");
+      r.lOurToken = tokens[below(3)];
+      r.pContract = h.Master().Find(r.lOurToken);
+    });
+  };
+  for (int i = 0; i < 700; ++i) add();
+  OrderBookGrid& grid = h.Pending();
+  grid.ClearFilter(-1);
+  grid.FilterGridData();
+  h.Run();
+  (void)grid.RowTokens();  // the status bar's column, as a pending current row asks for it
+
+  std::vector<OrderBookDetails*>& displayed = AppOrderBook::vctDisplayedOrderBook;
+  const std::uint64_t narrowedBefore = grid.NarrowedRefreshes();
+  for (int round = 0; round < 200; ++round) {
+    if (round % 2 == 0) grid.SetFilterParam(COL_B_S, {below(2) ? "BUY" : "SELL"}, false, true, false);
+    else grid.ClearFilter(-1), grid.FilterGridData();
+    // Mostly changes in place (which the kept column follows), now and then a removal (which
+    // drops it until the rows are read again).
+    for (int e = below(5); e > 0; --e) {
+      OrderBookDetails* r = displayed[static_cast<std::size_t>(below(static_cast<int>(displayed.size())))];
+      switch (round % 10 == 9 ? below(3) : 1 + below(2)) {
+        case 0: AppOrderBook::RemoveOrder(BookKind::Pending, r); break;
+        case 1: add(); break;
+        default:
+          r->lOurToken = tokens[below(3)];
+          AppOrderBook::MarkUpdated(BookKind::Pending, r);
+      }
+    }
+    h.Run();
+    const std::vector<OrderBookDetails*> expected = Expected(grid, BookKind::Pending);
+    ASSERT_EQ(grid.RowVector(), expected) << "round " << round;
+    const std::span<const std::int32_t> rowTokens = grid.RowTokens();
+    ASSERT_EQ(rowTokens.size(), expected.size()) << "round " << round;
+    for (std::size_t i = 0; i < rowTokens.size(); ++i)
+      ASSERT_EQ(rowTokens[i], expected[i]->lOurToken) << "round " << round << ", row " << i;
+  }
+  EXPECT_GE(grid.NarrowedRefreshes() - narrowedBefore, 190u) << "neither way rebuilds from scratch";
 }
 
 }  // namespace
