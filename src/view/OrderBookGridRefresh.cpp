@@ -248,7 +248,7 @@ bool OfferRememberedRecords(BookKind kind, const std::vector<LastSelectedOrderDa
                             const std::vector<OrderBookDetails*>& rows, const RowListTracker& tracker,
                             const RowListTracker::Source& source, SelectionIndex& index) {
   constexpr std::size_t kFewEntries = 8;
-  if (kind != BookKind::Pending || remembered.size() > kFewEntries || !tracker.Tracking(source)) return false;
+  if (kind != BookKind::Pending || remembered.size() > kFewEntries || !tracker.Indexes(rows, source)) return false;
   std::vector<OrderBookDetails*> records;
   for (const LastSelectedOrderData_map& entry : remembered) AppOrderBook::RecordsOf(kind, entry.RefNo, records);
   std::vector<std::size_t> found;

@@ -389,7 +389,7 @@ void RowListTracker::OfferRows(const std::vector<OrderBookDetails*>& rows, Selec
 
 std::size_t RowListTracker::RowOf(const std::vector<OrderBookDetails*>& rows, const Source& source,
                                   const OrderBookDetails* record) const {
-  if (!m_bValid || m_sources.size() != rows.size() || !source.journal.Enabled()) return rows.size();
+  if (!Indexes(rows, source)) return rows.size();
   const std::uint32_t index = source.journal.IndexOf(source.displayed, record);
   if (index == OrderBookDetails::kNotDisplayed) return rows.size();
   const auto it = std::lower_bound(m_sources.begin(), m_sources.end(), index);

@@ -65,6 +65,10 @@ class RowListTracker final {
   // instead of a walk; rows.size() when it is not among them or the list is not tracked.
   std::size_t RowOf(const std::vector<OrderBookDetails*>& rows, const Source& source,
                     const OrderBookDetails* record) const;
+  // Whether RowOf can answer for `rows`: the list is tracked and its displayed indexes are current.
+  bool Indexes(const std::vector<OrderBookDetails*>& rows, const Source& source) const {
+    return m_bValid && m_sources.size() == rows.size() && source.journal.Enabled();
+  }
 
   // Each row's contract token, for the totals of one contract: read from the records once, then
   // kept up to date with the rows. Empty while the list is not tracked.
