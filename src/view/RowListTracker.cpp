@@ -89,6 +89,10 @@ bool RowListTracker::Narrow(std::vector<OrderBookDetails*>& rows, const Source& 
   GiveBackRoom(m_tokens);
   m_bKeys = keys;
   m_bTokens = tokens;
+  return FilterChangeApplied(source);
+}
+
+bool RowListTracker::FilterChangeApplied(const Source& source) {
   m_filters = source.filters;
   m_filterRevision = source.filterRevision;
   m_parallelRows = source.parallelRows;
@@ -120,12 +124,7 @@ bool RowListTracker::Unfilter(std::vector<OrderBookDetails*>& rows, const Source
   m_bBookTokens = false;
   m_bookTokens.clear();
   GiveBackRoom(m_bookTokens);
-  m_filters = source.filters;
-  m_filterRevision = source.filterRevision;
-  m_parallelRows = source.parallelRows;
-  m_bValid = true;
-  ++m_narrowedRefreshes;
-  return true;
+  return FilterChangeApplied(source);
 }
 
 bool RowListTracker::CatchUp(std::vector<OrderBookDetails*>& rows, const Source& source, const RowFilter& filter,

@@ -107,6 +107,8 @@ class RowListTracker final {
   };
 
  private:
+  // The rows now stand under the source's filters without a rebuild.
+  bool FilterChangeApplied(const Source& source);
   // Update's work once the journal's changes are known; `filter` must be the one the rows hold.
   bool CatchUp(std::vector<OrderBookDetails*>& rows, const Source& source, const RowFilter& filter,
              std::span<const DisplayedChange> changes);

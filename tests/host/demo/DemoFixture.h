@@ -1,7 +1,9 @@
 #pragma once
 // Every demo test starts and ends with an empty order store, no contract master installed and a
 // fresh host, so books never leak from one test into the next.
+#include "demo/ContractMasterGenerator.h"
 #include "demo/DemoCatalogue.h"
+#include "demo/OrderBookGenerator.h"
 #include "host/AppGlobal.h"
 #include "host/AppOrderBook.h"
 #include "host/ContractMaster.h"
@@ -42,6 +44,18 @@ class DemoFixture : public ::testing::Test {
     AppGlobal::ResetForTests();
     GlobalFunctions::ResetForTests();
     RCGlobal::Clear();
+  }
+
+  // Installs a master of `contracts` contracts (from `masterSeed`) and fills the Pending book
+  // with `orders` orders (from `seed`); returns the book's spec for more books of the same kind.
+  orv::demo::OrderBookSpec InstallBook(std::uint32_t masterSeed, int contracts, int orders, std::uint32_t seed) {
+    orv::demo::GenerateContracts(m_master, masterSeed, contracts);
+    InstallContractMaster(&m_master);
+    orv::demo::OrderBookSpec spec;
+    spec.orders = orders;
+    spec.seed = seed;
+    orv::demo::GenerateOrders(spec, m_master);
+    return spec;
   }
 
   CScriptDesc m_master;  // outlives the rows that point into it: TearDown empties the store first

@@ -31,12 +31,7 @@ class ExchangeOnLoopThread : public DemoFixture {
  protected:
   void SetUp() override {
     DemoFixture::SetUp();
-    GenerateContracts(m_master, 2, 60);
-    InstallContractMaster(&m_master);
-    OrderBookSpec spec;
-    spec.orders = 200;
-    spec.seed = 3;
-    GenerateOrders(spec, m_master);
+    InstallBook(2, 60, 200, 3);
   }
 };
 

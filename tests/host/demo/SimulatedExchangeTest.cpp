@@ -14,12 +14,7 @@ class SimulatedExchangeFlow : public DemoFixture {
  protected:
   void SetUp() override {
     DemoFixture::SetUp();
-    GenerateContracts(m_master, 3, 120);
-    InstallContractMaster(&m_master);
-    OrderBookSpec spec;
-    spec.orders = 300;
-    spec.seed = 5;
-    GenerateOrders(spec, m_master);
+    OrderBookSpec spec = InstallBook(3, 120, 300, 5);
     spec.kind = BookKind::GTD;
     spec.orders = 40;
     GenerateOrders(spec, m_master);
