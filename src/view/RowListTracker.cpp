@@ -27,14 +27,7 @@ bool RowListTracker::Update(std::vector<OrderBookDetails*>& rows, const Source& 
 
 bool RowListTracker::Narrow(std::vector<OrderBookDetails*>& rows, const Source& source,
                             const VariantDescription& variant) {
-  if (!m_bValid || source.filterRevision == m_filterRevision || source.b24HrTime != m_b24HrTime ||
-      m_sources.size() != rows.size() || !RowFilter::Narrows(m_filters, source.filters))
-    return false;
-  std::span<const DisplayedChange> changes;
-  if (!source.journal.Since(m_generation, m_sequence, changes)) return false;
-  // Here the filter change explains the request, so an empty journal means the rows are current.
-  if (!CatchUp(rows, source, RowFilter(m_filters, variant), changes)) return false;
-  m_bValid = false;
+  if (!RowFilter::Narrows(m_filters, source.filters) || !CatchUpForFilterChange(rows, source, variant)) return false;
 
   // Each row passes the filters it was made with, so only the changed ones can take it out; with
   // none changed the rows stay as they are.
@@ -92,6 +85,19 @@ bool RowListTracker::Narrow(std::vector<OrderBookDetails*>& rows, const Source& 
   return FilterChangeApplied(source);
 }
 
+bool RowListTracker::CatchUpForFilterChange(std::vector<OrderBookDetails*>& rows, const Source& source,
+                                            const VariantDescription& variant) {
+  if (!m_bValid || source.filterRevision == m_filterRevision || source.b24HrTime != m_b24HrTime ||
+      m_sources.size() != rows.size())
+    return false;
+  std::span<const DisplayedChange> changes;
+  if (!source.journal.Since(m_generation, m_sequence, changes)) return false;
+  // Here the filter change explains the request, so an empty journal means the rows are current.
+  if (!CatchUp(rows, source, RowFilter(m_filters, variant), changes)) return false;
+  m_bValid = false;  // until the caller has applied the new filters
+  return true;
+}
+
 bool RowListTracker::FilterChangeApplied(const Source& source) {
   m_filters = source.filters;
   m_filterRevision = source.filterRevision;
@@ -103,13 +109,7 @@ bool RowListTracker::FilterChangeApplied(const Source& source) {
 
 bool RowListTracker::Unfilter(std::vector<OrderBookDetails*>& rows, const Source& source,
                               const VariantDescription& variant) {
-  if (!m_bValid || source.filterRevision == m_filterRevision || source.b24HrTime != m_b24HrTime ||
-      m_sources.size() != rows.size())
-    return false;
-  std::span<const DisplayedChange> changes;
-  if (!source.journal.Since(m_generation, m_sequence, changes)) return false;
-  if (!CatchUp(rows, source, RowFilter(m_filters, variant), changes)) return false;
-  m_bValid = false;
+  if (!CatchUpForFilterChange(rows, source, variant)) return false;
 
   const std::size_t n = source.displayed.size();
   rows.assign(source.displayed.begin(), source.displayed.end());
@@ -391,10 +391,8 @@ std::size_t RowListTracker::RowOf(const std::vector<OrderBookDetails*>& rows, co
   if (!Indexes(rows, source)) return rows.size();
   const std::uint32_t index = source.journal.IndexOf(source.displayed, record);
   if (index == OrderBookDetails::kNotDisplayed) return rows.size();
-  const auto it = std::lower_bound(m_sources.begin(), m_sources.end(), index);
-  if (it == m_sources.end() || *it != index) return rows.size();
-  const auto row = static_cast<std::size_t>(it - m_sources.begin());
-  return rows[row] == record ? row : rows.size();
+  const std::size_t row = RowOfSource(index, rows.size());
+  return row < rows.size() && rows[row] == record ? row : rows.size();
 }
 
 std::span<const std::int32_t> RowListTracker::RowTokens(const std::vector<OrderBookDetails*>& rows) {

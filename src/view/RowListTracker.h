@@ -107,6 +107,10 @@ class RowListTracker final {
   };
 
  private:
+  // Before a filter change is applied to the rows: they are brought up to date under the filters
+  // they were made with. False when that cannot be done (the caller then rebuilds).
+  bool CatchUpForFilterChange(std::vector<OrderBookDetails*>& rows, const Source& source,
+                              const VariantDescription& variant);
   // The rows now stand under the source's filters without a rebuild.
   bool FilterChangeApplied(const Source& source);
   // Update's work once the journal's changes are known; `filter` must be the one the rows hold.
