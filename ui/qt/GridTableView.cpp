@@ -113,9 +113,11 @@ ShownArea GridTableView::Shown() const {
 }
 
 void GridTableView::CheckShown() {
-  const auto started = LoadSample::ThreadCpuNow();
   if (m_shown.Changed(*m_model, Shown())) viewport()->update();
-  m_mirrorTime += LoadSample::ThreadCpuNow() - started;
+}
+
+void GridTableView::FollowRowCountLater() {
+  if (!m_scrollRangeLater.isActive()) m_scrollRangeLater.start();
 }
 
 void GridTableView::doItemsLayout() {
@@ -127,13 +129,15 @@ void GridTableView::doItemsLayout() {
   // Rows came or went: the cells check decides about a repaint. A new scroll range repaints the
   // scroll bar, whose slider a few rows more or less among many do not move: such a change is
   // followed a little later, a larger one at once.
+  const auto started = LoadSample::ThreadCpuNow();
   m_rowsOnlyLayout = false;
   if (!verticalHeader()->updatesEnabled()) verticalHeader()->setUpdatesEnabled(true);
   const long long known = m_scrollRangeRows;
   const long long rows = m_model->rowCount();
   if (known < 0 || std::llabs(rows - known) * kScrollRangeSlack > known) FollowRowCount();
-  else if (!m_scrollRangeLater.isActive()) m_scrollRangeLater.start();
+  else FollowRowCountLater();
   CheckShown();
+  m_mirrorTime += LoadSample::ThreadCpuNow() - started;
 }
 
 void GridTableView::FollowRowCount() {
@@ -161,7 +165,7 @@ void GridTableView::OnGridChange(pf::GridChange change) {
                              static_cast<long long>(m_model->rowCount() - rows) * kScrollRangeSlack > rows;
       m_rowsOnlyLayout = true;
       m_model->SyncRowCount(shrinkNow);
-      if (m_model->ShrinkPending() && !m_scrollRangeLater.isActive()) m_scrollRangeLater.start();
+      if (m_model->ShrinkPending()) FollowRowCountLater();
       MirrorScroll();
       CheckShown();
       break;

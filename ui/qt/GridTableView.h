@@ -82,6 +82,7 @@ class GridTableView final : public QTableView {
   ShownArea Shown() const;
   void RepaintAll();
   void FollowRowCount();
+  void FollowRowCountLater();
   void MirrorSelection();
   void MirrorScroll();
   void ApplyLayout();
