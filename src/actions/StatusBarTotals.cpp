@@ -9,6 +9,7 @@
 #include "host/platform/StatusBar.h"
 #include "view/OrderBookGrid.h"
 #include "view/OrderBookWnd.h"
+#include "view/RecordPrefetch.h"
 
 #include <algorithm>
 #include <cinttypes>
@@ -84,7 +85,7 @@ void SumPendingOfToken(const std::vector<OrderBookDetails*>& rows, std::span<con
   if (tokens.size() != count) {
     for (std::size_t i = 0; i < count; ++i) {
       // The rows sit wherever the store put them: fetch ahead, as the refresh does.
-      if (i + 16 < count && rows[i + 16]) __builtin_prefetch(&rows[i + 16]->eOrderLeg);
+      if (i + RecordPrefetch::kRowsAhead < count) RecordPrefetch::FilterFields(rows[i + RecordPrefetch::kRowsAhead]);
       add(rows[i]);
     }
     return;
@@ -108,10 +109,9 @@ void SumPendingOfToken(const std::vector<OrderBookDetails*>& rows, std::span<con
       matches[found] = static_cast<std::uint32_t>(i);
       found += tokens[i] == token ? 1 : 0;
     }
-    for (std::size_t m = 0; m < found && m < kAhead; ++m)
-      if (rows[matches[m]]) __builtin_prefetch(&rows[matches[m]]->eOrderLeg);
+    for (std::size_t m = 0; m < found && m < kAhead; ++m) RecordPrefetch::FilterFields(rows[matches[m]]);
     for (std::size_t m = 0; m < found; ++m) {
-      if (m + kAhead < found && rows[matches[m + kAhead]]) __builtin_prefetch(&rows[matches[m + kAhead]]->eOrderLeg);
+      if (m + kAhead < found) RecordPrefetch::FilterFields(rows[matches[m + kAhead]]);
       add(rows[matches[m]]);
     }
   }
