@@ -92,7 +92,8 @@ QFont GridHeaderView::RankFont() const {
 }
 
 bool GridHeaderView::MarksChanged() {
-  std::vector<int> marks;
+  std::vector<int>& marks = m_marksNow;  // asked after every refresh: the buffers are kept
+  marks.clear();
   const auto& grid = m_model.Grid();
   marks.reserve(4 * static_cast<std::size_t>(m_model.columnCount()) + grid.GetSortColumns().size());
   for (int c = 0; c < m_model.columnCount(); ++c) {
@@ -105,7 +106,7 @@ bool GridHeaderView::MarksChanged() {
   }
   marks.insert(marks.end(), grid.GetSortColumns().begin(), grid.GetSortColumns().end());
   if (marks == m_marks) return false;
-  m_marks = std::move(marks);
+  m_marks.swap(marks);
   return true;
 }
 

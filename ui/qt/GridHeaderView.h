@@ -61,6 +61,7 @@ class GridHeaderView final : public QHeaderView {
   std::function<bool(int)> m_isFiltered;
   QPoint m_pressPos;
   std::vector<int> m_marks;  // per model column: id, sort state, button, filtered; then the sort order
+  std::vector<int> m_marksNow;
 };
 
 }  // namespace orv::ui
