@@ -272,42 +272,6 @@ TEST_F(Terminal, delete_on_a_selected_order_cancels_it_at_the_exchange_after_a_y
   for (int r = 0; r < grid.GetVirtualRowCount(); ++r) EXPECT_NE(grid.RecordAtRow(r), order) << "gone from the view";
 }
 
-TEST_F(Terminal, cancel_all_in_live_flow_cancels_exactly_the_orders_shown_when_asked_each_once) {
-  options.orders = 3000;
-  options.rate = 400;
-  orv::ui::TerminalHost host(app, options);
-  host.Start();
-  app.Loop().advance(200);
-  OrderBookGrid& grid = *host.Pending().GetGrid();
-  const std::size_t booked = AppOrderBook::vctDisplayedOrderBook.size();
-
-  // While the question is up the terminal's loop runs on: the exchange books new orders and the
-  // grid shows them.
-  std::size_t listed = 0;
-  app.MessageBoxes().SetAnswerer([&](const std::string& text, const std::string&, unsigned) {
-    if (text != "Sure To Cancel All the Order/s ?") return pf::IDOK;
-    // Spread orders go to the spread cancel, which needs records this host does not keep.
-    for (const CancelOrdersList& entry : host.Pending().CollectedOrders())
-      listed += !IsSpreadTransactionCode(entry.iTransactionCode);
-    app.Loop().advance(600);
-    return pf::IDYES;
-  });
-  const std::size_t sentBefore = host.WindowCancelsSent();
-  app.Keys().SetShift(true);
-  pf::MSG key{&grid, pf::WM_KEYDOWN, static_cast<pf::WPARAM>(pf::VK_F3), 0};
-  EXPECT_TRUE(grid.PreTranslateMessage(&key));
-  app.Keys().SetShift(false);
-  app.MessageBoxes().SetAnswerer(nullptr);
-  ASSERT_GT(AppOrderBook::vctDisplayedOrderBook.size(), booked) << "orders arrived while the box was up";
-  app.Loop().runPending();
-
-  ASSERT_GT(listed, 100u);
-  const std::size_t sent = host.WindowCancelsSent() - sentBefore;
-  EXPECT_LE(sent, listed) << "nothing beyond the orders listed at the key press";
-  // Less only by the few unconfirmed entries the exchange withdrew while the question was up.
-  EXPECT_GE(sent, listed * 95 / 100) << "the rows moved while the question was up; the orders still go";
-}
-
 TEST_F(Terminal, a_cancel_all_in_slices_lets_qt_run_between_them_and_sends_each_order_shown_once) {
   options.orders = 3000;
   orv::ui::TerminalHost host(app, options);
