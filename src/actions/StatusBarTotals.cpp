@@ -7,6 +7,7 @@
 #include "host/GlobalFunctions.h"
 #include "host/OrvEnumsMethods.h"
 #include "host/platform/StatusBar.h"
+#include "view/ContractRowTotals.h"
 #include "view/OrderBookGrid.h"
 #include "view/OrderBookWnd.h"
 #include "view/RecordPrefetch.h"
@@ -36,13 +37,7 @@ constexpr const char* kEmptyTexts[] = {"<No Scrip>", "B.Qty:0", "B.Lot:0", "B.Va
 
 constexpr const char* kDefaultValueFormat = "% 0.2f";
 
-// Quantities and lots add up over every row of the grid: 64-bit, so that a large book of large
-// orders cannot wrap into a negative total.
-struct SideTotals {
-  std::int64_t qty = 0;
-  std::int64_t lots = 0;
-  double value = 0.0;
-};
+using SideTotals = ContractRowTotals::Side;
 
 bool EqualsIgnoreCase(std::string_view text, std::string_view word) {
   return text.size() == word.size() && ::strncasecmp(text.data(), word.data(), word.size()) == 0;
@@ -165,8 +160,16 @@ void Write(OrderBookGrid& grid, std::int32_t token, const std::string& symbol, c
     SideTotals buy, sell;
     if (currentPending) {
       const bool everyRow = AppGlobal::g_bGeneralSettings_HideTitlBarMktWatch != 0;
-      if (everyRow) SumEveryRow(rows, buy, sell);
-      else SumPendingOfToken(rows, grid.RowTokens(), token, buy, sell);
+      if (everyRow) {
+        SumEveryRow(rows, buy, sell);
+      } else if (const ContractRowTotals* kept = grid.KeptTotals(token)) {
+        buy = kept->buy;
+        sell = kept->sell;
+      } else {
+        const std::span<const std::int32_t> tokens = grid.RowTokens();
+        SumPendingOfToken(rows, tokens, token, buy, sell);
+        if (!tokens.empty()) grid.KeepTotals(token, {buy, sell});
+      }
     } else if (current != nullptr) {
       AddRecord(*current, buy, sell);
     }

@@ -14,6 +14,40 @@ void SortedDisplayKeeper::Start(std::vector<SortColState> columns) {
 
 void SortedDisplayKeeper::Stop() { Start({}); }
 
+namespace {
+
+// The lines of a record that the usual sort columns read (side, status, client, quantity, price).
+void PrefetchSortFields(const OrderBookDetails* record) {
+  __builtin_prefetch(&record->eOrderLeg);
+  __builtin_prefetch(&record->OrvelClientId);
+  __builtin_prefetch(&record->Price);
+}
+
+}  // namespace
+
+void SortedDisplayKeeper::CompareBatch(const SortKeyExtractor& extract) {
+  const std::size_t pairs = m_lefts.size();
+  m_orders.assign(pairs, 0);
+  m_undecided.resize(pairs);
+  for (std::size_t i = 0; i < pairs; ++i) m_undecided[i] = i;
+  for (const SortColState& column : m_columns) {
+    if (m_undecided.empty()) break;
+    const std::size_t k = m_undecided.size();
+    m_batch.clear();
+    for (std::size_t i : m_undecided) m_batch.push_back(m_lefts[i]);
+    for (std::size_t i : m_undecided) m_batch.push_back(m_rights[i]);
+    for (const OrderBookDetails* record : m_batch) PrefetchSortFields(record);
+    extract(std::span<OrderBookDetails* const>(m_batch), column.nColumn, m_keys);
+    std::size_t still = 0;
+    for (std::size_t j = 0; j < k; ++j) {
+      const int r = m_keys.Compare(j, k + j);
+      if (r != 0) m_orders[m_undecided[j]] = column.bAscending ? r : -r;
+      else m_undecided[still++] = m_undecided[j];
+    }
+    m_undecided.resize(still);
+  }
+}
+
 int SortedDisplayKeeper::CompareKeys(OrderBookDetails* a, OrderBookDetails* b, const SortKeyExtractor& extract) {
   std::array<OrderBookDetails*, 2> pair{a, b};
   for (const SortColState& column : m_columns) {
@@ -65,29 +99,60 @@ SortedDisplayKeeper::Outcome SortedDisplayKeeper::Settle(std::vector<OrderBookDe
     return j + static_cast<std::size_t>(std::upper_bound(shift.begin(), shift.end(), j) - shift.begin());
   };
 
+  // The records lie all over the book: every noted record's comparisons go side by side, a step
+  // of each per round with the round's keys read in one batch, so that the misses overlap instead
+  // of queuing one comparison behind the other.
+  // Still in order with the unchanged rows either side: it stays in its gap.
+  m_lefts.clear();
+  m_rights.clear();
+  std::vector<std::size_t> checks;  // per pair: the entry it checks
   for (std::size_t m = 0; m < moved.size(); ++m) {
-    Moved& entry = moved[m];
-    const std::size_t gapBefore = entry.from - m;  // unchanged rows before its present place
-    // Still in order with the unchanged rows either side: it stays in its gap.
-    const bool leftOk = gapBefore == 0 ||
-                        CompareKeys(displayed[displayedIndexOf(gapBefore - 1)], entry.record, extract) <= 0;
-    const bool rightOk = gapBefore >= unchanged ||
-                         CompareKeys(entry.record, displayed[displayedIndexOf(gapBefore)], extract) <= 0;
-    if (leftOk && rightOk) {
-      entry.gap = gapBefore;
-      continue;
+    const std::size_t gapBefore = moved[m].from - m;  // unchanged rows before its present place
+    if (gapBefore > 0) {
+      m_lefts.push_back(displayed[displayedIndexOf(gapBefore - 1)]);
+      m_rights.push_back(moved[m].record);
+      checks.push_back(m);
     }
-    // The first unchanged row that a fresh sort puts after it: greater keys, or equal keys and a
-    // later place before.
-    std::size_t lo = 0, hi = unchanged;
-    while (lo < hi) {
-      const std::size_t mid = lo + (hi - lo) / 2;
-      const std::size_t index = displayedIndexOf(mid);
-      const int order = CompareKeys(displayed[index], entry.record, extract);
-      if (order < 0 || (order == 0 && index < entry.from)) lo = mid + 1;
-      else hi = mid;
+    if (gapBefore < unchanged) {
+      m_lefts.push_back(moved[m].record);
+      m_rights.push_back(displayed[displayedIndexOf(gapBefore)]);
+      checks.push_back(m);
     }
-    entry.gap = lo;
+  }
+  CompareBatch(extract);
+  std::vector<char> inOrder(moved.size(), 1);
+  for (std::size_t p = 0; p < checks.size(); ++p)
+    if (m_orders[p] > 0) inOrder[checks[p]] = 0;
+  // The first unchanged row that a fresh sort puts after it: greater keys, or equal keys and a
+  // later place before.
+  struct Search {
+    std::size_t entry, lo, hi, index;
+  };
+  std::vector<Search> searches;
+  for (std::size_t m = 0; m < moved.size(); ++m) {
+    if (inOrder[m]) moved[m].gap = moved[m].from - m;
+    else searches.push_back({m, 0, unchanged, 0});
+  }
+  while (!searches.empty()) {
+    m_lefts.clear();
+    m_rights.clear();
+    for (Search& search : searches) {
+      search.index = displayedIndexOf(search.lo + (search.hi - search.lo) / 2);
+      m_lefts.push_back(displayed[search.index]);
+      m_rights.push_back(moved[search.entry].record);
+    }
+    CompareBatch(extract);
+    std::size_t still = 0;
+    for (std::size_t p = 0; p < searches.size(); ++p) {
+      Search search = searches[p];
+      const std::size_t mid = search.lo + (search.hi - search.lo) / 2;
+      const int order = m_orders[p];
+      if (order < 0 || (order == 0 && search.index < moved[search.entry].from)) search.lo = mid + 1;
+      else search.hi = mid;
+      if (search.lo < search.hi) searches[still++] = search;
+      else moved[search.entry].gap = search.lo;
+    }
+    searches.resize(still);
   }
   // Noted records sharing a gap go by their keys, then by their place before.
   std::stable_sort(moved.begin(), moved.end(), [&](const Moved& a, const Moved& b) {

@@ -46,9 +46,16 @@ class SortedDisplayKeeper final {
   };
   // Key order of two records: negative, zero or positive.
   int CompareKeys(OrderBookDetails* a, OrderBookDetails* b, const SortKeyExtractor& extract);
+  // Key order of every pair (m_lefts[i], m_rights[i]) into m_orders[i], each column's keys read
+  // for all the pairs it still has to decide in one call.
+  void CompareBatch(const SortKeyExtractor& extract);
 
   std::vector<SortColState> m_columns;
   std::vector<OrderBookDetails*> m_noted;
   bool m_bSortAll = false;
   SortKeyColumn m_keys;
+  // CompareBatch's pairs, answers and scratch.
+  std::vector<OrderBookDetails*> m_lefts, m_rights, m_batch;
+  std::vector<int> m_orders;
+  std::vector<std::size_t> m_undecided;
 };

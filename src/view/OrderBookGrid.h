@@ -5,6 +5,7 @@
 #include "host/OrvGridCtrl.h"
 #include "host/platform/FilterMenuTracker.h"
 #include "host/records/OrderBookDetails.h"
+#include "view/ContractRowTotals.h"
 #include "view/RowListTracker.h"
 #include "view/SelectionIndex.h"
 #include "view/ViewVariant.h"
@@ -55,6 +56,16 @@ class OrderBookGrid : public OrvGridCtrl {
   std::uint64_t NarrowedRefreshes() const { return m_rowTracker.NarrowedRefreshes(); }
   // Each row's contract token while the row list is tracked; empty otherwise.
   std::span<const std::int32_t> RowTokens() { return m_rowTracker.RowTokens(m_RowVector); }
+  // The totals last kept for contract `token`, while none of its rows has come, gone, changed or
+  // moved since (null otherwise): every refresh asks for them, and most change other contracts.
+  const ContractRowTotals* KeptTotals(std::int32_t token) const {
+    return m_rowTracker.TokenRowsTouched(token) ? nullptr : &m_keptTotals;
+  }
+  // `totals` were just summed over the rows of `token` that RowTokens names.
+  void KeepTotals(std::int32_t token, const ContractRowTotals& totals) {
+    m_keptTotals = totals;
+    m_rowTracker.WatchToken(token);
+  }
   // The record shown in grid row `row`, or null when the row does not exist.
   OrderBookDetails* RecordAtRow(int row) const {
     const auto n = static_cast<long long>(m_RowVector.size());
@@ -297,6 +308,7 @@ class OrderBookGrid : public OrvGridCtrl {
   orv::platform::FilterColumnInfo m_FilterColumnInfo;
   SelectionIndex m_selectionIndex;
   RowListTracker m_rowTracker;
+  ContractRowTotals m_keptTotals;
   // The user sorted (or unsorted) since the last refresh: the view then stays at its row, not
   // on the order that was on top, which the new order has put anywhere.
   bool m_bSortedSinceRefresh = false;

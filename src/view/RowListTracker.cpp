@@ -99,6 +99,7 @@ bool RowListTracker::CatchUpForFilterChange(std::vector<OrderBookDetails*>& rows
 }
 
 bool RowListTracker::FilterChangeApplied(const Source& source) {
+  m_bWatchHolds = false;
   m_filters = source.filters;
   m_filterRevision = source.filterRevision;
   m_parallelRows = source.parallelRows;
@@ -131,6 +132,7 @@ bool RowListTracker::CatchUp(std::vector<OrderBookDetails*>& rows, const Source&
                            std::span<const DisplayedChange> changes) {
   const std::vector<OrderBookDetails*>& displayed = source.displayed;
   m_bValid = false;  // until this pass completes
+  if (!m_bTokens) m_bWatchHolds = false;  // the rows' contracts are not known
 
   // Removals and reorders in the order they happened: each index counts the rows of its time.
   // Records changed in place are looked at afterwards, where they stand now.
@@ -170,10 +172,12 @@ bool RowListTracker::CatchUp(std::vector<OrderBookDetails*>& rows, const Source&
     if (index == OrderBookDetails::kNotDisplayed) return false;
     if (index >= m_knownSize) continue;  // appended since: checked with the other new rows
     if (bookTokens) m_bookTokens[index] = record->lOurToken;
+    Touch(record->lOurToken);
     const auto it = std::lower_bound(m_sources.begin(), m_sources.end(), index);
     const auto row = static_cast<std::size_t>(it - m_sources.begin());
     const bool listed = it != m_sources.end() && *it == index;
     const bool keep = filter.Keeps(record);
+    if (listed && m_bTokens) Touch(m_tokens[row]);
     if (listed && !keep) m_patches.push_back({row, true, index});
     else if (!listed && keep) m_patches.push_back({row, false, index, record});
     else if (listed) {
@@ -185,7 +189,10 @@ bool RowListTracker::CatchUp(std::vector<OrderBookDetails*>& rows, const Source&
 
   for (std::size_t index = m_knownSize; index < displayed.size(); ++index) {
     if (bookTokens) m_bookTokens.push_back(displayed[index] ? displayed[index]->lOurToken : 0);
-    if (filter.Keeps(displayed[index])) Append(rows, displayed[index], static_cast<std::uint32_t>(index));
+    if (filter.Keeps(displayed[index])) {
+      Touch(displayed[index] ? displayed[index]->lOurToken : 0);
+      Append(rows, displayed[index], static_cast<std::uint32_t>(index));
+    }
   }
 
   // Removals and narrower verdicts can leave a list far smaller than its room.
@@ -205,6 +212,8 @@ void RowListTracker::RemoveSource(std::uint32_t index, std::vector<OrderBookDeta
   auto it = std::lower_bound(m_sources.begin(), m_sources.end(), index);
   auto row = it - m_sources.begin();
   if (it != m_sources.end() && *it == index) {
+    if (m_bTokens) Touch(m_tokens[static_cast<std::size_t>(row)]);
+    else m_bWatchHolds = false;
     rows.erase(rows.begin() + row);
     it = m_sources.erase(it);
     if (m_bKeys) m_keys.erase(m_keys.begin() + row);
@@ -252,6 +261,7 @@ bool RowListTracker::ApplyReorder(const DisplayedReorder& reorder, std::vector<O
   m_patches.clear();
   for (const DisplayedMove& move : moves) {
     if (move.pRecord == nullptr) return false;
+    Touch(move.pRecord->lOurToken);
     m_froms.push_back(move.nFrom);
     m_tos.push_back(move.nTo);
     if (move.nFrom >= m_knownSize) continue;
@@ -346,6 +356,7 @@ void RowListTracker::Append(std::vector<OrderBookDetails*>& rows, OrderBookDetai
 
 std::vector<std::uint32_t>& RowListTracker::SourcesForRebuild() {
   m_bValid = false;
+  m_bWatchHolds = false;
   m_bBookTokens = false;
   m_bKeys = false;
   m_keys.clear();
@@ -357,6 +368,7 @@ std::vector<std::uint32_t>& RowListTracker::SourcesForRebuild() {
 
 void RowListTracker::Rebuilt(const Source& source, std::size_t rowCount) {
   m_parallelRows = source.parallelRows;
+  m_bWatchHolds = false;
   m_bValid = source.journal.Enabled() && m_sources.size() == rowCount;
   if (!m_bValid) {
     // A list rebuilt without the journal keeps nothing beside it: not the columns of the last

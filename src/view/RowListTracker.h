@@ -54,6 +54,7 @@ class RowListTracker final {
   // The rows were replaced by other means.
   void Forget() {
     m_bValid = false;
+    m_bWatchHolds = false;
     m_bBookTokens = false;
   }
 
@@ -73,6 +74,15 @@ class RowListTracker final {
   // Each row's contract token, for the totals of one contract: read from the records once, then
   // kept up to date with the rows. Empty while the list is not tracked.
   std::span<const std::int32_t> RowTokens(const std::vector<OrderBookDetails*>& rows);
+
+  // Whether a row of contract `token` may have come, gone, changed or moved since
+  // WatchToken(token): true for any other token, and whenever the list or its tokens were not
+  // tracked throughout. Lets a sum over one contract's rows be kept while none of them changes.
+  bool TokenRowsTouched(std::int32_t token) const { return !(m_bWatchHolds && m_bValid && token == m_watchedToken); }
+  void WatchToken(std::int32_t token) {
+    m_watchedToken = token;
+    m_bWatchHolds = m_bValid && m_bTokens;
+  }
 
   // Row `row`'s displayed index while the list is tracked (kNotDisplayed otherwise), and back:
   // the row showing displayed index `source` (rowCount when none does). For finding a record the
@@ -124,6 +134,10 @@ class RowListTracker final {
   // applies them to the rows and their bookkeeping.
   void ApplyPatches(std::vector<OrderBookDetails*>& rows);
   void Append(std::vector<OrderBookDetails*>& rows, OrderBookDetails* record, std::uint32_t source);
+  // A row of this contract came, went, changed or moved.
+  void Touch(std::int32_t token) {
+    if (token == m_watchedToken) m_bWatchHolds = false;
+  }
 
   bool m_bValid = false;
   std::uint64_t m_generation = 0;
@@ -143,6 +157,8 @@ class RowListTracker final {
   // back to no filter then has the rows' tokens without reading a million records.
   std::vector<std::int32_t> m_bookTokens;
   bool m_bBookTokens = false;
+  std::int32_t m_watchedToken = 0;
+  bool m_bWatchHolds = false;  // no row of m_watchedToken was touched since WatchToken
   std::uint64_t m_patchedRefreshes = 0;
   std::uint64_t m_narrowedRefreshes = 0;
 

@@ -200,9 +200,21 @@ TEST_F(JournalRefresh, a_sorted_view_under_random_traffic_patches_its_rows_as_a_
     h.AddOrder(BookKind::Pending, nextRef++, [&](OrderBookDetails& r) {
       r.Price = 100 + below(8);
       r.lOurToken = 11 + below(3);
+      r.Pending_Qty = 1 + below(50);
       CopyText(r.B_S, below(3) ? "BUY" : "SELL");
     });
   };
+  // What the status bar sums for a contract: pending quantity and value of its pending rows.
+  auto sum = [](const std::vector<OrderBookDetails*>& rows, std::int32_t token) {
+    ContractRowTotals totals;
+    for (const OrderBookDetails* r : rows)
+      if (r->lOurToken == token && r->eOrderStatus == ePending) {
+        totals.buy.qty += r->Pending_Qty;
+        totals.buy.value += r->Pending_Qty * r->Price;
+      }
+    return totals;
+  };
+  std::size_t totalsReused = 0;
   for (int i = 0; i < 400; ++i) add();
   OrderBookGrid& grid = h.Pending();
   grid.SetDefaultDemoFilter(COL_B_S, "BUY", false, true, false);
@@ -223,7 +235,8 @@ TEST_F(JournalRefresh, a_sorted_view_under_random_traffic_patches_its_rows_as_a_
         case 1: if (below(3) == 0) AppOrderBook::RemoveOrder(BookKind::Pending, some); break;
         case 2: CopyText(some->B_S, below(2) ? "BUY" : "SELL"); AppOrderBook::MarkUpdated(BookKind::Pending, some); break;
         case 3:
-          if (below(2)) some->Traded_Qty += 1;
+          if (below(3) == 0) some->Pending_Qty = 1 + below(50);
+          else if (below(2)) SetStatus(*some, below(2) ? ePending : eCompleted);
           else some->lOurToken = 11 + below(3);
           AppOrderBook::MarkUpdated(BookKind::Pending, some);
           break;
@@ -240,6 +253,17 @@ TEST_F(JournalRefresh, a_sorted_view_under_random_traffic_patches_its_rows_as_a_
     ASSERT_EQ(tokens.size(), grid.RowVector().size()) << "round " << round;
     for (std::size_t i = 0; i < tokens.size(); ++i)
       ASSERT_EQ(tokens[i], grid.RowVector()[i]->lOurToken) << "round " << round << ", row " << i;
+    // Totals kept for a contract are handed back only while they are still its sum, to the bit.
+    for (std::int32_t token = 11; token <= 13; ++token) {
+      const ContractRowTotals* kept = grid.KeptTotals(token);
+      if (kept == nullptr) continue;
+      ++totalsReused;
+      const ContractRowTotals fresh = sum(grid.RowVector(), token);
+      ASSERT_EQ(kept->buy.qty, fresh.buy.qty) << "round " << round << ", token " << token;
+      ASSERT_EQ(kept->buy.value, fresh.buy.value) << "round " << round << ", token " << token;
+    }
+    const std::int32_t watched = 11 + below(3);
+    grid.KeepTotals(watched, sum(grid.RowVector(), watched));
     ASSERT_TRUE(std::is_sorted(displayed.begin(), displayed.end(),
                                [](const OrderBookDetails* a, const OrderBookDetails* b) { return a->Price < b->Price; }) ||
                 std::is_sorted(displayed.begin(), displayed.end(),
@@ -247,6 +271,7 @@ TEST_F(JournalRefresh, a_sorted_view_under_random_traffic_patches_its_rows_as_a_
         << "round " << round;
   }
   EXPECT_GT(grid.PatchedRefreshes() - patchedBefore, 250u) << "moved rows are patched, not rebuilt";
+  EXPECT_GT(totalsReused, 10u) << "rounds that left a contract alone keep its totals";
 }
 
 TEST_F(JournalRefresh, filter_changes_under_traffic_give_the_rows_a_rebuild_gives) {

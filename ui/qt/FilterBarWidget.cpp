@@ -320,11 +320,15 @@ void FilterBarWidget::SyncOne(const Binding& b) {
     case ControlKind::List: {
       auto* combo = static_cast<QComboBox*>(w);
       const auto& model = *static_cast<const pf::ComboBox*>(b.control);
-      bool same = combo->count() == model.GetCount();
-      for (int i = 0; same && i < model.GetCount(); ++i) same = combo->itemText(i) == FromText(model.GetLBText(i));
-      if (!same) {
-        combo->clear();
-        for (int i = 0; i < model.GetCount(); ++i) combo->addItem(FromText(model.GetLBText(i)));
+      // Synced after every delivery of the loop: the items are compared only when they changed.
+      if (b.shownListRevision != model.ListRevision()) {
+        bool same = combo->count() == model.GetCount();
+        for (int i = 0; same && i < model.GetCount(); ++i) same = combo->itemText(i) == FromText(model.GetLBText(i));
+        if (!same) {
+          combo->clear();
+          for (int i = 0; i < model.GetCount(); ++i) combo->addItem(FromText(model.GetLBText(i)));
+        }
+        b.shownListRevision = model.ListRevision();
       }
       if (combo->currentIndex() != model.GetCurSel()) combo->setCurrentIndex(model.GetCurSel());
       break;

@@ -10,6 +10,7 @@
 // lists, selections, checks, enabled states, the focus) back onto the widgets.
 #include <QScrollArea>
 
+#include <cstdint>
 #include <functional>
 #include <map>
 #include <vector>
@@ -55,6 +56,8 @@ class FilterBarWidget final : public QScrollArea {
     int kind;  // filterbar::ControlKind
     orv::platform::Control* control;
     QWidget* widget;
+    // A list's items as last copied to its widget: copied again only when the model's change.
+    mutable std::uint64_t shownListRevision = UINT64_MAX;
   };
 
   void Build();

@@ -5,6 +5,7 @@
 #include "ui/qt/ColumnFit.h"
 #include "ui/qt/FilterBarWidget.h"
 #include "ui/qt/GridTableModel.h"
+#include "ui/qt/SteadyLabel.h"
 #include "ui/qt/GridTableView.h"
 #include "ui/qt/GridHeaderView.h"
 #include "ui/qt/QtPopups.h"
@@ -93,6 +94,7 @@ void OrderBookDock::BuildPanes() {
     label->setVisible(width > 0 || !(style & pf::SBPS_DISABLED));
     m_paneBar->addWidget(label, (style & pf::SBPS_STRETCH) ? 1 : 0);
     m_paneLabels.push_back(label);
+    m_paneStretches.push_back((style & pf::SBPS_STRETCH) != 0);
   }
   m_paneTexts.assign(m_paneLabels.size(), std::string(1, '\1'));  // nothing shown yet
 }
@@ -103,7 +105,10 @@ void OrderBookDock::SyncPanes() {
   for (int i = 0; i < count; ++i) {
     std::string text = bar.GetPaneText(i);
     if (text == m_paneTexts[static_cast<std::size_t>(i)]) continue;
-    m_paneLabels[static_cast<std::size_t>(i)]->setText(GridTableModel::FromGridText(text));
+    QLabel& label = *m_paneLabels[static_cast<std::size_t>(i)];
+    // The totals change at every refresh: their panes keep their size unless a text outgrows it.
+    if (m_paneStretches[static_cast<std::size_t>(i)]) label.setText(GridTableModel::FromGridText(text));
+    else SetSteadyText(label, GridTableModel::FromGridText(text));
     m_paneTexts[static_cast<std::size_t>(i)] = std::move(text);
   }
   const bool shown = bar.IsVisible();

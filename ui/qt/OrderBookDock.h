@@ -84,6 +84,7 @@ class OrderBookDock final : public QDockWidget, private GridInputSink {
   QStatusBar* m_paneBar;
   QWidget* m_hiddenTitle;
   std::vector<QLabel*> m_paneLabels;
+  std::vector<bool> m_paneStretches;  // per pane: it takes the bar's spare width
   std::vector<std::string> m_paneTexts;
   std::string m_title;
   bool m_syncing = false;

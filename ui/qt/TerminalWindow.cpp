@@ -1,6 +1,7 @@
 #include "ui/qt/TerminalWindow.h"
 
 #include "ui/qt/ModifyOrderDialog.h"
+#include "ui/qt/SteadyLabel.h"
 
 #include "host/AppOrderBook.h"
 #include "ui/qt/ExportFeedback.h"
@@ -293,7 +294,7 @@ void TerminalWindow::UpdateCounters() {
   const auto& c = m_host.Exchange().Counters();
   const auto& pending = AppOrderBook::vctAllOrderBook;
   const auto& gtd = AppOrderBook::vctAllGTDOrderBook;
-  m_counters->setText(QStringLiteral("Exchange %1 | %2 changes/s | orders %3 new, %4 traded, %5 cancelled, %6 rejected | "
+  SetSteadyText(*m_counters, QStringLiteral("Exchange %1 | %2 changes/s | orders %3 new, %4 traded, %5 cancelled, %6 rejected | "
                                      "book %7 Pending, %8 GTD rows | window cancels %9 sent")
                           .arg(m_host.Exchange().IsRunning() ? QStringLiteral("open") : QStringLiteral("paused"))
                           .arg(m_host.Exchange().Spec().changesPerSecond)

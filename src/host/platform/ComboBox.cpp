@@ -38,6 +38,7 @@ int ComboBox::InsertString(int index, std::string_view text) {
   if (index == -1) index = GetCount();
   if (index < 0 || index > GetCount()) return CB_ERR;
   m_items.insert(m_items.begin() + index, Item{std::string(text), 0});
+  ++m_listRevision;
   // The selection stays on the item it was on.
   if (m_curSel != CB_ERR && index <= m_curSel) ++m_curSel;
   return index;
@@ -46,6 +47,7 @@ int ComboBox::InsertString(int index, std::string_view text) {
 int ComboBox::DeleteString(int index) {
   if (!ValidIndex(index)) return CB_ERR;
   m_items.erase(m_items.begin() + index);
+  ++m_listRevision;
   if (index == m_curSel) {
     m_curSel = CB_ERR;
   } else if (m_curSel != CB_ERR && index < m_curSel) {
@@ -55,6 +57,7 @@ int ComboBox::DeleteString(int index) {
 }
 
 void ComboBox::ResetContent() {
+  if (!m_items.empty()) ++m_listRevision;
   m_items.clear();
   m_curSel = CB_ERR;
   m_editText.clear();

@@ -8,6 +8,7 @@
 #include "host/platform/Control.h"
 #include "host/platform/Types.h"
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -42,6 +43,9 @@ class ComboBox : public Control {
   int InitStorage(int items, int bytes);
 
   int GetCount() const { return static_cast<int>(m_items.size()); }
+  // Counts the changes of the list's items (not of the selection): a mirror of the list compares
+  // this instead of every item's text.
+  std::uint64_t ListRevision() const { return m_listRevision; }
   std::string GetLBText(int index) const;  // empty for a bad index
   int GetLBTextLen(int index) const;       // CB_ERR for a bad index
 
@@ -87,6 +91,7 @@ class ComboBox : public Control {
 
   unsigned m_style;
   std::vector<Item> m_items;
+  std::uint64_t m_listRevision = 0;
   int m_curSel = CB_ERR;
   std::string m_editText;
   bool m_droppedDown = false;
