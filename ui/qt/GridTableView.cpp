@@ -8,7 +8,6 @@
 #include "ui/qt/GridTableModel.h"
 #include "ui/qt/KeyTranslation.h"
 #include "ui/qt/LoadMeter.h"
-#include "ui/qt/SteadyScrollBar.h"
 
 #include <QContextMenuEvent>
 #include <QKeyEvent>
@@ -34,7 +33,6 @@ struct GridTableView::Mirroring {
 GridTableView::GridTableView(pf::GridCtrlModel& grid, QWidget* parent)
     : QTableView(parent), m_grid(grid), m_model(new GridTableModel(grid, this)), m_header(new GridHeaderView(*m_model, this)) {
   setHorizontalHeader(m_header);
-  setVerticalScrollBar(new SteadyScrollBar(Qt::Vertical, this));
   setModel(m_model);
   setItemDelegate(new GridCellDelegate(this));
   setSortingEnabled(false);
