@@ -39,6 +39,12 @@ void OrderBookGrid::SetStatusbarValues(std::int32_t token, const std::string& sy
   StatusBarTotals::Write(*this, token, symbol, exchange);
 }
 
+const ContractRowTotals* OrderBookGrid::KeptTotals(std::int32_t token) const {
+  const OrderBookRefs book = AppOrderBook::Book(Variant().eBook);
+  if (book.IsInsertPost || book.IsUpdatePost) return nullptr;
+  return m_rowTracker.TokenRowsTouched(token) ? nullptr : &m_keptTotals;
+}
+
 void OrderBookGrid::AssignOrderDataSourceByOrderStatus() {
   m_RowVector = AppOrderBook::Book(Variant().eBook).vctDisplayed;
   m_rowTracker.Forget();

@@ -58,9 +58,8 @@ class OrderBookGrid : public OrvGridCtrl {
   std::span<const std::int32_t> RowTokens() { return m_rowTracker.RowTokens(m_RowVector); }
   // The totals last kept for contract `token`, while none of its rows has come, gone, changed or
   // moved since (null otherwise): every refresh asks for them, and most change other contracts.
-  const ContractRowTotals* KeptTotals(std::int32_t token) const {
-    return m_rowTracker.TokenRowsTouched(token) ? nullptr : &m_keptTotals;
-  }
+  // Not while the store has a change the rows have not caught up with (until the next tick).
+  const ContractRowTotals* KeptTotals(std::int32_t token) const;
   // `totals` were just summed over the rows of `token` that RowTokens names.
   void KeepTotals(std::int32_t token, const ContractRowTotals& totals) {
     m_keptTotals = totals;
