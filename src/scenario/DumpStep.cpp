@@ -26,9 +26,9 @@ namespace {
 namespace pf = orv::platform;
 using Json = nlohmann::json;
 
-constexpr std::array<std::string_view, 14> kSections{"rows",   "status", "title", "window",     "filters",   "selection",
+constexpr std::array<std::string_view, 15> kSections{"rows",   "status", "title", "window",     "filters",   "selection",
                                                      "memory", "store",  "menu",  "headermenu", "filterbar", "cancels",
-                                                     "saved",  "globals"};
+                                                     "saved",  "globals", "refresh"};
 
 // What the module itself writes of the host's globals: a "globals" section without names.
 constexpr std::array<std::string_view, 7> kWrittenGlobals{
@@ -116,6 +116,16 @@ Json WindowSection(OrderBookWnd& wnd, OrderBookGrid& grid) {
           {"refreshTimer", wnd.HasApp() && wnd.App().Loop().hasTimer(&grid, grid.Variant().nRefreshTimerId)},
           {"scale", grid.GetScale()},
           {"sort", std::move(sort)}};
+}
+
+// How the refreshes kept the rows: by the store's journal, by narrowing the rows shown, and
+// whether the status bar's totals of the current row's contract are held from an earlier sum.
+Json RefreshSection(OrderBookGrid& grid) {
+  const pf::GridItemID current = grid.GetCurSelItemID();
+  const OrderBookDetails* record = current.IsNull() ? nullptr : grid.RecordAtRow(current.m_nRow);
+  return {{"patched", grid.PatchedRefreshes()},
+          {"narrowed", grid.NarrowedRefreshes()},
+          {"totalsKept", record != nullptr && grid.KeptTotals(record->lOurToken) != nullptr}};
 }
 
 Json FiltersSection(OrderBookGrid& grid) {
@@ -284,6 +294,7 @@ void Dump(ScenarioHost& host, const StepArgs& args) {
     // Only when asked for: the older dumps stay as they were.
     std::erase(what, "cancels");
     std::erase(what, "saved");
+    std::erase(what, "refresh");
   }
   auto wants = [&](std::string_view s) { return std::find(what.begin(), what.end(), s) != what.end(); };
 
@@ -297,6 +308,7 @@ void Dump(ScenarioHost& host, const StepArgs& args) {
     if (wants("title")) event["title"] = wnd->GetDockTitle();
     if (wants("window")) event["window"] = WindowSection(*wnd, *grid);
     if (wants("filters")) event["filters"] = FiltersSection(*grid);
+    if (wants("refresh")) event["refresh"] = RefreshSection(*grid);
     if (wants("selection")) event["selection"] = SelectionSection(*grid);
     if (wants("filterbar")) event["filterbar"] = DescribeFilterBar(wnd->GetFilterBar());
     if (wants("cancels")) event["cancels"] = CancelsSection(*wnd);
