@@ -5,6 +5,7 @@
 #include "host/records/OrderBookDetails.h"
 #include "view/ViewVariant.h"
 
+#include <cstdint>
 #include <span>
 #include <string_view>
 
@@ -75,3 +76,14 @@ using CellTextReader = std::string_view (*)(const OrderBookDetails& record);
 using CellIntegerReader = long long (*)(const OrderBookDetails& record);
 CellTextReader PlainTextReader(int column, const VariantDescription& variant);
 CellIntegerReader PlainIntegerReader(int column, const VariantDescription& variant);
+// Where a plain text column's field sits: `offset` bytes into the record (or into its contract
+// when `bInContract`; no contract reads as an empty text), a NUL-terminated array of `capacity`
+// bytes inside an owner of `ownerSize` bytes. All zero for the columns PlainTextReader has no
+// reader for.
+struct PlainTextField {
+  std::uint32_t offset = 0;
+  std::uint32_t capacity = 0;
+  std::uint32_t ownerSize = 0;
+  bool bInContract = false;
+};
+PlainTextField PlainTextFieldOf(int column, const VariantDescription& variant);

@@ -19,6 +19,17 @@ std::string_view Field(const char (&field)[N]) {
   }
 }
 
+// The plain text columns: X(record field) and C(column, contract field).
+#define ORV_PLAIN_TEXT_COLUMNS(X, C)                                                                \
+  X(OrvelClientId) X(Order_Status) X(MemberID) X(TraderID) X(Order_Type) X(B_S) X(Pro_Client)        \
+  X(Client) X(ParticipantID) X(Misc) X(ExchOrder_No) X(Status) X(Settlor) X(Validity)                \
+  X(TillDays_Dates) X(MF_AON) X(CP_Brok_ID) X(Auc_No) X(Remarks) X(Part_Type) X(AMO_OrderID)         \
+  X(Order_Style) X(Strategy) X(OrderNo) X(COL_Order) X(Exch_ClientId) X(Record_Type) X(Pan_Number)  \
+  X(Error_Discriptions) X(TransType) X(Variant) X(GTDOrderStatus)                                    \
+  C(COL_ExchCode, cExchangeName) C(COL_Mkt_Seg, Mkt_Seg) C(COL_Inst_Name, Inst_Name)                 \
+  C(COL_Code, Code) C(COL_Symbol_ScriptID, Symbol_ScriptID) C(COL_Strike, cStrike)                   \
+  C(COL_Option_Type, cOptionType) C(COL_Scrip_Name, cScripName)
+
 #define ORV_RECORD_TEXT(name) \
   case COL_##name: return [](const OrderBookDetails& r) { return Field(r.name); };
 #define ORV_CONTRACT_TEXT(column, field)                           \
@@ -29,53 +40,37 @@ std::string_view Field(const char (&field)[N]) {
 #define ORV_RECORD_INTEGER(name) \
   case COL_##name: return [](const OrderBookDetails& r) { return static_cast<long long>(r.name); };
 
+template <typename Owner, std::size_t N>
+PlainTextField FieldAt(const Owner& probe, const char (&field)[N], bool inContract) {
+  const auto offset = reinterpret_cast<const char*>(&field) - reinterpret_cast<const char*>(&probe);
+  return PlainTextField{static_cast<std::uint32_t>(offset), static_cast<std::uint32_t>(N),
+                        static_cast<std::uint32_t>(sizeof(Owner)), inContract};
+}
+
 }  // namespace
 
 CellTextReader PlainTextReader(int column, const VariantDescription& variant) {
   if (!FindColumn(column, variant)) return nullptr;
   switch (static_cast<ColumnId>(column)) {
-    ORV_RECORD_TEXT(OrvelClientId)
-    ORV_RECORD_TEXT(Order_Status)
-    ORV_RECORD_TEXT(MemberID)
-    ORV_RECORD_TEXT(TraderID)
-    ORV_RECORD_TEXT(Order_Type)
-    ORV_RECORD_TEXT(B_S)
-    ORV_RECORD_TEXT(Pro_Client)
-    ORV_RECORD_TEXT(Client)
-    ORV_RECORD_TEXT(ParticipantID)
-    ORV_RECORD_TEXT(Misc)
-    ORV_RECORD_TEXT(ExchOrder_No)
-    ORV_RECORD_TEXT(Status)
-    ORV_RECORD_TEXT(Settlor)
-    ORV_RECORD_TEXT(Validity)
-    ORV_RECORD_TEXT(TillDays_Dates)
-    ORV_RECORD_TEXT(MF_AON)
-    ORV_RECORD_TEXT(CP_Brok_ID)
-    ORV_RECORD_TEXT(Auc_No)
-    ORV_RECORD_TEXT(Remarks)
-    ORV_RECORD_TEXT(Part_Type)
-    ORV_RECORD_TEXT(AMO_OrderID)
-    ORV_RECORD_TEXT(Order_Style)
-    ORV_RECORD_TEXT(Strategy)
-    ORV_RECORD_TEXT(OrderNo)
-    ORV_RECORD_TEXT(COL_Order)
-    ORV_RECORD_TEXT(Exch_ClientId)
-    ORV_RECORD_TEXT(Record_Type)
-    ORV_RECORD_TEXT(Pan_Number)
-    ORV_RECORD_TEXT(Error_Discriptions)
-    ORV_RECORD_TEXT(TransType)
-    ORV_RECORD_TEXT(Variant)
-    ORV_RECORD_TEXT(GTDOrderStatus)
-    ORV_CONTRACT_TEXT(COL_ExchCode, cExchangeName)
-    ORV_CONTRACT_TEXT(COL_Mkt_Seg, Mkt_Seg)
-    ORV_CONTRACT_TEXT(COL_Inst_Name, Inst_Name)
-    ORV_CONTRACT_TEXT(COL_Code, Code)
-    ORV_CONTRACT_TEXT(COL_Symbol_ScriptID, Symbol_ScriptID)
-    ORV_CONTRACT_TEXT(COL_Strike, cStrike)
-    ORV_CONTRACT_TEXT(COL_Option_Type, cOptionType)
-    ORV_CONTRACT_TEXT(COL_Scrip_Name, cScripName)
+    ORV_PLAIN_TEXT_COLUMNS(ORV_RECORD_TEXT, ORV_CONTRACT_TEXT)
     default: return nullptr;
   }
+}
+
+PlainTextField PlainTextFieldOf(int column, const VariantDescription& variant) {
+  if (!FindColumn(column, variant)) return {};
+  static const OrderBookDetails record{};
+  static const ScriptDesc contract{};
+#define ORV_RECORD_FIELD(name) \
+  case COL_##name: return FieldAt(record, record.name, false);
+#define ORV_CONTRACT_FIELD(column, field) \
+  case column: return FieldAt(contract, contract.field, true);
+  switch (static_cast<ColumnId>(column)) {
+    ORV_PLAIN_TEXT_COLUMNS(ORV_RECORD_FIELD, ORV_CONTRACT_FIELD)
+    default: return {};
+  }
+#undef ORV_RECORD_FIELD
+#undef ORV_CONTRACT_FIELD
 }
 
 CellIntegerReader PlainIntegerReader(int column, const VariantDescription& variant) {

@@ -64,6 +64,24 @@ std::map<int, MULTIPLEFILTER_PARAM> RowFilter::Changed(const std::map<int, MULTI
   return changed;
 }
 
+// A field of at most 16 bytes whose 16-byte read stays inside its owner is compared in place as
+// two numbers. Values longer than the field, or holding a NUL, can never equal its text: dropped.
+bool RowFilter::UsePackedField(Column& column, const PlainTextField& field) {
+  using RowFilterDetail::kPackedText;
+  if (field.capacity == 0 || field.capacity > kPackedText || field.offset + kPackedText > field.ownerSize) return false;
+  column.fieldOffset = field.offset;
+  column.bFieldInContract = field.bInContract;
+  auto lowBytes = [](std::uint32_t n) { return n >= 8 ? ~std::uint64_t{0} : (std::uint64_t{1} << (8 * n)) - 1; };
+  column.loMask = lowBytes(field.capacity);
+  column.hiMask = field.capacity <= 8 ? 0 : lowBytes(field.capacity - 8);
+  column.packed.clear();
+  for (std::string_view v : column.values)
+    if (v.size() <= field.capacity && v.find('\0') == std::string_view::npos) column.packed.push_back(RowFilterDetail::Packed(v));
+  std::sort(column.packed.begin(), column.packed.end());
+  column.packed.erase(std::unique(column.packed.begin(), column.packed.end()), column.packed.end());
+  return true;
+}
+
 RowFilter::RowFilter(const std::map<int, MULTIPLEFILTER_PARAM>& filters, const VariantDescription& variant)
     : m_variant(variant) {
   for (const auto& [col, param] : filters) {
@@ -84,6 +102,8 @@ RowFilter::RowFilter(const std::map<int, MULTIPLEFILTER_PARAM>& filters, const V
       c.eKind = Kind::DateTime;
     } else if ((c.readInteger = PlainIntegerReader(col, variant)) != nullptr) {
       c.eKind = Kind::PlainInteger;
+    } else if (UsePackedField(c, PlainTextFieldOf(col, variant))) {
+      c.eKind = Kind::PackedText;
     } else if ((c.readText = PlainTextReader(col, variant)) != nullptr) {
       c.eKind = Kind::PlainText;
     } else if (ColumnValueType(col, variant) == 2) {
@@ -97,7 +117,7 @@ RowFilter::RowFilter(const std::map<int, MULTIPLEFILTER_PARAM>& filters, const V
       }
       std::sort(c.integers.begin(), c.integers.end());
     }
-    if (c.values.size() > kLinearValues) {
+    if (c.eKind != Kind::PackedText && c.values.size() > kLinearValues) {
       std::sort(c.values.begin(), c.values.end());
       c.bSortedValues = true;
       if (std::all_of(c.values.begin(), c.values.end(), [](std::string_view v) { return v.size() <= RowFilterDetail::kPackedText; })) {
@@ -113,6 +133,7 @@ RowFilter::RowFilter(const std::map<int, MULTIPLEFILTER_PARAM>& filters, const V
   auto cost = [](Kind k) {
     switch (k) {
       case Kind::Status: return 0;
+      case Kind::PackedText: return 0;
       case Kind::PlainInteger: return 1;
       case Kind::PlainText: return 2;
       case Kind::DateTime: return 3;

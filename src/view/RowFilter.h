@@ -9,6 +9,7 @@
 #include "view/ViewVariant.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstdint>
 #include <cstring>
 #include <map>
@@ -30,6 +31,30 @@ inline std::pair<std::uint64_t, std::uint64_t> Packed(std::string_view text) {
   std::memcpy(&out.first, bytes, 8);
   std::memcpy(&out.second, bytes + 8, 8);
   return out;
+}
+
+// A field of at most 16 bytes read in place as the two numbers Packed gives for its text: the bytes
+// beyond its capacity (the masks) and from its first NUL on read as zero. Reads 16 bytes from
+// `field`, which must lie inside the field's owner. Little-endian, as Packed's numbers are.
+inline std::pair<std::uint64_t, std::uint64_t> PackedField(const char* field, std::uint64_t loMask, std::uint64_t hiMask) {
+  static_assert(std::endian::native == std::endian::little);
+  constexpr std::uint64_t kOnes = 0x0101010101010101ull, kHighs = 0x8080808080808080ull;
+  std::uint64_t lo, hi;
+  std::memcpy(&lo, field, 8);
+  std::memcpy(&hi, field + 8, 8);
+  lo &= loMask;
+  hi &= hiMask;
+  // The lowest byte flagged here is the first zero byte (a borrow only flags bytes above it).
+  auto beforeNul = [](std::uint64_t& word) {
+    const std::uint64_t zeros = (word - kOnes) & ~word & kHighs;
+    if (zeros == 0) return false;
+    const int bits = __builtin_ctzll(zeros) & ~7;
+    word = bits == 0 ? 0 : word & ((std::uint64_t{1} << bits) - 1);
+    return true;
+  };
+  if (beforeNul(lo)) hi = 0;
+  else beforeNul(hi);
+  return {lo, hi};
 }
 
 inline int StatusSlot(OrderStatusIdentifier status) {
@@ -77,7 +102,7 @@ class __attribute__((visibility("hidden"))) RowFilter final {
                                                      const std::map<int, MULTIPLEFILTER_PARAM>& to);
 
  private:
-  enum class Kind { Status, DateTime, Integer, PlainInteger, Text, PlainText };
+  enum class Kind { Status, DateTime, Integer, PlainInteger, Text, PlainText, PackedText };
   struct Column {
     int nCol = 0;
     Kind eKind = Kind::Text;
@@ -91,7 +116,14 @@ class __attribute__((visibility("hidden"))) RowFilter final {
     CellTextReader readText = nullptr;
     CellIntegerReader readInteger = nullptr;
     bool statusAccepted[8] = {};           // by OrderStatusIdentifier code; [7] for unknown codes
+    // PackedText: a short field read in place, against `packed` (every value, sorted).
+    std::uint32_t fieldOffset = 0;
+    bool bFieldInContract = false;
+    std::uint64_t loMask = 0, hiMask = 0;
   };
+
+  static bool UsePackedField(Column& column, const PlainTextField& field);
+  __attribute__((always_inline)) static bool AcceptPacked(const Column& column, const OrderBookDetails& record);
 
   bool AcceptText(const Column& column, std::string_view text) const;
 
@@ -122,6 +154,22 @@ inline bool RowFilter::AcceptText(const Column& column, std::string_view text) c
   return false;
 }
 
+inline bool RowFilter::AcceptPacked(const Column& column, const OrderBookDetails& record) {
+  const char* owner = reinterpret_cast<const char*>(&record);
+  if (column.bFieldInContract) {
+    if (!record.pContract) return std::binary_search(column.packed.begin(), column.packed.end(), std::pair<std::uint64_t, std::uint64_t>{});
+    owner = reinterpret_cast<const char*>(record.pContract);
+  }
+  const auto text = RowFilterDetail::PackedField(owner + column.fieldOffset, column.loMask, column.hiMask);
+  // A filter lists a few values as a rule: comparing them all costs less than a search's branches.
+  if (column.packed.size() <= 4) {
+    bool found = false;
+    for (const auto& v : column.packed) found |= v == text;
+    return found;
+  }
+  return std::binary_search(column.packed.begin(), column.packed.end(), text);
+}
+
 inline bool RowFilter::Accept(OrderBookDetails* record) const {
   if (m_columns.empty()) return true;
   if (!m_variant.bAlwaysDropContractless && (!record || !record->pContract)) return false;
@@ -139,6 +187,9 @@ inline bool RowFilter::Accept(OrderBookDetails* record) const {
       }
       case Kind::PlainInteger:
         if (!std::binary_search(c.integers.begin(), c.integers.end(), c.readInteger(*record))) return false;
+        break;
+      case Kind::PackedText:
+        if (!AcceptPacked(c, *record)) return false;
         break;
       case Kind::PlainText:
         if (!AcceptText(c, c.readText(*record))) return false;
