@@ -42,7 +42,7 @@ void OrderBookGrid::SetStatusbarValues(std::int32_t token, const std::string& sy
 const ContractRowTotals* OrderBookGrid::KeptTotals(std::int32_t token) const {
   const OrderBookRefs book = AppOrderBook::Book(Variant().eBook);
   if (book.IsInsertPost || book.IsUpdatePost) return nullptr;
-  return m_rowTracker.TokenRowsTouched(token) ? nullptr : &m_keptTotals;
+  return m_rowTracker.WatchedTotals(token);
 }
 
 void OrderBookGrid::AssignOrderDataSourceByOrderStatus() {

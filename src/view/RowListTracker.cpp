@@ -39,6 +39,8 @@ bool RowListTracker::Narrow(std::vector<OrderBookDetails*>& rows, const Source& 
   if (tokens && rows.size() == m_knownSize && filter.IsActive()) {
     m_bookTokens.assign(m_tokens.begin(), m_tokens.end());
     m_bBookTokens = true;
+    m_bookWatch = m_watch;
+    m_bBookWatchHolds = m_bWatchHolds;
   }
   OrderBookDetails** data = rows.data();
   std::uint32_t* sources = m_sources.data();
@@ -121,11 +123,19 @@ bool RowListTracker::Unfilter(std::vector<OrderBookDetails*>& rows, const Source
   m_bTokens = m_bBookTokens && m_bookTokens.size() == n;
   if (m_bTokens) m_tokens.swap(m_bookTokens);
   else m_tokens.clear();
+  // The same rows in the same order as when the totals were kept, none of the contract's changed.
+  const bool watchHolds = m_bTokens && m_bBookWatchHolds;
   // The rows are the whole book again: the column lives on as the rows' own.
   m_bBookTokens = false;
+  m_bBookWatchHolds = false;
   m_bookTokens.clear();
   GiveBackRoom(m_bookTokens);
-  return FilterChangeApplied(source);
+  FilterChangeApplied(source);
+  if (watchHolds) {
+    m_watch = m_bookWatch;
+    m_bWatchHolds = true;
+  }
+  return true;
 }
 
 bool RowListTracker::CatchUp(std::vector<OrderBookDetails*>& rows, const Source& source, const RowFilter& filter,
@@ -171,7 +181,11 @@ bool RowListTracker::CatchUp(std::vector<OrderBookDetails*>& rows, const Source&
     const std::uint32_t index = source.journal.IndexOf(displayed, record);
     if (index == OrderBookDetails::kNotDisplayed) return false;
     if (index >= m_knownSize) continue;  // appended since: checked with the other new rows
-    if (bookTokens) m_bookTokens[index] = record->lOurToken;
+    if (bookTokens) {
+      TouchBook(m_bookTokens[index]);
+      m_bookTokens[index] = record->lOurToken;
+    }
+    TouchBook(record->lOurToken);
     Touch(record->lOurToken);
     const auto it = std::lower_bound(m_sources.begin(), m_sources.end(), index);
     const auto row = static_cast<std::size_t>(it - m_sources.begin());
@@ -188,7 +202,10 @@ bool RowListTracker::CatchUp(std::vector<OrderBookDetails*>& rows, const Source&
   ApplyPatches(rows);
 
   for (std::size_t index = m_knownSize; index < displayed.size(); ++index) {
-    if (bookTokens) m_bookTokens.push_back(displayed[index] ? displayed[index]->lOurToken : 0);
+    if (bookTokens) {
+      m_bookTokens.push_back(displayed[index] ? displayed[index]->lOurToken : 0);
+      TouchBook(m_bookTokens.back());
+    }
     if (filter.Keeps(displayed[index])) {
       Touch(displayed[index] ? displayed[index]->lOurToken : 0);
       Append(rows, displayed[index], static_cast<std::uint32_t>(index));

@@ -7,6 +7,7 @@
 // memory asks, each row's match key.
 #include "host/DisplayedChangeLog.h"
 #include "host/records/OrderBookDetails.h"
+#include "view/ContractRowTotals.h"
 #include "view/RowFilter.h"
 #include "view/RowListRoom.h"
 #include "view/SelectionIndex.h"
@@ -75,12 +76,16 @@ class RowListTracker final {
   // kept up to date with the rows. Empty while the list is not tracked.
   std::span<const std::int32_t> RowTokens(const std::vector<OrderBookDetails*>& rows);
 
-  // Whether a row of contract `token` may have come, gone, changed or moved since
-  // WatchToken(token): true for any other token, and whenever the list or its tokens were not
+  // The totals handed to WatchToken(token, ...) while no row of contract `token` has come, gone,
+  // changed or moved since; null for any other token, and whenever the list or its tokens were not
   // tracked throughout. Lets a sum over one contract's rows be kept while none of them changes.
-  bool TokenRowsTouched(std::int32_t token) const { return !(m_bWatchHolds && m_bValid && token == m_watchedToken); }
-  void WatchToken(std::int32_t token) {
-    m_watchedToken = token;
+  // The unfiltered list's totals are kept through a filter and back when meanwhile the journal
+  // names only changes in place and appends, none of them of that contract.
+  const ContractRowTotals* WatchedTotals(std::int32_t token) const {
+    return m_bWatchHolds && m_bValid && token == m_watch.token ? &m_watch.totals : nullptr;
+  }
+  void WatchToken(std::int32_t token, const ContractRowTotals& totals) {
+    m_watch = {token, totals};
     m_bWatchHolds = m_bValid && m_bTokens;
   }
 
@@ -136,7 +141,10 @@ class RowListTracker final {
   void Append(std::vector<OrderBookDetails*>& rows, OrderBookDetails* record, std::uint32_t source);
   // A row of this contract came, went, changed or moved.
   void Touch(std::int32_t token) {
-    if (token == m_watchedToken) m_bWatchHolds = false;
+    if (token == m_watch.token) m_bWatchHolds = false;
+  }
+  void TouchBook(std::int32_t token) {
+    if (token == m_bookWatch.token) m_bBookWatchHolds = false;
   }
 
   bool m_bValid = false;
@@ -157,8 +165,16 @@ class RowListTracker final {
   // back to no filter then has the rows' tokens without reading a million records.
   std::vector<std::int32_t> m_bookTokens;
   bool m_bBookTokens = false;
-  std::int32_t m_watchedToken = 0;
-  bool m_bWatchHolds = false;  // no row of m_watchedToken was touched since WatchToken
+  struct Watch {
+    std::int32_t token = 0;
+    ContractRowTotals totals;
+  };
+  Watch m_watch;
+  bool m_bWatchHolds = false;  // no row of m_watch.token was touched since WatchToken
+  // The unfiltered list's watch, set aside with m_bookTokens; holds while no row of its contract
+  // was touched since.
+  Watch m_bookWatch;
+  bool m_bBookWatchHolds = false;
   std::uint64_t m_patchedRefreshes = 0;
   std::uint64_t m_narrowedRefreshes = 0;
 

@@ -392,7 +392,8 @@ TEST_F(JournalRefresh, a_row_list_growing_by_appends_and_the_selection_index_kee
 
 TEST_F(JournalRefresh, the_way_back_to_no_filter_under_traffic_gives_the_rows_and_tokens_a_rebuild_gives) {
   // The book's tokens are kept while a filter is on and handed back to the unfiltered rows; the
-  // host changes tokens in place, appends and removes meanwhile.
+  // host changes tokens and quantities in place, appends and removes meanwhile. The unfiltered
+  // rows' kept totals come back with them only while still their sum, to the bit.
   AppGlobal::g_bLastOrderSelection = 0;
   std::mt19937 rng(20261209);
   auto below = [&](int n) { return static_cast<int>(rng() % static_cast<unsigned>(n)); };
@@ -404,8 +405,22 @@ TEST_F(JournalRefresh, the_way_back_to_no_filter_under_traffic_gives_the_rows_an
       CopyText(r.B_S, below(2) ? "BUY" : "SELL");
       r.lOurToken = tokens[below(3)];
       r.pContract = h.Master().Find(r.lOurToken);
+      r.Pending_Qty = 1 + below(50);
+      r.Price = 100.1 + below(8);
     });
   };
+  // The status bar's sum (its pending statuses, by side), which its own refreshes keep as well.
+  auto sum = [](const std::vector<OrderBookDetails*>& rows, std::int32_t token) {
+    ContractRowTotals totals;
+    for (const OrderBookDetails* r : rows)
+      if (r->lOurToken == token && (r->eOrderStatus == ePending || r->eOrderStatus == eUnConfirmed)) {
+        ContractRowTotals::Side& side = std::string_view(r->B_S) == "BUY" ? totals.buy : totals.sell;
+        side.qty += r->Pending_Qty;
+        side.value += static_cast<double>(r->Pending_Qty) * r->Price * r->pContract->dMultiplier;
+      }
+    return totals;
+  };
+  std::size_t totalsBack = 0;
   for (int i = 0; i < 700; ++i) add();
   OrderBookGrid& grid = h.Pending();
   grid.ClearFilter(-1);
@@ -422,11 +437,14 @@ TEST_F(JournalRefresh, the_way_back_to_no_filter_under_traffic_gives_the_rows_an
     // drops it until the rows are read again).
     for (int e = below(5); e > 0; --e) {
       OrderBookDetails* r = displayed[static_cast<std::size_t>(below(static_cast<int>(displayed.size())))];
+      // Now and then a row of the contract whose totals are kept.
+      if (OrderBookDetails* current = grid.RecordAtRow(grid.GetCurSelItemID().m_nRow); current && below(4) == 0) r = current;
       switch (round % 10 == 9 ? below(3) : 1 + below(2)) {
         case 0: AppOrderBook::RemoveOrder(BookKind::Pending, r); break;
         case 1: add(); break;
         default:
-          r->lOurToken = tokens[below(3)];
+          if (below(2)) r->lOurToken = tokens[below(3)];
+          else r->Pending_Qty = 1 + below(50);
           AppOrderBook::MarkUpdated(BookKind::Pending, r);
       }
     }
@@ -437,8 +455,23 @@ TEST_F(JournalRefresh, the_way_back_to_no_filter_under_traffic_gives_the_rows_an
     ASSERT_EQ(rowTokens.size(), expected.size()) << "round " << round;
     for (std::size_t i = 0; i < rowTokens.size(); ++i)
       ASSERT_EQ(rowTokens[i], expected[i]->lOurToken) << "round " << round << ", row " << i;
+    for (const std::int32_t token : tokens) {
+      const ContractRowTotals* kept = grid.KeptTotals(token);
+      if (kept == nullptr) continue;
+      totalsBack += round % 2;  // a filter change touches every contract but for what the way back restores
+      const ContractRowTotals fresh = sum(grid.RowVector(), token);
+      for (auto [k, f] : {std::pair{kept->buy, fresh.buy}, std::pair{kept->sell, fresh.sell}}) {
+        ASSERT_EQ(k.qty, f.qty) << "round " << round << ", token " << token;
+        ASSERT_EQ(k.value, f.value) << "round " << round << ", token " << token;
+      }
+    }
+    // The current row's contract, whose totals the status bar asks for on the next refresh.
+    const OrderBookDetails* current = grid.RecordAtRow(grid.GetCurSelItemID().m_nRow);
+    const std::int32_t watched = current ? current->lOurToken : tokens[below(3)];
+    grid.KeepTotals(watched, sum(grid.RowVector(), watched));
   }
   EXPECT_GE(grid.NarrowedRefreshes() - narrowedBefore, 190u) << "neither way rebuilds from scratch";
+  EXPECT_GT(totalsBack, 50u) << "the unfiltered rows' totals come back when their contract was left alone";
 }
 
 }  // namespace
