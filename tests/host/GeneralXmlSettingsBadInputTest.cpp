@@ -52,7 +52,7 @@ TEST(GeneralXmlSettingsBadInput, entities_and_doctypes_are_never_expanded_nor_fe
   EXPECT_EQ(s.objPendingFilter.cClientFilter, "&l9;&secret;&") << "unknown entities stay as they were written";
 }
 
-TEST(GeneralXmlSettingsBadInput, deep_nesting_stray_nul_bytes_and_cut_files_give_defaults_or_what_was_readable) {
+TEST(GeneralXmlSettingsBadInput, deep_nesting_stray_nul_bytes_and_empty_cut_or_foreign_files_give_defaults_or_what_was_readable) {
   ScratchFolder folder("settings-odd");
   struct Case {
     const char* name;
@@ -66,6 +66,8 @@ TEST(GeneralXmlSettingsBadInput, deep_nesting_stray_nul_bytes_and_cut_files_give
   const std::string whole = "<GeneralSettings>" + PendingBlock("C1") + "</GeneralSettings>";
   const Case cases[] = {
       {"nested 200000 deep", deep, GeneralXmlSettings::Status::Ok},
+      {"empty", "", GeneralXmlSettings::Status::Corrupt},
+      {"a document of another kind", "<?xml version=\"1.0\"?><Other/>", GeneralXmlSettings::Status::Corrupt},
       {"a NUL inside a text", "<GeneralSettings>" + PendingBlock(std::string("A\0B", 3)) + "</GeneralSettings>",
        GeneralXmlSettings::Status::Corrupt},
       {"cut inside the declaration", "<?xml vers", GeneralXmlSettings::Status::Corrupt},
@@ -85,6 +87,8 @@ TEST(GeneralXmlSettingsBadInput, deep_nesting_stray_nul_bytes_and_cut_files_give
     if (c.status == GeneralXmlSettings::Status::Ok) {
       EXPECT_EQ(s.objPendingFilter.cClientFilter, "DEEP");
     } else {
+      EXPECT_FALSE(result.ok());
+      EXPECT_NE(result.message.find("General.xml"), std::string::npos) << result.message;
       EXPECT_EQ(s.objPendingFilter, OrderBookFilterSettings()) << "defaults, nothing half read";
       EXPECT_EQ(ReadFile(folder / "General.xml.corrupt"), c.text) << "the bad file is kept aside whole";
     }
@@ -124,6 +128,7 @@ TEST(GeneralXmlSettingsBadInput, a_directory_a_device_or_a_pipe_is_neither_read_
     const auto started = std::chrono::steady_clock::now();
 
     const auto loaded = s.Load(path);
+    EXPECT_TRUE(s.bSettingsReady && s.objPendingFilter == OrderBookFilterSettings()) << "defaults in force";
     s.objPendingFilter.cClientFilter = "C2";
     const auto saved = s.SaveGeneralSettings();
     const auto savedDirectly = s.Save(path);

@@ -59,40 +59,6 @@ TEST(GeneralXmlSettings, missing_file_gives_ready_defaults) {
   EXPECT_EQ(s.Path(), folder / "absent.xml");
 }
 
-TEST(GeneralXmlSettings, an_empty_or_truncated_file_gives_defaults_an_error_and_a_kept_copy) {
-  const std::string truncated = "<GeneralSettings><OrderBookFilters variant=\"Pending\"><SaveFilter>1</Sa";
-  for (const std::string& garbage : {std::string(), truncated}) {
-    SCOPED_TRACE(garbage.empty() ? "empty" : "truncated");
-    ScratchFolder folder("settings");
-    std::ofstream(folder / "General.xml") << garbage;
-    GeneralXmlSettings s = Filled();
-
-    const auto result = s.Load(folder / "General.xml");
-
-    EXPECT_EQ(result.status, GeneralXmlSettings::Status::Corrupt);
-    EXPECT_FALSE(result.ok());
-    EXPECT_NE(result.message.find("General.xml"), std::string::npos) << result.message;
-    EXPECT_EQ(s.objPendingFilter, OrderBookFilterSettings());
-    EXPECT_EQ(ReadFile(folder / "General.xml.corrupt"), garbage);
-  }
-}
-
-TEST(GeneralXmlSettings, a_file_of_another_kind_a_directory_or_a_device_counts_as_corrupt) {
-  ScratchFolder folder("settings");
-  std::ofstream(folder / "General.xml") << "<?xml version=\"1.0\"?><Other/>";
-  std::filesystem::create_directory(folder / "Folder.xml");
-  for (const std::filesystem::path& path : {folder / "General.xml", folder / "Folder.xml",
-                                            std::filesystem::path("/dev/zero")}) {
-    SCOPED_TRACE(path.string());
-    GeneralXmlSettings s = Filled();
-    const auto result = s.Load(path);
-    EXPECT_EQ(result.status, GeneralXmlSettings::Status::Corrupt);
-    EXPECT_EQ(s.objPendingFilter, OrderBookFilterSettings()) << "defaults in force";
-    EXPECT_TRUE(s.bSettingsReady);
-  }
-  EXPECT_TRUE(std::filesystem::is_directory(folder / "Folder.xml")) << "nothing there is touched";
-}
-
 TEST(GeneralXmlSettings, save_keeps_settings_written_by_other_parts_of_the_host) {
   ScratchFolder folder("settings");
   std::ofstream(folder / "General.xml") << "<GeneralSettings><TimeFormat>24</TimeFormat></GeneralSettings>";

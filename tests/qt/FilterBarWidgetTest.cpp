@@ -103,19 +103,6 @@ TEST_F(FilterBarOnScreen, shift_s_shows_the_bar_in_the_templates_order_with_its_
   EXPECT_EQ(Bar().WidgetOf(7354), nullptr);  // the hidden Refresh button
 }
 
-TEST_F(FilterBarOnScreen, choosing_a_side_filters_the_grid_at_once) {
-  ShowBarByKey();
-  ASSERT_EQ(Rows(), 6);
-  auto* side = Widget<QComboBox>(7340);
-  side->setFocus();
-  QTest::keyClick(side, Qt::Key_Down);  // All -> BUY
-  EXPECT_EQ(Model().m_cmbBuySell.GetWindowText(), "BUY");
-  EXPECT_EQ(Rows(), 3);
-  QTest::keyClick(side, Qt::Key_Down);  // BUY -> SELL
-  EXPECT_EQ(Rows(), 3);
-  EXPECT_EQ(Grid().FindFilter(COL_B_S)->lstValues, std::vector<std::string>{"SELL"});
-}
-
 TEST_F(FilterBarOnScreen, typed_text_is_upper_cased_completed_on_leaving_and_filters) {
   ShowBarByKey();
   auto* user = Widget<QLineEdit>(7342);

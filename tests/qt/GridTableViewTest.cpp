@@ -213,7 +213,3 @@ TEST_F(GridView, hidden_columns_leave_the_model_and_row_count_changes_keep_the_m
 }
 
 }  // namespace
-
-namespace {
-
-}  // namespace

@@ -158,21 +158,6 @@ class Terminal : public ::testing::Test {
   pf::ApplicationScope scope{app};
 };
 
-TEST_F(Terminal, the_host_starts_both_windows_over_generated_books_and_saves_its_settings_on_exit) {
-  {
-    orv::ui::TerminalHost host(app, options);
-    host.Start();
-    EXPECT_TRUE(host.Pending().IsVisible());
-    EXPECT_TRUE(host.Gtd().IsVisible());
-    EXPECT_EQ(AppOrderBook::vctAllGTDOrderBook.empty(), false);
-    EXPECT_TRUE(std::filesystem::is_directory(host.DataFolder() / "Logs"));
-    EXPECT_EQ(OrvStorageEnvironment::CustomAppPath, host.DataFolder().string());
-    app.Loop().advance(60);
-    EXPECT_GT(host.Pending().GetGrid()->GetVirtualRowCount(), 0);
-  }
-  EXPECT_TRUE(std::filesystem::exists(scratch / "data" / "GeneralSettings.xml"));
-}
-
 TEST_F(Terminal, saved_filters_and_the_bar_come_back_after_a_restart_and_the_title_follows_f3) {
   constexpr int kSideCombo = 7340, kSaveFilterBox = 7362;
   {
@@ -245,9 +230,14 @@ TEST_F(Terminal, a_settings_file_it_could_neither_read_nor_keep_aside_is_left_as
   EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "<GeneralSettings><FollowSelectedOrder>1");
 }
 
-TEST_F(Terminal, delete_on_a_selected_order_cancels_it_at_the_exchange_after_a_yes) {
+// The settings saved on exit are read back by the restart case above.
+TEST_F(Terminal, the_host_starts_both_windows_and_delete_on_a_selected_order_cancels_it_after_a_yes) {
   orv::ui::TerminalHost host(app, options);
   host.Start();
+  EXPECT_TRUE(host.Pending().IsVisible() && host.Gtd().IsVisible());
+  EXPECT_FALSE(AppOrderBook::vctAllGTDOrderBook.empty());
+  EXPECT_TRUE(std::filesystem::is_directory(host.DataFolder() / "Logs"));
+  EXPECT_EQ(OrvStorageEnvironment::CustomAppPath, host.DataFolder().string());
   app.Loop().advance(60);
   OrderBookGrid& grid = *host.Pending().GetGrid();
   int row = 0;
