@@ -69,18 +69,6 @@ TEST(OrvGridCtrl, remove_filter_takes_one_text_out_and_drops_a_filter_left_witho
   EXPECT_FALSE(grid.IsFilterExist(2));
 }
 
-TEST(OrvGridCtrl, clear_filter_drops_one_column_or_all) {
-  OrvGridCtrl grid;
-  grid.AddFilter(2, TextFilter({"NSE"}));
-  grid.AddFilter(6, TextFilter({"E"}));
-
-  grid.ClearFilter(2);
-  EXPECT_EQ(FilterColumns(grid), (std::vector<int>{6}));
-
-  grid.ClearFilter(-1);
-  EXPECT_FALSE(grid.IsFilterExist(-1));
-}
-
 TEST(OrvGridCtrl, column_profile_restores_order_visibility_and_widths_by_name) {
   OrvGridCtrl grid;
   for (int col = 0; col < 3; ++col) grid.InsertColumn(col, "C" + std::to_string(col), 80);
