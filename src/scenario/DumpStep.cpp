@@ -125,7 +125,8 @@ Json RefreshSection(OrderBookGrid& grid) {
   const OrderBookDetails* record = current.IsNull() ? nullptr : grid.RecordAtRow(current.m_nRow);
   return {{"patched", grid.PatchedRefreshes()},
           {"narrowed", grid.NarrowedRefreshes()},
-          {"totalsKept", record != nullptr && grid.KeptTotals(record->lOurToken) != nullptr}};
+          {"totalsKept", record != nullptr && grid.KeptTotals(record->lOurToken) != nullptr},
+          {"totalsSummed", grid.TotalsSummed()}};
 }
 
 Json FiltersSection(OrderBookGrid& grid) {

@@ -61,7 +61,12 @@ class OrderBookGrid : public OrvGridCtrl {
   // Not while the store has a change the rows have not caught up with (until the next tick).
   const ContractRowTotals* KeptTotals(std::int32_t token) const;
   // `totals` were just summed over the rows of `token` that RowTokens names.
-  void KeepTotals(std::int32_t token, const ContractRowTotals& totals) { m_rowTracker.WatchToken(token, totals); }
+  void KeepTotals(std::int32_t token, const ContractRowTotals& totals) {
+    ++m_totalsSummed;
+    m_rowTracker.WatchToken(token, totals);
+  }
+  // How many times KeepTotals was handed a fresh sum.
+  std::uint64_t TotalsSummed() const { return m_totalsSummed; }
   // The record shown in grid row `row`, or null when the row does not exist.
   OrderBookDetails* RecordAtRow(int row) const {
     const auto n = static_cast<long long>(m_RowVector.size());
@@ -304,6 +309,7 @@ class OrderBookGrid : public OrvGridCtrl {
   orv::platform::FilterColumnInfo m_FilterColumnInfo;
   SelectionIndex m_selectionIndex;
   RowListTracker m_rowTracker;
+  std::uint64_t m_totalsSummed = 0;
   // The user sorted (or unsorted) since the last refresh: the view then stays at its row, not
   // on the order that was on top, which the new order has put anywhere.
   bool m_bSortedSinceRefresh = false;
