@@ -182,10 +182,11 @@ bool RowListTracker::CatchUp(std::vector<OrderBookDetails*>& rows, const Source&
     if (index == OrderBookDetails::kNotDisplayed) return false;
     if (index >= m_knownSize) continue;  // appended since: checked with the other new rows
     if (bookTokens) {
+      // The set-aside totals count the row under its old token, and would miss it under the new.
       TouchBook(m_bookTokens[index]);
+      TouchBook(record->lOurToken);
       m_bookTokens[index] = record->lOurToken;
     }
-    TouchBook(record->lOurToken);
     Touch(record->lOurToken);
     const auto it = std::lower_bound(m_sources.begin(), m_sources.end(), index);
     const auto row = static_cast<std::size_t>(it - m_sources.begin());
