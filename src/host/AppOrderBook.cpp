@@ -189,11 +189,12 @@ AppOrderBook::MemoryUse AppOrderBook::MemoryOf(BookKind kind) {
   MemoryUse use;
   use.records = Storage(kind).records.Bytes();
   use.lists = (book.vctAll.capacity() + book.vctDisplayed.capacity()) * sizeof(OrderBookDetails*);
-  // A map node (three links, a colour, the key and the row list) and the list's own block, each
-  // with glibc's 16-byte rounding and 8-byte header.
-  constexpr std::size_t kNode = 32 + sizeof(std::uint32_t) + sizeof(std::vector<OrderBookDetails*>);
+  // A map node (its link, the key padded to the row list's alignment, the row list) and the list's
+  // own block, each with glibc's 16-byte rounding and 8-byte header; and the bucket array.
+  constexpr std::size_t kNode = sizeof(void*) + sizeof(std::pair<const std::uint32_t, std::vector<OrderBookDetails*>>);
   constexpr auto block = [](std::size_t bytes) { return (bytes + 8 + 15) / 16 * 16; };
   book.mapAll.Lock();
+  use.lists += block(book.mapAll.items().bucket_count() * sizeof(void*));
   for (const auto& [key, rows] : book.mapAll.items()) use.lists += block(kNode) + block(rows.capacity() * sizeof(void*));
   book.mapAll.Unlock();
   return use;
