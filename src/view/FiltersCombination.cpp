@@ -8,6 +8,7 @@
 #include "view/OrderBookGrid.h"
 
 #include <array>
+#include <map>
 #include <cstring>
 #include <strings.h>
 
