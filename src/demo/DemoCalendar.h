@@ -16,6 +16,9 @@ struct DemoDate {
 
 class DemoCalendar final {
  public:
+  // The serial day of 1970-01-01, where the host's time stamps start.
+  static constexpr std::int64_t kUnixEpochSerial = 25569;
+
   // False for a month outside 1-12 or a day outside the month.
   static bool IsValid(const DemoDate& date);
   // Days since 1899-12-30, the OLE automation serial of the date at midnight.

@@ -8,6 +8,9 @@
 
 namespace orv::demo {
 
+// A probability that Chance can take: within 0 to 1 (false for NaN too).
+inline bool IsShare(double share) { return share >= 0.0 && share <= 1.0; }
+
 class DemoRandom final {
  public:
   // Different streams of one seed are unrelated, so the contract master and an order book made

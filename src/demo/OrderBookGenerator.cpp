@@ -21,8 +21,6 @@ constexpr std::size_t kMaxIdLength = 15;  // the record's id fields hold 15 char
 constexpr std::size_t kUnknownTokenPool = 64;
 constexpr std::uint64_t kProgressStep = 16384;  // orders between two progress reports
 
-bool IsShare(double share) { return share >= 0.0 && share <= 1.0; }  // false for NaN too
-
 void CheckIds(const std::vector<std::string>& ids, const char* what) {
   for (const std::string& id : ids) {
     if (id.empty() || id.size() > kMaxIdLength)

@@ -9,6 +9,9 @@
 
 namespace orv::demo {
 
+// Prices stay at least a tick above zero.
+inline std::int64_t AtLeastOneTick(std::int64_t ticks) { return ticks < 1 ? 1 : ticks; }
+
 struct OrderPrices {
   std::int64_t limit = 0;
   std::int64_t trigger = 0;         // SL and CO orders

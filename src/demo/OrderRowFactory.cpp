@@ -55,7 +55,6 @@ constexpr std::string_view kDefaultMember = "90210";
 constexpr int kIndianOpen = 9 * 3600 + 15 * 60;
 constexpr int kIndianClose = 15 * 3600 + 30 * 60;
 constexpr int kLastSecond = 86399;
-constexpr std::int64_t kUnixEpochSerial = 25569;
 
 // After-market orders are taken where the market closes in the afternoon.
 bool TakesAfterMarketOrders(int exchangeCode) {
@@ -84,8 +83,6 @@ std::uint64_t ExchangeBase(int exchangeCode) {
       return 9100000000000ull;
   }
 }
-
-std::int64_t AtLeastOne(std::int64_t v) { return std::max<std::int64_t>(1, v); }
 
 }  // namespace
 
@@ -281,19 +278,19 @@ void OrderRowFactory::MakeSpread(const ContractQuote& nearLeg, const ContractQuo
   }
 
   // Calendar spread: the far leg trades at the near leg plus the carry.
-  const std::int64_t band = AtLeastOne(nearLeg.referenceTicks / 50);
+  const std::int64_t band = AtLeastOneTick(nearLeg.referenceTicks / 50);
   const std::int64_t nearAway = m_rng.Between(0, band);
   const std::int64_t nearTicks =
-      AtLeastOne(buy ? nearLeg.referenceTicks - nearAway : nearLeg.referenceTicks + nearAway);
+      AtLeastOneTick(buy ? nearLeg.referenceTicks - nearAway : nearLeg.referenceTicks + nearAway);
   const bool sameTick = nearLeg.tick.num == farLeg.tick.num && nearLeg.tick.den == farLeg.tick.den;
   std::int64_t farTicks;
   double spreadPrice;
   if (sameTick) {
-    farTicks = AtLeastOne(nearTicks + farLeg.referenceTicks - nearLeg.referenceTicks + m_rng.Between(-2, 2));
+    farTicks = AtLeastOneTick(nearTicks + farLeg.referenceTicks - nearLeg.referenceTicks + m_rng.Between(-2, 2));
     spreadPrice = nearLeg.Price(farTicks - nearTicks);
   } else {
-    const std::int64_t farAway = m_rng.Between(0, AtLeastOne(farLeg.referenceTicks / 50));
-    farTicks = AtLeastOne(buy ? farLeg.referenceTicks + farAway : farLeg.referenceTicks - farAway);
+    const std::int64_t farAway = m_rng.Between(0, AtLeastOneTick(farLeg.referenceTicks / 50));
+    farTicks = AtLeastOneTick(buy ? farLeg.referenceTicks + farAway : farLeg.referenceTicks - farAway);
     spreadPrice = farLeg.Price(farTicks) - nearLeg.Price(nearTicks);
   }
 
@@ -491,7 +488,7 @@ void OrderRowFactory::FillPacket(OrderBookDetails& row, bool buy, const Times& t
   p.setExchangeOrderNo(row.dOrderNumber);
   p.setExchangeOrderId(row.ExchOrder_No);
   p.setOurOrderNo(row.RefNo);
-  p.setLastModifiedTime(static_cast<std::int32_t>((m_tradingSerial - kUnixEpochSerial) * 86400 + times.lastModified));
+  p.setLastModifiedTime(static_cast<std::int32_t>((m_tradingSerial - DemoCalendar::kUnixEpochSerial) * 86400 + times.lastModified));
   p.setIobRuleNo(row.IOM_RuleNo);
 }
 

@@ -20,7 +20,6 @@ namespace orv::demo {
 
 namespace {
 
-constexpr std::int64_t kUnixEpochSerial = 25569;
 constexpr int kSecondsPerDay = 86400;
 
 // Transaction codes the host writes with each state (the grid shows them only through the texts,
@@ -51,8 +50,6 @@ constexpr std::array<std::string_view, 3> kExchangeCancelTexts{
     "Cancelled by the exchange: self-trade prevention",
     "Cancelled by the exchange: order validity ended",
 };
-
-bool IsShare(double share) { return share >= 0.0 && share <= 1.0; }
 
 bool IsOpenStatus(OrderStatusIdentifier status) {
   return status == ePending || status == eUnConfirmed || status == eAMOUnconfirmed;
@@ -264,7 +261,7 @@ void SimulatedExchange::Touch(OrderBookDetails& row) const {
   const int second = SecondOfDay();
   WriteTimePair(second, row.Last_Modified);
   const std::int64_t serial = DemoCalendar::SerialDay(m_spec.tradingDay);
-  row.objOrderEntry.setLastModifiedTime(static_cast<std::int32_t>((serial - kUnixEpochSerial) * kSecondsPerDay + second));
+  row.objOrderEntry.setLastModifiedTime(static_cast<std::int32_t>((serial - DemoCalendar::kUnixEpochSerial) * kSecondsPerDay + second));
 }
 
 double SimulatedExchange::TickOf(const OrderBookDetails& row) const {

@@ -39,36 +39,36 @@ bool AddedNothing(std::vector<std::uint32_t> after, std::vector<std::uint32_t> b
 }
 
 // Which list a step's action fills: the grid's cancel, modify or IOB link, or none.
-enum class Action { None, Cancel, Modify, Link };
+enum class StepAction { None, Cancel, Modify, Link };
 
-Action ActionOf(const json& step) {
+StepAction ActionOf(const json& step) {
   const std::string what = step.value("do", "");
   auto byId = [](unsigned id) {
-    if (id == 2063 || id == 2064) return Action::Cancel;
-    if (id == 2002) return Action::Modify;
-    if (id == 2012) return Action::Link;
-    return Action::None;
+    if (id == 2063 || id == 2064) return StepAction::Cancel;
+    if (id == 2002) return StepAction::Modify;
+    if (id == 2012) return StepAction::Link;
+    return StepAction::None;
   };
   if (what == "command") return byId(step.value("id", 0u));
   if (what == "menu" && step.value("target", "") != "filterbar") return byId(step.value("choose", 0u));
-  if (what != "key" || step.value("ctrl", false) || step.value("alt", false)) return Action::None;
+  if (what != "key" || step.value("ctrl", false) || step.value("alt", false)) return StepAction::None;
   const std::string key = step.value("key", "");
   const bool shift = step.value("shift", false);
-  if ((key == "Delete" && !shift) || (key == "F1" && shift)) return Action::Cancel;
-  if (key == "F2" && shift) return Action::Modify;
-  return Action::None;
+  if ((key == "Delete" && !shift) || (key == "F1" && shift)) return StepAction::Cancel;
+  if (key == "F2" && shift) return StepAction::Modify;
+  return StepAction::None;
 }
 
 // Whether the step handed its list to the host: the cancel message, the modify message or the
 // IOB link request.
-bool HandedOver(Action action, int variant, const std::vector<json>& events) {
+bool HandedOver(StepAction action, int variant, const std::vector<json>& events) {
   const unsigned cancelMessage = DescriptionOf(kVariants[variant]).nCancelMessage;
   for (const json& e : events) {
     if (e.value("ev", "") != "post") continue;
     const unsigned message = e.value("message", 0u);
-    if (action == Action::Cancel && message == cancelMessage) return true;
-    if (action == Action::Modify && message == 9899) return true;
-    if (action == Action::Link && message == 9898 && e.contains("request") &&
+    if (action == StepAction::Cancel && message == cancelMessage) return true;
+    if (action == StepAction::Modify && message == 9899) return true;
+    if (action == StepAction::Link && message == 9898 && e.contains("request") &&
         e["request"].value("nRequestId", 0) == 20001)
       return true;
   }
@@ -185,22 +185,22 @@ void InvariantChecker::CheckLists(int v, const json& step, const std::vector<jso
   if (HasDuplicate(book.vctModification)) fail("the modification list holds a key twice");
   if (v == 0 && HasDuplicate(AppOrderBook::objOrderBook_IOBLinkOrder)) fail("the IOB list holds a key twice");
   if (VariantOf(step) != v) return;
-  const Action action = ActionOf(step);
-  if (action == Action::None) return;
+  const StepAction action = ActionOf(step);
+  if (action == StepAction::None) return;
   if (HandedOver(action, v, events)) {
-    const auto& list = action == Action::Cancel   ? book.vctCancellation
-                       : action == Action::Modify ? book.vctModification
+    const auto& list = action == StepAction::Cancel   ? book.vctCancellation
+                       : action == StepAction::Modify ? book.vctModification
                                                   : AppOrderBook::objOrderBook_IOBLinkOrder;
     for (std::uint32_t key : list)
       if (m_goneKeys[v].count(key)) fail("removed order " + std::to_string(key) + " was handed to the host");
     return;
   }
   // Refused (or nothing to do): the lists hold nothing the step put there.
-  if (action == Action::Cancel && !AddedNothing(book.vctCancellation, m_before[v].cancellation))
+  if (action == StepAction::Cancel && !AddedNothing(book.vctCancellation, m_before[v].cancellation))
     fail("a refused cancel left orders in the cancellation list");
-  if (action == Action::Modify && !AddedNothing(book.vctModification, m_before[v].modification))
+  if (action == StepAction::Modify && !AddedNothing(book.vctModification, m_before[v].modification))
     fail("a refused modify left orders in the modification list");
-  if (action == Action::Link && !AddedNothing(AppOrderBook::objOrderBook_IOBLinkOrder, m_iobBefore))
+  if (action == StepAction::Link && !AddedNothing(AppOrderBook::objOrderBook_IOBLinkOrder, m_iobBefore))
     fail("a refused IOB link left orders in the IOB list");
 }
 

@@ -4,6 +4,7 @@
 #include "host/GridRow.h"
 #include "host/platform/Application.h"
 #include "host/recordcache/RecordCacheTables.h"
+#include "support/CommonLogLines.h"
 #include "support/HostReset.h"
 #include "view/ColumnCatalogue.h"
 #include "view/OrvPendingOrdersWnd.h"
@@ -19,8 +20,6 @@
 
 namespace {
 
-std::vector<std::pair<std::string, std::string>> g_lines;
-void CaptureLine(const char* source, const char* text) { g_lines.emplace_back(source, text); }
 
 // Seconds of the day -> clock time; the date part is not shown by the views.
 int SplitSecondsOfDay(long time, char* dateOut, int dateSize, int* hour, int* minute, int* second) {
@@ -37,9 +36,9 @@ class LegacyFormattingTest : public ::testing::Test {
   void SetUp() override {
     ResetHostForTest();
     RecordCache::Close();
-    g_lines.clear();
+    CommonLogLines().clear();
     auto& registry = EntryPointRegistry::Instance();
-    registry.Register(kCommonIncludeLibrary, "WriteInLogFile", &CaptureLine);
+    registry.Register(kCommonIncludeLibrary, "WriteInLogFile", &CaptureCommonLogLine);
     registry.Register(kCommonIncludeLibrary, "ConvertTime", &SplitSecondsOfDay);
     m_login.setUserId("D1");
     AppGlobal::g_pObjLoginResponse = &m_login;
@@ -82,7 +81,7 @@ TEST_F(LegacyFormattingTest, entry_times_show_am_and_pm_or_hours_by_the_setting)
     std::snprintf(hrs, sizeof hrs, "%02d:05:09 Hrs", c.hour);
     EXPECT_EQ(Cell(row, COL_Server_Entry_Time), hrs);
   }
-  EXPECT_TRUE(g_lines.empty());
+  EXPECT_TRUE(CommonLogLines().empty());
 }
 
 TEST_F(LegacyFormattingTest, traded_quantity_sums_the_fills_of_one_order_and_token_with_their_average) {
@@ -142,7 +141,7 @@ TEST_F(LegacyFormattingTest, bracket_prices_are_read_for_the_logged_in_dealer_on
   OrvPendingOrdersWnd injected;
   EXPECT_FALSE(injected.getBracketOrderInfo(9, 201, untouched, untouched, untouched))
       << "a quote in the dealer id stays inside the literal";
-  EXPECT_TRUE(g_lines.empty());
+  EXPECT_TRUE(CommonLogLines().empty());
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include "view/OrvPendingOrdersWnd.h"
 
 #include "host/platform/Application.h"
+#include "support/CommonLogLines.h"
 #include "support/HostReset.h"
 
 #include <gtest/gtest.h>
@@ -14,15 +15,13 @@
 
 namespace {
 
-std::vector<std::pair<std::string, std::string>> g_lines;
-void CaptureLine(const char* source, const char* text) { g_lines.emplace_back(source, text); }
 
 class OrderBookWndBinding : public ::testing::Test {
  protected:
   void SetUp() override {
     ResetHostForTest();
-    g_lines.clear();
-    EntryPointRegistry::Instance().Register(kCommonIncludeLibrary, "WriteInLogFile", &CaptureLine);
+    CommonLogLines().clear();
+    EntryPointRegistry::Instance().Register(kCommonIncludeLibrary, "WriteInLogFile", &CaptureCommonLogLine);
     m_login.setUserId("DLR01");
     AppGlobal::g_pObjLoginResponse = &m_login;
   }

@@ -1,6 +1,7 @@
 #include "filterbar/GTDOrderBookFilterFrame.h"
 #include "filterbar/OrderBookFilter.h"
 #include "filterbar/OrvOrdersFilterFrame.h"
+#include "support/CommonLogLines.h"
 #include "support/ViewHarness.h"
 #include "view/ColumnCatalogue.h"
 
@@ -14,12 +15,10 @@ namespace {
 
 namespace platform = orv::platform;
 
-std::vector<std::pair<std::string, std::string>> g_lines;
-void CaptureLine(const char* source, const char* text) { g_lines.emplace_back(source, text); }
 
 class WindowShell : public ::testing::Test {
  protected:
-  WindowShell() { g_lines.clear(); }
+  WindowShell() { CommonLogLines().clear(); }
 
   const std::vector<platform::MessageBoxRecord>& Boxes() { return h.App().MessageBoxes().Shown(); }
 
@@ -55,7 +54,7 @@ TEST_F(WindowShell, creation_wires_the_filter_frame_over_the_grid_with_the_filte
 }
 
 TEST_F(WindowShell, creation_logs_and_registers_with_the_router_and_destruction_leaves_it) {
-  AppGlobal::pWriteInLogFile = &CaptureLine;
+  AppGlobal::pWriteInLogFile = &CaptureCommonLogLine;
   InteractiveRouterMap router;
   AppGlobal::m_pInteractiveRouterMap = &router;
   {
@@ -75,7 +74,7 @@ TEST_F(WindowShell, creation_logs_and_registers_with_the_router_and_destruction_
   AppGlobal::m_pInteractiveRouterMap = nullptr;
 
   std::vector<std::pair<std::string, std::string>> creation;
-  for (const auto& line : g_lines)
+  for (const auto& line : CommonLogLines())
     if (line.second.find("OnCreate()") != std::string::npos) creation.push_back(line);
   EXPECT_EQ(creation, (std::vector<std::pair<std::string, std::string>>{
                           {"ZARUClient", "OrvPendingOrdersWnd::OnCreate(), AppGlobal::g_bLastOrderSelectionLowPerf - 1"},

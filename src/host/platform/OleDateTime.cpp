@@ -308,6 +308,11 @@ std::string_view OleDateTime::MonthAbbreviation(int month) {
   return kMonthAbbreviations[static_cast<std::size_t>(month - 1)];
 }
 
+std::string_view OleDateTime::MonthName(int month) {
+  if (month < 1 || month > 12) return {};
+  return kMonthNames[static_cast<std::size_t>(month - 1)];
+}
+
 std::string OleDateTime::Format(std::string_view pattern) const {
   Fields f{};
   if (!Split(f)) return {};

@@ -56,6 +56,8 @@ class OleDateTime {
 
   // English three-letter month name ("Jan" ... "Dec"); empty for a month outside 1-12.
   static std::string_view MonthAbbreviation(int month);
+  // English month name ("January" ... "December"); empty for a month outside 1-12.
+  static std::string_view MonthName(int month);
 
   friend bool operator==(const OleDateTime& a, const OleDateTime& b) {
     return a.m_status == b.m_status && a.m_days == b.m_days;

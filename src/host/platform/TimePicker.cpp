@@ -6,9 +6,6 @@ namespace orv::platform {
 
 namespace {
 
-constexpr std::array<std::string_view, 12> kMonthNames{
-    "January", "February", "March",     "April",   "May",      "June",
-    "July",    "August",   "September", "October", "November", "December"};
 constexpr std::array<std::string_view, 7> kDayNames{"Sunday",   "Monday", "Tuesday", "Wednesday",
                                                     "Thursday", "Friday", "Saturday"};
 
@@ -37,7 +34,7 @@ void AppendField(std::string& out, const OleDateTime& t, char letter, std::size_
         AppendNumber(out, t.GetMonth(), two);
       } else {
         out += count == 3 ? OleDateTime::MonthAbbreviation(t.GetMonth())
-                          : kMonthNames[static_cast<std::size_t>(t.GetMonth() - 1)];
+                          : OleDateTime::MonthName(t.GetMonth());
       }
       break;
     case 'y':
