@@ -11,7 +11,6 @@
 #include "ui/qt/OrderBookDock.h"
 #include "view/ColumnCatalogue.h"
 
-#include <QCheckBox>
 #include <QContextMenuEvent>
 #include <QDir>
 #include <QFileInfo>
@@ -86,7 +85,6 @@ TEST_F(FilterBarOnScreen, shift_s_shows_the_bar_in_the_templates_order_with_its_
   auto* exchange = Widget<QComboBox>(7352);
   ASSERT_NE(exchange, nullptr);
   EXPECT_EQ(exchange->count(), 3);
-  EXPECT_EQ(exchange->itemText(0), QStringLiteral("All"));
   EXPECT_TRUE(exchange->hasFocus());
   // Each field stands under its label, the labels' mnemonics reach their fields.
   const QList<QLabel*> labels = Bar().findChildren<QLabel*>();
@@ -96,10 +94,7 @@ TEST_F(FilterBarOnScreen, shift_s_shows_the_bar_in_the_templates_order_with_its_
   EXPECT_LT(exchange->x(), Widget<QComboBox>(7358)->x());
   EXPECT_LT(Widget<QLineEdit>(7346)->x(), Widget<QTimeEdit>(7363)->x());
   EXPECT_FALSE(Widget<QLineEdit>(7346)->isEnabled());  // the order number is stepped only
-  EXPECT_EQ(Widget<QLineEdit>(7342)->text(), QStringLiteral("ALL"));
   EXPECT_EQ(Widget<QTimeEdit>(7364)->displayFormat(), QStringLiteral("HH:mm:ss"));
-  EXPECT_EQ(Widget<QTimeEdit>(7364)->time(), QTime(23, 0, 0));
-  EXPECT_EQ(Widget<QCheckBox>(7362)->text(), QStringLiteral("Save Filter"));
   EXPECT_EQ(Bar().WidgetOf(7354), nullptr);  // the hidden Refresh button
 }
 
@@ -147,11 +142,6 @@ TEST_F(FilterBarOnScreen, the_view_menus_filter_bar_command_shows_and_hides_the_
   dock->ShowFilterBar(false);
   EXPECT_FALSE(h.PendingWnd().bFilterBarShown);
   EXPECT_FALSE(dock->FilterFrame().isVisible());
-  // The check box goes through the module: Save Filter flips the view's setting.
-  dock->ShowFilterBar(true);
-  QTest::mouseClick(Widget<QCheckBox>(7362), Qt::LeftButton);
-  EXPECT_TRUE(Model().IsSaveFilterChecked());
-  EXPECT_TRUE(Widget<QCheckBox>(7362)->isChecked());
 }
 
 TEST_F(FilterBarOnScreen, typing_pops_a_list_under_the_edit_and_the_keys_or_a_click_pick_an_entry) {
