@@ -11,8 +11,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
-#include <cstring>
-#include <initializer_list>
 #include <string>
 #include <utility>
 #include <vector>
