@@ -13,7 +13,6 @@
 #include <cstring>
 #include <functional>
 #include <string>
-#include <utility>
 #include <vector>
 
 namespace {

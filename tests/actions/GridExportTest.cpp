@@ -5,9 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <ctime>
-#include <fstream>
-#include <sstream>
 
 namespace {
 

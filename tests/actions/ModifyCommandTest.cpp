@@ -6,6 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <utility>
+
 namespace {
 
 namespace pf = orv::platform;
@@ -57,40 +60,31 @@ TEST_F(ModifyCommand, selected_pending_orders_are_listed_once_and_the_host_asked
 }
 
 TEST_F(ModifyCommand, mixed_selections_are_refused_and_leave_nothing_listed) {
-  h.AddOrder(BookKind::Pending, 1);
-  h.AddOrder(BookKind::Pending, 2, [](OrderBookDetails& r) { r.IOM_RuleNo = 77; });
-  OrderBookGrid& grid = Shown();
-  SelectRows(grid, 0, 1);
-  grid.OnModify();
-  EXPECT_EQ(Boxes(), (std::vector<std::string>{"Manual and IOB Multiple Order Modification is not allowed. | "
-                                               "Order Modification"}));
-  EXPECT_TRUE(AppOrderBook::vctModification.empty());
-  EXPECT_EQ(ModifyPosts(), 0u);
-  EXPECT_TRUE(h.App().Loop().hasTimer(&grid, 10150));
-
-  // A normal order beside a spread order: the leg kinds differ.
-  AppOrderBook::Clear();
-  h.AddOrder(BookKind::Pending, 1);
-  Spread(2, "Spread Pending");
-  h.App().MessageBoxes().ClearShown();
-  OrderBookGrid& again = Shown();
-  SelectRows(again, 0, 1);
-  again.OnModify();
-  EXPECT_EQ(Boxes(), (std::vector<std::string>{"Normal and Spread Multiple Order Modification is not allowed. | "
-                                               "Order Modification"}));
-  EXPECT_TRUE(AppOrderBook::vctModification.empty());
-
-  // A GTT order refuses the whole command in the Pending view.
-  AppOrderBook::Clear();
-  h.AddOrder(BookKind::Pending, 1);
-  h.AddOrder(BookKind::Pending, 2, [](OrderBookDetails& r) { r.iOrvelCode = 15512; });
-  h.App().MessageBoxes().ClearShown();
-  OrderBookGrid& gtt = Shown();
-  SelectRows(gtt, 0, 1);
-  gtt.OnModify();
-  EXPECT_EQ(Boxes(), (std::vector<std::string>{"Please use GTD Order Book to modify/cancel GTT orders | ZARU Client"}));
-  EXPECT_TRUE(AppOrderBook::vctModification.empty());
-  EXPECT_EQ(ModifyPosts(), 0u);
+  // Beside a plain order: an IOB order, a spread order (the leg kinds differ), a GTT order in the
+  // Pending view.
+  const std::pair<std::function<void()>, std::string> cases[] = {
+      {[&] { h.AddOrder(BookKind::Pending, 2, [](OrderBookDetails& r) { r.IOM_RuleNo = 77; }); },
+       "Manual and IOB Multiple Order Modification is not allowed. | Order Modification"},
+      {[&] { Spread(2, "Spread Pending"); },
+       "Normal and Spread Multiple Order Modification is not allowed. | Order Modification"},
+      {[&] { h.AddOrder(BookKind::Pending, 2, [](OrderBookDetails& r) { r.iOrvelCode = 15512; }); },
+       "Please use GTD Order Book to modify/cancel GTT orders | ZARU Client"}};
+  for (const auto& [second, box] : cases) {
+    SCOPED_TRACE(box);
+    AppOrderBook::Clear();
+    h.App().MessageBoxes().ClearShown();
+    h.AddOrder(BookKind::Pending, 1);
+    second();
+    OrderBookGrid& grid = Shown();
+    SelectRows(grid, 0, 1);
+    grid.OnModify();
+    EXPECT_EQ(Boxes(), std::vector<std::string>{box});
+    EXPECT_TRUE(AppOrderBook::vctModification.empty());
+    EXPECT_EQ(ModifyPosts(), 0u);
+    if (&box == &cases[0].second) {
+      EXPECT_TRUE(h.App().Loop().hasTimer(&grid, 10150)) << "the refresh runs again";
+    }
+  }
 }
 
 TEST_F(ModifyCommand, a_lone_spread_leg_row_does_nothing_at_all) {

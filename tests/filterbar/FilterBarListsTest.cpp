@@ -9,7 +9,6 @@
 #include "filterbar/FilterBarFixture.h"
 #include "view/OrvPendingOrdersWnd.h"
 
-#include <stdexcept>
 
 namespace {
 

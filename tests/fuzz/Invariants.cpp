@@ -10,7 +10,6 @@
 #include <algorithm>
 #include <iterator>
 #include <map>
-#include <string_view>
 #include <tuple>
 
 namespace orv::fuzz {

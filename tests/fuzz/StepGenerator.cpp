@@ -6,9 +6,7 @@
 #include "view/OrderBookWnd.h"
 
 #include <cfloat>
-#include <climits>
 #include <cstddef>
-#include <string_view>
 
 namespace orv::fuzz {
 

@@ -8,7 +8,6 @@
 
 #include <csignal>
 #include <fstream>
-#include <sstream>
 #include <string>
 
 namespace {

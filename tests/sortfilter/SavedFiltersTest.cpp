@@ -11,12 +11,10 @@
 
 #include <gtest/gtest.h>
 
-#include <ctime>
 #include <fstream>
 #include <iterator>
 #include <string>
 #include <string_view>
-#include <utility>
 #include <vector>
 
 namespace {

@@ -12,8 +12,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
-#include <cstring>
-#include <initializer_list>
 #include <string>
 #include <utility>
 #include <vector>

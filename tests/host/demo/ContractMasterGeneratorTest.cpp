@@ -8,7 +8,6 @@
 #include <charconv>
 #include <regex>
 #include <set>
-#include <stdexcept>
 
 namespace {
 

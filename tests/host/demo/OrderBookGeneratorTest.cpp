@@ -7,7 +7,6 @@
 #include "host/demo/DemoFixture.h"
 
 #include <algorithm>
-#include <chrono>
 #include <cmath>
 #include <limits>
 #include <map>

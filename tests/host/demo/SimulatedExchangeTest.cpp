@@ -4,7 +4,6 @@
 #include "host/demo/DemoFixture.h"
 #include "host/platform/Application.h"
 
-#include <stdexcept>
 
 namespace {
 

