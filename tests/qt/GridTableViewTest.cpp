@@ -124,6 +124,53 @@ TEST_F(GridView, a_refresh_repaints_only_when_the_cells_on_screen_changed) {
   EXPECT_NE(view->Header().grab().toImage(), header) << "the sort mark shows";
 }
 
+// Counts the paint events a widget gets.
+class PaintCounter final : public QObject {
+ public:
+  explicit PaintCounter(QWidget& widget) { widget.installEventFilter(this); }
+  int paints = 0;
+
+ protected:
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() == QEvent::Paint) ++paints;
+    return false;
+  }
+};
+
+TEST_F(GridView, the_scroll_bar_repaints_only_when_its_slider_moves_or_an_end_is_reached_or_left) {
+  Show(1000000);
+  QScrollBar& bar = *view->verticalScrollBar();
+  grid->EnsureVisible(100);  // off the top: the arrow's look is settled
+  QTest::qWait(30);
+  PaintCounter counter(bar);
+  auto refresh = [this](int rows) {
+    grid->SetVirtualRows(rows);
+    grid->RedrawWindow();
+    QTest::qWait(GridTableView::kScrollRangeDelayMs + 50);
+  };
+  refresh(1000040);  // changes of tens of rows in a million do not move the slider by a pixel
+  grid->EnsureVisible(140);
+  QTest::qWait(30);
+  EXPECT_EQ(bar.maximum() + view->ViewportRows(), 1000040) << "the range follows all the same";
+  EXPECT_EQ(bar.value(), grid->GetTopVisibleRow());
+  EXPECT_EQ(counter.paints, 0);
+
+  grid->EnsureVisible(600000);  // the slider moves
+  QTest::qWait(30);
+  EXPECT_EQ(bar.value(), grid->GetTopVisibleRow());
+  EXPECT_GT(counter.paints, 0);
+
+  const int beforeEnd = counter.paints;
+  grid->EnsureVisible(1000039);  // at the end, the arrow's look changes
+  QTest::qWait(30);
+  EXPECT_GT(counter.paints, beforeEnd);
+
+  const int beforeShrink = counter.paints;
+  refresh(200);  // a longer slider
+  EXPECT_GT(counter.paints, beforeShrink);
+  EXPECT_EQ(bar.maximum() + view->ViewportRows(), 200);
+}
+
 TEST_F(GridView, shows_the_texts_and_side_colours_the_cell_callback_gives) {
   Show(50, 6);
   const auto& model = view->Model();

@@ -8,6 +8,7 @@
 #include "ui/qt/GridTableModel.h"
 #include "ui/qt/KeyTranslation.h"
 #include "ui/qt/LoadMeter.h"
+#include "ui/qt/SteadyScrollBar.h"
 
 #include <QContextMenuEvent>
 #include <QKeyEvent>
@@ -33,6 +34,31 @@ struct GridTableView::Mirroring {
 GridTableView::GridTableView(pf::GridCtrlModel& grid, QWidget* parent)
     : QTableView(parent), m_grid(grid), m_model(new GridTableModel(grid, this)), m_header(new GridHeaderView(*m_model, this)) {
   setHorizontalHeader(m_header);
+  // The view's own hooks on its bars (hover after a scroll, scroll actions) follow the new bars.
+  setVerticalScrollBar(new SteadyScrollBar(Qt::Vertical, this));
+  setHorizontalScrollBar(new SteadyScrollBar(Qt::Horizontal, this));
+  connect(verticalScrollBar(), &QScrollBar::actionTriggered, this, &GridTableView::verticalScrollbarAction,
+          Qt::UniqueConnection);
+  connect(verticalScrollBar(), &QScrollBar::valueChanged, this, &GridTableView::verticalScrollbarValueChanged,
+          Qt::UniqueConnection);
+  connect(horizontalScrollBar(), &QScrollBar::actionTriggered, this, &GridTableView::horizontalScrollbarAction,
+          Qt::UniqueConnection);
+  connect(horizontalScrollBar(), &QScrollBar::valueChanged, this, &GridTableView::horizontalScrollbarValueChanged,
+          Qt::UniqueConnection);
+  // Qt lays out the area's children again at every range change, raising the two bars in turn,
+  // which repaints both: at every refresh that changed the row count. The layout only differs
+  // when a bar comes or goes. (Qt's own connection stays where it cannot be found by name.)
+  for (QScrollBar* bar : {verticalScrollBar(), horizontalScrollBar()}) {
+    if (!disconnect(bar, SIGNAL(rangeChanged(int, int)), this, SLOT(_q_showOrHideScrollBars()))) continue;
+    connect(
+        bar, &QScrollBar::rangeChanged, this,
+        [this, scrolls = bar->minimum() < bar->maximum()](int minimum, int maximum) mutable {
+          if ((minimum < maximum) == scrolls) return;
+          scrolls = minimum < maximum;
+          QMetaObject::invokeMethod(this, "_q_showOrHideScrollBars");
+        },
+        Qt::QueuedConnection);
+  }
   setModel(m_model);
   setItemDelegate(new GridCellDelegate(this));
   setSortingEnabled(false);
@@ -101,6 +127,20 @@ void GridTableView::RepaintAll() {
   m_header->viewport()->update();
 }
 
+long long GridTableView::ScrollBarChanges() const {
+  long long changes = 0;
+  for (const QScrollBar* bar : {verticalScrollBar(), horizontalScrollBar()})
+    if (const auto* steady = dynamic_cast<const SteadyScrollBar*>(bar)) changes += steady->Changes();
+  return changes;
+}
+
+long long GridTableView::ScrollBarChangesSkipped() const {
+  long long skipped = 0;
+  for (const QScrollBar* bar : {verticalScrollBar(), horizontalScrollBar()})
+    if (const auto* steady = dynamic_cast<const SteadyScrollBar*>(bar)) skipped += steady->Skipped();
+  return skipped;
+}
+
 ShownArea GridTableView::Shown() const {
   ShownArea area;
   area.firstRow = std::max(0, verticalScrollBar()->value());
@@ -147,9 +187,18 @@ void GridTableView::FollowRowCount() {
     m_model->SyncRowCount();
   }
   if (m_scrollRangeRows == m_model->rowCount()) return;
-  updateGeometries();
-  m_scrollRangeRows = m_model->rowCount();
+  FollowRowCountInScrollRange();
   MirrorScroll();
+}
+
+void GridTableView::FollowRowCountInScrollRange() {
+  // The range Qt's updateGeometries gives rows of one height, without its new layout of the whole
+  // area (it sets the viewport margins again, which raises both bars and so repaints them).
+  const int rows = m_model->rowCount();
+  const int page = ViewportRows();
+  verticalScrollBar()->setPageStep(std::max(1, std::min(rows, page)));
+  verticalScrollBar()->setRange(0, std::max(0, rows - page));
+  m_scrollRangeRows = rows;
 }
 
 void GridTableView::OnGridChange(pf::GridChange change) {
@@ -259,10 +308,8 @@ void GridTableView::MirrorScroll() {
   // when the count changed since and the top row lies beyond the old range (a layout asks every
   // header for its size, so it is not done on every refresh).
   const int top = m_grid.GetTopVisibleRow();
-  if (m_scrollRangeRows != m_model->rowCount() && top > verticalScrollBar()->maximum()) {
-    updateGeometries();
-    m_scrollRangeRows = m_model->rowCount();
-  }
+  if (m_scrollRangeRows != m_model->rowCount() && top > verticalScrollBar()->maximum())
+    FollowRowCountInScrollRange();
   verticalScrollBar()->setValue(top);
   const double scale = m_grid.GetScale() > 0 ? m_grid.GetScale() : 1.0;
   horizontalScrollBar()->setValue(

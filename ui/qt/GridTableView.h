@@ -56,6 +56,10 @@ class GridTableView final : public QTableView {
   std::uint64_t PaintCount() const { return m_paints; }
   // CPU time spent bringing grid changes onto the screen (part of the ticks that make them).
   std::chrono::nanoseconds MirrorTime() const { return m_mirrorTime; }
+  // Range and value changes of both scroll bars, and those that would have drawn the same pixels
+  // and were not repainted.
+  long long ScrollBarChanges() const;
+  long long ScrollBarChangesSkipped() const;
 
  protected:
   void mousePressEvent(QMouseEvent* event) override;
@@ -83,6 +87,7 @@ class GridTableView final : public QTableView {
   void RepaintAll();
   void FollowRowCount();
   void FollowRowCountLater();
+  void FollowRowCountInScrollRange();
   void MirrorSelection();
   void MirrorScroll();
   void ApplyLayout();

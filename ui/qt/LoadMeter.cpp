@@ -30,6 +30,8 @@ LoadReport Compare(const LoadSample& from, const LoadSample& to) {
   r.changesPerSecond = static_cast<double>(to.storeChanges - from.storeChanges) / wall;
   r.passes = to.passes - from.passes;
   r.paints = to.paints - from.paints;
+  r.scrollBarChanges = to.scrollBarChanges - from.scrollBarChanges;
+  r.scrollBarSkips = to.scrollBarSkips - from.scrollBarSkips;
   return r;
 }
 
@@ -38,10 +40,12 @@ std::string LoadReport::Text() const {
   std::snprintf(text, sizeof text,
                 "measured %.1f s: %.0f store changes/s; UI thread in ticks %.1f %% (%llu passes; %.1f points of them "
                 "bringing grid changes onto the screen), in paints %.1f %% (%llu paints): %.1f %% of one core; "
-                "simulated exchange %.1f %%; whole UI thread %.1f %%",
+                "simulated exchange %.1f %%; whole UI thread %.1f %%; scroll bars repainted for %llu of %llu "
+                "changes",
                 seconds, changesPerSecond, tickShare * 100.0, static_cast<unsigned long long>(passes), mirrorShare * 100.0,
                 paintShare * 100.0, static_cast<unsigned long long>(paints), UiShare() * 100.0, exchangeShare * 100.0,
-                threadShare * 100.0);
+                threadShare * 100.0, static_cast<unsigned long long>(scrollBarChanges - scrollBarSkips),
+                static_cast<unsigned long long>(scrollBarChanges));
   return text;
 }
 

@@ -19,6 +19,8 @@ struct LoadSample {
   std::uint64_t passes = 0;
   std::uint64_t paints = 0;
   std::uint64_t storeChanges = 0;
+  std::uint64_t scrollBarChanges = 0;
+  std::uint64_t scrollBarSkips = 0;  // changes that would have drawn the same pixels
 
   // The thread's CPU time now (CLOCK_THREAD_CPUTIME_ID) and a steady wall clock reading.
   static std::chrono::nanoseconds ThreadCpuNow();
@@ -35,6 +37,8 @@ struct LoadReport {
   double changesPerSecond = 0;
   std::uint64_t passes = 0;
   std::uint64_t paints = 0;
+  std::uint64_t scrollBarChanges = 0;
+  std::uint64_t scrollBarSkips = 0;
 
   double UiShare() const { return tickShare + paintShare; }
   std::string Text() const;

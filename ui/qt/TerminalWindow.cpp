@@ -318,6 +318,8 @@ LoadSample TerminalWindow::Sample() const {
     s.painting += dock->View().PaintTime();
     s.paints += dock->View().PaintCount();
     s.mirroring += dock->View().MirrorTime();
+    s.scrollBarChanges += static_cast<std::uint64_t>(dock->View().ScrollBarChanges());
+    s.scrollBarSkips += static_cast<std::uint64_t>(dock->View().ScrollBarChangesSkipped());
   }
   s.storeChanges = m_host.Exchange().Counters().StoreChanges();
   return s;
