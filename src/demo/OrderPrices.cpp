@@ -1,6 +1,5 @@
 #include "demo/OrderPrices.h"
 
-
 namespace orv::demo {
 
 OrderPrices OrderPrices::Make(DemoRandom& rng, std::int64_t r, bool buy, std::string_view orderType, bool traded) {

@@ -169,6 +169,12 @@ TEST_F(GridView, the_scroll_bar_repaints_only_when_its_slider_moves_or_an_end_is
   refresh(200);  // a longer slider
   EXPECT_GT(counter.paints, beforeShrink);
   EXPECT_EQ(bar.maximum() + view->ViewportRows(), 200);
+
+  refresh(3);  // the bar goes when every row fits, and comes back when they no longer do
+  EXPECT_FALSE(bar.isVisible());
+  refresh(500);
+  EXPECT_TRUE(bar.isVisible());
+  EXPECT_EQ(bar.maximum() + view->ViewportRows(), 500);
 }
 
 TEST_F(GridView, shows_the_texts_and_side_colours_the_cell_callback_gives) {

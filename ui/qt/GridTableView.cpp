@@ -127,18 +127,15 @@ void GridTableView::RepaintAll() {
   m_header->viewport()->update();
 }
 
-long long GridTableView::ScrollBarChanges() const {
-  long long changes = 0;
-  for (const QScrollBar* bar : {verticalScrollBar(), horizontalScrollBar()})
-    if (const auto* steady = dynamic_cast<const SteadyScrollBar*>(bar)) changes += steady->Changes();
-  return changes;
-}
-
-long long GridTableView::ScrollBarChangesSkipped() const {
-  long long skipped = 0;
-  for (const QScrollBar* bar : {verticalScrollBar(), horizontalScrollBar()})
-    if (const auto* steady = dynamic_cast<const SteadyScrollBar*>(bar)) skipped += steady->Skipped();
-  return skipped;
+GridTableView::ScrollBarCounts GridTableView::ScrollBarChanges() const {
+  ScrollBarCounts counts;
+  for (const QScrollBar* bar : {verticalScrollBar(), horizontalScrollBar()}) {
+    if (const auto* steady = dynamic_cast<const SteadyScrollBar*>(bar)) {
+      counts.changes += steady->Changes();
+      counts.skipped += steady->Skipped();
+    }
+  }
+  return counts;
 }
 
 ShownArea GridTableView::Shown() const {

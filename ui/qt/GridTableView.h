@@ -58,8 +58,11 @@ class GridTableView final : public QTableView {
   std::chrono::nanoseconds MirrorTime() const { return m_mirrorTime; }
   // Range and value changes of both scroll bars, and those that would have drawn the same pixels
   // and were not repainted.
-  long long ScrollBarChanges() const;
-  long long ScrollBarChangesSkipped() const;
+  struct ScrollBarCounts {
+    long long changes = 0;
+    long long skipped = 0;
+  };
+  ScrollBarCounts ScrollBarChanges() const;
 
  protected:
   void mousePressEvent(QMouseEvent* event) override;

@@ -318,8 +318,9 @@ LoadSample TerminalWindow::Sample() const {
     s.painting += dock->View().PaintTime();
     s.paints += dock->View().PaintCount();
     s.mirroring += dock->View().MirrorTime();
-    s.scrollBarChanges += static_cast<std::uint64_t>(dock->View().ScrollBarChanges());
-    s.scrollBarSkips += static_cast<std::uint64_t>(dock->View().ScrollBarChangesSkipped());
+    const GridTableView::ScrollBarCounts bars = dock->View().ScrollBarChanges();
+    s.scrollBarChanges += static_cast<std::uint64_t>(bars.changes);
+    s.scrollBarSkips += static_cast<std::uint64_t>(bars.skipped);
   }
   s.storeChanges = m_host.Exchange().Counters().StoreChanges();
   return s;
