@@ -8,8 +8,8 @@
 #include "view/OrderBookGrid.h"
 
 #include <array>
-#include <map>
 #include <cstring>
+#include <map>
 #include <strings.h>
 
 namespace {

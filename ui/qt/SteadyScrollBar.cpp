@@ -15,13 +15,12 @@ SteadyScrollBar::Drawn SteadyScrollBar::Current() const {
   drawn.atMinimum = option.sliderValue == option.minimum;
   drawn.atMaximum = option.sliderValue == option.maximum;
   drawn.enabled = isEnabled() && option.minimum != option.maximum;
-  drawn.valid = true;
   return drawn;
 }
 
 void SteadyScrollBar::sliderChange(SliderChange change) {
   // An orientation change lays the bar out anew; range and value changes are the frequent ones.
-  if (change != SliderOrientationChange && m_drawn.valid) {
+  if (change != SliderOrientationChange && m_drawn) {
     ++m_changes;
     if (Current() == m_drawn) {
       ++m_skipped;

@@ -6,6 +6,8 @@
 #include <QRect>
 #include <QScrollBar>
 
+#include <optional>
+
 namespace orv::ui {
 
 class SteadyScrollBar final : public QScrollBar {
@@ -26,12 +28,11 @@ class SteadyScrollBar final : public QScrollBar {
     bool atMinimum = false;
     bool atMaximum = false;
     bool enabled = false;
-    bool valid = false;
     friend bool operator==(const Drawn&, const Drawn&) = default;
   };
   Drawn Current() const;
 
-  Drawn m_drawn;
+  std::optional<Drawn> m_drawn;  // as last painted
   long long m_changes = 0;
   long long m_skipped = 0;
 };
