@@ -132,18 +132,6 @@ TEST_F(Dock, a_key_press_goes_through_the_grid_key_table_like_PreTranslateMessag
   Press(Qt::Key_T, Qt::ControlModifier);
   EXPECT_FALSE(h.PendingWnd().IsTitleBarShown());
   EXPECT_NE(dock->titleBarWidget(), nullptr) << "the dock hides its title bar with the window's";
-
-  // The same message handed to the grid directly turns it back.
-  pf::MSG msg;
-  msg.hwnd = &Grid();
-  msg.message = pf::WM_KEYDOWN;
-  msg.wParam = 'T';
-  h.App().Keys().SetCtrl(true);
-  EXPECT_TRUE(Grid().PreTranslateMessage(&msg));
-  h.App().Keys().ReleaseAll();
-  dock->SyncFromWindow();
-  EXPECT_TRUE(h.PendingWnd().IsTitleBarShown());
-  EXPECT_EQ(dock->titleBarWidget(), nullptr);
 }
 
 TEST_F(Dock, the_header_filter_button_opens_the_filter_menu_and_its_ticks_filter_the_rows) {
