@@ -109,7 +109,6 @@ TEST_F(Dock, shows_the_rows_the_grid_has_coloured_by_side_and_the_status_panes) 
 }
 
 TEST_F(Dock, a_click_on_a_row_has_the_effects_of_SetCurSel_160_and_OnLButtonDown) {
-  const int column = Grid().GetFirstVisibleColumn();
   const int floatingBefore = h.PendingWnd().HideFloatingBarRequests();
 
   QTest::mouseClick(View().viewport(), Qt::LeftButton, {}, CellCentre(3));
@@ -118,13 +117,6 @@ TEST_F(Dock, a_click_on_a_row_has_the_effects_of_SetCurSel_160_and_OnLButtonDown
   EXPECT_EQ(Remembered(), std::vector<std::uint32_t>{27});
   EXPECT_EQ(h.PendingWnd().HideFloatingBarRequests(), floatingBefore + 1);
   EXPECT_TRUE(PaneShows(QStringLiteral("NIFTY"))) << "the status bar totals name the row's contract";
-
-  // The same handlers called directly do the same to another row.
-  Grid().SetCurSel({5, column}, pf::kSelSingleItem);
-  Grid().OnLButtonDown();
-  EXPECT_EQ(Remembered(), std::vector<std::uint32_t>{25});
-  EXPECT_EQ(h.PendingWnd().HideFloatingBarRequests(), floatingBefore + 2);
-  EXPECT_EQ(View().currentIndex().row(), 5);
 }
 
 TEST_F(Dock, a_key_press_goes_through_the_grid_key_table_like_PreTranslateMessage) {
