@@ -109,7 +109,6 @@ TEST_F(Dock, shows_the_rows_the_grid_has_coloured_by_side_and_the_status_panes) 
 }
 
 TEST_F(Dock, a_click_on_a_row_has_the_effects_of_SetCurSel_160_and_OnLButtonDown) {
-  const int column = Grid().GetFirstVisibleColumn();
   const int floatingBefore = h.PendingWnd().HideFloatingBarRequests();
 
   QTest::mouseClick(View().viewport(), Qt::LeftButton, {}, CellCentre(3));
@@ -118,13 +117,6 @@ TEST_F(Dock, a_click_on_a_row_has_the_effects_of_SetCurSel_160_and_OnLButtonDown
   EXPECT_EQ(Remembered(), std::vector<std::uint32_t>{27});
   EXPECT_EQ(h.PendingWnd().HideFloatingBarRequests(), floatingBefore + 1);
   EXPECT_TRUE(PaneShows(QStringLiteral("NIFTY"))) << "the status bar totals name the row's contract";
-
-  // The same handlers called directly do the same to another row.
-  Grid().SetCurSel({5, column}, pf::kSelSingleItem);
-  Grid().OnLButtonDown();
-  EXPECT_EQ(Remembered(), std::vector<std::uint32_t>{25});
-  EXPECT_EQ(h.PendingWnd().HideFloatingBarRequests(), floatingBefore + 2);
-  EXPECT_EQ(View().currentIndex().row(), 5);
 }
 
 TEST_F(Dock, a_key_press_goes_through_the_grid_key_table_like_PreTranslateMessage) {
@@ -132,18 +124,6 @@ TEST_F(Dock, a_key_press_goes_through_the_grid_key_table_like_PreTranslateMessag
   Press(Qt::Key_T, Qt::ControlModifier);
   EXPECT_FALSE(h.PendingWnd().IsTitleBarShown());
   EXPECT_NE(dock->titleBarWidget(), nullptr) << "the dock hides its title bar with the window's";
-
-  // The same message handed to the grid directly turns it back.
-  pf::MSG msg;
-  msg.hwnd = &Grid();
-  msg.message = pf::WM_KEYDOWN;
-  msg.wParam = 'T';
-  h.App().Keys().SetCtrl(true);
-  EXPECT_TRUE(Grid().PreTranslateMessage(&msg));
-  h.App().Keys().ReleaseAll();
-  dock->SyncFromWindow();
-  EXPECT_TRUE(h.PendingWnd().IsTitleBarShown());
-  EXPECT_EQ(dock->titleBarWidget(), nullptr);
 }
 
 TEST_F(Dock, the_header_filter_button_opens_the_filter_menu_and_its_ticks_filter_the_rows) {
