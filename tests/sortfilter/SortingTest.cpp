@@ -133,21 +133,16 @@ TEST_P(Sorting, removing_one_of_two_sorts_keeps_the_rows_and_the_next_sort_uses_
   EXPECT_EQ(Rows(), (RefNos{2, 4, 1, 5, 3}));
 }
 
-TEST_P(Sorting, sort_data_orders_the_displayed_list_by_one_column_numbers_as_numbers_texts_as_bytes) {
-  Add(1, 10.0, "10");
-  Add(2, 9.5, "9.5");
-  Add(3, 100.0, "100");
-  for (OrderBookDetails* r : Book().vctAll) r->SL_Price = r->Price;  // a price shown in a text column
-  OrderBookGrid& grid = Grid();
-
-  grid.SortData(COL_Price, 0, 7);
-  EXPECT_EQ(Displayed(), (RefNos{2, 1, 3})) << "9.5 before 10 before 100";
-  grid.SortData(COL_Price, 1, 0);
+// Which column orders how is ColumnSortKeys' every-column case; here only SortData's direction
+// and that it leaves the sort list alone.
+TEST_P(Sorting, sort_data_orders_the_displayed_list_by_one_column_in_the_direction_asked) {
+  Add(1, 10.0);
+  Add(2, 9.5);
+  Add(3, 100.0);
+  Grid().SortData(COL_Price, 0, 7);
+  EXPECT_EQ(Displayed(), (RefNos{2, 1, 3}));
+  Grid().SortData(COL_Price, 1, 0);
   EXPECT_EQ(Displayed(), (RefNos{3, 1, 2}));
-  grid.SortData(COL_Client, 0, 0);
-  EXPECT_EQ(Displayed(), (RefNos{1, 3, 2})) << "\"10\" before \"100\" before \"9.5\"";
-  grid.SortData(COL_SL_Price, 0, 0);
-  EXPECT_EQ(Displayed(), (RefNos{1, 3, 2})) << "\"10.00\" before \"100.00\" before \"9.50\"";
   EXPECT_TRUE(List().empty()) << "SortData leaves the sort list alone";
 }
 

@@ -20,6 +20,13 @@ class RefreshCycle : public ::testing::Test {
     return out;
   }
   void Select(OrderBookGrid& grid, int row, std::uint32_t mode = 160) { grid.SetCurSel({row, 0}, mode, true); }
+  // A row of spread order `ref` with the given status text (an order row or a leg row).
+  void Spread(std::uint32_t ref, const char* status) {
+    h.AddOrder(BookKind::Pending, ref, [status](OrderBookDetails& r) {
+      r.eOrderLeg = eSpreadLeg;
+      CopyText(r.Order_Status, status);
+    });
+  }
 
   ViewHarness h;
 };
@@ -86,14 +93,8 @@ TEST_F(RefreshCycle, without_remembering_orders_update_keeps_the_row_number_and_
 TEST_F(RefreshCycle, a_spread_leg_row_stays_selected_on_the_leg_not_on_its_order_row) {
   AppGlobal::g_bLastOrderSelection = 1;
   h.AddOrder(BookKind::Pending, 1);
-  auto spread = [](const char* status) {
-    return [status](OrderBookDetails& r) {
-      r.eOrderLeg = eSpreadLeg;
-      CopyText(r.Order_Status, status);
-    };
-  };
-  h.AddOrder(BookKind::Pending, 5, spread("Pending Spread"));
-  h.AddOrder(BookKind::Pending, 5, spread("Pending Spread Leg"));
+  Spread(5, "Pending Spread");
+  Spread(5, "Pending Spread Leg");
   auto& grid = h.Pending();
   h.Run();
   ASSERT_EQ(grid.GetVirtualRowCount(), 3);
@@ -106,16 +107,10 @@ TEST_F(RefreshCycle, a_spread_leg_row_stays_selected_on_the_leg_not_on_its_order
 }
 
 TEST_F(RefreshCycle, a_select_all_remembers_each_order_once_and_a_spread_order_by_its_order_row_and_one_leg) {
-  auto spread = [](const char* status) {
-    return [status](OrderBookDetails& r) {
-      r.eOrderLeg = eSpreadLeg;
-      CopyText(r.Order_Status, status);
-    };
-  };
   h.AddOrder(BookKind::Pending, 1);
-  h.AddOrder(BookKind::Pending, 5, spread("Pending Spread"));
-  h.AddOrder(BookKind::Pending, 5, spread("Pending Spread Leg"));
-  h.AddOrder(BookKind::Pending, 5, spread("Pending Spread Leg"));
+  Spread(5, "Pending Spread");
+  Spread(5, "Pending Spread Leg");
+  Spread(5, "Pending Spread Leg");
   h.AddOrder(BookKind::Pending, 7);
   auto& grid = h.Pending();
   h.Run();
