@@ -370,17 +370,6 @@ std::string_view GetItemTextAsStored(const OrderBookDetails& record, int column,
   return TextOf(ResolveAsStored(record, column, variant), buffer);
 }
 
-int CompareItems(OrderBookDetails& a, OrderBookDetails& b, int column, const VariantDescription& variant) {
-  try {
-    const Cell cellA = Resolve(a, column, variant, true);
-    const Cell cellB = Resolve(b, column, variant, true);
-    return CompareCells(cellA, cellB, ColumnValueType(column, variant));
-  } catch (...) {
-    // A failed lookup must not break the caller's sort: order by what the records hold.
-    return CompareItemsAsStored(a, b, column, variant);
-  }
-}
-
 void FillFirstTimeValues(std::span<OrderBookDetails* const> records, int column, const VariantDescription& variant) {
   if (!HasFirstTimeFill(column) || !FindColumn(column, variant)) return;
   for (OrderBookDetails* r : records) {

@@ -41,12 +41,10 @@ std::string_view GetItemText(OrderBookDetails* record, int column, const Variant
                              CellTextBuffer& buffer, const OrderBookWnd* logTo);
 
 // Orders two records on one column: value types 2 (whole number) and 3 (price) compare as
-// numbers, the others as text. Negative, zero or positive. Runs the first-time fills of both
-// records, so it is for the user-interface thread only.
-int CompareItems(OrderBookDetails& a, OrderBookDetails& b, int column, const VariantDescription& variant);
-// Same order, but on the records as they stand: no first-time fill, no lookup, no write (AlgoID
-// of a BSE segment-6 contract still counts as empty). Safe on several threads at once, which the
-// store's parallel sort needs; never throws and never allocates.
+// numbers, the others as text. Negative, zero or positive. On the records as they stand: no
+// first-time fill, no lookup, no write (AlgoID of a BSE segment-6 contract still counts as
+// empty). Safe on several threads at once, which the store's parallel sort needs; never throws
+// and never allocates.
 int CompareItemsAsStored(const OrderBookDetails& a, const OrderBookDetails& b, int column,
                          const VariantDescription& variant);
 

@@ -280,29 +280,29 @@ TEST_F(CellValues, numeric_columns_compare_as_numbers_and_the_others_as_texts) {
   OrderBookDetails a = Order(&m_contract), b = Order(&m_contract);
   a.Price = 9.5;
   b.Price = 10.0;
-  EXPECT_LT(CompareItems(a, b, COL_Price, Pending()), 0) << "9.50 before 10.00, although its text is greater";
-  EXPECT_GT(CompareItems(b, a, COL_Price, Pending()), 0);
+  EXPECT_LT(CompareItemsAsStored(a, b, COL_Price, Pending()), 0) << "9.50 before 10.00, although its text is greater";
+  EXPECT_GT(CompareItemsAsStored(b, a, COL_Price, Pending()), 0);
   a.pContract = b.pContract = nullptr;
-  EXPECT_LT(CompareItems(a, b, COL_Price, Pending()), 0) << "bare doubles compare the same way";
+  EXPECT_LT(CompareItemsAsStored(a, b, COL_Price, Pending()), 0) << "bare doubles compare the same way";
 
   CopyText(a.ExchOrder_No, "100");
   CopyText(b.ExchOrder_No, "20");
-  EXPECT_GT(CompareItems(a, b, COL_ExchOrder_No, Pending()), 0) << "a whole-number column holding a text";
+  EXPECT_GT(CompareItemsAsStored(a, b, COL_ExchOrder_No, Pending()), 0) << "a whole-number column holding a text";
 
   CopyText(a.Client, "10");
   CopyText(b.Client, "9.5");
-  EXPECT_LT(CompareItems(a, b, COL_Client, Pending()), 0) << "text columns compare byte by byte";
+  EXPECT_LT(CompareItemsAsStored(a, b, COL_Client, Pending()), 0) << "text columns compare byte by byte";
   a.Reason = 10;
   b.Reason = 9;
-  EXPECT_LT(CompareItems(a, b, COL_Reason, Pending()), 0) << "a number in a text column compares as its text";
+  EXPECT_LT(CompareItemsAsStored(a, b, COL_Reason, Pending()), 0) << "a number in a text column compares as its text";
   CopyText(a.Client, "\xE9");
   CopyText(b.Client, "z");
-  EXPECT_GT(CompareItems(a, b, COL_Client, Pending()), 0) << "bytes compare unsigned, like strcmp";
-  EXPECT_EQ(CompareItems(a, a, COL_Client, Pending()), 0);
+  EXPECT_GT(CompareItemsAsStored(a, b, COL_Client, Pending()), 0) << "bytes compare unsigned, like strcmp";
+  EXPECT_EQ(CompareItemsAsStored(a, a, COL_Client, Pending()), 0);
 
   a.Price = std::nan("");
-  EXPECT_LT(CompareItems(a, b, COL_Price, Pending()), 0) << "NaN sorts first";
-  EXPECT_EQ(CompareItems(a, a, COL_Price, Pending()), 0);
+  EXPECT_LT(CompareItemsAsStored(a, b, COL_Price, Pending()), 0) << "NaN sorts first";
+  EXPECT_EQ(CompareItemsAsStored(a, a, COL_Price, Pending()), 0);
 }
 
 }  // namespace
